@@ -1,0 +1,63 @@
+// The engine's model of a Jet table: column types, defaults and keys as the
+// Jet dialect declares them. The translator produces these from CREATE TABLE
+// and ALTER TABLE statements; the storage layer keeps them in its catalogue
+// tables and rebuilds SQLite tables from them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+#include <vector>
+
+namespace mt::engine {
+
+// The canonical Jet column types (their names as the schema listing prints them).
+enum class JetType {
+  Text,           // TEXT(n), VARCHAR(n), CHAR(n); size in ColumnDef::size (255 when absent)
+  Memo,           // MEMO, LONGTEXT
+  Long,           // LONG, INT, INTEGER
+  Short,          // SHORT, SMALLINT
+  Byte,           // BYTE
+  Bit,            // BIT, YESNO
+  DateTime,       // DATETIME, DATE, TIME
+  Single,         // SINGLE, REAL
+  Float,          // FLOAT, DOUBLE
+  Money,          // MONEY, CURRENCY
+  AutoIncrement,  // AUTOINCREMENT, COUNTER
+};
+
+// "TEXT(50)", "MEMO", "LONG", ... as the schema listing prints it.
+QString JetTypeName(JetType type, int size);
+
+// A DEFAULT clause, kept as the Jet text it was declared with ("0", "\"\"",
+// "True", "NULL", "Now()", "\"5,100|10,100\"") so the listing and a rebuild
+// reproduce it.
+struct DefaultDef {
+  QString jetText;
+};
+
+struct ColumnDef {
+  QString name;
+  JetType type = JetType::Text;
+  int size = 255;            // TEXT only
+  bool compression = false;  // WITH COMPRESSION
+  bool notNull = false;
+  std::optional<DefaultDef> defaultValue;
+};
+
+enum class KeyKind { PrimaryKey, Unique };
+
+struct KeyDef {
+  QString name;  // "PrimaryKey", "IPKindName", ...
+  KeyKind kind = KeyKind::PrimaryKey;
+  QStringList columns;
+};
+
+struct TableDef {
+  QString name;
+  std::vector<ColumnDef> columns;
+  std::vector<KeyDef> keys;
+};
+
+}  // namespace mt::engine

@@ -1,0 +1,29 @@
+// The subcommands of marrowtide-db. Each lives in its own cmd_*.cpp file and
+// registers itself with a static ToolCommand object; main() dispatches on the
+// first argument.
+//
+// Exit status: 0 on success, 1 when the engine or the operation fails (the
+// command prints "error CODE: DESCRIPTION" on standard error), 2 for wrong usage.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace mt::tool {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+// Runs the command with the arguments after its name; returns the exit status.
+using CommandFn = std::function<int(const QStringList& args)>;
+
+struct ToolCommand {
+  ToolCommand(const char* name, const char* usage, CommandFn fn);
+};
+
+// Prints "error CODE: DESCRIPTION" to standard error and returns kFailed.
+int ReportError(int code, const QString& description);
+
+}  // namespace mt::tool

@@ -1,0 +1,53 @@
+// marrowtide-db: a command-line tool for people who look after Marrowtide
+// databases, and for tests. It drives the same modules as the upgrade program
+// but is not the upgrade run.
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+
+#include "tools/command.h"
+
+namespace mt::tool {
+namespace {
+
+struct Entry {
+  const char* usage;
+  CommandFn fn;
+};
+
+std::map<QString, Entry>& Registry() {
+  static std::map<QString, Entry> registry;
+  return registry;
+}
+
+int Usage() {
+  QTextStream err(stderr);
+  err << "usage: marrowtide-db COMMAND ARGS...\n";
+  for (const auto& [name, entry] : Registry()) err << "  marrowtide-db " << entry.usage << "\n";
+  return kUsage;
+}
+
+}  // namespace
+
+ToolCommand::ToolCommand(const char* name, const char* usage, CommandFn fn) {
+  Registry().emplace(QString::fromUtf8(name), Entry{usage, std::move(fn)});
+}
+
+int ReportError(int code, const QString& description) {
+  QTextStream(stderr) << "error " << code << ": " << description << "\n";
+  return kFailed;
+}
+
+}  // namespace mt::tool
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QStringList args = app.arguments();
+  args.removeFirst();
+  if (args.isEmpty()) return mt::tool::Usage();
+  auto it = mt::tool::Registry().find(args.first());
+  if (it == mt::tool::Registry().end()) return mt::tool::Usage();
+  args.removeFirst();
+  return it->second.fn(args);
+}
