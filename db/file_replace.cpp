@@ -1,0 +1,117 @@
+#include "db/file_replace.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+
+#include "db/engine/engine.h"
+
+namespace mt {
+namespace {
+
+constexpr int32_t kFileError = 75;  // "Path/File access error"
+
+[[noreturn]] void Fail(const QString& what, const QString& path, int err) {
+  throw DbError(kFileError, what + QStringLiteral(" ") + path + QStringLiteral(": ") +
+                                QString::fromLocal8Bit(std::strerror(err)),
+                QStringLiteral("FileReplacement"));
+}
+
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
+
+void RefuseStaleLog(const QString& path) {
+  if (QFileInfo::exists(path + QStringLiteral("-wal")))
+    throw DbError(kFileError,
+                  QStringLiteral("A write-ahead log lies beside ") + path +
+                      QStringLiteral("; the database is still open or was not closed cleanly"),
+                  QStringLiteral("FileReplacement"));
+}
+
+// The source may have been written without a flush (a plain file copy).
+void SyncFile(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+  if (fd < 0) Fail("Cannot read", path, errno);
+  const int rc = ::fsync(fd);
+  const int err = errno;
+  ::close(fd);
+  if (rc != 0) Fail("Cannot flush", path, err);
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement(QString source, QString target)
+    : source_(std::move(source)), target_(std::move(target)) {}
+
+FileReplacement::~FileReplacement() {
+  if (copied_ && !committed_) QFile::remove(staged_);
+}
+
+void FileReplacement::Stage() {
+  if (!staged_.isEmpty()) return;
+  RefuseStaleLog(source_);
+  RefuseStaleLog(target_);
+  struct stat src {}, dir {};
+  if (::stat(QFile::encodeName(source_).constData(), &src) != 0) Fail("Cannot read", source_, errno);
+  if (::stat(QFile::encodeName(FolderOf(target_)).constData(), &dir) != 0)
+    Fail("Cannot reach the folder of", target_, errno);
+  if (src.st_dev == dir.st_dev) {
+    SyncFile(source_);
+    staged_ = source_;
+    return;
+  }
+
+  // Another file system: copy into the target's folder and flush it, so the
+  // final step is again a rename inside one folder.
+  QFile in(source_);
+  if (!in.open(QIODevice::ReadOnly)) Fail("Cannot read", source_, errno);
+  QTemporaryFile out(FolderOf(target_) + QStringLiteral("/.") + QFileInfo(target_).fileName() +
+                     QStringLiteral(".swap-XXXXXX"));
+  out.setAutoRemove(true);
+  if (!out.open()) Fail("Cannot create a staging file beside", target_, errno);
+  char buffer[1 << 16];
+  for (;;) {
+    const qint64 n = in.read(buffer, sizeof buffer);
+    if (n < 0) Fail("Cannot read", source_, errno);
+    if (n == 0) break;
+    if (out.write(buffer, n) != n) Fail("Cannot write a staging file beside", target_, errno);
+  }
+  if (!out.flush() || ::fsync(out.handle()) != 0)
+    Fail("Cannot flush a staging file beside", target_, errno);
+  QFileInfo old(target_);
+  out.setPermissions(old.exists() ? old.permissions() : in.permissions());
+  out.setAutoRemove(false);
+  staged_ = out.fileName();
+  copied_ = true;
+}
+
+void FileReplacement::Commit() {
+  Stage();
+  RefuseStaleLog(target_);
+  if (::rename(QFile::encodeName(staged_).constData(), QFile::encodeName(target_).constData()) != 0)
+    Fail("Cannot move the new file to", target_, errno);
+  committed_ = true;
+  SyncFolderOf(target_);
+  // The database is in place; a source left behind is only a stray copy.
+  if (copied_) QFile::remove(source_);
+}
+
+void SyncFolderOf(const QString& path) {
+  const int fd = ::open(QFile::encodeName(FolderOf(path)).constData(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+void ReplaceFile(const QString& source, const QString& target) {
+  FileReplacement replacement(source, target);
+  replacement.Commit();
+}
+
+}  // namespace mt

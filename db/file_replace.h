@@ -1,0 +1,56 @@
+// Puts a finished database file (a processed work copy, a compacted copy) in
+// place of the database file so that the database path never stops naming a
+// whole database: not after a failure, not after a crash or a kill.
+//
+// How: the new file is renamed over the old one with rename(2), which swaps
+// the directory entry atomically; the old file disappears in the same step,
+// so there is no moment with no file at the path and no moment with half a
+// file. rename(2) works only inside one file system, so when the source lies
+// elsewhere (the program folder on another volume) it is first copied into a
+// hidden staging file in the target's folder, flushed to disk, and that
+// staging file is renamed over the target. The source is deleted only after
+// the rename has succeeded (and, for a same-volume rename, is gone anyway).
+//
+// Promises:
+//  - Stage() and Commit() throw DbError on failure and then leave the target
+//    exactly as it was and the source where it was; a staging file that was
+//    not committed is deleted by the destructor.
+//  - After Commit() the target holds the source's bytes, durably (file and
+//    directory entry flushed), and the source no longer exists.
+//  - Both refuse while a write-ahead log ("-wal") lies beside the source or
+//    the target: beside the source it holds changes the file lacks, beside
+//    the target it would be replayed into the new database.
+#pragma once
+
+#include <QString>
+
+namespace mt {
+
+class FileReplacement {
+ public:
+  FileReplacement(QString source, QString target);
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // Makes the source renameable into the target's folder (copies it there when
+  // the two lie on different file systems). Idempotent.
+  void Stage();
+  // Renames the staged file over the target and removes the source.
+  void Commit();
+
+ private:
+  QString source_, target_;
+  QString staged_;      // the file to rename over the target once staged
+  bool copied_ = false;  // staged_ is our own copy in the target folder
+  bool committed_ = false;
+};
+
+// Stage() and Commit() in one call.
+void ReplaceFile(const QString& source, const QString& target);
+
+// Flushes the folder that holds path, making a rename into it durable.
+// Best effort: nothing is reported.
+void SyncFolderOf(const QString& path);
+
+}  // namespace mt

@@ -1,0 +1,163 @@
+#include "protect/sodium_crypto.h"
+
+#include <sodium.h>
+
+#include <cstring>
+
+#include "db/engine/engine.h"
+
+namespace mt {
+namespace {
+
+constexpr char kPrefix = 'M';
+// Associated data: the prefix and the format generation. A future format
+// gets a new tag and old texts fail authentication instead of misreading.
+constexpr unsigned char kAssociated[] = {'M', '1'};
+constexpr unsigned char kUtf8Payload = 1;
+constexpr unsigned char kUtf16Payload = 2;
+constexpr size_t kNonce = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
+constexpr size_t kMac = crypto_aead_xchacha20poly1305_ietf_ABYTES;
+constexpr int kVariant = sodium_base64_VARIANT_URLSAFE_NO_PADDING;
+constexpr char kKeyDomain[] = "Marrowtide value key 1";
+
+[[noreturn]] void Reject(const char* why) {
+  throw DbError(kCryptoRejected, QString::fromLatin1(why), QStringLiteral("SodiumCrypto"));
+}
+
+// UTF-8 cannot carry a lone surrogate; such texts travel as UTF-16LE.
+bool HasLoneSurrogate(const QString& s) {
+  for (qsizetype i = 0; i < s.size(); ++i) {
+    const QChar c = s.at(i);
+    if (c.isHighSurrogate()) {
+      if (i + 1 < s.size() && s.at(i + 1).isLowSurrogate()) {
+        ++i;
+        continue;
+      }
+      return true;
+    }
+    if (c.isLowSurrogate()) return true;
+  }
+  return false;
+}
+
+void AppendSized(QByteArray& out, const QByteArray& part) {
+  const uint32_t n = static_cast<uint32_t>(part.size());
+  for (int shift = 0; shift < 32; shift += 8) out.append(static_cast<char>((n >> shift) & 0xFF));
+  out.append(part);
+}
+
+}  // namespace
+
+SodiumCrypto::~SodiumCrypto() { sodium_memzero(key_, sizeof key_); }
+
+void SodiumCrypto::SetKey1(const QString& key) {
+  key1_ = key;
+  hasKey1_ = true;
+  keyReady_ = false;
+}
+
+void SodiumCrypto::SetKey2(const QString& key) {
+  key2_ = key;
+  hasKey2_ = true;
+  keyReady_ = false;
+}
+
+const unsigned char* SodiumCrypto::Key() {
+  if (!hasKey1_ && !hasKey2_) Reject("no key text has been set");
+  if (!keyReady_) {
+    QByteArray material(kKeyDomain, sizeof kKeyDomain);  // with its NUL as separator
+    AppendSized(material, key1_.toUtf8());
+    AppendSized(material, key2_.toUtf8());
+    crypto_generichash(key_, sizeof key_, reinterpret_cast<const unsigned char*>(material.constData()),
+                       static_cast<unsigned long long>(material.size()), nullptr, 0);
+    sodium_memzero(material.data(), static_cast<size_t>(material.size()));
+    keyReady_ = true;
+  }
+  return key_;
+}
+
+QString SodiumCrypto::Encrypt(const QString& text) {
+  const unsigned char* key = Key();
+  QByteArray plain;
+  if (HasLoneSurrogate(text)) {
+    plain.append(static_cast<char>(kUtf16Payload));
+    for (QChar c : text) {
+      plain.append(static_cast<char>(c.unicode() & 0xFF));
+      plain.append(static_cast<char>(c.unicode() >> 8));
+    }
+  } else {
+    plain.append(static_cast<char>(kUtf8Payload));
+    plain.append(text.toUtf8());
+  }
+
+  QByteArray sealed(static_cast<qsizetype>(kNonce + plain.size() + kMac), Qt::Uninitialized);
+  auto* out = reinterpret_cast<unsigned char*>(sealed.data());
+  randombytes_buf(out, kNonce);
+  unsigned long long sealedLen = 0;
+  crypto_aead_xchacha20poly1305_ietf_encrypt(
+      out + kNonce, &sealedLen, reinterpret_cast<const unsigned char*>(plain.constData()),
+      static_cast<unsigned long long>(plain.size()), kAssociated, sizeof kAssociated, nullptr, out,
+      key);
+  sodium_memzero(plain.data(), static_cast<size_t>(plain.size()));
+
+  const size_t b64Len = sodium_base64_ENCODED_LEN(static_cast<size_t>(sealed.size()), kVariant);
+  QByteArray b64(static_cast<qsizetype>(b64Len), Qt::Uninitialized);
+  sodium_bin2base64(b64.data(), b64Len, out, static_cast<size_t>(sealed.size()), kVariant);
+  return QChar(QLatin1Char(kPrefix)) + QString::fromLatin1(b64.constData());
+}
+
+QString SodiumCrypto::Decrypt(const QString& text) {
+  const unsigned char* key = Key();
+  if (text.size() < 2 || text.at(0) != QLatin1Char(kPrefix)) Reject("not an encrypted value");
+  // Our base64 alphabet is ASCII; anything else cannot be ours.
+  for (qsizetype i = 1; i < text.size(); ++i)
+    if (text.at(i).unicode() > 0x7F) Reject("not an encrypted value");
+  const QByteArray b64 = text.mid(1).toLatin1();
+
+  QByteArray sealed(b64.size(), Qt::Uninitialized);  // decoded is always shorter
+  size_t sealedLen = 0;
+  const char* end = nullptr;
+  if (sodium_base642bin(reinterpret_cast<unsigned char*>(sealed.data()),
+                        static_cast<size_t>(sealed.size()), b64.constData(),
+                        static_cast<size_t>(b64.size()), nullptr, &sealedLen, &end, kVariant) != 0 ||
+      end != b64.constData() + b64.size())
+    Reject("encrypted value is not valid base64");
+  if (sealedLen < kNonce + kMac + 1) Reject("encrypted value is too short");
+
+  const auto* in = reinterpret_cast<const unsigned char*>(sealed.constData());
+  QByteArray plain(static_cast<qsizetype>(sealedLen - kNonce - kMac), Qt::Uninitialized);
+  unsigned long long plainLen = 0;
+  if (crypto_aead_xchacha20poly1305_ietf_decrypt(
+          reinterpret_cast<unsigned char*>(plain.data()), &plainLen, nullptr, in + kNonce,
+          sealedLen - kNonce, kAssociated, sizeof kAssociated, in, key) != 0)
+    Reject("encrypted value failed authentication");
+
+  QString result;
+  const auto* p = reinterpret_cast<const unsigned char*>(plain.constData());
+  if (p[0] == kUtf8Payload) {
+    result = QString::fromUtf8(plain.constData() + 1, static_cast<qsizetype>(plainLen - 1));
+  } else if (p[0] == kUtf16Payload && (plainLen - 1) % 2 == 0) {
+    result.resize(static_cast<qsizetype>((plainLen - 1) / 2));
+    for (qsizetype i = 0; i < result.size(); ++i)
+      result[i] = QChar(static_cast<char16_t>(p[1 + 2 * i] | (p[2 + 2 * i] << 8)));
+  } else {
+    sodium_memzero(plain.data(), static_cast<size_t>(plain.size()));
+    Reject("encrypted value has an unknown payload format");
+  }
+  sodium_memzero(plain.data(), static_cast<size_t>(plain.size()));
+  return result;
+}
+
+std::unique_ptr<CryptoComponent> SodiumCryptoFactory::Create() {
+  if (creationFails_ || sodium_init() < 0)
+    throw DbError(kCryptoUnavailable, QStringLiteral("The crypto component cannot be created"),
+                  QStringLiteral("SodiumCryptoFactory"));
+  return std::make_unique<SodiumCrypto>();
+}
+
+SodiumCryptoFactory& ProductionCryptoFactory() {
+  static SodiumCryptoFactory factory;
+  return factory;
+}
+
+}  // namespace mt

@@ -1,0 +1,101 @@
+// Putting a new database file in place of the old one without a moment
+// where the path names no file or half a file.
+#include "db/file_replace.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "db/engine/engine.h"
+
+namespace mt {
+namespace {
+
+void Put(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QByteArray Get(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+dev_t DeviceOf(const QString& path) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_dev : 0;
+}
+
+TEST(FileReplacement, SameFolderReplacesTargetAndConsumesSource) {
+  QTemporaryDir dir;
+  const QString src = dir.filePath(QStringLiteral("work.mdb"));
+  const QString dst = dir.filePath(QStringLiteral("db.mdb"));
+  Put(src, "new");
+  Put(dst, "old");
+  ReplaceFile(src, dst);
+  EXPECT_EQ(Get(dst), QByteArray("new"));
+  EXPECT_FALSE(QFileInfo::exists(src));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(FileReplacement, FailuresLeaveTargetAndSourceAsTheyWere) {
+  QTemporaryDir dir;
+  const QString src = dir.filePath(QStringLiteral("work.mdb"));
+  const QString dst = dir.filePath(QStringLiteral("db.mdb"));
+  Put(dst, "old");
+  EXPECT_THROW(ReplaceFile(src, dst), DbError);  // no source
+  EXPECT_EQ(Get(dst), QByteArray("old"));
+
+  Put(src, "new");
+  Put(dst + QStringLiteral("-wal"), "log of the old database");
+  EXPECT_THROW(ReplaceFile(src, dst), DbError);
+  EXPECT_EQ(Get(dst), QByteArray("old"));
+  EXPECT_EQ(Get(src), QByteArray("new"));
+  QFile::remove(dst + QStringLiteral("-wal"));
+
+  Put(src + QStringLiteral("-wal"), "changes the copy lacks");
+  EXPECT_THROW(ReplaceFile(src, dst), DbError);
+  EXPECT_EQ(Get(dst), QByteArray("old"));
+  QFile::remove(src + QStringLiteral("-wal"));
+
+  // A target folder that vanished: the source survives.
+  const QString gone = dir.filePath(QStringLiteral("gone/db.mdb"));
+  EXPECT_THROW(ReplaceFile(src, gone), DbError);
+  EXPECT_EQ(Get(src), QByteArray("new"));
+}
+
+TEST(FileReplacement, AcrossFileSystemsStagesACopyBesideTheTarget) {
+  QTemporaryDir here;
+  QTemporaryDir there(QStringLiteral("/dev/shm/mt-replace-XXXXXX"));
+  if (!there.isValid() || DeviceOf(here.path()) == DeviceOf(there.path()))
+    GTEST_SKIP() << "no second file system available";
+  const QString src = there.filePath(QStringLiteral("work.mdb"));
+  const QString dst = here.filePath(QStringLiteral("db.mdb"));
+  QByteArray big(300000, 'x');
+  big.append("end");
+  Put(src, big);
+  Put(dst, "old");
+  {
+    FileReplacement r(src, dst);
+    r.Stage();
+    // Staged but not committed: the target is still the old database, and
+    // dropping the replacement removes the staging file again.
+    EXPECT_EQ(Get(dst), QByteArray("old"));
+    EXPECT_EQ(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+  }
+  EXPECT_EQ(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  EXPECT_EQ(Get(src), big);
+
+  ReplaceFile(src, dst);
+  EXPECT_EQ(Get(dst), big);
+  EXPECT_FALSE(QFileInfo::exists(src));
+  EXPECT_EQ(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+}  // namespace
+}  // namespace mt

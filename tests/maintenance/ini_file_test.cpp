@@ -1,0 +1,86 @@
+// The INI writer: one key changes, every other byte stays.
+#include "db/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace mt {
+namespace {
+
+class IniFile : public ::testing::Test {
+ protected:
+  QString Path() const { return dir_.filePath(QStringLiteral("autoup.ini")); }
+  void Put(const QByteArray& bytes) {
+    QFile f(Path());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  QByteArray Get() const {
+    QFile f(Path());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  int Set(const QString& section, const QString& key, const QString& value) {
+    return WriteINIValue(Path(), section, key, value);
+  }
+  QTemporaryDir dir_;
+};
+
+TEST_F(IniFile, ReplacesOnlyTheKeyLineOfItsSection) {
+  const QByteArray before =
+      "; product settings\r\n"
+      "CompactDBDate=global, not in a section\r\n"
+      "[Main]\r\n"
+      "CompactDBDate=in another section\r\n"
+      "  [ update ]  \r\n"
+      "Server = a=b \r\n"
+      "  compactdbdate  = 2020-01-01 00:00:00\r\n"
+      "CompactDBDate=second, untouched\r\n"
+      "\r\n"
+      "[Tail]\n"
+      "x=1";  // mixed line ends and no final line end survive
+  Put(before);
+  EXPECT_NE(Set(QStringLiteral("Update"), QStringLiteral("CompactDBDate"),
+                QStringLiteral("2024-07-04 05:38:45")),
+            0);
+  QByteArray expected = before;
+  expected.replace("  compactdbdate  = 2020-01-01 00:00:00\r\n",
+                   "CompactDBDate=2024-07-04 05:38:45\r\n");
+  EXPECT_EQ(Get(), expected);
+}
+
+TEST_F(IniFile, AddsMissingKeyAfterTheSectionsLastLineAndMissingSectionAtTheEnd) {
+  Put("[Update]\nServer=x\n\n[Other]\nk=v");
+  ASSERT_EQ(Set(QStringLiteral("update"), QStringLiteral("CompactDBDate"), QStringLiteral("t1")), 1);
+  EXPECT_EQ(Get(), QByteArray("[Update]\nServer=x\nCompactDBDate=t1\n\n[Other]\nk=v"));
+
+  ASSERT_EQ(Set(QStringLiteral("New"), QStringLiteral("a"), QStringLiteral("한글 값")), 1);
+  EXPECT_EQ(Get(), QByteArray("[Update]\nServer=x\nCompactDBDate=t1\n\n[Other]\nk=v\n[New]\na=") +
+                       QStringLiteral("한글 값").toUtf8() + "\n");
+}
+
+TEST_F(IniFile, CreatesTheFileAndRefusesWhatItCannotWrite) {
+  ASSERT_FALSE(QFileInfo::exists(Path()));
+  ASSERT_EQ(Set(QStringLiteral("Update"), QStringLiteral("CompactDBDate"), QStringLiteral("v")), 1);
+  EXPECT_EQ(Get(), QByteArray("[Update]\r\nCompactDBDate=v\r\n"));
+
+  const QByteArray kept = Get();
+  EXPECT_EQ(Set(QStringLiteral("Update"), QStringLiteral("CompactDBDate"), QStringLiteral("a\nb")), 0);
+  EXPECT_EQ(Set(QStringLiteral("Up]date"), QStringLiteral("k"), QStringLiteral("v")), 0);
+  EXPECT_EQ(Set(QStringLiteral("Update"), QStringLiteral("k=j"), QStringLiteral("v")), 0);
+  EXPECT_EQ(Set(QString(), QStringLiteral("k"), QStringLiteral("v")), 0);
+  EXPECT_EQ(Get(), kept);
+
+  const QString missingFolder = dir_.filePath(QStringLiteral("no/such/autoup.ini"));
+  EXPECT_EQ(WriteINIValue(missingFolder, QStringLiteral("Update"), QStringLiteral("k"),
+                          QStringLiteral("v")),
+            0);
+  EXPECT_FALSE(QFileInfo::exists(missingFolder));
+  // No temporary file is left beside the INI file.
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+}  // namespace
+}  // namespace mt

@@ -1,0 +1,132 @@
+// The libsodium crypto component: what the cipher and the value passes rely on.
+#include "protect/sodium_crypto.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include "db/engine/engine.h"
+
+namespace mt {
+namespace {
+
+std::unique_ptr<CryptoComponent> Keyed(const QString& k1 = QStringLiteral("key-text1"),
+                                       const QString& k2 = QStringLiteral("key-text1")) {
+  SodiumCryptoFactory factory;
+  auto c = factory.Create();
+  c->SetKey1(k1);
+  c->SetKey2(k2);
+  return c;
+}
+
+// A text that would pass for a number in any lenient reading: optional
+// blanks, sign, digits, point, exponent, hex/octal prefixes, currency.
+bool LooksNumeric(const QString& s) {
+  static const QRegularExpression number(
+      QStringLiteral(R"(^\s*[-+$(]?\s*(&[HhOo][0-9A-Fa-f]+|[0-9.,]+([EeDd][-+]?[0-9]+)?)\)?\s*$)"));
+  bool ok = false;
+  s.toDouble(&ok);
+  return ok || number.match(s).hasMatch();
+}
+
+QString RandomText(QRandomGenerator& rng) {
+  static const QString pool = QStringLiteral(
+      "abcXYZ0123456789 \t\"'`%_*?[]#&;=,.-+eE한국어데이터베이스\r\n\\");
+  const int len = static_cast<int>(rng.bounded(0, 40));
+  QString s;
+  for (int i = 0; i < len; ++i) s += pool.at(rng.bounded(static_cast<int>(pool.size())));
+  return s;
+}
+
+TEST(SodiumCrypto, EncryptAndDecryptAreInverseAlsoNestedThreeTimes) {
+  auto c = Keyed();
+  QRandomGenerator rng(12345);
+  QStringList samples = {QStringLiteral("300"), QStringLiteral("1e5"), QStringLiteral("  "),
+                         QStringLiteral("\"quoted\" 'and' ''"), QStringLiteral("데이터베이스 암호"),
+                         QString(5000, QLatin1Char('x')), QString(QChar(0xD800)) + "lone",
+                         QStringLiteral("emoji \U0001F600"), QString(1, QChar(0))};
+  for (int i = 0; i < 300; ++i) samples << RandomText(rng);
+  for (const QString& v : samples) {
+    if (v.isEmpty()) continue;
+    const QString once = c->Encrypt(v);
+    EXPECT_EQ(c->Decrypt(once), v);
+    const QString thrice = c->Encrypt(c->Encrypt(once));
+    EXPECT_EQ(c->Decrypt(c->Decrypt(c->Decrypt(thrice))), v);
+  }
+}
+
+TEST(SodiumCrypto, OutputIsNonEmptyNonNumericAndSafeAsSqlLiteral) {
+  // The checker itself knows the lenient forms it guards against.
+  for (const char* n : {"1e5", " 12", "-3.5", "&H1F", "$12", "1,000"})
+    ASSERT_TRUE(LooksNumeric(QString::fromLatin1(n))) << n;
+  auto c = Keyed();
+  QRandomGenerator rng(777);
+  static const QRegularExpression safe(QStringLiteral("^M[A-Za-z0-9_-]+$"));
+  for (int i = 0; i < 500; ++i) {
+    QString v = RandomText(rng);
+    if (i % 7 == 0) v = QString::number(rng.bounded(1000000));  // numbers in, never numbers out
+    const QString out = c->Encrypt(v);
+    ASSERT_FALSE(out.isEmpty());
+    EXPECT_FALSE(LooksNumeric(out)) << out.toStdString();
+    EXPECT_TRUE(safe.match(out).hasMatch()) << out.toStdString();
+  }
+  // The same value encrypts differently each time (random nonce).
+  EXPECT_NE(c->Encrypt(QStringLiteral("same")), c->Encrypt(QStringLiteral("same")));
+}
+
+TEST(SodiumCrypto, ThreeLayersStayWithinALongTextColumn) {
+  auto c = Keyed();
+  const QString v(100, QChar(0xD55C));  // 100 Korean syllables, 300 bytes of UTF-8
+  const QString thrice = c->Encrypt(c->Encrypt(c->Encrypt(v)));
+  EXPECT_LT(thrice.size(), 1000);
+  const QString shortThrice = c->Encrypt(c->Encrypt(c->Encrypt(QStringLiteral("1"))));
+  EXPECT_LT(shortThrice.size(), 250);
+}
+
+TEST(SodiumCrypto, DecryptRejectsWhatItDidNotEncrypt) {
+  auto c = Keyed();
+  const QString good = c->Encrypt(QStringLiteral("secret"));
+  QString flipped = good;
+  flipped[10] = flipped[10] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+  const QStringList foreign = {QStringLiteral("300"),       QStringLiteral("plain text"),
+                               QStringLiteral("M"),         QStringLiteral("Mabc"),
+                               QStringLiteral("M!!!!"),     QStringLiteral("X") + good.mid(1),
+                               good.left(good.size() - 3), flipped,
+                               good + QStringLiteral("한")};
+  for (const QString& f : foreign) {
+    try {
+      c->Decrypt(f);
+      ADD_FAILURE() << "accepted " << f.toStdString();
+    } catch (const DbError& e) {
+      EXPECT_EQ(e.code(), kCryptoRejected);
+    }
+  }
+  // Another key text: the value does not open.
+  auto other = Keyed(QStringLiteral("key-text2"), QStringLiteral("key-text1"));
+  EXPECT_THROW(other->Decrypt(good), DbError);
+  // Both setters count: swapping which text goes where changes the key.
+  auto ab = Keyed(QStringLiteral("ab"), QStringLiteral("c"));
+  auto a_bc = Keyed(QStringLiteral("a"), QStringLiteral("bc"));
+  EXPECT_THROW(a_bc->Decrypt(ab->Encrypt(QStringLiteral("v"))), DbError);
+  // A second component keyed alike reads the first one's output.
+  EXPECT_EQ(Keyed()->Decrypt(good), QStringLiteral("secret"));
+}
+
+TEST(SodiumCrypto, RefusesToWorkWithoutKeyAndFactoryCanFail) {
+  SodiumCryptoFactory factory;
+  auto unkeyed = factory.Create();
+  EXPECT_THROW(unkeyed->Encrypt(QStringLiteral("v")), DbError);
+  factory.SetCreationFails(true);
+  try {
+    factory.Create();
+    ADD_FAILURE() << "creation should fail";
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.code(), kCryptoUnavailable);
+  }
+  factory.SetCreationFails(false);
+  EXPECT_NE(factory.Create(), nullptr);
+}
+
+}  // namespace
+}  // namespace mt
