@@ -1,0 +1,152 @@
+#include "ui/monitors.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include "ui_app.h"
+
+namespace mt {
+namespace {
+
+class Monitors : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::UiApp(); }
+
+  // A shown top-level window with the given outer rectangle.
+  static std::unique_ptr<QWidget> Window(int x, int y, int w, int h) {
+    auto win = std::make_unique<QWidget>();
+    win->setGeometry(x, y, w, h);
+    win->show();
+    QCoreApplication::processEvents();
+    return win;
+  }
+
+  static int32_t HandleAt(int x, int y) {
+    return clsMonitors().GetMonitorFromXYPoint(x, y, MONITOR_DEFAULTTONULL);
+  }
+};
+
+TEST_F(Monitors, ThreeScreensAreConfigured) {
+  ASSERT_EQ(QGuiApplication::screens().size(), 3);
+  EXPECT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
+  EXPECT_DOUBLE_EQ(TwipsPerPixelX(), 15.0);
+  EXPECT_DOUBLE_EQ(TwipsPerPixelY(), 15.0);
+}
+
+TEST_F(Monitors, DesktopCoversAllScreens) {
+  clsMonitors m;
+  EXPECT_EQ(m.DesktopLeft(), -1280);
+  EXPECT_EQ(m.DesktopTop(), -768);
+  EXPECT_EQ(m.DesktopWidth(), 3200);
+  EXPECT_EQ(m.DesktopHeight(), 1848);
+}
+
+TEST_F(Monitors, RefreshFindsEachScreenOnceIncludingNegativeOrigins) {
+  clsMonitors m;
+  ASSERT_EQ(m.Count(), 3) << "many grid points hit the primary; it must be listed once";
+  // The scan runs row by row from the top-left corner of the desktop.
+  EXPECT_EQ(m.Items().at(0).Top, -768);
+  EXPECT_EQ(m.Items().at(1).Left, -1280);
+  EXPECT_EQ(m.Items().at(2).Left, 0);
+  EXPECT_EQ(m.Items().at(2).Top, 0);
+
+  const clsMonitor* left = m.Item(QString::number(HandleAt(-10, 10)));
+  ASSERT_NE(left, nullptr);
+  EXPECT_EQ(left->Left, -1280);
+  EXPECT_EQ(left->Right, 0);
+  EXPECT_EQ(left->Top, 0);
+  EXPECT_EQ(left->Bottom, 1024);
+  EXPECT_EQ(left->Width, 1280);
+  EXPECT_EQ(left->Height, 1024);
+  // The offscreen screens have no task bars: the work area is the screen.
+  EXPECT_EQ(left->WorkLeft, -1280);
+  EXPECT_EQ(left->WorkBottom, 1024);
+  EXPECT_EQ(m.Item(QStringLiteral("99")), nullptr);
+
+  m.Refresh();
+  EXPECT_EQ(m.Count(), 3);
+}
+
+TEST_F(Monitors, PointAndWindowLookups) {
+  clsMonitors m;
+  const int32_t primary = HandleAt(100, 100);
+  const int32_t left = HandleAt(-100, 100);
+  const int32_t above = HandleAt(100, -100);
+  EXPECT_NE(primary, 0);
+  EXPECT_NE(left, 0);
+  EXPECT_NE(above, 0);
+  EXPECT_NE(primary, left);
+  EXPECT_NE(primary, above);
+
+  // (-100, 1050) lies below the left screen and left of the primary.
+  EXPECT_EQ(m.GetMonitorFromXYPoint(-100, 1050, MONITOR_DEFAULTTONULL), 0);
+  EXPECT_EQ(m.GetMonitorFromXYPoint(-100, 1050, MONITOR_DEFAULTTONEAREST), left);
+  EXPECT_EQ(m.GetMonitorFromXYPoint(5000, 5000, MONITOR_DEFAULTTOPRIMARY), primary);
+  EXPECT_EQ(m.GetMonitorFromXYPoint(-1, 0, MONITOR_DEFAULTTONULL), left) << "right edge is exclusive";
+
+  // A window straddling two screens belongs to the one holding most of it.
+  auto win = Window(-300, 100, 400, 200);
+  EXPECT_EQ(m.GetMonitorFromWindow(win.get(), MONITOR_DEFAULTTONULL), left);
+  win->move(-100, 100);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(m.GetMonitorFromWindow(win.get(), MONITOR_DEFAULTTONULL), primary);
+  EXPECT_EQ(m.GetMonitorFromWindow(nullptr, MONITOR_DEFAULTTONEAREST), 0);
+
+  clsMonitor info;
+  EXPECT_FALSE(m.GetMonitorInformation(0, info));
+  ASSERT_TRUE(m.GetMonitorInformation(above, info));
+  EXPECT_EQ(info.Handle, above);
+  EXPECT_EQ(info.Top, -768);
+  EXPECT_EQ(info.Right, 1024);
+}
+
+TEST_F(Monitors, CenteringWithinTheWorkArea) {
+  clsMonitors m;
+  auto form = Window(10, 10, 401, 301);
+  m.CenterFormOnMonitor(form.get());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->frameGeometry(), QRect(759, 389, 401, 301));
+
+  // Centred on the monitor of a reference window on the left screen.
+  auto reference = Window(-1000, 50, 100, 100);
+  m.CenterFormOnMonitor(form.get(), reference.get());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->frameGeometry(), QRect(-1280 + 439, 361, 401, 301));
+
+  auto hwnd = Window(50, -700, 200, 100);
+  m.CenterFormOnMonitorHwnd(hwnd.get());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(hwnd->frameGeometry(), QRect(412, -768 + 334, 200, 100));
+  m.CenterFormOnMonitorHwnd(hwnd.get(), form.get());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(hwnd->frameGeometry(), QRect(-1280 + 540, 462, 200, 100));
+
+  const MonitorRect work = m.GetWorkingMonitorRect(hwnd.get());
+  EXPECT_EQ(work.Left, -1280);
+  EXPECT_EQ(work.Top, 0);
+  EXPECT_EQ(work.Right, 0);
+  EXPECT_EQ(work.Bottom, 1024);
+  const MonitorRect none = m.GetWorkingMonitorRect(nullptr);
+  EXPECT_EQ(none.Left, 0);
+  EXPECT_EQ(none.Right, 1920) << "without monitor information: the primary screen's size";
+  EXPECT_EQ(none.Bottom, 1080);
+}
+
+TEST_F(Monitors, LargerWindowsAreShrunkToTheWorkArea) {
+  clsMonitors m;
+  auto form = Window(0, 0, 2500, 1200);
+  m.CenterFormOnMonitor(form.get());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->frameGeometry(), QRect(0, 0, 1920, 1080));
+
+  auto other = Window(-1200, 10, 1500, 1500);
+  m.CenterFormOnMonitorHwnd(other.get());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(other->frameGeometry(), QRect(-1280, 0, 1280, 1024));
+}
+
+}  // namespace
+}  // namespace mt
