@@ -3,10 +3,13 @@
 // replace them (no test waits the real fixed delays, none opens a window).
 //
 // Promises:
-//  - services() is never null; each slot holds a working default: the system
-//    clock, a headless Ui (message boxes go to standard error, progress is
-//    only remembered), and the libsodium crypto component.
-//  - Setting a slot to nullptr restores its default.
+//  - services() is never null. The clock and the Ui always hold a working
+//    object: by default the system clock and a headless Ui (message boxes go
+//    to standard error, progress is only remembered). The crypto factory and
+//    the code migrations are null until an entry point or a test installs
+//    them: a null factory means the component cannot be created, null
+//    migrations mean no code migration is installed.
+//  - Setting the clock or the Ui to nullptr restores its default.
 #pragma once
 
 #include <QDateTime>

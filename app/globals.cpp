@@ -1,0 +1,10 @@
+#include "app/globals.h"
+
+namespace mt {
+
+RunGlobals& Globals() {
+  static RunGlobals globals;
+  return globals;
+}
+
+}  // namespace mt

@@ -1,0 +1,70 @@
+#include "app/services.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QThread>
+
+namespace mt {
+
+namespace {
+
+class SystemClock final : public Clock {
+ public:
+  SystemClock() { timer_.start(); }
+  QDateTime Now() const override { return QDateTime::currentDateTime(); }
+  void Sleep(int milliseconds) override {
+    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+  }
+  qint64 MonotonicMs() const override { return timer_.elapsed(); }
+
+ private:
+  QElapsedTimer timer_;
+};
+
+// The Ui when no window system is reachable: progress is only remembered,
+// and a message box is written to standard error instead of waiting for a
+// user who cannot see it.
+class HeadlessUi final : public Ui {
+ public:
+  void ShowProgress() override { loaded_ = true; }
+  bool IsProgressLoaded() const override { return loaded_; }
+  void UnloadProgress() override { loaded_ = false; }
+  void ShowPercent(float) override {}
+  void ShowMsg(const QString&) override {}
+  void MessageBox(const QString& title, const QString& text) override {
+    QTextStream err(stderr);
+    err << title << ": " << text << "\n";
+    err.flush();
+  }
+  void ProcessEvents() override {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
+  }
+
+ private:
+  bool loaded_ = false;
+};
+
+SystemClock& DefaultClock() {
+  static SystemClock clock;
+  return clock;
+}
+
+HeadlessUi& DefaultUi() {
+  static HeadlessUi ui;
+  return ui;
+}
+
+}  // namespace
+
+Services& services() {
+  static Services s{&DefaultClock(), &DefaultUi(), nullptr, nullptr};
+  return s;
+}
+
+void SetClock(Clock* clock) { services().clock = clock ? clock : &DefaultClock(); }
+void SetUi(Ui* ui) { services().ui = ui ? ui : &DefaultUi(); }
+void SetCryptoFactory(CryptoFactory* factory) { services().crypto = factory; }
+void SetCodeMigrations(CodeMigrations* migrations) { services().migrations = migrations; }
+
+}  // namespace mt

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "support/fake_services.h"
+
+namespace mt {
+namespace {
+
+using test::SpineScope;
+
+QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A log line as the fake clock stamps it.
+QByteArray Line(const SpineScope& s, const char* message) {
+  return s.clock.now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1() + '\t' + message + "\r\n";
+}
+
+void Touch(const QString& path, const QDateTime& modified) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(f.setFileTime(modified, QFileDevice::FileModificationTime));
+}
+
+TEST(WriteLog, WritesTimestampTabMessageCrLfInUtf8) {
+  SpineScope s;
+  s.clock.now = QDateTime(QDate::currentDate(), QTime(7, 8, 9));
+  const QByteArray stamp = s.clock.now.date().toString(QStringLiteral("yyyy-MM-dd")).toLatin1() + " 07:08:09";
+  Globals().LoggingEnabled = true;
+  WriteLog(QStringLiteral("DBPath = /x/Marrowtide.mdb"));
+  WriteLog(QStringLiteral("데이터베이스\r\n\tSELECT 1"));
+  WriteLog(QStringLiteral("bare"), QString(), false, true);
+  EXPECT_EQ(ReadBytes(s.folder.LogPath()),
+            stamp + "\tDBPath = /x/Marrowtide.mdb\r\n" + stamp + "\t" +
+                QStringLiteral("데이터베이스").toUtf8() +
+                QByteArray("\r\n\tSELECT 1\r\nbare\r\n"));
+}
+
+TEST(WriteLog, DropsUnforcedLinesUntilLoggingIsEnabled) {
+  SpineScope s;
+  WriteLog(QStringLiteral("dropped"));
+  EXPECT_FALSE(QFileInfo::exists(s.folder.LogPath()));
+  WriteLog(QStringLiteral("forced"), QString(), true);
+  EXPECT_EQ(s.folder.LogMessages(), QStringList{QStringLiteral("forced")});
+}
+
+TEST(WriteLog, FileArgumentOverridesTheLogPath) {
+  SpineScope s;
+  Globals().LoggingEnabled = true;
+  const QString other = s.folder.File(QStringLiteral("other.txt"));
+  WriteLog(QStringLiteral("elsewhere"), other);
+  EXPECT_EQ(ReadBytes(other), Line(s, "elsewhere"));
+  EXPECT_FALSE(QFileInfo::exists(s.folder.LogPath()));
+}
+
+TEST(WriteLog, WithoutLogFolderLinesAreLostAndNothingIsCreated) {
+  SpineScope s(/*withLogFolder=*/false);
+  Globals().LoggingEnabled = true;
+  WriteLog(QStringLiteral("lost"));
+  LogError(QStringLiteral("modDB.DBExecute"), -1, QStringLiteral("lost too"), 0);
+  EXPECT_FALSE(QFileInfo::exists(s.folder.File(QStringLiteral("log"))));
+  EXPECT_TRUE(QDir(s.folder.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST(WriteLog, RotatesByTheDateOfTheLastWrite) {
+  SpineScope s;
+  Globals().LoggingEnabled = true;
+  WriteLog(QStringLiteral("old day"));
+  // Last written three days before "today"; the rotated name carries that
+  // date, not yesterday's.
+  Touch(s.folder.LogPath(), QDateTime(QDate(2024, 7, 1), QTime(23, 59, 0)));
+  WriteLog(QStringLiteral("new day"));
+
+  const QString rotated = s.folder.File(QStringLiteral("log/marrowtide-dbupgrade_2024-07-01.log"));
+  EXPECT_EQ(ReadBytes(rotated), Line(s, "old day"));
+  EXPECT_EQ(s.folder.LogMessages(), QStringList{QStringLiteral("new day")});
+
+  // Further writes on the same day append.
+  WriteLog(QStringLiteral("same day"));
+  EXPECT_EQ(s.folder.LogMessages(), (QStringList{QStringLiteral("new day"), QStringLiteral("same day")}));
+}
+
+TEST(WriteLog, TodayComesFromTheClockAndNamesWithoutExtensionRotate) {
+  SpineScope s;
+  Globals().LoggingEnabled = true;
+  const QString plain = s.folder.File(QStringLiteral("log/trace"));
+  s.clock.now = QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45));
+  WriteLog(QStringLiteral("one"), plain);
+  // Written on the clock's day (not the real one): no rotation.
+  Touch(plain, QDateTime(QDate(2024, 7, 4), QTime(0, 0, 1)));
+  WriteLog(QStringLiteral("two"), plain);
+  EXPECT_EQ(QDir(s.folder.File(QStringLiteral("log"))).entryList(QDir::Files), QStringList{QStringLiteral("trace")});
+
+  Touch(plain, QDateTime(QDate(2024, 7, 3), QTime(12, 0)));
+  WriteLog(QStringLiteral("three"), plain);
+  EXPECT_EQ(ReadBytes(s.folder.File(QStringLiteral("log/trace_2024-07-03"))),
+            Line(s, "one") + Line(s, "two"));
+  EXPECT_EQ(ReadBytes(plain), Line(s, "three"));
+}
+
+TEST(WriteLog, FailedRenameAppendsToTheOldFile) {
+  SpineScope s;
+  Globals().LoggingEnabled = true;
+  WriteLog(QStringLiteral("first"));
+  const QString rotated = s.folder.File(QStringLiteral("log/marrowtide-dbupgrade_2024-07-01.log"));
+  QFile taken(rotated);
+  ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+  taken.write("already here");
+  taken.close();
+  Touch(s.folder.LogPath(), QDateTime(QDate(2024, 7, 1), QTime(8, 0)));
+  WriteLog(QStringLiteral("second"));
+  EXPECT_EQ(ReadBytes(rotated), QByteArray("already here"));
+  EXPECT_EQ(s.folder.LogMessages(), (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+}
+
+TEST(LogError, WritesForcedErrorLineAndReraisesWhenAsked) {
+  SpineScope s;  // logging disabled: error lines are forced
+  LogError(QStringLiteral("modDB.DBGetValue"), -2147217900, QStringLiteral("Syntax error"), 12);
+  try {
+    LogError(QStringLiteral("modMain.p_CreateView"), 3, QStringLiteral("bad"), 0, true);
+    FAIL() << "expected a DbError";
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.code(), 3);
+    EXPECT_EQ(e.source(), QStringLiteral("modMain.p_CreateView"));
+    EXPECT_EQ(e.description(), QStringLiteral("ERROR: modMain.p_CreateView Line = 0\t3\tbad"));
+  }
+  EXPECT_EQ(s.folder.LogMessages(),
+            (QStringList{QStringLiteral("ERROR: modDB.DBGetValue Line = 12\t-2147217900\tSyntax error"),
+                         QStringLiteral("ERROR: modMain.p_CreateView Line = 0\t3\tbad")}));
+}
+
+TEST(FileExists, MatchesPlainFilesAndWildcardsInTheLastComponent) {
+  test::ProgramFolder f;
+  for (const char* name : {"Marrowtide.mdb", ".hidden.mdb", "a b.txt"}) {
+    QFile file(f.File(QString::fromLatin1(name)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  }
+  QDir(f.Path()).mkdir(QStringLiteral("folder.mdb"));
+
+  EXPECT_TRUE(FileExists(f.File(QStringLiteral("Marrowtide.mdb"))));
+  EXPECT_TRUE(FileExists(f.File(QStringLiteral(".hidden.mdb"))));
+  EXPECT_TRUE(FileExists(f.File(QStringLiteral("a b.txt"))));
+  EXPECT_TRUE(FileExists(f.File(QStringLiteral("Marrow*.mdb"))));
+  EXPECT_TRUE(FileExists(f.File(QStringLiteral("Marrowtide.md?"))));
+  EXPECT_TRUE(FileExists(f.File(QStringLiteral("*"))));
+
+  EXPECT_FALSE(FileExists(QString()));
+  EXPECT_FALSE(FileExists(f.File(QStringLiteral("missing.mdb"))));
+  EXPECT_FALSE(FileExists(f.File(QStringLiteral("folder.mdb"))));   // a directory
+  EXPECT_FALSE(FileExists(f.File(QStringLiteral("folder.*"))));      // matches only a directory
+  EXPECT_FALSE(FileExists(f.File(QStringLiteral("Marrowtide.md"))));  // no partial match
+  EXPECT_FALSE(FileExists(f.File(QStringLiteral("Marrowtide.mdb?"))));
+  EXPECT_FALSE(FileExists(f.Path()));
+  EXPECT_FALSE(FileExists(f.Path() + QStringLiteral("/")));
+  EXPECT_FALSE(FileExists(f.Path() + QStringLiteral("/*/x")));  // wildcard outside the last part
+  EXPECT_FALSE(FileExists(QLatin1Char('"') + f.File(QStringLiteral("Marrowtide.mdb")) + QLatin1Char('"')));
+  EXPECT_FALSE(FileExists(f.File(QStringLiteral("[M]arrowtide.mdb"))));  // brackets are literal
+}
+
+TEST(WaitWithEvents, WaitsLongerThanAskedAndRefusesToNest) {
+  SpineScope s;
+  int nestedProcessed = -1;
+  s.ui.onProcessEvents = [&] {
+    if (nestedProcessed >= 0) return;
+    const int before = s.ui.processed;
+    WaitWithEvents(60000, 1000);  // would block for a minute if it nested
+    nestedProcessed = s.ui.processed - before;
+  };
+  QElapsedTimer timer;
+  timer.start();
+  WaitWithEvents(20, 2);
+  EXPECT_GT(timer.elapsed(), 20);
+  EXPECT_LT(timer.elapsed(), 5000);
+  EXPECT_EQ(nestedProcessed, 0);
+  EXPECT_GE(s.ui.processed, 2);
+
+  // The guard is cleared afterwards: the next wait processes events again.
+  s.ui.onProcessEvents = nullptr;
+  const int before = s.ui.processed;
+  WaitWithEvents(1, 0);
+  EXPECT_GT(s.ui.processed, before);
+}
+
+}  // namespace
+}  // namespace mt

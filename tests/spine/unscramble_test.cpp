@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QStringList>
+
+#include "db/query.h"
+#include "protect/secrets.h"
+#include "protect/unscramble.h"
+
+namespace mt {
+namespace {
+
+QString Unscramble(const QString& list, int32_t seed = 0, bool strip = false) {
+  return StringUnscramble(list, seed, strip);
+}
+
+TEST(StringUnscramble, EmptyAndMalformedListsGiveEmptyText) {
+  EXPECT_EQ(Unscramble(QString()), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("    ")), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("65  66")), QString());  // empty element
+  EXPECT_EQ(Unscramble(QStringLiteral("65 x")), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("6.5")), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("65\t66")), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("4294967361")), QString());  // beyond 32 bits
+  EXPECT_EQ(Unscramble(QStringLiteral("300")), QString());         // no such character
+  EXPECT_EQ(Unscramble(QStringLiteral("-1")), QString());
+}
+
+TEST(StringUnscramble, OneValueIsItsOwnCharacterAndOuterSpacesDoNotCount) {
+  EXPECT_EQ(Unscramble(QStringLiteral("65"), 12345), QStringLiteral("A"));
+  EXPECT_EQ(Unscramble(QStringLiteral("  65   "), 12345), QStringLiteral("A"));
+  EXPECT_EQ(Unscramble(QStringLiteral(" 10 20 30 "), 777), Unscramble(QStringLiteral("10 20 30"), 777));
+}
+
+TEST(StringUnscramble, TwoValuesGoThroughTheLastTwoPassesOnly) {
+  // Seed 0: m1 = 11, m2 = 7. Worked by hand:
+  //   pass 3: b1 = 65 ^ 66 ^ (66*7 mod 256 = 206) = 205
+  //   pass 4: b2 = 66 ^ 205 ^ (205*11 mod 256 = 207) = 64
+  EXPECT_EQ(Unscramble(QStringLiteral("65 66")), QString(QChar(205)) + QChar(64));
+}
+
+TEST(StringUnscramble, ThreeValuesGoThroughAllFourPasses) {
+  // Seed 0: m1 = 11, m2 = 7, m3 = 5, m4 = 3; list 1 2 3. Worked by hand:
+  //   pass 1 (i=1):    b1 = 1 ^ 3 ^ (2*3)        = 4        -> 4 2 3
+  //   pass 2 (i=3):    b3 = 3 ^ 4 ^ (2*5)        = 13       -> 4 2 13
+  //   pass 3 (i=1,2):  b1 = 4 ^ 2 ^ (2*7)        = 8
+  //                    b2 = 2 ^ 13 ^ (13*7=91)   = 84       -> 8 84 13
+  //   pass 4 (i=3,2):  b3 = 13 ^ 84 ^ (84*11 mod 256 = 156) = 197
+  //                    b2 = 84 ^ 8 ^ (8*11=88)   = 4        -> 8 4 197
+  EXPECT_EQ(Unscramble(QStringLiteral("1 2 3")), QString(QChar(8)) + QChar(4) + QChar(197));
+}
+
+TEST(StringUnscramble, OverflowingProductFails) {
+  EXPECT_EQ(Unscramble(QStringLiteral("2147483647 2")), QString());
+  // Out-of-range values that stay clear of overflow end as characters the
+  // conversion refuses.
+  EXPECT_EQ(Unscramble(QStringLiteral("100000 0")), QString());
+}
+
+TEST(StringUnscramble, StripEndsDropsTwoCharactersAtEachEnd) {
+  // Zeros stay zeros through every pass, so the lengths are easy to control.
+  EXPECT_EQ(Unscramble(QStringLiteral("0 0 0"), 9, true), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("0 0 0 0"), 9, true), QString());
+  const QString five = Unscramble(QStringLiteral("1 2 3 4 5"), 9, false);
+  ASSERT_EQ(five.size(), 5);
+  EXPECT_EQ(Unscramble(QStringLiteral("1 2 3 4 5"), 9, true), five.mid(2, 1));
+}
+
+TEST(StringUnscramble, SeedAndFlagAreOnlyRead) {
+  int32_t seed = 4242;
+  bool strip = true;
+  StringUnscramble(QStringLiteral("0 0 0 0 0"), seed, strip);
+  EXPECT_EQ(seed, 4242);
+  EXPECT_TRUE(strip);
+}
+
+TEST(StringUnscramble, ListLengthLimit) {
+  QStringList zeros;
+  for (int i = 0; i < 32767; ++i) zeros << QStringLiteral("0");
+  EXPECT_EQ(Unscramble(zeros.join(QLatin1Char(' '))).size(), 32767);
+  zeros << QStringLiteral("0");
+  EXPECT_EQ(Unscramble(zeros.join(QLatin1Char(' '))), QString());
+}
+
+// The secrets of this build: the right sizes, plain printable ASCII, and
+// nowhere in the shipped program as plain text.
+TEST(Secrets, UnscrambleToTheirSizesAndStayOutOfTheBinary) {
+  int32_t seed = UnscrambleSeed;
+  bool strip = false;
+  const QString key = StringUnscramble(QString::fromLatin1(ScrambledCipherKey), seed, strip);
+  const QString password = DatabasePassword();
+  ASSERT_EQ(password.size(), 10);
+  ASSERT_EQ(key.size(), 9);
+  for (const QString& secret : {password, key})
+    for (QChar c : secret) EXPECT_TRUE(c.unicode() > 32 && c.unicode() < 127);
+
+  for (const char* program : {"/marrowtide-dbupgrade", "/marrowtide-db"}) {
+    QFile f(QString::fromLatin1(MT_BINARY_DIR) + QString::fromLatin1(program));
+    if (!f.open(QIODevice::ReadOnly)) continue;  // not built in this tree
+    const QByteArray bytes = f.readAll();
+    EXPECT_FALSE(bytes.contains(password.toLatin1())) << program;
+    EXPECT_FALSE(bytes.contains(key.toLatin1())) << program;
+  }
+}
+
+}  // namespace
+}  // namespace mt

@@ -1,0 +1,67 @@
+// A scripted stand-in for the database engine: each database is a path with
+// canned query results and an execute handler, so tests of the connection
+// layer and the run order control every answer and see every statement.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "db/engine/engine.h"
+
+namespace mt::test {
+
+struct ScriptedRows {
+  QStringList columns;
+  std::vector<std::vector<QVariant>> rows;
+};
+
+struct ScriptedDatabase {
+  // Answers of OpenRecordset by exact statement text; other texts fail with
+  // dberr::kNotFound.
+  std::map<QString, ScriptedRows> queries;
+  // Statements that fail, in Execute and OpenRecordset alike.
+  std::map<QString, DbError> failing;
+  // Execute's answer for statements not in failing; 0 records when unset.
+  std::function<int32_t(const QString&)> onExecute;
+  // When set, Open fails with this error.
+  std::optional<DbError> openError;
+  // When set, Open succeeds but the connection reports itself closed.
+  bool opensClosed = false;
+
+  std::vector<QString> executed;  // every statement Execute received
+  std::vector<QString> passwords; // the password of every Open
+  int opens = 0;
+  int closes = 0;
+
+  // Puts Val1 of a TSettings row where the run reads it; an invalid value
+  // stands for Null, and erasing the query stands for a missing row.
+  void SetSetting(const QString& id, const QVariant& val1);
+  void RemoveSetting(const QString& id);
+};
+
+class ScriptedEngine : public Engine {
+ public:
+  // The database at path, created empty on first use.
+  ScriptedDatabase& At(const QString& path) { return databases_[path]; }
+  bool Has(const QString& path) const { return databases_.count(path) != 0; }
+  void Remove(const QString& path) { databases_.erase(path); }
+  const std::vector<QString>& OpenedPaths() const { return opened_; }
+
+  std::unique_ptr<Connection> Open(const QString& path, const QString& password) override;
+  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override;
+  void Compact(const QString& src, const QString& dst, const QString& password) override;
+
+ private:
+  std::map<QString, ScriptedDatabase> databases_;
+  std::vector<QString> opened_;
+};
+
+// The query text the run and IsDBEncrypt use to read Val1 of a settings row.
+QString SettingQuery(const QString& id);
+
+}  // namespace mt::test

@@ -1,0 +1,92 @@
+#include "support/fake_services.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "db/query.h"
+
+namespace mt::test {
+
+void RecordingUi::ShowProgress() {
+  loaded = true;
+  calls << QStringLiteral("ShowProgress");
+}
+
+void RecordingUi::UnloadProgress() {
+  loaded = false;
+  calls << QStringLiteral("UnloadProgress");
+}
+
+void RecordingUi::ShowPercent(float percent) {
+  calls << QStringLiteral("Percent ") + QString::number(percent);
+}
+
+void RecordingUi::ShowMsg(const QString& message) { calls << QStringLiteral("Msg ") + message; }
+
+void RecordingUi::MessageBox(const QString& title, const QString& text) {
+  calls << QStringLiteral("Box ") + title + QLatin1Char('|') + text;
+}
+
+void RecordingUi::ProcessEvents() {
+  ++processed;
+  if (onProcessEvents) onProcessEvents();
+}
+
+QStringList RecordingUi::Boxes() const {
+  QStringList boxes;
+  for (const QString& c : calls)
+    if (c.startsWith(QLatin1String("Box "))) boxes << c.mid(4);
+  return boxes;
+}
+
+ProgramFolder::ProgramFolder(bool withLogFolder) {
+  if (withLogFolder) QDir(dir_.path()).mkdir(QStringLiteral("log"));
+  SetProgramLocation(dir_.path(), QStringLiteral("marrowtide-dbupgrade"));
+}
+
+ProgramFolder::~ProgramFolder() { SetProgramLocation(QString(), QString()); }
+
+QString ProgramFolder::LogPath() const {
+  return dir_.filePath(QStringLiteral("log/marrowtide-dbupgrade.log"));
+}
+
+QString ProgramFolder::LogText() const {
+  QFile f(LogPath());
+  if (!f.open(QIODevice::ReadOnly)) return QString();
+  return QString::fromUtf8(f.readAll());
+}
+
+QStringList ProgramFolder::LogLines() const {
+  QStringList lines = LogText().split(QStringLiteral("\r\n"));
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+QStringList ProgramFolder::LogMessages() const {
+  QStringList messages;
+  for (const QString& line : LogLines()) {
+    // "yyyy-mm-dd hh:nn:ss" is 19 characters, then the tab.
+    if (line.size() > 20 && line.at(19) == QLatin1Char('\t')) messages << line.mid(20);
+  }
+  return messages;
+}
+
+SpineScope::SpineScope(bool withLogFolder) : folder(withLogFolder) {
+  Globals() = RunGlobals{};
+  ReleaseSharedConnection();
+  SetClock(&clock);
+  SetUi(&ui);
+  SetDefaultEngine(&engine);
+}
+
+SpineScope::~SpineScope() {
+  ReleaseSharedConnection();
+  SetDefaultEngine(nullptr);
+  SetUi(nullptr);
+  SetClock(nullptr);
+  Globals() = RunGlobals{};
+}
+
+}  // namespace mt::test

@@ -1,0 +1,79 @@
+// Test doubles for the platform services: a clock the test sets and a Ui
+// that records what the run asked of it. SpineScope installs them together
+// with a scripted engine and a temporary program folder, and puts everything
+// back (globals, shared connection, services) when it ends.
+#pragma once
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "app/services.h"
+#include "support/fake_engine.h"
+
+namespace mt::test {
+
+class FakeClock : public Clock {
+ public:
+  // Today (files the test writes carry today's date), at a fixed time.
+  QDateTime now = QDateTime(QDate::currentDate(), QTime(5, 38, 45));
+  qint64 monotonic = 0;
+  qint64 slept = 0;  // total of all Sleep calls
+  QDateTime Now() const override { return now; }
+  void Sleep(int milliseconds) override {
+    slept += milliseconds;
+    monotonic += milliseconds;
+  }
+  qint64 MonotonicMs() const override { return monotonic; }
+};
+
+class RecordingUi : public Ui {
+ public:
+  // "ShowProgress", "UnloadProgress", "Percent <p>", "Msg <text>",
+  // "Box <title>|<text>"; event processing is only counted.
+  QStringList calls;
+  int processed = 0;
+  bool loaded = false;
+  std::function<void()> onProcessEvents;
+
+  void ShowProgress() override;
+  bool IsProgressLoaded() const override { return loaded; }
+  void UnloadProgress() override;
+  void ShowPercent(float percent) override;
+  void ShowMsg(const QString& message) override;
+  void MessageBox(const QString& title, const QString& text) override;
+  void ProcessEvents() override;
+  QStringList Boxes() const;
+};
+
+// A temporary program folder, with or without its log folder.
+class ProgramFolder {
+ public:
+  explicit ProgramFolder(bool withLogFolder = true);
+  ~ProgramFolder();
+  QString Path() const { return dir_.path(); }
+  QString File(const QString& name) const { return dir_.filePath(name); }
+  QString LogPath() const;
+  // The log file's text, decoded as UTF-8; empty when there is no file.
+  QString LogText() const;
+  // The log's lines, split at CR LF.
+  QStringList LogLines() const;
+  // The messages of the timestamped lines (timestamp and tab removed).
+  QStringList LogMessages() const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+class SpineScope {
+ public:
+  explicit SpineScope(bool withLogFolder = true);
+  ~SpineScope();
+  FakeClock clock;
+  RecordingUi ui;
+  ScriptedEngine engine;
+  ProgramFolder folder;
+};
+
+}  // namespace mt::test
