@@ -6,19 +6,9 @@
 #include <QStringList>
 #include <memory>
 
+#include "app/display.h"
 #include "app/production.h"
 #include "app/run.h"
-
-namespace {
-
-// Windows are used only when a window system can be reached; otherwise the
-// run goes on headless and message boxes go to standard error.
-bool DisplayReachable() {
-  return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // The argument text taken whole: the arguments as the shell passed them,
@@ -27,8 +17,11 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) parts << QString::fromLocal8Bit(argv[i]);
   const QString argument = parts.join(QLatin1Char(' '));
 
+  // Windows only when a window system can be reached; otherwise the run goes
+  // on headless and message boxes go to standard error.
+  const bool windows = mt::WindowSystemReachable();
   std::unique_ptr<QCoreApplication> app;
-  if (DisplayReachable()) app = std::make_unique<QApplication>(argc, argv);
+  if (windows) app = std::make_unique<QApplication>(argc, argv);
   else app = std::make_unique<QCoreApplication>(argc, argv);
 
   mt::InstallProductionServices();

@@ -1,12 +1,14 @@
 #include "app/production.h"
 
 #include "app/services.h"
+#include "protect/sodium_crypto.h"
 
 namespace mt {
 
 void InstallProductionServices() {
-  // The slots filled here grow as the components land; the clock and the
-  // headless Ui are the defaults of services().
+  // The core's production services. The windows are installed by the
+  // upgrade program's main() itself, the only entry point that links them.
+  SetCryptoFactory(&ProductionCryptoFactory());
 }
 
 }  // namespace mt

@@ -1,6 +1,8 @@
-// Puts the production implementations into the service slots: the crypto
-// component, the code migrations and, when a window system is reachable,
-// the windows. Called once by each entry point before it does any work.
+// Puts the production implementations of the core into the service slots:
+// the crypto component and the code migrations. Called once by each entry
+// point before it does any work. The windows are not among them: only the
+// upgrade program links them, and its main() installs them itself when a
+// window system is reachable.
 #pragma once
 
 namespace mt {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 
+#include "app/production.h"
 #include "tools/command.h"
 
 namespace mt::tool {
@@ -43,6 +44,7 @@ int ReportError(int code, const QString& description) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
+  mt::InstallProductionServices();
   QStringList args = app.arguments();
   args.removeFirst();
   if (args.isEmpty()) return mt::tool::Usage();
