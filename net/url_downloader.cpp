@@ -118,10 +118,9 @@ bool CURLDownloader::Download(const QString& szURL, const QString& szFile) {
         result = true;
       }
     }
-  } catch (const DbError& e) {
-    LogError(kProcedure, e.code(), e.description(), 0);
-  } catch (const std::exception& e) {
-    LogError(kProcedure, 0, QString::fromLocal8Bit(e.what()), 0);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(kProcedure, e.number, e.description, 0);
   }
   WriteLog(kProcedure + QStringLiteral(" End ") + (result ? QStringLiteral("True") : QStringLiteral("False")));
   return result;

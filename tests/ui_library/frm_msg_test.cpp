@@ -1,0 +1,201 @@
+#include "ui/frm_msg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/services.h"
+#include "ui_app.h"
+
+namespace mt {
+namespace {
+
+// Each reading of the time is `step` later than the one before.
+class SteppingClock : public Clock {
+ public:
+  explicit SteppingClock(qint64 stepMs) : step_(stepMs) {}
+  QDateTime Now() const override { return base_.addMSecs(step_ * calls_++); }
+  void Sleep(int) override {}
+  qint64 MonotonicMs() const override { return 0; }
+
+ private:
+  QDateTime base_ = QDateTime(QDate(2024, 7, 3), QTime(10, 0, 0));
+  qint64 step_;
+  mutable qint64 calls_ = 0;
+};
+
+void Click(QWidget* w, QPoint at = QPoint(5, 5)) {
+  const QPointF local(at);
+  const QPointF global(w->mapToGlobal(at));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QApplication::sendEvent(w, &release);
+}
+
+class MessageWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::UiApp(); }
+  void SetUp() override { form_.tmAnim()->setInterval(5); }
+  void TearDown() override { SetClock(nullptr); }
+
+  frmMsg form_;
+};
+
+// The offscreen platform activates every window it shows, so only the
+// flags that keep the focus away can be checked here.
+TEST_F(MessageWindow, ShowsOnTopWithoutTakingTheFocus) {
+  QWidget other;
+  other.setGeometry(100, 100, 300, 200);
+  other.show();
+
+  EXPECT_FALSE(form_.ShowMsg(QStringLiteral("작업이 끝났습니다")));
+  EXPECT_TRUE(form_.IsLoaded());
+  EXPECT_EQ(form_.MSG(), QStringLiteral("작업이 끝났습니다"));
+  EXPECT_EQ(form_.lblMsg()->text(), QStringLiteral("작업이 끝났습니다"));
+  EXPECT_TRUE(form_.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(form_.windowFlags() & Qt::WindowDoesNotAcceptFocus);
+  EXPECT_TRUE(form_.testAttribute(Qt::WA_ShowWithoutActivating));
+  EXPECT_FALSE(form_.imgClose()->isVisible());
+  EXPECT_EQ(form_.imgClose()->toolTip(), QStringLiteral("닫기"));
+  // 7455 x 945 twips at 15 twips a pixel, centred on the 1920 x 1080 primary.
+  EXPECT_EQ(form_.frameGeometry(), QRect(711, 508, 497, 63));
+
+  form_.ShowMsg(QStringLiteral("두 번째"), &other, 0, true);
+  // Centred on the smaller owner, halving toward zero: (300 - 497) / 2 = -98,
+  // (200 - 63) / 2 = 68.
+  EXPECT_EQ(form_.frameGeometry().topLeft(), QPoint(100 - 98, 100 + 68));
+  EXPECT_TRUE(form_.imgClose()->isVisible());
+
+  EXPECT_FALSE(form_.ShowMsg(QString()));
+  EXPECT_FALSE(form_.IsLoaded());
+  EXPECT_EQ(form_.MSG(), QString());
+}
+
+TEST_F(MessageWindow, CountsDownAndHidesItself) {
+  SteppingClock clock(1001);
+  SetClock(&clock);
+  QStringList seen;
+  // The first look happens before the first tick, the others after each.
+  QTimer::singleShot(0, &form_, [&] { seen << form_.lblMsg()->text(); });
+  QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
+    if (form_.IsLoaded()) seen << form_.lblMsg()->text();
+  });
+  EXPECT_FALSE(form_.ShowMsg(QStringLiteral("저장 완료"), nullptr, 3000, true));
+  EXPECT_FALSE(form_.IsLoaded());
+  EXPECT_FALSE(form_.tmAnim()->isActive());
+  EXPECT_EQ(seen, QStringList({QStringLiteral("저장 완료 (3초 남음)"), QStringLiteral("저장 완료 (2초 남음)"),
+                               QStringLiteral("저장 완료 (1초 남음)")}));
+}
+
+TEST_F(MessageWindow, RemainingSecondsRoundHalfToEven) {
+  // 2500 ms with ticks 1000 ms apart: 2.5 -> 2, 1.5 -> 2, 0.5 -> 0.
+  SteppingClock clock(1000);
+  SetClock(&clock);
+  QStringList seen;
+  QTimer::singleShot(0, &form_, [&] { seen << form_.lblMsg()->text(); });
+  QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
+    if (form_.IsLoaded()) seen << form_.lblMsg()->text();
+  });
+  form_.ShowMsg(QStringLiteral("m"), nullptr, 2500);
+  EXPECT_EQ(seen, QStringList({QStringLiteral("m (2초 남음)"), QStringLiteral("m (2초 남음)"),
+                               QStringLiteral("m (0초 남음)")}));
+}
+
+TEST_F(MessageWindow, CloseImageEndsTheWaitAndReportsTheUser) {
+  SteppingClock frozen(0);
+  SetClock(&frozen);
+  int ticks = 0;
+  QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
+    if (++ticks == 3) Click(form_.imgClose());
+  });
+  EXPECT_TRUE(form_.ShowMsg(QStringLiteral("닫을 수 있음"), nullptr, 3000, true));
+  EXPECT_FALSE(form_.IsLoaded());
+  EXPECT_GE(ticks, 3);
+
+  // Closed by the window system instead: the wait ends too, not as the user's close.
+  ticks = 0;
+  QObject::disconnect(form_.tmAnim(), nullptr, &form_, nullptr);
+  QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
+    if (++ticks == 2) form_.close();
+  });
+  EXPECT_FALSE(form_.ShowMsg(QStringLiteral("창 닫힘"), nullptr, 3000, true));
+  EXPECT_FALSE(form_.IsLoaded());
+}
+
+TEST_F(MessageWindow, DraggedByItsText) {
+  form_.ShowMsg(QStringLiteral("끌어서 옮기기"));
+  QCoreApplication::processEvents();
+  const QPoint before = form_.frameGeometry().topLeft();
+  QLabel* label = form_.lblMsg();
+  const QPointF local(20, 10);
+  const QPointF global(label->mapToGlobal(local.toPoint()));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &press);
+  const QPointF to = global + QPointF(30, -40);
+  QMouseEvent move(QEvent::MouseMove, local, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &move);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, to, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &release);
+  EXPECT_EQ(form_.frameGeometry().topLeft(), before + QPoint(30, -40));
+
+  QMouseEvent hover(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(label, &hover);
+  EXPECT_EQ(form_.frameGeometry().topLeft(), before + QPoint(30, -40)) << "moving without the button held";
+  form_.ShowMsg(QString());
+}
+
+TEST_F(MessageWindow, MessageBoxOverTheStripThenFocusElsewhere) {
+  QWidget other;
+  other.setGeometry(200, 200, 300, 200);
+  other.show();
+  QCoreApplication::processEvents();
+
+  QString boxText;
+  bool stripShown = false;
+  int polls = 0;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box) {
+      boxText = box->text();
+      stripShown = form_.IsLoaded() && form_.MSG() == QStringLiteral(" ");
+      box->button(QMessageBox::Ok)->click();
+    }
+    if (box || ++polls > 400) poll.stop();
+  });
+  poll.start(5);
+  form_.ShowMsgBox(QStringLiteral("확인하세요"), &other);
+  EXPECT_EQ(boxText, QStringLiteral("확인하세요"));
+  EXPECT_TRUE(stripShown);
+  EXPECT_FALSE(form_.IsLoaded());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &other);
+}
+
+TEST_F(MessageWindow, KoreanTextRendersWithAKoreanFont) {
+  const QFont font = form_.lblMsg()->font();
+  EXPECT_TRUE(QFontMetrics(font).inFontUcs4(U'메')) << QFontInfo(font).family().toStdString();
+  form_.ShowMsg(QStringLiteral("데이터베이스를 최적화중입니다. 잠시 기다려 주십시오"), nullptr, 0, true);
+  QCoreApplication::processEvents();
+  const QImage shot = form_.grab().toImage();
+  EXPECT_EQ(shot.size(), QSize(497, 63));
+  EXPECT_TRUE(shot.save(QStringLiteral(MT_BINARY_DIR "/frm_msg.png")));
+  // Dark text pixels exist in the middle of the strip.
+  int dark = 0;
+  for (int x = 60; x < 440; ++x) {
+    for (int y = 20; y < 44; ++y) dark += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+  }
+  EXPECT_GT(dark, 100);
+  form_.ShowMsg(QString());
+}
+
+}  // namespace
+}  // namespace mt
