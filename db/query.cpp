@@ -6,6 +6,7 @@
 
 #include "app/globals.h"
 #include "app/log.h"
+#include "protect/cipher.h"
 #include "protect/secrets.h"
 #include "protect/unscramble.h"
 
@@ -63,13 +64,15 @@ LockType ToLock(int lockType) {
 bool IsNull(const QVariant& v) { return !v.isValid() || v.isNull(); }
 
 SettingEncryptor& Encryptor() {
-  static SettingEncryptor encryptor = nullptr;
+  static SettingEncryptor encryptor = &DBEncryptValue;
   return encryptor;
 }
 
 }  // namespace
 
-void SetSettingEncryptor(SettingEncryptor encryptor) { Encryptor() = encryptor; }
+void SetSettingEncryptor(SettingEncryptor encryptor) {
+  Encryptor() = encryptor ? encryptor : &DBEncryptValue;
+}
 
 QString BuildConnectionString(const QString& path, const QString& password) {
   return kSourcePrefix + path + kPasswordPrefix + password;

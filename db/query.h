@@ -73,8 +73,8 @@ bool IsDBEncrypt();
 }  // namespace mt
 
 namespace mt {
-// Until the string cipher is part of the core, DBSetSetting reaches the value
-// encryption through this hook; without one, encrypt leaves values as given.
+// DBSetSetting encrypts through DBEncryptValue (protect/cipher.h); tests may
+// put another transform in its place, nullptr restores DBEncryptValue.
 using SettingEncryptor = QString (*)(const QString&);
 void SetSettingEncryptor(SettingEncryptor encryptor);
 }  // namespace mt

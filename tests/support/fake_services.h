@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
 #include "app/services.h"
 #include "support/fake_engine.h"
@@ -20,9 +21,11 @@ class FakeClock : public Clock {
   QDateTime now = QDateTime(QDate::currentDate(), QTime(5, 38, 45));
   qint64 monotonic = 0;
   qint64 slept = 0;  // total of all Sleep calls
+  std::vector<int> sleeps;  // every Sleep call, in order
   QDateTime Now() const override { return now; }
   void Sleep(int milliseconds) override {
     slept += milliseconds;
+    sleeps.push_back(milliseconds);
     monotonic += milliseconds;
   }
   qint64 MonotonicMs() const override { return monotonic; }

@@ -1,0 +1,164 @@
+// The string cipher over the crypto component: creation on first use, keying
+// once, three layers for stored values, identity with one logged error per
+// call when the component fails.
+#include "protect/cipher.h"
+
+#include <gtest/gtest.h>
+
+#include "db/engine/engine.h"
+#include "protect/secrets.h"
+#include "protect/sodium_crypto.h"
+#include "protect/unscramble.h"
+#include "support/fake_services.h"
+
+namespace mt {
+namespace {
+
+// The real component, with every call counted.
+struct Counts {
+  int created = 0, key1 = 0, key2 = 0, encrypt = 0, decrypt = 0;
+  QStringList keys;
+};
+
+class CountingCrypto : public CryptoComponent {
+ public:
+  CountingCrypto(std::unique_ptr<CryptoComponent> inner, Counts& counts, bool failKey1)
+      : inner_(std::move(inner)), counts_(counts), failKey1_(failKey1) {}
+  void SetKey1(const QString& key) override {
+    ++counts_.key1;
+    counts_.keys << key;
+    if (failKey1_) throw DbError(-5, QStringLiteral("setter refused"));
+    inner_->SetKey1(key);
+  }
+  void SetKey2(const QString& key) override {
+    ++counts_.key2;
+    counts_.keys << key;
+    inner_->SetKey2(key);
+  }
+  QString Encrypt(const QString& t) override {
+    ++counts_.encrypt;
+    return inner_->Encrypt(t);
+  }
+  QString Decrypt(const QString& t) override {
+    ++counts_.decrypt;
+    return inner_->Decrypt(t);
+  }
+
+ private:
+  std::unique_ptr<CryptoComponent> inner_;
+  Counts& counts_;
+  bool failKey1_;
+};
+
+class CountingFactory : public CryptoFactory {
+ public:
+  std::unique_ptr<CryptoComponent> Create() override {
+    ++counts.created;
+    return std::make_unique<CountingCrypto>(sodium.Create(), counts, failKey1);
+  }
+  SodiumCryptoFactory sodium;
+  Counts counts;
+  bool failKey1 = false;
+};
+
+class Cipher : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetCipherComponent();
+    SetCryptoFactory(&factory_);
+  }
+  void TearDown() override {
+    ResetCipherComponent();
+    SetCryptoFactory(nullptr);
+  }
+  int ErrorLines(const QString& procedure) const {
+    return static_cast<int>(folder_.LogText().count(QStringLiteral("ERROR: ") + procedure));
+  }
+  test::ProgramFolder folder_;
+  CountingFactory factory_;
+};
+
+TEST_F(Cipher, EmptyValuesNeverTouchTheComponent) {
+  EXPECT_EQ(StringDecrypt(QString()), QString());
+  EXPECT_EQ(DBDecryptValue(QString()), QString());
+  EXPECT_EQ(DBEncryptValue(QString()), QString());
+  EXPECT_EQ(factory_.counts.created, 0);
+}
+
+TEST_F(Cipher, CreatesOnFirstUseAndKeysEachSetterOnceWithTheCipherKeyText) {
+  const QString stored = DBEncryptValue(QStringLiteral("300"));
+  EXPECT_EQ(factory_.counts.created, 1);
+  EXPECT_EQ(factory_.counts.encrypt, 3);
+  for (int i = 0; i < 5; ++i) DBDecryptValue(DBEncryptValue(QStringLiteral("x")));
+  EXPECT_EQ(factory_.counts.created, 1);
+  EXPECT_EQ(factory_.counts.key1, 1);
+  EXPECT_EQ(factory_.counts.key2, 1);
+
+  int32_t seed = UnscrambleSeed;
+  bool strip = false;
+  const QString key = StringUnscramble(QString::fromLatin1(ScrambledCipherKey), seed, strip);
+  EXPECT_EQ(key.size(), 9);
+  EXPECT_EQ(factory_.counts.keys, QStringList({key, key}));
+
+  // Three layers deep: one layer off is still cipher text, all three give the value.
+  EXPECT_NE(StringDecrypt(stored), QStringLiteral("300"));
+  EXPECT_EQ(StringDecrypt(StringDecrypt(StringDecrypt(stored))), QStringLiteral("300"));
+  EXPECT_EQ(ErrorLines(QString()), 0);
+}
+
+TEST_F(Cipher, StoredFormRoundTripsAndDiffersFromThePlainValue) {
+  for (const QString& v : {QStringLiteral("1"), QStringLiteral(" "), QStringLiteral("\"q\"'s'"),
+                           QStringLiteral("로그인 비밀번호"), QString(3000, QLatin1Char('z'))}) {
+    const QString stored = DBEncryptValue(v);
+    EXPECT_FALSE(stored.isEmpty());
+    EXPECT_NE(stored, v);
+    bool numeric = false;
+    stored.toDouble(&numeric);
+    EXPECT_FALSE(numeric);
+    EXPECT_EQ(DBDecryptValue(stored), v);
+  }
+}
+
+TEST_F(Cipher, ForeignTextDecryptsToItselfWithOneLoggedError) {
+  EXPECT_EQ(StringDecrypt(QStringLiteral("405")), QStringLiteral("405"));
+  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 1);
+  EXPECT_EQ(DBDecryptValue(QStringLiteral("plain")), QStringLiteral("plain"));
+  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 4);
+}
+
+TEST_F(Cipher, UnavailableComponentIsIdentityWithOneErrorPerCallAndIsRetried) {
+  factory_.sodium.SetCreationFails(true);
+  EXPECT_EQ(StringEncrypt(QStringLiteral("v")), QStringLiteral("v"));
+  EXPECT_EQ(StringDecrypt(QStringLiteral("w")), QStringLiteral("w"));
+  EXPECT_EQ(DBEncryptValue(QStringLiteral("z")), QStringLiteral("z"));
+  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringEncrypt")), 4);
+  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 1);
+  EXPECT_EQ(factory_.counts.created, 5);  // every call tried again
+  EXPECT_EQ(factory_.counts.key1, 0);
+
+  factory_.sodium.SetCreationFails(false);
+  EXPECT_NE(StringEncrypt(QStringLiteral("v")), QStringLiteral("v"));
+  EXPECT_EQ(factory_.counts.key1, 1);
+
+  // No factory installed at all: the same identity, the same one line a call.
+  ResetCipherComponent();
+  SetCryptoFactory(nullptr);
+  const int before = ErrorLines(QStringLiteral("modEncrypt.StringEncrypt"));
+  EXPECT_EQ(StringEncrypt(QStringLiteral("v")), QStringLiteral("v"));
+  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringEncrypt")), before + 1);
+}
+
+TEST_F(Cipher, FailedSetterKeepsTheComponentAndIsNotRepeated) {
+  factory_.failKey1 = true;
+  EXPECT_EQ(StringEncrypt(QStringLiteral("v")), QStringLiteral("v"));
+  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringEncrypt")), 1);
+  // Held with its keying incomplete: not created again, setters not repeated.
+  StringEncrypt(QStringLiteral("v"));
+  StringDecrypt(QStringLiteral("v"));
+  EXPECT_EQ(factory_.counts.created, 1);
+  EXPECT_EQ(factory_.counts.key1, 1);
+  EXPECT_EQ(factory_.counts.key2, 0);
+}
+
+}  // namespace
+}  // namespace mt
