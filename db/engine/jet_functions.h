@@ -1,0 +1,57 @@
+// The Jet built-in functions and operators as SQLite functions.
+//
+// Promises:
+//  - Every function the emitter names in its SQL is in the table below and is
+//    installed by RegisterJetFunctionsOn(); installing twice is harmless.
+//  - Values follow Jet's rules rather than SQLite's: Null propagates where Jet
+//    propagates it, text compares and matches case-insensitively where Jet
+//    does, dates are day serials (see jet_dates.h), whole numbers round to
+//    even ("banker's rounding") in CLng/CInt, and text + text concatenates.
+//  - A call Jet would reject (Null to CLng, Mid from position 0, a text that
+//    is no number to CDbl, division by zero, an overflow) fails the statement
+//    with a Jet-worded message instead of returning a made-up value.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <QStringView>
+
+
+namespace mt::engine {
+
+using SqlScalarFn = void (*)(sqlite3_context*, int, sqlite3_value**);
+using SqlFinalFn = void (*)(sqlite3_context*);
+
+struct JetFunction {
+  const char* jetName;  // upper case, as the emitter looks it up
+  const char* sqlName;  // the SQLite function the emitted SQL calls
+  int minArgs;
+  int maxArgs;
+  SqlScalarFn scalar;   // scalar function, or the step of an aggregate
+  SqlFinalFn final;     // aggregates only
+  bool deterministic;   // false for Now(), Date(), Time()
+};
+
+// The function that implements the Jet function `upperName` (without '$'),
+// or nullptr when there is none.
+const JetFunction* FindJetFunction(QStringView upperName);
+
+// SQL names of the operator functions the emitter uses.
+inline constexpr const char* kSqlAdd = "jet_add";          // Jet '+'
+inline constexpr const char* kSqlConcat = "jet_concat";    // '&'
+inline constexpr const char* kSqlDivide = "jet_div";       // '/'
+inline constexpr const char* kSqlIntDivide = "jet_intdiv"; // '\'
+inline constexpr const char* kSqlMod = "jet_mod";          // Mod
+inline constexpr const char* kSqlPower = "jet_pow";        // '^'
+inline constexpr const char* kSqlLike = "jet_like";        // LIKE (value, pattern)
+inline constexpr const char* kSqlXor = "jet_xor";
+inline constexpr const char* kSqlEqv = "jet_eqv";
+inline constexpr const char* kSqlImp = "jet_imp";
+
+void RegisterJetFunctionsOn(sqlite3* db);
+
+// Jet's LIKE with '%', '_' and [character lists], ignoring case for all of
+// Unicode. Exposed for tests and for callers that match outside SQL.
+bool JetLikeMatch(QStringView value, QStringView pattern);
+
+}  // namespace mt::engine

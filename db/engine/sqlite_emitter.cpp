@@ -1,0 +1,707 @@
+#include "db/engine/sqlite_emitter.h"
+
+#include <cmath>
+
+#include "db/engine/engine.h"
+#include "db/engine/jet_functions.h"
+#include "db/engine/jet_tokenizer.h"
+
+namespace mt::engine {
+
+QString QuoteSqlIdentifier(const QString& name) {
+  QString out;
+  if (!name.contains(u']')) {
+    out.reserve(name.size() + 2);
+    out += u'[';
+    out += name;
+    out += u']';
+    return out;
+  }
+  out = name;
+  out.replace(u'`', QStringLiteral("``"));
+  return u'`' + out + u'`';
+}
+
+QString QuoteSqlString(const QString& text) {
+  QString out;
+  out.reserve(text.size() + 2);
+  out += u'\'';
+  for (QChar c : text) {
+    if (c == u'\'') out += u'\'';
+    out += c;
+  }
+  out += u'\'';
+  return out;
+}
+
+namespace {
+
+[[noreturn]] void Unsupported(const QString& what) {
+  throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: %1.").arg(what));
+}
+
+QString SerialText(double serial) {
+  QString s = QString::number(serial, 'g', 17);
+  if (!s.contains(u'.') && !s.contains(u'e')) s += QStringLiteral(".0");
+  return s;
+}
+
+// The alias under which a FROM item is referenced: its alias, else its name.
+const QString& RefName(const TableRef& r) { return r.alias.isEmpty() ? r.name : r.alias; }
+
+void CollectLeaves(const TableRef& r, std::vector<const TableRef*>* out) {
+  if (r.kind == TableRef::Kind::Join) {
+    CollectLeaves(*r.left, out);
+    CollectLeaves(*r.right, out);
+  } else {
+    out->push_back(&r);
+  }
+}
+
+// True when the expression refers to a column not qualified with `target`.
+bool RefersBeyond(const Expr& e, const QString& target) {
+  if (e.kind == ExprKind::Column || e.kind == ExprKind::Star)
+    return e.qualifier.compare(target, Qt::CaseInsensitive) != 0;
+  if (e.select) return true;
+  for (const ExprPtr& a : e.args)
+    if (RefersBeyond(*a, target)) return true;
+  return false;
+}
+
+bool IsNumericLiteral(const Expr& e) {
+  if (e.kind == ExprKind::Number || e.kind == ExprKind::Date || e.kind == ExprKind::Bool) return true;
+  if (e.kind == ExprKind::Unary && (e.op == Op::Neg || e.op == Op::Plus))
+    return IsNumericLiteral(*e.args[0]);
+  if (e.kind == ExprKind::Binary &&
+      (e.op == Op::Add || e.op == Op::Sub || e.op == Op::Mul))
+    return IsNumericLiteral(*e.args[0]) && IsNumericLiteral(*e.args[1]);
+  return false;
+}
+
+class Emitter {
+ public:
+  explicit Emitter(const QStringList* parameters = nullptr) : params_(parameters) {}
+
+  QString take() { return std::move(out_); }
+  QString& out() { return out_; }
+
+  // Makes the qualifier `from` come out as `to` (already quoted; empty drops
+  // the qualifier).
+  void rewrite(const QString& from, const QString& to) { rewrites_.push_back({from, to}); }
+  void popRewrite() { rewrites_.pop_back(); }
+  void setDefaultContext(bool on) { defaultContext_ = on; }
+
+  void expr(const Expr& e);
+  void select(const Select& s);
+  void from(const std::vector<TableRefPtr>& items);
+  void tableRef(const TableRef& r);
+
+ private:
+  void binary(const char* op, const Expr& e) {
+    out_ += u'(';
+    expr(*e.args[0]);
+    out_ += QLatin1String(op);
+    expr(*e.args[1]);
+    out_ += u')';
+  }
+  void call(const char* fn, const Expr& e) {
+    out_ += QLatin1String(fn);
+    out_ += u'(';
+    for (size_t i = 0; i < e.args.size(); ++i) {
+      if (i) out_ += QStringLiteral(", ");
+      expr(*e.args[i]);
+    }
+    out_ += u')';
+  }
+  void qualifier(const QString& q) {
+    for (auto it = rewrites_.rbegin(); it != rewrites_.rend(); ++it) {
+      if (it->first.compare(q, Qt::CaseInsensitive) == 0) {
+        if (!it->second.isEmpty()) {
+          out_ += it->second;
+          out_ += u'.';
+        }
+        return;
+      }
+    }
+    out_ += QuoteSqlIdentifier(q);
+    out_ += u'.';
+  }
+  void column(const Expr& e);
+  void function(const Expr& e);
+  void selectCore(const Select& s);
+
+  QString out_;
+  const QStringList* params_;
+  std::vector<std::pair<QString, QString>> rewrites_;
+  bool defaultContext_ = false;
+};
+
+void Emitter::column(const Expr& e) {
+  if (e.qualifier.isEmpty()) {
+    if (params_ && params_->contains(e.text, Qt::CaseInsensitive)) {
+      out_ += u':';
+      for (QChar c : e.text) out_ += (c.isLetterOrNumber() || c == u'_') ? c : QChar(u'_');
+      return;
+    }
+    if (defaultContext_) {
+      // A DEFAULT may name Now, Date or Time without parentheses.
+      if (WordEquals(e.text, "NOW")) return void(out_ += QStringLiteral("jet_now()"));
+      if (WordEquals(e.text, "DATE")) return void(out_ += QStringLiteral("jet_date()"));
+      if (WordEquals(e.text, "TIME")) return void(out_ += QStringLiteral("jet_time()"));
+      Unsupported(QStringLiteral("a default cannot refer to the column \"%1\"").arg(e.text));
+    }
+  } else {
+    qualifier(e.qualifier);
+  }
+  out_ += QuoteSqlIdentifier(e.text);
+}
+
+void Emitter::expr(const Expr& e) {
+  switch (e.kind) {
+    case ExprKind::Null:
+      out_ += QStringLiteral("NULL");
+      return;
+    case ExprKind::Number:
+      out_ += e.text;
+      return;
+    case ExprKind::String:
+      out_ += QuoteSqlString(e.text);
+      return;
+    case ExprKind::Date:
+      out_ += SerialText(e.number);
+      return;
+    case ExprKind::Bool:
+      out_ += e.number != 0 ? QStringLiteral("-1") : QStringLiteral("0");
+      return;
+    case ExprKind::Column:
+      column(e);
+      return;
+    case ExprKind::Star:
+      if (!e.qualifier.isEmpty()) qualifier(e.qualifier);
+      out_ += u'*';
+      return;
+    case ExprKind::Unary:
+      switch (e.op) {
+        case Op::Neg:
+          out_ += QStringLiteral("(-");
+          expr(*e.args[0]);
+          out_ += u')';
+          return;
+        case Op::Plus:
+          expr(*e.args[0]);
+          return;
+        default:
+          out_ += QStringLiteral("(NOT ");
+          expr(*e.args[0]);
+          out_ += u')';
+          return;
+      }
+    case ExprKind::Binary:
+      switch (e.op) {
+        case Op::Add:
+          // Jet's '+' concatenates text; only literal numbers may add directly.
+          if (IsNumericLiteral(*e.args[0]) && IsNumericLiteral(*e.args[1])) return binary(" + ", e);
+          return call(kSqlAdd, e);
+        case Op::Sub: return binary(" - ", e);
+        case Op::Mul: return binary(" * ", e);
+        case Op::Div: return call(kSqlDivide, e);
+        case Op::IntDiv: return call(kSqlIntDivide, e);
+        case Op::Mod: return call(kSqlMod, e);
+        case Op::Pow: return call(kSqlPower, e);
+        case Op::Concat: return call(kSqlConcat, e);
+        case Op::Eq: return binary(" = ", e);
+        case Op::Ne: return binary(" <> ", e);
+        case Op::Lt: return binary(" < ", e);
+        case Op::Le: return binary(" <= ", e);
+        case Op::Gt: return binary(" > ", e);
+        case Op::Ge: return binary(" >= ", e);
+        case Op::And: return binary(" AND ", e);
+        case Op::Or: return binary(" OR ", e);
+        case Op::Xor: return call(kSqlXor, e);
+        case Op::Eqv: return call(kSqlEqv, e);
+        case Op::Imp: return call(kSqlImp, e);
+        default: break;
+      }
+      Unsupported(QStringLiteral("unknown operator"));
+    case ExprKind::Call:
+      function(e);
+      return;
+    case ExprKind::Between:
+      out_ += u'(';
+      expr(*e.args[0]);
+      out_ += e.negated ? QStringLiteral(" NOT BETWEEN ") : QStringLiteral(" BETWEEN ");
+      expr(*e.args[1]);
+      out_ += QStringLiteral(" AND ");
+      expr(*e.args[2]);
+      out_ += u')';
+      return;
+    case ExprKind::In:
+      out_ += u'(';
+      expr(*e.args[0]);
+      out_ += e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (");
+      if (e.select) {
+        select(*e.select);
+      } else {
+        for (size_t i = 1; i < e.args.size(); ++i) {
+          if (i > 1) out_ += QStringLiteral(", ");
+          expr(*e.args[i]);
+        }
+      }
+      out_ += QStringLiteral("))");
+      return;
+    case ExprKind::IsNull:
+      out_ += u'(';
+      expr(*e.args[0]);
+      out_ += e.negated ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)");
+      return;
+    case ExprKind::Like:
+      if (e.negated) out_ += QStringLiteral("(NOT ");
+      call(kSqlLike, e);
+      if (e.negated) out_ += u')';
+      return;
+    case ExprKind::Exists:
+      out_ += e.negated ? QStringLiteral("(NOT EXISTS (") : QStringLiteral("(EXISTS (");
+      select(*e.select);
+      out_ += QStringLiteral("))");
+      return;
+    case ExprKind::Subquery:
+      out_ += u'(';
+      select(*e.select);
+      out_ += u')';
+      return;
+  }
+}
+
+void Emitter::function(const Expr& e) {
+  const QString& name = e.text;
+  const size_t n = e.args.size();
+  auto arity = [&](size_t lo, size_t hi) {
+    if (n < lo || n > hi)
+      Unsupported(QStringLiteral("wrong number of arguments used with function \"%1\"").arg(name));
+  };
+  if (e.distinct && name != QLatin1String("COUNT") && name != QLatin1String("SUM") &&
+      name != QLatin1String("AVG") && name != QLatin1String("MIN") && name != QLatin1String("MAX"))
+    Unsupported(QStringLiteral("DISTINCT is not allowed in \"%1\"").arg(name));
+  for (const ExprPtr& a : e.args)
+    if (a->kind == ExprKind::Star && !(name == QLatin1String("COUNT") && a->qualifier.isEmpty()))
+      Unsupported(QStringLiteral("\"*\" is not allowed in \"%1\"").arg(name));
+
+  if (name == QLatin1String("IIF")) {
+    arity(3, 3);
+    out_ += QStringLiteral("(CASE WHEN ");
+    expr(*e.args[0]);
+    out_ += QStringLiteral(" THEN ");
+    expr(*e.args[1]);
+    out_ += QStringLiteral(" ELSE ");
+    expr(*e.args[2]);
+    out_ += QStringLiteral(" END)");
+    return;
+  }
+  if (name == QLatin1String("ISNULL")) {
+    arity(1, 1);
+    out_ += QStringLiteral("(-(");
+    expr(*e.args[0]);
+    out_ += QStringLiteral(" IS NULL))");
+    return;
+  }
+  if (name == QLatin1String("NZ")) {
+    arity(1, 2);
+    out_ += QStringLiteral("ifnull(");
+    expr(*e.args[0]);
+    out_ += QStringLiteral(", ");
+    if (n == 2) expr(*e.args[1]);
+    else out_ += QStringLiteral("''");
+    out_ += u')';
+    return;
+  }
+  const char* aggregate = nullptr;
+  if (name == QLatin1String("COUNT")) aggregate = "count";
+  else if (name == QLatin1String("SUM")) aggregate = "sum";
+  else if (name == QLatin1String("AVG")) aggregate = "avg";
+  else if (name == QLatin1String("MIN")) aggregate = "min";
+  else if (name == QLatin1String("MAX")) aggregate = "max";
+  if (aggregate) {
+    arity(1, 1);
+    out_ += QLatin1String(aggregate);
+    out_ += e.distinct ? QStringLiteral("(DISTINCT ") : QStringLiteral("(");
+    expr(*e.args[0]);
+    out_ += u')';
+    return;
+  }
+  const JetFunction* f = FindJetFunction(name);
+  if (!f) Unsupported(QStringLiteral("undefined function \"%1\"").arg(name));
+  arity(static_cast<size_t>(f->minArgs), static_cast<size_t>(f->maxArgs));
+  call(f->sqlName, e);
+}
+
+void Emitter::selectCore(const Select& s) {
+  if (s.topPercent) Unsupported(QStringLiteral("TOP ... PERCENT is not supported"));
+  out_ += s.distinct ? QStringLiteral("SELECT DISTINCT ") : QStringLiteral("SELECT ");
+  int exprNumber = 1000;  // Jet names unnamed computed columns Expr1000, Expr1001, ...
+  for (size_t i = 0; i < s.items.size(); ++i) {
+    if (i) out_ += QStringLiteral(", ");
+    const SelectItem& item = s.items[i];
+    expr(*item.expr);
+    if (!item.alias.isEmpty()) {
+      out_ += QStringLiteral(" AS ");
+      out_ += QuoteSqlIdentifier(item.alias);
+    } else if (item.expr->kind != ExprKind::Column && item.expr->kind != ExprKind::Star) {
+      out_ += QStringLiteral(" AS [Expr%1]").arg(exprNumber++);
+    }
+  }
+  if (!s.from.empty()) {
+    out_ += QStringLiteral(" FROM ");
+    from(s.from);
+  }
+  if (s.where) {
+    out_ += QStringLiteral(" WHERE ");
+    expr(*s.where);
+  }
+  if (!s.groupBy.empty()) {
+    out_ += QStringLiteral(" GROUP BY ");
+    for (size_t i = 0; i < s.groupBy.size(); ++i) {
+      if (i) out_ += QStringLiteral(", ");
+      expr(*s.groupBy[i]);
+    }
+  }
+  if (s.having) {
+    out_ += QStringLiteral(" HAVING ");
+    expr(*s.having);
+  }
+}
+
+void Emitter::select(const Select& s) {
+  selectCore(s);
+  for (const auto& [all, member] : s.unions) {
+    if (member->top >= 0) Unsupported(QStringLiteral("TOP inside UNION is not supported"));
+    out_ += all ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
+    selectCore(*member);
+  }
+  if (!s.orderBy.empty()) {
+    out_ += QStringLiteral(" ORDER BY ");
+    for (size_t i = 0; i < s.orderBy.size(); ++i) {
+      if (i) out_ += QStringLiteral(", ");
+      expr(*s.orderBy[i].expr);
+      if (s.orderBy[i].descending) out_ += QStringLiteral(" DESC");
+    }
+  }
+  if (s.top >= 0) {
+    if (!s.unions.empty()) Unsupported(QStringLiteral("TOP with UNION is not supported"));
+    out_ += QStringLiteral(" LIMIT %1").arg(s.top);
+  }
+}
+
+void Emitter::from(const std::vector<TableRefPtr>& items) {
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i) out_ += QStringLiteral(", ");
+    tableRef(*items[i]);
+  }
+}
+
+void Emitter::tableRef(const TableRef& r) {
+  switch (r.kind) {
+    case TableRef::Kind::Table: {
+      out_ += QuoteSqlIdentifier(r.name);
+      // A rewrite of this table's own reference name renames it inside the
+      // statement (UPDATE and DELETE over joins).
+      for (auto it = rewrites_.rbegin(); it != rewrites_.rend(); ++it) {
+        if (it->first.compare(RefName(r), Qt::CaseInsensitive) == 0 && !it->second.isEmpty() &&
+            it->second != QuoteSqlIdentifier(r.name)) {
+          out_ += QStringLiteral(" AS ");
+          out_ += it->second;
+          return;
+        }
+      }
+      if (!r.alias.isEmpty()) {
+        out_ += QStringLiteral(" AS ");
+        out_ += QuoteSqlIdentifier(r.alias);
+      }
+      return;
+    }
+    case TableRef::Kind::Subquery:
+      out_ += u'(';
+      select(*r.select);
+      out_ += u')';
+      if (!r.alias.isEmpty()) {
+        out_ += QStringLiteral(" AS ");
+        out_ += QuoteSqlIdentifier(r.alias);
+      }
+      return;
+    case TableRef::Kind::Join: {
+      // SQLite 3.15 has no RIGHT JOIN: a RIGHT JOIN b is b LEFT JOIN a.
+      const bool swap = r.join == JoinKind::Right;
+      const TableRef& first = swap ? *r.right : *r.left;
+      const TableRef& second = swap ? *r.left : *r.right;
+      if (swap && first.kind == TableRef::Kind::Join) {
+        out_ += u'(';
+        tableRef(first);
+        out_ += u')';
+      } else {
+        tableRef(first);
+      }
+      out_ += r.join == JoinKind::Inner ? QStringLiteral(" INNER JOIN ") : QStringLiteral(" LEFT JOIN ");
+      if (second.kind == TableRef::Kind::Join) {
+        out_ += u'(';
+        tableRef(second);
+        out_ += u')';
+      } else {
+        tableRef(second);
+      }
+      out_ += QStringLiteral(" ON ");
+      expr(*r.on);
+      return;
+    }
+  }
+}
+
+const QString kInnerAlias = QStringLiteral("[jet_t]");
+
+// UPDATE or DELETE whose rows are chosen through a join or a list of tables:
+// the rows are those whose rowid the join yields, the changed table being
+// [jet_t] inside the subquery.
+void RowidFilter(Emitter& em, const std::vector<const TableRef*>& from, const TableRef& target,
+                 const Expr* where) {
+  QString& out = em.out();
+  out += QStringLiteral(" WHERE rowid IN (SELECT ");
+  out += kInnerAlias;
+  out += QStringLiteral(".rowid FROM ");
+  em.rewrite(RefName(target), kInnerAlias);
+  for (size_t i = 0; i < from.size(); ++i) {
+    if (i) out += QStringLiteral(", ");
+    em.tableRef(*from[i]);
+  }
+  if (where) {
+    out += QStringLiteral(" WHERE ");
+    em.expr(*where);
+  }
+  em.popRewrite();
+  out += u')';
+}
+
+SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params) {
+  Emitter em(params);
+  QString& out = em.out();
+  std::vector<const TableRef*> leaves;
+  CollectLeaves(*up.target, &leaves);
+  QString targetRef;
+  for (const Assignment& a : up.sets) {
+    if (a.qualifier.isEmpty()) continue;
+    if (targetRef.isEmpty()) targetRef = a.qualifier;
+    else if (targetRef.compare(a.qualifier, Qt::CaseInsensitive) != 0)
+      Unsupported(QStringLiteral("an UPDATE changes one table only"));
+  }
+  const TableRef* target = leaves.front();
+  if (!targetRef.isEmpty()) {
+    target = nullptr;
+    for (const TableRef* l : leaves)
+      if (RefName(*l).compare(targetRef, Qt::CaseInsensitive) == 0) target = l;
+    if (!target) Unsupported(QStringLiteral("\"%1\" is not a table of the UPDATE").arg(targetRef));
+  }
+  if (target->kind != TableRef::Kind::Table) Unsupported(QStringLiteral("cannot update a subquery"));
+  const QString table = QuoteSqlIdentifier(target->name);
+  const bool joined = up.target->kind == TableRef::Kind::Join;
+
+  out += QStringLiteral("UPDATE ");
+  out += table;
+  out += QStringLiteral(" SET ");
+  em.rewrite(RefName(*target), table);
+  for (size_t i = 0; i < up.sets.size(); ++i) {
+    const Assignment& a = up.sets[i];
+    if (i) out += QStringLiteral(", ");
+    out += QuoteSqlIdentifier(a.column);
+    out += QStringLiteral(" = ");
+    if (joined && RefersBeyond(*a.value, RefName(*target))) {
+      // The value comes from the joined row of this target row.
+      out += QStringLiteral("(SELECT ");
+      em.rewrite(RefName(*target), kInnerAlias);
+      em.expr(*a.value);
+      out += QStringLiteral(" FROM ");
+      em.tableRef(*up.target);
+      out += QStringLiteral(" WHERE ");
+      out += kInnerAlias;
+      out += QStringLiteral(".rowid = ");
+      out += table;
+      out += QStringLiteral(".rowid");
+      if (up.where) {
+        out += QStringLiteral(" AND (");
+        em.expr(*up.where);
+        out += u')';
+      }
+      em.popRewrite();
+      out += QStringLiteral(" LIMIT 1)");
+    } else {
+      em.expr(*a.value);
+    }
+  }
+  if (joined) {
+    RowidFilter(em, {up.target.get()}, *target, up.where.get());
+  } else if (up.where) {
+    out += QStringLiteral(" WHERE ");
+    em.expr(*up.where);
+  }
+  return SqlStatement{em.take(), false, target->name};
+}
+
+SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params) {
+  Emitter em(params);
+  QString& out = em.out();
+  std::vector<const TableRef*> leaves;
+  for (const TableRefPtr& r : del.from) CollectLeaves(*r, &leaves);
+  const TableRef* target = nullptr;
+  if (!del.qualifier.isEmpty()) {
+    for (const TableRef* l : leaves)
+      if (RefName(*l).compare(del.qualifier, Qt::CaseInsensitive) == 0) target = l;
+    if (!target) Unsupported(QStringLiteral("\"%1\" is not a table of the DELETE").arg(del.qualifier));
+  } else {
+    if (leaves.size() != 1)
+      Unsupported(QStringLiteral("DELETE over several tables must name its table (DELETE t.* FROM ...)"));
+    target = leaves.front();
+  }
+  if (target->kind != TableRef::Kind::Table) Unsupported(QStringLiteral("cannot delete from a subquery"));
+  const QString table = QuoteSqlIdentifier(target->name);
+  out += QStringLiteral("DELETE FROM ");
+  out += table;
+  if (leaves.size() == 1 && del.from.front()->kind == TableRef::Kind::Table) {
+    if (del.where) {
+      em.rewrite(RefName(*target), table);
+      out += QStringLiteral(" WHERE ");
+      em.expr(*del.where);
+    }
+  } else {
+    std::vector<const TableRef*> from;
+    for (const TableRefPtr& r : del.from) from.push_back(r.get());
+    RowidFilter(em, from, *target, del.where.get());
+  }
+  return SqlStatement{em.take(), false, target->name};
+}
+
+SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params) {
+  Emitter em(params);
+  QString& out = em.out();
+  out.reserve(64 + ins.columns.size() * 16 + ins.rows.size() * ins.columns.size() * 12);
+  out += QStringLiteral("INSERT INTO ");
+  out += QuoteSqlIdentifier(ins.table);
+  if (!ins.columns.isEmpty()) {
+    out += QStringLiteral(" (");
+    for (qsizetype i = 0; i < ins.columns.size(); ++i) {
+      if (i) out += QStringLiteral(", ");
+      out += QuoteSqlIdentifier(ins.columns[i]);
+    }
+    out += u')';
+  }
+  if (ins.select) {
+    out += u' ';
+    em.select(*ins.select);
+  } else {
+    out += QStringLiteral(" VALUES ");
+    for (size_t r = 0; r < ins.rows.size(); ++r) {
+      if (r) out += QStringLiteral(", ");
+      out += u'(';
+      for (size_t i = 0; i < ins.rows[r].size(); ++i) {
+        if (i) out += QStringLiteral(", ");
+        em.expr(*ins.rows[r][i]);
+      }
+      out += u')';
+    }
+  }
+  return SqlStatement{em.take(), false, ins.table};
+}
+
+}  // namespace
+
+SqlStatement EmitSqlite(const ParsedStatement& st) {
+  const QStringList* params = st.parameters.isEmpty() ? nullptr : &st.parameters;
+  switch (st.kind) {
+    case ParsedStatement::Kind::Select: {
+      Emitter em(params);
+      em.select(*st.select);
+      return SqlStatement{em.take(), true, QString()};
+    }
+    case ParsedStatement::Kind::Insert:
+      return EmitInsert(*st.insert, params);
+    case ParsedStatement::Kind::Update:
+      return EmitUpdate(*st.update, params);
+    case ParsedStatement::Kind::Delete:
+      return EmitDelete(*st.del, params);
+    case ParsedStatement::Kind::Definition:
+      break;
+  }
+  Unsupported(QStringLiteral("not a data statement"));
+}
+
+QString SqliteColumnType(JetType type) {
+  switch (type) {
+    case JetType::Text:
+    case JetType::Memo:
+      return QStringLiteral("TEXT");
+    case JetType::Long:
+    case JetType::Short:
+    case JetType::Byte:
+    case JetType::Bit:
+    case JetType::AutoIncrement:
+      return QStringLiteral("INTEGER");
+    case JetType::DateTime:
+    case JetType::Single:
+    case JetType::Float:
+    case JetType::Money:
+      return QStringLiteral("REAL");
+  }
+  return QStringLiteral("TEXT");
+}
+
+namespace {
+
+// The literal value of a constant default, or nullptr when it is an expression.
+const Expr* LiteralOf(const Expr& e, bool* negative) {
+  *negative = false;
+  const Expr* x = &e;
+  if (x->kind == ExprKind::Unary && (x->op == Op::Neg || x->op == Op::Plus)) {
+    *negative = x->op == Op::Neg;
+    x = x->args[0].get();
+    if (x->kind != ExprKind::Number) return nullptr;
+  }
+  switch (x->kind) {
+    case ExprKind::Null:
+    case ExprKind::Number:
+    case ExprKind::String:
+    case ExprKind::Bool:
+    case ExprKind::Date:
+      return x;
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
+bool IsLiteralDefault(const ColumnDef& column) {
+  if (!column.defaultValue) return true;
+  ExprPtr e = ParseJetExpression(column.defaultValue->jetText);
+  bool negative;
+  return LiteralOf(*e, &negative) != nullptr;
+}
+
+QString SqliteDefaultExpression(const ColumnDef& column) {
+  if (!column.defaultValue) return QStringLiteral("NULL");
+  ExprPtr e = ParseJetExpression(column.defaultValue->jetText);
+  bool negative = false;
+  if (const Expr* lit = LiteralOf(*e, &negative)) {
+    if (column.type == JetType::Bit && (lit->kind == ExprKind::Number || lit->kind == ExprKind::Bool)) {
+      // Yes/No stores any non-zero value as True (-1).
+      const double v = lit->kind == ExprKind::Bool ? lit->number : lit->text.toDouble();
+      return v != 0 ? QStringLiteral("-1") : QStringLiteral("0");
+    }
+    Emitter em;
+    em.expr(*lit);
+    QString s = em.take();
+    return negative ? u'-' + s : s;
+  }
+  Emitter em;
+  em.setDefaultContext(true);
+  em.out() += u'(';
+  em.expr(*e);
+  em.out() += u')';
+  return em.take();
+}
+
+}  // namespace mt::engine

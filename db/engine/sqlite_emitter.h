@@ -1,0 +1,51 @@
+// Writes SQLite SQL for a parsed Jet statement, and the SQLite pieces of a
+// column declaration for the storage layer.
+//
+// Promises:
+//  - Every identifier is quoted ([name], or `name` when it holds a ']'), so
+//    names that are SQLite keywords (Order, Range, Rank...) stay names, and an
+//    unknown name is an error rather than SQLite's double-quote fallback to a
+//    string. Every string literal is single-quoted.
+//  - Jet semantics that SQLite lacks go through the functions of
+//    jet_functions.h ('+', '&', '/', '\', Mod, LIKE, the built-ins); #dates#
+//    become day serials; True is -1.
+//  - The SQL needs only SQLite 3.15: RIGHT JOIN becomes a LEFT JOIN with the
+//    sides swapped; UPDATE and DELETE over a join become correlated
+//    subqueries on the changed table's rowid.
+//  - Unknown functions and constructs SQLite cannot express throw
+//    DbError(kSyntax) naming them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "db/engine/jet_parser.h"
+#include "db/engine/schema_model.h"
+#include "db/engine/translator.h"
+
+namespace mt::engine {
+
+// SQL for a data statement (Select, Insert, Update or Delete).
+SqlStatement EmitSqlite(const ParsedStatement& statement);
+
+QString QuoteSqlIdentifier(const QString& name);
+QString QuoteSqlString(const QString& text);
+
+// --- column declarations for the storage layer ---
+
+// The declared SQLite type that gives the column the affinity its Jet type
+// needs: TEXT for Text/Memo (so "123" stays text), INTEGER for whole-number
+// and Yes/No types, REAL for dates and other numbers.
+QString SqliteColumnType(JetType type);
+
+// The SQLite expression for a Jet DEFAULT text, as it goes after the word
+// DEFAULT: "0", "-1" (True, or any non-zero number on a Yes/No column), "''",
+// "NULL", "(jet_now())" for Now(). Throws DbError(kSyntax) for a default
+// that is no constant expression.
+QString SqliteDefaultExpression(const ColumnDef& column);
+
+// True when SQLite accepts the default in ALTER TABLE ADD COLUMN (a literal
+// value, not an expression in parentheses such as Now()).
+bool IsLiteralDefault(const ColumnDef& column);
+
+}  // namespace mt::engine

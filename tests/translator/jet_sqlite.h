@@ -1,0 +1,146 @@
+// An in-memory SQLite database that runs Jet statements through the
+// translator: CREATE TABLE becomes a plain SQLite table (types and defaults
+// as the storage layer declares them), data statements run as translated.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <vector>
+
+#include "db/engine/engine.h"
+#include "db/engine/sqlite_emitter.h"
+#include "db/engine/translator.h"
+
+namespace mt::test {
+
+class JetSqlite {
+ public:
+  JetSqlite() {
+    EXPECT_EQ(sqlite3_open(":memory:", &db_), SQLITE_OK);
+    engine::RegisterJetFunctions(db_);
+  }
+  ~JetSqlite() { sqlite3_close(db_); }
+  JetSqlite(const JetSqlite&) = delete;
+  JetSqlite& operator=(const JetSqlite&) = delete;
+
+  sqlite3* handle() const { return db_; }
+
+  // Runs one Jet statement; returns the rows it yields (none for others).
+  std::vector<QVariantList> Run(const QString& jet) {
+    engine::Command c = engine::Translate(jet);
+    if (auto* create = std::get_if<engine::CreateTable>(&c)) {
+      RunSql(CreateSql(create->table));
+      return {};
+    }
+    auto* st = std::get_if<engine::SqlStatement>(&c);
+    if (!st) throw DbError(dberr::kSyntax, QStringLiteral("not run by this harness: ") + jet);
+    return RunSql(st->sql);
+  }
+
+  // The single value of a one-row, one-column query.
+  QVariant Value(const QString& jet) {
+    std::vector<QVariantList> rows = Run(jet);
+    if (rows.size() != 1 || rows[0].size() != 1) {
+      ADD_FAILURE() << "expected one value from " << jet.toStdString() << ", got " << rows.size()
+                    << " rows";
+      return {};
+    }
+    return rows[0][0];
+  }
+
+  // The value of a Jet expression, evaluated by a SELECT without FROM.
+  QVariant Eval(const QString& jetExpression) { return Value(QStringLiteral("SELECT ") + jetExpression); }
+
+  // The SQLite error a Jet expression raises when evaluated; empty if none.
+  QString EvalError(const QString& jetExpression) {
+    try {
+      Eval(jetExpression);
+    } catch (const DbError& e) {
+      return e.description();
+    }
+    return {};
+  }
+
+  std::vector<QVariantList> RunSql(const QString& sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db_, utf8.constData(), -1, &stmt, nullptr) != SQLITE_OK)
+      throw DbError(dberr::kSyntax, QString::fromUtf8(sqlite3_errmsg(db_)) + QStringLiteral(" in ") + sql);
+    std::vector<QVariantList> rows;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+      QVariantList row;
+      for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+        switch (sqlite3_column_type(stmt, i)) {
+          case SQLITE_NULL: row.append(QVariant()); break;
+          case SQLITE_INTEGER: row.append(QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, i)))); break;
+          case SQLITE_FLOAT: row.append(QVariant(sqlite3_column_double(stmt, i))); break;
+          default:
+            row.append(QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)))));
+        }
+      }
+      rows.push_back(row);
+    }
+    const QString error = QString::fromUtf8(sqlite3_errmsg(db_));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE) throw DbError(dberr::kSyntax, error);
+    return rows;
+  }
+
+  QStringList ColumnNames(const QString& jetSelect) {
+    engine::SqlStatement st = engine::TranslateQuery(jetSelect);
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = st.sql.toUtf8();
+    EXPECT_EQ(sqlite3_prepare_v2(db_, utf8.constData(), -1, &stmt, nullptr), SQLITE_OK);
+    QStringList names;
+    for (int i = 0; stmt && i < sqlite3_column_count(stmt); ++i)
+      names.append(QString::fromUtf8(sqlite3_column_name(stmt, i)));
+    sqlite3_finalize(stmt);
+    return names;
+  }
+
+  static QString CreateSql(const engine::TableDef& t) {
+    QString sql = QStringLiteral("CREATE TABLE ") + engine::QuoteSqlIdentifier(t.name) + QStringLiteral(" (");
+    for (size_t i = 0; i < t.columns.size(); ++i) {
+      const engine::ColumnDef& c = t.columns[i];
+      if (i) sql += QStringLiteral(", ");
+      sql += engine::QuoteSqlIdentifier(c.name) + u' ' + engine::SqliteColumnType(c.type);
+      if (c.type == engine::JetType::AutoIncrement) sql += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
+      if (c.notNull) sql += QStringLiteral(" NOT NULL");
+      if (c.defaultValue) sql += QStringLiteral(" DEFAULT ") + engine::SqliteDefaultExpression(c);
+    }
+    for (const engine::KeyDef& k : t.keys) {
+      bool counterKey = false;
+      for (const engine::ColumnDef& c : t.columns)
+        if (c.type == engine::JetType::AutoIncrement && k.columns == QStringList{c.name}) counterKey = true;
+      if (counterKey) continue;
+      sql += k.kind == engine::KeyKind::PrimaryKey ? QStringLiteral(", PRIMARY KEY (") : QStringLiteral(", UNIQUE (");
+      for (qsizetype i = 0; i < k.columns.size(); ++i) {
+        if (i) sql += QStringLiteral(", ");
+        sql += engine::QuoteSqlIdentifier(k.columns[i]);
+      }
+      sql += u')';
+    }
+    return sql + u')';
+  }
+
+ private:
+  sqlite3* db_ = nullptr;
+};
+
+// The error a statement raises in the translator; empty when it translates.
+inline QString TranslateError(const QString& jet, int32_t* code = nullptr) {
+  try {
+    engine::Translate(jet);
+  } catch (const DbError& e) {
+    if (code) *code = e.code();
+    return e.description();
+  }
+  return {};
+}
+
+}  // namespace mt::test

@@ -1,0 +1,228 @@
+// Data statements translate into SQLite that does what Jet does with them,
+// checked by running the translation against real tables.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+
+#include "db/engine/translator.h"
+#include "translator/jet_sqlite.h"
+
+namespace mt::engine {
+namespace {
+
+class Statements : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db.Run("CREATE TABLE TSettings (ID MEMO DEFAULT \"\", Val1 MEMO DEFAULT \"\", Val2 MEMO DEFAULT \"\", "
+           "Val3 MEMO DEFAULT \"\", Alias MEMO DEFAULT \"\", [Order] INT NOT NULL DEFAULT 0)");
+    db.Run("CREATE TABLE TTaskList (IDX AUTOINCREMENT, SiteCategory TEXT(255), Arg1 MEMO, Arg2 MEMO, "
+           "ContentKey MEMO, Range LONG DEFAULT 0, [Type] LONG DEFAULT 0, IsDeleted BIT DEFAULT False, "
+           "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))");
+    db.Run("CREATE TABLE TTaskLog (TaskIDX LONG NOT NULL, LogDate DATETIME DEFAULT Now(), "
+           "Arg1 MEMO, ContentKey MEMO, UserIDX LONG DEFAULT 0, UserId TEXT(50))");
+    db.Run("CREATE TABLE [TCodes] ([Code] MEMO, [Val] LONG, [ValText] MEMO, [Description] MEMO)");
+  }
+  test::JetSqlite db;
+};
+
+TEST_F(Statements, InsertValuesStoresJetLiterals) {
+  const SqlStatement st = std::get<SqlStatement>(
+      Translate("INSERT INTO TTaskList (SiteCategory, Arg1, Range, IsDeleted) VALUES (\"Mobile\", 'it''s \"x\"', -5, True)"));
+  EXPECT_FALSE(st.returnsRows);
+  EXPECT_EQ(st.targetTable, "TTaskList");
+  db.RunSql(st.sql);
+  const std::vector<QVariantList> rows = db.Run("SELECT SiteCategory, Arg1, Range, IsDeleted FROM TTaskList");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0].toString(), "Mobile");
+  EXPECT_EQ(rows[0][1].toString(), "it's \"x\"");
+  EXPECT_EQ(rows[0][2].toLongLong(), -5);
+  EXPECT_EQ(rows[0][3].toLongLong(), -1);
+}
+
+TEST_F(Statements, IdempotentSettingsInsertRunsOnce) {
+  db.Run("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '2')");
+  const QString insert =
+      "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, "
+      "'URL링크 포커싱', 5 FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.FocusURL')";
+  db.Run(insert);
+  db.Run(insert);
+  const std::vector<QVariantList> rows =
+      db.Run("SELECT Val1, Val2, Alias, [Order] FROM TSettings WHERE ID = \"Stay.FocusURL\"");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0].toString(), "0");  // text affinity: stored as text, as Jet does
+  EXPECT_EQ(rows[0][2].toString(), QString::fromUtf8("URL링크 포커싱"));
+  EXPECT_EQ(rows[0][3].toLongLong(), 5);
+}
+
+TEST_F(Statements, VersionStampAndSettingsStatements) {
+  db.Run("INSERT INTO TSettings(ID, Val1, Val2, Val3) VALUES( 'DBVersion', \"300\", \"\", NULL)");
+  db.Run("UPDATE [TSettings] SET Val1=\"405\" WHERE [ID]=\"DBVersion\"");
+  db.Run("UPDATE TSettings SET Val1 = \"a\"\"b\", Val2 = NULL, Val3 = \"\" WHERE ID = 'IsDBEn'");
+  EXPECT_EQ(db.Value("SELECT Val1 FROM TSettings WHERE ID LIKE 'dbversion'").toString(), "405");
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TSettings").toLongLong(), 1);
+}
+
+TEST_F(Statements, SelectShapes) {
+  for (int i = 1; i <= 5; ++i)
+    db.Run(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg1, Range) VALUES ('S%1', 'a%2', %3)")
+               .arg(i % 2).arg(i).arg(i * 10));
+  EXPECT_EQ(db.Run("SELECT TOP 2 * FROM TTaskList ORDER BY Range DESC").size(), 2u);
+  EXPECT_EQ(db.Value("SELECT TOP 1 T.Arg1 FROM TTaskList AS T ORDER BY T.Range DESC").toString(), "a5");
+  EXPECT_EQ(db.Run("SELECT DISTINCT SiteCategory FROM TTaskList").size(), 2u);
+  const std::vector<QVariantList> grouped = db.Run(
+      "SELECT SiteCategory, Count(*) AS N, Sum(Range) FROM TTaskList GROUP BY SiteCategory "
+      "HAVING Count(*) > 2 ORDER BY SiteCategory");
+  ASSERT_EQ(grouped.size(), 1u);
+  EXPECT_EQ(grouped[0][0].toString(), "S1");
+  EXPECT_EQ(grouped[0][2].toLongLong(), 90);
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Range BETWEEN 20 AND 40 AND NOT Arg1 IN ('a3')")
+                .toLongLong(), 2);
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL").toLongLong(), 5);
+  EXPECT_EQ(db.Value("SELECT Max(Range) FROM TTaskList WHERE IDX IN (SELECT IDX FROM TTaskList WHERE Range < 30)")
+                .toLongLong(), 20);
+  EXPECT_EQ(db.Value("SELECT First(Arg1) FROM TTaskList").toString(), "a1");
+  EXPECT_EQ(db.Value("SELECT Last(Arg1) FROM TTaskList").toString(), "a5");
+  EXPECT_EQ(db.Value("SELECT (SELECT Count(*) FROM TTaskList) - 1").toLongLong(), 4);
+}
+
+TEST_F(Statements, UnnamedComputedColumnsAreNamedLikeJet) {
+  EXPECT_EQ(db.ColumnNames("SELECT IDX, Count(*), Arg1 & 'x', [Range] AS R FROM TTaskList GROUP BY IDX, Arg1, Range"),
+            (QStringList{"IDX", "Expr1000", "Expr1001", "R"}));
+}
+
+TEST_F(Statements, KeywordNamesAreQuoted) {
+  db.Run("INSERT INTO TTaskList (Range, [Type]) VALUES (7, 8)");
+  EXPECT_EQ(db.Value("SELECT Range + [Type] FROM TTaskList").toLongLong(), 15);
+  db.Run("CREATE TABLE [한글 표] ([이름 칸] TEXT(10), [Order] LONG, Rank LONG, Tag MEMO, Path MEMO, Code MEMO)");
+  db.Run("INSERT INTO [한글 표] ([이름 칸], [Order], Rank, Tag, Path, Code) VALUES ('가', 1, 2, 't', 'p', 'c')");
+  EXPECT_EQ(db.Value("SELECT [한글 표].[이름 칸] FROM [한글 표] WHERE Rank = 2 AND Tag = 't' AND Code = 'c'").toString(),
+            QString::fromUtf8("가"));
+}
+
+TEST_F(Statements, JoinsIncludingRightAndNested) {
+  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('A', 'x')");
+  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('B', 'y')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1) VALUES (1, 'log1')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1) VALUES (9, 'orphan')");
+  db.Run("INSERT INTO TCodes (Code, Val, Description) VALUES ('SiteCategory', 1, 'first')");
+  EXPECT_EQ(db.Run("SELECT T.IDX, L.Arg1 FROM TTaskList AS T LEFT JOIN TTaskLog AS L ON T.IDX = L.TaskIDX").size(), 2u);
+  EXPECT_EQ(db.Run("SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL")
+                .at(0).at(0).toString(), "orphan");
+  const std::vector<QVariantList> nested = db.Run(
+      "SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C ON T.IDX = C.Val) "
+      "LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Code = 'SiteCategory'");
+  ASSERT_EQ(nested.size(), 1u);
+  EXPECT_EQ(nested[0][2].toString(), "log1");
+  EXPECT_EQ(db.Run("SELECT * FROM TTaskList AS T INNER JOIN (TTaskLog AS L INNER JOIN TCodes AS C ON L.TaskIDX = C.Val) "
+                   "ON T.IDX = L.TaskIDX").size(), 1u);
+}
+
+TEST_F(Statements, UpdateThroughJoinChangesOnlyMatchedRows) {
+  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1, ContentKey) VALUES ('Mobile_Naver_Channel', 'k1', 'old')");
+  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1, ContentKey) VALUES ('Other', 'k2', 'old')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'k1', '102|k1')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, 'k2', '0|k2')");
+  db.Run("UPDATE TTaskList AS T INNER JOIN TTaskLog AS L ON T.IDX = L.TaskIDX SET T.ContentKey = L.ContentKey "
+         "WHERE L.ContentKey LIKE '102|%'");
+  EXPECT_EQ(db.Value("SELECT ContentKey FROM TTaskList WHERE IDX = 1").toString(), "102|k1");
+  EXPECT_EQ(db.Value("SELECT ContentKey FROM TTaskList WHERE IDX = 2").toString(), "old");
+  // A value that needs only the target's own columns, over a LEFT JOIN.
+  db.Run("UPDATE TTaskList LEFT JOIN TTaskLog ON TTaskList.IDX = TTaskLog.TaskIDX SET TTaskList.Range = 3 "
+         "WHERE TTaskLog.TaskIDX IS NULL OR TTaskList.IDX = 2");
+  EXPECT_EQ(db.Value("SELECT Sum(Range) FROM TTaskList").toLongLong(), 3);
+  EXPECT_FALSE(test::TranslateError("UPDATE TTaskList INNER JOIN TTaskLog ON IDX = TaskIDX SET TTaskList.Arg1 = 1, "
+                                    "TTaskLog.Arg1 = 2").isEmpty());
+}
+
+TEST_F(Statements, DeleteForms) {
+  for (int i = 0; i < 4; ++i)
+    db.Run(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (%1, #2024-07-0%2#)").arg(i).arg(i + 1));
+  db.Run("DELETE * FROM TTaskLog WHERE LogDate < #7/2/2024#");
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 3);
+  db.Run("INSERT INTO TTaskList (Arg1) VALUES ('x')");
+  db.Run("DELETE TTaskLog.* FROM TTaskLog INNER JOIN TTaskList ON TTaskLog.TaskIDX = TTaskList.IDX");
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 2);
+  db.Run("DELETE FROM TTaskLog");
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 0);
+}
+
+TEST_F(Statements, PruningStatementsUseTheClock) {
+  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (1, Now())");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (2, DATEADD(\"d\", -4, NOW()))");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (3, DATEADD(\"m\", -2, NOW()))");
+  db.Run("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())");
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 1);
+}
+
+TEST_F(Statements, UserIdBackfillStatements) {
+  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (1, 7, '')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (2, 7, NULL)");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (3, 7, 'kept')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (4, 0, '')");
+  EXPECT_EQ(db.Run("SELECT TaskIDX FROM TTaskLog WHERE UserIDX > 0 AND IIF(ISNULL(UserId), '', UserId) LIKE ''").size(),
+            2u);
+  db.Run("UPDATE TTaskLog SET UserId=\"us\"\"er1\" WHERE UserIDX=7");
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog WHERE UserId = 'us\"er1'").toLongLong(), 3);
+}
+
+TEST_F(Statements, ChannelKeyStatementsFollowJetPlus) {
+  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'abc', '122|abc')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, NULL, '122|')");
+  db.Run("UPDATE TTaskLog SET ContentKey=\"102|\" + Arg1 WHERE ContentKey LIKE \"122|%\"");
+  EXPECT_EQ(db.Value("SELECT ContentKey FROM TTaskLog WHERE TaskIDX = 1").toString(), "102|abc");
+  EXPECT_TRUE(db.Value("SELECT ContentKey FROM TTaskLog WHERE TaskIDX = 2").isNull());
+}
+
+TEST_F(Statements, QueryParametersBecomeNamedParameters) {
+  const SqlStatement st = TranslateQuery(
+      "PARAMETERS [lTaskIDX] Long, [Log Day] DateTime; SELECT TaskIDX FROM TTaskLog WHERE TaskIDX = [lTaskIDX] "
+      "AND LogDate >= [Log Day]");
+  EXPECT_TRUE(st.returnsRows);
+  EXPECT_TRUE(st.sql.contains(":lTaskIDX"));
+  EXPECT_TRUE(st.sql.contains(":Log_Day"));
+  EXPECT_FALSE(test::TranslateError("SELECT 1 FROM TTaskLog WHERE x = 1").size() > 0);
+  EXPECT_THROW(TranslateQuery("DELETE FROM TTaskLog"), DbError);
+}
+
+TEST(Syntax, ErrorsNameTheOffendingToken) {
+  const struct {
+    const char* sql;
+    const char* mentions;
+  } cases[] = {
+      {"SELEC * FROM t", "SELEC"},
+      {"SELECT * FROM t WHERE", "end of statement"},
+      {"SELECT * FROM t WHERE a = 'open", "unterminated string"},
+      {"SELECT [a FROM t", "]"},
+      {"INSERT INTO t (a, b) VALUES (1)", "number of values"},
+      {"SELECT Foo(1) FROM t", "FOO"},
+      {"SELECT Mid('a') FROM t", "MID"},
+      {"SELECT * FROM t WHERE d = #2024-13-40#", "date"},
+      {"SELECT * FROM t extra junk", "junk"},
+      {"UPDATE t SET a = 1 WHERE b = @x", "@"},
+      {"", "end of statement"},
+  };
+  for (const auto& c : cases) {
+    int32_t code = 0;
+    const QString error = test::TranslateError(c.sql, &code);
+    EXPECT_EQ(code, dberr::kSyntax) << c.sql;
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.mentions))) << c.sql << " -> " << error.toStdString();
+  }
+}
+
+TEST(Syntax, DeepNestingIsRejectedNotFatal) {
+  const QString deepParens = QString(5000, u'(') + "1" + QString(5000, u')');
+  EXPECT_FALSE(test::TranslateError("SELECT " + deepParens).isEmpty());
+  QString chain = "SELECT 1";
+  for (int i = 0; i < 5000; ++i) chain += " + 1";
+  EXPECT_FALSE(test::TranslateError(chain).isEmpty());
+  QString subqueries = "SELECT 1";
+  for (int i = 0; i < 500; ++i) subqueries = "SELECT (" + subqueries + ")";
+  EXPECT_FALSE(test::TranslateError(subqueries).isEmpty());
+  QString nots = "SELECT * FROM t WHERE " + QString("NOT ").repeated(5000) + "a";
+  EXPECT_FALSE(test::TranslateError(nots).isEmpty());
+  // Moderate nesting still translates.
+  EXPECT_TRUE(test::TranslateError("SELECT " + QString(30, u'(') + "1" + QString(30, u')')).isEmpty());
+}
+
+}  // namespace
+}  // namespace mt::engine
