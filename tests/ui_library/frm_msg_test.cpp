@@ -80,33 +80,33 @@ TEST_F(MessageWindow, ShowsOnTopWithoutTakingTheFocus) {
 }
 
 TEST_F(MessageWindow, CountsDownAndHidesItself) {
-  SteppingClock clock(1001);
-  SetClock(&clock);
-  QStringList seen;
-  // The first look happens before the first tick, the others after each.
-  QTimer::singleShot(0, &form_, [&] { seen << form_.lblMsg()->text(); });
-  QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
-    if (form_.IsLoaded()) seen << form_.lblMsg()->text();
-  });
-  EXPECT_FALSE(form_.ShowMsg(QStringLiteral("저장 완료"), nullptr, 3000, true));
+  // The texts shown: once before the first tick, then after each tick while
+  // the window still shows. Each reading of the clock is stepMs later.
+  const auto countdown = [this](qint64 stepMs, int32_t autoHideMs, bool* userClosed) {
+    SteppingClock clock(stepMs);
+    SetClock(&clock);
+    QStringList seen;
+    QTimer::singleShot(0, &form_, [&] { seen << form_.lblMsg()->text(); });
+    const auto tick = QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
+      if (form_.IsLoaded()) seen << form_.lblMsg()->text();
+    });
+    *userClosed = form_.ShowMsg(QStringLiteral("저장 완료"), nullptr, autoHideMs, true);
+    QObject::disconnect(tick);
+    SetClock(nullptr);
+    return seen;
+  };
+  bool userClosed = true;
+  EXPECT_EQ(countdown(1001, 3000, &userClosed),
+            QStringList({QStringLiteral("저장 완료 (3초 남음)"), QStringLiteral("저장 완료 (2초 남음)"),
+                         QStringLiteral("저장 완료 (1초 남음)")}));
+  EXPECT_FALSE(userClosed);
   EXPECT_FALSE(form_.IsLoaded());
   EXPECT_FALSE(form_.tmAnim()->isActive());
-  EXPECT_EQ(seen, QStringList({QStringLiteral("저장 완료 (3초 남음)"), QStringLiteral("저장 완료 (2초 남음)"),
-                               QStringLiteral("저장 완료 (1초 남음)")}));
-}
-
-TEST_F(MessageWindow, RemainingSecondsRoundHalfToEven) {
-  // 2500 ms with ticks 1000 ms apart: 2.5 -> 2, 1.5 -> 2, 0.5 -> 0.
-  SteppingClock clock(1000);
-  SetClock(&clock);
-  QStringList seen;
-  QTimer::singleShot(0, &form_, [&] { seen << form_.lblMsg()->text(); });
-  QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {
-    if (form_.IsLoaded()) seen << form_.lblMsg()->text();
-  });
-  form_.ShowMsg(QStringLiteral("m"), nullptr, 2500);
-  EXPECT_EQ(seen, QStringList({QStringLiteral("m (2초 남음)"), QStringLiteral("m (2초 남음)"),
-                               QStringLiteral("m (0초 남음)")}));
+  // Whole seconds rounded half to even: 2.5 -> 2 at the start, then 1.5 -> 2
+  // and 0.5 -> 0 on the ticks.
+  EXPECT_EQ(countdown(1000, 2500, &userClosed),
+            QStringList({QStringLiteral("저장 완료 (2초 남음)"), QStringLiteral("저장 완료 (2초 남음)"),
+                         QStringLiteral("저장 완료 (0초 남음)")}));
 }
 
 TEST_F(MessageWindow, CloseImageEndsTheWaitAndReportsTheUser) {
