@@ -170,19 +170,21 @@ void frmMsg::OnCloseImageClicked() {
   Unload();
 }
 
-void frmMsg::Unload() {
+void frmMsg::StopCountdown() {
   timer_->stop();
   start_ = QDateTime();
   dragging_ = false;
+}
+
+void frmMsg::Unload() {
+  StopCountdown();
   hide();
 }
 
 void frmMsg::closeEvent(QCloseEvent* event) {
   // Closed by the window system: the same as unloading, so a waiting
   // ShowMsg returns.
-  timer_->stop();
-  start_ = QDateTime();
-  dragging_ = false;
+  StopCountdown();
   event->accept();
 }
 

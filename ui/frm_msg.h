@@ -61,6 +61,8 @@ class frmMsg : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Ends a running countdown (a waiting ShowMsg then returns) and any drag.
+  void StopCountdown();
   void Unload();
   void OnTick();
   void ShowRemaining(double elapsedSeconds);
