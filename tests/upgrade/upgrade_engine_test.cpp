@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QDirIterator>
+
+#include "upgrade/upgrade_engine.h"
+#include "upgrade/upgrade_fixture.h"
+
+namespace mt::testing {
+namespace {
+
+using upgrade::ProgressPercent;
+using upgrade::UpgradeRange;
+
+class UpgradeEngine : public UpgradeFixture {
+ protected:
+  QString Stamp(int v) const { return upgrade::VersionStampStatement(v); }
+  QStringList StagedScripts() const {
+    return QDir(dir_.path()).entryList({QStringLiteral("*.sql")}, QDir::Files);
+  }
+};
+
+// Records which code migrations ran.
+class RecordingMigrations final : public CodeMigrations {
+ public:
+  QList<int> ran;
+  bool Has(int version) const override { return version == 298 || version == 319; }
+  bool Run(int version) override {
+    ran << version;
+    return true;
+  }
+};
+
+TEST_F(UpgradeEngine, StatementsReachTheDatabaseNormalisedAndEachVersionIsStamped) {
+  AddScript(402, "INSERT INTO T\r\n  VALUES (1)\xE2\x96\xA0\r\n\r\nUPDATE T\rSET A = 2\xE2\x96\xA0\r\n");
+  AddScript(403, "\xEF\xBB\xBF\t\tINSERT INTO T\nVALUES (3)\xE2\x96\xA0\r\r\nabc\xE2\x96\xA0\r\n");
+  AddScript(404, "");
+  AddScript(405, "DELETE FROM T\xE2\x96\xA0");
+  p_DBUpgrade(401);
+  EXPECT_EQ(db_.executed, (QStringList{"INSERT INTO T VALUES (1)", "UPDATE T SET A = 2", Stamp(402),
+                                       "\t\tINSERT INTO T VALUES (3)", Stamp(403), Stamp(404),
+                                       "DELETE FROM T", Stamp(405)}));
+  EXPECT_EQ(db_.versionHistory, (QStringList{"402", "403", "404", "405"}));
+  EXPECT_TRUE(StagedScripts().isEmpty());
+  EXPECT_TRUE(ui_.boxes.isEmpty());
+}
+
+TEST_F(UpgradeEngine, CatalogueStatementsAreDispatchedNotExecuted) {
+  db_.tables["T"] = {"A"};
+  AddScript(405,
+            "create view [V] as SELECT 1\xE2\x96\xA0"
+            "CREATE VIEW [W] AS SELECT A FROM T\xE2\x96\xA0"
+            "alter table t rename to u\xE2\x96\xA0"
+            "ALTER TABLE T RENAME COLUMN A TO B\xE2\x96\xA0"
+            "INSERT INTO X VALUES ('SetColumnDescription')\xE2\x96\xA0"
+            "SetColumnDescription T B = \"bee\"\xE2\x96\xA0");
+  p_DBUpgrade(404);
+  EXPECT_EQ(db_.executed, (QStringList{"alter table t rename to u", Stamp(405)}));
+  EXPECT_EQ(db_.views.count("W"), 1u);
+  EXPECT_EQ(db_.tables["T"], QStringList{"B"});
+  EXPECT_EQ(db_.descriptions["T.B"], "bee");
+  // The lower-case view has no bracketed name: logged by the handler and by the engine.
+  EXPECT_EQ(LogCount("[err: modMain.p_CreateView] line 1, 100, View 이름 없음"), 1);
+  EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade] line 4, 100, View 이름 없음\r\n\tResNo = 405\r\n"
+                     "\tSQL = create view [V] as SELECT 1"),
+            1);
+}
+
+TEST_F(UpgradeEngine, FailuresAreLoggedAndTheUpgradeGoesOn) {
+  db_.rejectContaining = {"BROKEN", "Val1=\"404\""};
+  AddScript(403, "INSERT BROKEN\xE2\x96\xA0INSERT INTO T VALUES (2)\xE2\x96\xA0");
+  AddScript(404, "UPDATE T SET A = 4\xE2\x96\xA0\r\n");
+  AddScript(405, "UPDATE T SET A = 5");
+  p_DBUpgrade(402);
+  EXPECT_EQ(db_.executed, (QStringList{"INSERT INTO T VALUES (2)", Stamp(403), "UPDATE T SET A = 4",
+                                       "UPDATE T SET A = 5", Stamp(405)}));
+  EXPECT_EQ(db_.versionHistory, (QStringList{"403", "405"}));
+  EXPECT_EQ(LogCount(QString("[err: modMain.p_DBUpgrade] line 4, %1, Syntax error in statement.\r\n"
+                             "\tResNo = 403\r\n\tSQL = INSERT BROKEN")
+                         .arg(dberr::kSyntax)),
+            1);
+  // The stamp failure names the version and the last normalised piece (here the empty tail).
+  EXPECT_EQ(LogCount("line 6, " + QString::number(dberr::kSyntax) +
+                     ", Syntax error in statement.\r\n\tResNo = 404\r\n\tSQL = \r\n"),
+            1);
+  EXPECT_EQ(ui_.percents.back(), 100.0f);
+}
+
+TEST_F(UpgradeEngine, MissingScriptStopsWithTheMessageBoxWithoutStamping) {
+  AddScript(402, "UPDATE T SET A = 2");
+  AddScript(404, "UPDATE T SET A = 4");
+  p_DBUpgrade(401);
+  EXPECT_EQ(db_.versionHistory, QStringList{"402"});
+  EXPECT_EQ(db_.executed.size(), 2);
+  EXPECT_EQ(ui_.boxes, QStringList{"upgradetest|DB 업그레이드 중 오류가 발생하였습니다."});
+  EXPECT_EQ(LogCount("modMain.ExtractResourceToFile\t"), 1);
+}
+
+TEST_F(UpgradeEngine, NothingToApplyOrNothingToStartFrom) {
+  for (int stored : {0, 1}) {
+    p_DBUpgrade(stored);
+    EXPECT_TRUE(db_.executed.isEmpty());
+    EXPECT_TRUE(ui_.percents.empty());
+  }
+  EXPECT_EQ(ui_.boxes.size(), 2);
+  ui_.boxes.clear();
+  AddScript(405, "UPDATE T SET A = 5");
+  for (int stored : {405, 406, 2147483647}) p_DBUpgrade(stored);
+  EXPECT_TRUE(db_.executed.isEmpty());
+  EXPECT_TRUE(ui_.boxes.isEmpty());
+  EXPECT_EQ(UpgradeRange(404, 404).statements, 0);
+}
+
+TEST_F(UpgradeEngine, CodeMigrationVersionsNeverRunTheirScript) {
+  RecordingMigrations migrations;
+  SetCodeMigrations(&migrations);
+  AddScript(300, "UPDATE T SET A = 300");
+  AddScript(319, "UPDATE T SET A = 319");
+  AddScript(320, "UPDATE T SET A = 320");
+  UpgradeRange(297, 300);
+  UpgradeRange(318, 320);
+  EXPECT_EQ(migrations.ran, (QList<int>{298, 299, 319}));
+  EXPECT_EQ(db_.versionHistory, (QStringList{"298", "299", "300", "319", "320"}));
+  EXPECT_FALSE(db_.executed.contains("UPDATE T SET A = 319"));
+  EXPECT_EQ(ui_.percents.size(), 2u);  // one piece each for 300 and 320
+  EXPECT_EQ(ui_.percents[1], 100.0f);
+
+  // Without installed migrations the versions are only stamped.
+  SetCodeMigrations(nullptr);
+  db_.versionHistory.clear();
+  UpgradeRange(334, 335);
+  EXPECT_EQ(db_.versionHistory, QStringList{"335"});
+  EXPECT_EQ(migrations.ran.size(), 3);
+}
+
+TEST_F(UpgradeEngine, ProgressAfterEveryPieceSkippedOnesIncluded) {
+  AddScript(402, "UPDATE T SET A = 2");
+  QByteArray ten;
+  for (int i = 0; i < 9; ++i) ten += "UPDATE T SET A = 3\xE2\x96\xA0";
+  AddScript(403, ten + "\r\n");  // nine statements and an empty tail
+  AddScript(404, "UPDATE T SET A = 4");
+  AddScript(405, "UPDATE T SET A = 5\xE2\x96\xA0\r\n");
+  p_DBUpgrade(401);
+  ASSERT_EQ(ui_.percents.size(), 13u);
+  EXPECT_EQ(ui_.percents[0], 25.0f);
+  EXPECT_EQ(ui_.percents[1 + 4], 37.5f);
+  EXPECT_EQ(ui_.percents[10], 50.0f);
+  EXPECT_EQ(ui_.percents[11], 87.5f);
+  EXPECT_EQ(ui_.percents[12], 100.0f);
+}
+
+TEST(ProgressPercent, LastPieceOfLastVersionIsAlwaysHundred) {
+  for (int64_t steps = 1; steps <= 405; ++steps) {
+    for (int64_t pieces : {1, 2, 3, 7, 10, 99, 19710}) {
+      ASSERT_EQ(ProgressPercent(steps, steps - 1, pieces - 1, pieces), 100.0f)
+          << steps << " steps, " << pieces << " pieces";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mt::testing

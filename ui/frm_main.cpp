@@ -1,0 +1,91 @@
+#include "ui/frm_main.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <charconv>
+#include <cmath>
+
+#include "ui/korean_font.h"
+
+namespace mt {
+namespace {
+
+// The form was laid out in twips; the pixel sizes follow at 15 twips a pixel.
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+
+const QString kPercentPrefix = QStringLiteral("데이터베이스를 최적화중입니다. 잠시 기다려 주십시오...(");
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+  setObjectName(QStringLiteral("frmMain"));
+  setFixedSize(Px(7905), Px(885));
+  setFont(KoreanFont(9));
+
+  lblMsg_ = new QLabel(this);
+  lblMsg_->setObjectName(QStringLiteral("lblMsg"));
+  lblMsg_->setGeometry(Px(30), Px(255), Px(7830), Px(375));
+  lblMsg_->setFont(KoreanFont(12));
+  lblMsg_->setText(kPercentPrefix + QStringLiteral("0%)"));
+}
+
+void frmMain::ShowCentred() {
+  QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    move(frame.topLeft());
+  }
+  show();
+  repaint();
+  QCoreApplication::processEvents();
+}
+
+QString frmMain::FormatPercent(float percent) {
+  if (!std::isfinite(percent) || std::fabs(percent) >= 1e15f) {
+    return QString::number(double(percent), 'f', 1);
+  }
+  // Round the shortest decimal form of the single-precision value, so that
+  // 2.25 shows 2.3 and 12.345 shows 12.3, whatever the binary tail says.
+  char buf[64];
+  const auto result = std::to_chars(buf, buf + sizeof buf, std::fabs(percent), std::chars_format::fixed);
+  const std::string_view digits(buf, size_t(result.ptr - buf));
+  const size_t point = digits.find('.');
+  const std::string_view whole = digits.substr(0, point);
+  long long tenths = 0;
+  for (char c : whole) tenths = tenths * 10 + (c - '0');
+  tenths *= 10;
+  if (point != std::string_view::npos) {
+    if (point + 1 < digits.size()) tenths += digits[point + 1] - '0';
+    if (point + 2 < digits.size() && digits[point + 2] >= '5') ++tenths;
+  }
+  const bool negative = percent < 0 && tenths != 0;
+  return QStringLiteral("%1%2.%3")
+      .arg(negative ? QStringLiteral("-") : QString())
+      .arg(tenths / 10)
+      .arg(tenths % 10);
+}
+
+QString frmMain::PercentText(float percent) {
+  return kPercentPrefix + FormatPercent(percent) + QStringLiteral("%)");
+}
+
+void frmMain::ShowPercent(float percent) { SetText(PercentText(percent)); }
+
+void frmMain::ShowMsg(const QString& message) { SetText(message); }
+
+void frmMain::SetText(const QString& text) {
+  // The upgrade reports progress after every statement, tens of thousands
+  // of times, while the text changes at most a thousand times: painting only
+  // changed text keeps the window live without slowing the run.
+  if (text != lblMsg_->text()) {
+    lblMsg_->setText(text);
+    if (isVisible()) lblMsg_->repaint();
+  }
+  QCoreApplication::processEvents();
+}
+
+}  // namespace mt

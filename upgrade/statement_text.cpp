@@ -1,0 +1,42 @@
+#include "upgrade/statement_text.h"
+
+#include "text/string_utils.h"
+
+namespace mt::upgrade {
+
+QStringList SplitScript(const QString& script) {
+  if (script.isEmpty()) return {};
+  return script.split(QChar(kStatementSeparator), Qt::KeepEmptyParts, Qt::CaseSensitive);
+}
+
+QString TrimSpaces(const QString& text) {
+  qsizetype begin = 0;
+  qsizetype end = text.size();
+  while (begin < end && text[begin] == u' ') ++begin;
+  while (end > begin && text[end - 1] == u' ') --end;
+  return text.mid(begin, end - begin);
+}
+
+QString NormaliseStatement(const QString& piece) {
+  QString s = TrimSpaces(piece);
+  s.replace(u'\n', u'\r');
+  // One left-to-right pass over non-overlapping pairs: CR CR CR becomes CR CR.
+  s.replace(QStringLiteral("\r\r"), QStringLiteral("\r"));
+  s.replace(u'\r', u' ');
+  return CollapseSpaces(TrimSpaces(s));
+}
+
+StatementKind ClassifyStatement(const QString& statement) {
+  if (statement.startsWith(u"CREATE VIEW", Qt::CaseInsensitive)) return StatementKind::CreateView;
+  if (statement.startsWith(u"CREATE PROCEDURE", Qt::CaseInsensitive)) {
+    return StatementKind::CreateProcedure;
+  }
+  if (statement.contains(u" RENAME TO ", Qt::CaseSensitive)) return StatementKind::RenameTable;
+  if (statement.contains(u" RENAME COLUMN ", Qt::CaseSensitive)) return StatementKind::RenameColumn;
+  if (statement.contains(u"SetColumnDescription", Qt::CaseSensitive)) {
+    return StatementKind::SetColumnDescription;
+  }
+  return StatementKind::Execute;
+}
+
+}  // namespace mt::upgrade

@@ -1,0 +1,176 @@
+#include "upgrade/upgrade_engine.h"
+
+#include <QDir>
+#include <QFile>
+#include <exception>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "app/services.h"
+#include "db/engine/engine.h"
+#include "migrations/code_migrations.h"
+#include "upgrade/catalog_statements.h"
+#include "upgrade/script_store.h"
+#include "upgrade/statement_text.h"
+#include "upgrade/upgrade_connection.h"
+
+namespace mt {
+namespace upgrade {
+namespace {
+
+// Positions named in the failure line, one per step of a version.
+enum Step : int {
+  kStepMigration = 1,
+  kStepRead = 2,
+  kStepDelete = 3,
+  kStepStatement = 4,
+  kStepProgress = 5,
+  kStepStamp = 6,
+};
+
+constexpr int32_t kFileAccess = 75;
+constexpr int32_t kUnexpected = -2147467259;
+
+const QString kScriptType = QStringLiteral("SQL");
+
+// Runs one step under the upgrade's failure trap: a failure is logged with
+// the version and the last statement, and the upgrade resumes after it.
+class FailureTrap {
+ public:
+  explicit FailureTrap(UpgradeOutcome& outcome) : outcome_(outcome) {}
+
+  void SetVersion(int32_t version) { version_ = version; }
+  void SetStatement(const QString& statement) { statement_ = statement; }
+
+  template <typename Fn>
+  bool Run(Step step, Fn&& fn) {
+    try {
+      fn();
+      return true;
+    } catch (const DbError& e) {
+      Log(step, e.code(), e.description());
+    } catch (const std::exception& e) {
+      Log(step, kUnexpected, QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+  }
+
+ private:
+  void Log(Step step, int32_t number, const QString& description) {
+    ++outcome_.failures;
+    WriteLog(QStringLiteral("[err: modMain.p_DBUpgrade] line %1, %2, %3\r\n\tResNo = %4\r\n\tSQL = ")
+                 .arg(int(step))
+                 .arg(number)
+                 .arg(description)
+                 .arg(version_) +
+             statement_);
+  }
+
+  UpgradeOutcome& outcome_;
+  int32_t version_ = 0;
+  QString statement_;
+};
+
+}  // namespace
+
+float ProgressPercent(int64_t steps, int64_t versionsDone, int64_t pieceIndex, int64_t pieceCount) {
+  const double share = 100.0 / double(steps);
+  // The completed versions' part is held in single precision before the
+  // piece's part is added, as the progress has always been computed.
+  const float done = float(share * double(versionsDone));
+  return float(double(done) + share * (double(pieceIndex + 1) / double(pieceCount)));
+}
+
+QString ScriptFilePath(int resourceId) {
+  return QDir(ProgramFolder()).filePath(QString::number(resourceId) + QStringLiteral(".sql"));
+}
+
+QString VersionStampStatement(int32_t version) {
+  return QStringLiteral("UPDATE [TSettings] SET Val1=\"") + QString::number(version) +
+         QStringLiteral("\" WHERE [ID]=\"DBVersion\"");
+}
+
+void DispatchStatement(const QString& statement) {
+  switch (ClassifyStatement(statement)) {
+    case StatementKind::CreateView:
+      p_CreateView(statement);
+      return;
+    case StatementKind::CreateProcedure:
+      p_CreateProcedure(statement);
+      return;
+    case StatementKind::RenameTable:
+      p_RenameTable(statement);
+      return;
+    case StatementKind::RenameColumn:
+      p_RenameColumn(statement);
+      return;
+    case StatementKind::SetColumnDescription:
+      p_SetColumnDescription(statement);
+      return;
+    case StatementKind::Execute:
+      UpgradeConnection().Execute(statement);
+      return;
+  }
+}
+
+UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
+  UpgradeOutcome outcome;
+  outcome.lastRecorded = storedVersion;
+  if (storedVersion >= targetVersion) return outcome;
+
+  const int64_t steps = int64_t(targetVersion) - storedVersion;
+  FailureTrap trap(outcome);
+
+  for (int64_t v = int64_t(storedVersion) + 1; v <= targetVersion; ++v) {
+    const int32_t version = int32_t(v);
+    const int resourceId = kScriptResourceBase + version;
+    trap.SetVersion(version);
+
+    if (IsCodeMigrationVersion(version)) {
+      trap.Run(kStepMigration, [&] { RunCodeMigration(version); });
+    } else {
+      const QString path = ScriptFilePath(resourceId);
+      if (!ExtractResourceToFile(resourceId, kScriptType, path)) {
+        services().ui->MessageBox(ExeName(),
+                                  QStringLiteral("DB 업그레이드 중 오류가 발생하였습니다."));
+        outcome.stoppedEarly = true;
+        return outcome;
+      }
+
+      // A script that cannot be read back runs nothing; never the text of
+      // the version before.
+      QString script;
+      trap.Run(kStepRead, [&] { script = ReadScriptFile(path); });
+      trap.Run(kStepDelete, [&] {
+        if (!QFile::remove(path) && QFile::exists(path)) {
+          throw DbError(kFileAccess, QStringLiteral("Path/File access error"));
+        }
+      });
+
+      const QStringList pieces = SplitScript(script);
+      script.clear();
+      const int64_t count = pieces.size();
+      for (int64_t j = 0; j < count; ++j) {
+        const QString statement = NormaliseStatement(pieces[j]);
+        trap.SetStatement(statement);
+        if (statement.size() > kMaxSkippedLength) {
+          ++outcome.statements;
+          trap.Run(kStepStatement, [&] { DispatchStatement(statement); });
+        }
+        const float percent = ProgressPercent(steps, v - storedVersion - 1, j, count);
+        trap.Run(kStepProgress, [&] { services().ui->ShowPercent(percent); });
+      }
+    }
+
+    if (trap.Run(kStepStamp, [&] { UpgradeConnection().Execute(VersionStampStatement(version)); })) {
+      outcome.lastRecorded = version;
+    }
+  }
+  return outcome;
+}
+
+}  // namespace upgrade
+
+void p_DBUpgrade(int32_t storedVersion) { upgrade::UpgradeRange(storedVersion, LatestDBVersion); }
+
+}  // namespace mt

@@ -1,0 +1,54 @@
+// The schema upgrade: brings the database on the shared connection from its
+// stored schema version up to a target version, one version at a time.
+//
+// Each version either runs its code migration (migrations/code_migrations.h)
+// or its embedded script, statement by statement, and is then recorded in
+// TSettings (row DBVersion). Promises:
+//  - A failing statement (or any other failure while a version is processed)
+//    is logged as "[err: modMain.p_DBUpgrade] line L, NUMBER, DESCRIPTION",
+//    CR LF TAB "ResNo = V", CR LF TAB "SQL = " and the statement, and the
+//    upgrade goes on with the next step. The version is recorded even when
+//    some of its statements failed.
+//  - Only a script that cannot be obtained ends the upgrade early: a message
+//    box, that version is not recorded and no later version is attempted.
+//  - Progress goes to services().ui->ShowPercent after every piece of a
+//    script (skipped ones included); code-migration versions show none.
+//  - The staged script file is deleted once it has been read.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace mt {
+
+void p_DBUpgrade(int32_t storedVersion);
+
+namespace upgrade {
+
+struct UpgradeOutcome {
+  int32_t lastRecorded = 0;   // the last version whose stamp succeeded, else the stored one
+  int64_t statements = 0;     // statements dispatched (pieces longer than 5 characters)
+  int64_t failures = 0;       // failures caught and logged
+  bool stoppedEarly = false;  // a script could not be obtained
+};
+
+// Applies the versions storedVersion + 1 .. targetVersion exactly as
+// p_DBUpgrade applies them up to LatestDBVersion (app/globals.h). Nothing when stored >= target.
+UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion);
+
+// Carries out one normalised statement: a catalogue statement or SQL on the
+// shared connection. Throws what the handler or the database engine throws.
+void DispatchStatement(const QString& statement);
+
+// The progress after piece pieceIndex (0-based) of pieceCount, in the version
+// that follows versionsDone completed ones out of steps.
+float ProgressPercent(int64_t steps, int64_t versionsDone, int64_t pieceIndex, int64_t pieceCount);
+
+// The staging path of a script: the program folder and "<id>.sql".
+QString ScriptFilePath(int resourceId);
+
+// The statement that records a version.
+QString VersionStampStatement(int32_t version);
+
+}  // namespace upgrade
+}  // namespace mt
