@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/services.h"
 #include "db/engine/engine.h"
 
 namespace mt::testing {
@@ -87,7 +86,7 @@ class FakeConnection final : public Connection {
     db_.Reject(sql);
     db_.executed << sql;
     static const QRegularExpression stamp(
-        QStringLiteral(R"(^UPDATE \[TSettings\] SET Val1="(\d+)" WHERE \[ID\]="DBVersion"$)"));
+        QStringLiteral(R"re(^UPDATE \[TSettings\] SET Val1="(\d+)" WHERE \[ID\]="DBVersion"$)re"));
     const auto m = stamp.match(sql);
     if (m.hasMatch()) {
       db_.dbVersion = m.captured(1);
@@ -120,20 +119,6 @@ class FakeEngine final : public Engine {
 
  private:
   FakeDatabase& db_;
-};
-
-// Remembers what the run showed instead of showing it.
-class RecordingUi final : public Ui {
- public:
-  std::vector<float> percents;
-  QStringList boxes;  // "title|text"
-  void ShowProgress() override {}
-  bool IsProgressLoaded() const override { return false; }
-  void UnloadProgress() override {}
-  void ShowPercent(float percent) override { percents.push_back(percent); }
-  void ShowMsg(const QString&) override {}
-  void MessageBox(const QString& title, const QString& text) override { boxes << title + "|" + text; }
-  void ProcessEvents() override {}
 };
 
 }  // namespace mt::testing

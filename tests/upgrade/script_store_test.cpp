@@ -16,7 +16,7 @@ TEST_F(ScriptStore, ExtractWritesTheExactBytesOverAStaleFile) {
   const char raw[] = "\xEF\xBB\xBFINSERT INTO T\r\nVALUES (1)\xE2\x96\xA0\r\r\n\t\x00\x00";
   const QByteArray script(raw, sizeof raw - 1);
   AddScript(7, script);
-  const QString path = dir_.filePath(QStringLiteral("10007.sql"));
+  const QString path = spine_.folder.File(QStringLiteral("10007.sql"));
   {
     QFile stale(path);
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
@@ -28,7 +28,7 @@ TEST_F(ScriptStore, ExtractWritesTheExactBytesOverAStaleFile) {
 }
 
 TEST_F(ScriptStore, AbsentResourceLogsOneLineAndAnswersFalse) {
-  const QString path = dir_.filePath(QStringLiteral("10001.sql"));
+  const QString path = spine_.folder.File(QStringLiteral("10001.sql"));
   EXPECT_FALSE(ExtractResourceToFile(10001, QStringLiteral("SQL"), path));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile\t326\t")), 1);
@@ -41,15 +41,15 @@ TEST_F(ScriptStore, AbsentResourceLogsOneLineAndAnswersFalse) {
 TEST_F(ScriptStore, UnwritablePathLogsAndAnswersFalse) {
   AddScript(5, "INSERT");
   EXPECT_FALSE(ExtractResourceToFile(10005, QStringLiteral("SQL"),
-                                     dir_.filePath(QStringLiteral("missing/10005.sql"))));
+                                     spine_.folder.File(QStringLiteral("missing/10005.sql"))));
   EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile\t75\t")), 1);
 }
 
 TEST_F(ScriptStore, ReadDropsOnlyTheByteOrderMark) {
   const char raw[] = "A\r\nB\rC\nD\tE \xE2\x96\xA0\x00\x00\x00";
   const QByteArray body(raw, sizeof raw - 1);
-  const QString withBom = dir_.filePath(QStringLiteral("bom.sql"));
-  const QString without = dir_.filePath(QStringLiteral("plain.sql"));
+  const QString withBom = spine_.folder.File(QStringLiteral("bom.sql"));
+  const QString without = spine_.folder.File(QStringLiteral("plain.sql"));
   QFile a(withBom), b(without);
   ASSERT_TRUE(a.open(QIODevice::WriteOnly) && b.open(QIODevice::WriteOnly));
   a.write("\xEF\xBB\xBF" + body);
@@ -66,7 +66,7 @@ TEST_F(ScriptStore, ReadDropsOnlyTheByteOrderMark) {
 }
 
 TEST_F(ScriptStore, ReadOfAMissingFileThrows) {
-  EXPECT_THROW(ReadScriptFile(dir_.filePath(QStringLiteral("nothing.sql"))), DbError);
+  EXPECT_THROW(ReadScriptFile(spine_.folder.File(QStringLiteral("nothing.sql"))), DbError);
 }
 
 }  // namespace

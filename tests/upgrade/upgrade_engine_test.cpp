@@ -15,7 +15,7 @@ class UpgradeEngine : public UpgradeFixture {
  protected:
   QString Stamp(int v) const { return upgrade::VersionStampStatement(v); }
   QStringList StagedScripts() const {
-    return QDir(dir_.path()).entryList({QStringLiteral("*.sql")}, QDir::Files);
+    return QDir(spine_.folder.Path()).entryList({QStringLiteral("*.sql")}, QDir::Files);
   }
 };
 
@@ -41,7 +41,7 @@ TEST_F(UpgradeEngine, StatementsReachTheDatabaseNormalisedAndEachVersionIsStampe
                                        "DELETE FROM T", Stamp(405)}));
   EXPECT_EQ(db_.versionHistory, (QStringList{"402", "403", "404", "405"}));
   EXPECT_TRUE(StagedScripts().isEmpty());
-  EXPECT_TRUE(ui_.boxes.isEmpty());
+  EXPECT_TRUE(Boxes().isEmpty());
 }
 
 TEST_F(UpgradeEngine, CatalogueStatementsAreDispatchedNotExecuted) {
@@ -82,7 +82,7 @@ TEST_F(UpgradeEngine, FailuresAreLoggedAndTheUpgradeGoesOn) {
   EXPECT_EQ(LogCount("line 6, " + QString::number(dberr::kSyntax) +
                      ", Syntax error in statement.\r\n\tResNo = 404\r\n\tSQL = \r\n"),
             1);
-  EXPECT_EQ(ui_.percents.back(), 100.0f);
+  EXPECT_EQ(Percents().last(), "Percent 100");
 }
 
 TEST_F(UpgradeEngine, MissingScriptStopsWithTheMessageBoxWithoutStamping) {
@@ -91,7 +91,7 @@ TEST_F(UpgradeEngine, MissingScriptStopsWithTheMessageBoxWithoutStamping) {
   p_DBUpgrade(401);
   EXPECT_EQ(db_.versionHistory, QStringList{"402"});
   EXPECT_EQ(db_.executed.size(), 2);
-  EXPECT_EQ(ui_.boxes, QStringList{"upgradetest|DB 업그레이드 중 오류가 발생하였습니다."});
+  EXPECT_EQ(Boxes(), QStringList{"marrowtide-dbupgrade|DB 업그레이드 중 오류가 발생하였습니다."});
   EXPECT_EQ(LogCount("modMain.ExtractResourceToFile\t"), 1);
 }
 
@@ -99,14 +99,14 @@ TEST_F(UpgradeEngine, NothingToApplyOrNothingToStartFrom) {
   for (int stored : {0, 1}) {
     p_DBUpgrade(stored);
     EXPECT_TRUE(db_.executed.isEmpty());
-    EXPECT_TRUE(ui_.percents.empty());
+    EXPECT_TRUE(Percents().isEmpty());
   }
-  EXPECT_EQ(ui_.boxes.size(), 2);
-  ui_.boxes.clear();
+  EXPECT_EQ(Boxes().size(), 2);
+  spine_.ui.calls.clear();
   AddScript(405, "UPDATE T SET A = 5");
   for (int stored : {405, 406, 2147483647}) p_DBUpgrade(stored);
   EXPECT_TRUE(db_.executed.isEmpty());
-  EXPECT_TRUE(ui_.boxes.isEmpty());
+  EXPECT_TRUE(Boxes().isEmpty());
   EXPECT_EQ(UpgradeRange(404, 404).statements, 0);
 }
 
@@ -121,8 +121,7 @@ TEST_F(UpgradeEngine, CodeMigrationVersionsNeverRunTheirScript) {
   EXPECT_EQ(migrations.ran, (QList<int>{298, 299, 319}));
   EXPECT_EQ(db_.versionHistory, (QStringList{"298", "299", "300", "319", "320"}));
   EXPECT_FALSE(db_.executed.contains("UPDATE T SET A = 319"));
-  EXPECT_EQ(ui_.percents.size(), 2u);  // one piece each for 300 and 320
-  EXPECT_EQ(ui_.percents[1], 100.0f);
+  EXPECT_EQ(Percents(), (QStringList{"Percent 100", "Percent 100"}));  // one piece each for 300, 320
 
   // Without installed migrations the versions are only stamped.
   SetCodeMigrations(nullptr);
@@ -140,12 +139,14 @@ TEST_F(UpgradeEngine, ProgressAfterEveryPieceSkippedOnesIncluded) {
   AddScript(404, "UPDATE T SET A = 4");
   AddScript(405, "UPDATE T SET A = 5\xE2\x96\xA0\r\n");
   p_DBUpgrade(401);
-  ASSERT_EQ(ui_.percents.size(), 13u);
-  EXPECT_EQ(ui_.percents[0], 25.0f);
-  EXPECT_EQ(ui_.percents[1 + 4], 37.5f);
-  EXPECT_EQ(ui_.percents[10], 50.0f);
-  EXPECT_EQ(ui_.percents[11], 87.5f);
-  EXPECT_EQ(ui_.percents[12], 100.0f);
+  const QStringList percents = Percents();
+  ASSERT_EQ(percents.size(), 14);
+  EXPECT_EQ(percents[0], "Percent 25");
+  EXPECT_EQ(percents[1 + 4], "Percent 37.5");  // 5th piece of the second version
+  EXPECT_EQ(percents[10], "Percent 50");       // its empty tail
+  EXPECT_EQ(percents[11], "Percent 75");
+  EXPECT_EQ(percents[12], "Percent 87.5");
+  EXPECT_EQ(percents.last(), "Percent 100");
 }
 
 TEST(ProgressPercent, LastPieceOfLastVersionIsAlwaysHundred) {
