@@ -33,13 +33,15 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFi
 }
 
 void frmMain::ShowCentred() {
+  // The frame's size is known only once the window exists on the screen, so
+  // it is centred right after showing and before its first paint.
+  show();
   QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
   if (screen != nullptr) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->geometry().center());
     move(frame.topLeft());
   }
-  show();
   repaint();
   QCoreApplication::processEvents();
 }

@@ -42,7 +42,8 @@ TEST_F(ProgressWindow, LayoutFontsAndInitialText) {
   EXPECT_EQ(form.font().family(), QStringLiteral("맑은 고딕"));
   EXPECT_EQ(form.font().pointSize(), 9);
   EXPECT_EQ(form.lblMsg()->font().pointSize(), 12);
-  EXPECT_TRUE(KoreanCapable(form.lblMsg()->font())) << QFontInfo(form.lblMsg()->font()).family().toStdString();
+  EXPECT_TRUE(KoreanCapable(form.lblMsg()->font()))
+      << QFontInfo(form.lblMsg()->font()).family().toStdString();
   EXPECT_TRUE(KoreanCapable(form.font()));
 }
 
@@ -80,8 +81,11 @@ TEST_F(ProgressWindow, QtUiLoadsShowsCentresAndUnloads) {
   const QPoint centre = form->screen()->geometry().center();
   EXPECT_LE((form->frameGeometry().center() - centre).manhattanLength(), 2);
 
-  // A picture of the window, to look at: the Korean text must be drawn as glyphs.
-  ui.ShowMsg(kCompacting);
+  // A picture of the window, to look at: the Korean text must be drawn as
+  // glyphs, and the longest progress text must fit the label.
+  ui.ShowPercent(100.0f);
+  EXPECT_LE(form->lblMsg()->fontMetrics().horizontalAdvance(form->lblMsg()->text()),
+            form->lblMsg()->width());
   const QImage shot = form->grab().toImage();
   EXPECT_TRUE(shot.save(QStringLiteral(MT_BINARY_DIR "/frmMain.png")));
   int dark = 0;
