@@ -1,6 +1,7 @@
 #include "app/production.h"
 
 #include "app/services.h"
+#include "migrations/code_migrations.h"
 #include "protect/sodium_crypto.h"
 
 namespace mt {
@@ -9,6 +10,7 @@ void InstallProductionServices() {
   // The core's production services. The windows are installed by the
   // upgrade program's main() itself, the only entry point that links them.
   SetCryptoFactory(&ProductionCryptoFactory());
+  SetCodeMigrations(&ProductionCodeMigrations());
 }
 
 }  // namespace mt

@@ -1,17 +1,18 @@
 // The production passes of the run.
 #include "app/log.h"
 #include "app/run.h"
+#include "upgrade/upgrade_engine.h"
 
 namespace mt {
 
 namespace {
 
-// Temporary until the value passes, the upgrade engine and maintenance are
+// Temporary until the value passes and maintenance are
 // part of the core: each pass records that it could not run.
 class ProductionRunPasses final : public RunPasses {
  public:
   void p_DBDecrypt(int32_t) override { Missing(QStringLiteral("modMain.p_DBDecrypt")); }
-  void p_DBUpgrade(int32_t) override { Missing(QStringLiteral("modMain.p_DBUpgrade")); }
+  void p_DBUpgrade(int32_t storedVersion) override { mt::p_DBUpgrade(storedVersion); }
   void p_DBEncrypt() override { Missing(QStringLiteral("modMain.p_DBEncrypt")); }
   void p_CompactDB() override { Missing(QStringLiteral("modMain.p_CompactDB")); }
   QString DBDecryptValue(const QString& text) override { return text; }
