@@ -9,6 +9,7 @@
 #include "app/display.h"
 #include "app/production.h"
 #include "app/run.h"
+#include "ui/qt_ui.h"
 
 int main(int argc, char** argv) {
   // The argument text taken whole: the arguments as the shell passed them,
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   else app = std::make_unique<QCoreApplication>(argc, argv);
 
   mt::InstallProductionServices();
+  if (windows) mt::InstallQtUi();
   mt::RunMain(argument);
   return 0;
 }
