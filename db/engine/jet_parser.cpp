@@ -1,6 +1,8 @@
 #include "db/engine/jet_parser.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 
 #include "db/engine/engine.h"
 #include "db/engine/jet_dates.h"
@@ -12,7 +14,7 @@ namespace {
 
 // Words that end an expression or a name and so can never be a bare column,
 // table or alias name. Everything else (Type, Rank, Path, Code...) is a name.
-const char* const kReserved[] = {
+constexpr std::string_view kReserved[] = {
     "ALL",    "AND",   "AS",          "ASC",    "BETWEEN", "BY",     "DESC",  "DISTINCT",
     "DISTINCTROW",     "EQV",         "EXISTS", "FALSE",   "FROM",   "FULL",  "GROUP",
     "HAVING", "IMP",   "IN",          "INNER",  "INTO",    "IS",     "JOIN",  "LEFT",
@@ -22,9 +24,20 @@ const char* const kReserved[] = {
 };
 
 bool IsReservedWord(QStringView w) {
-  if (w.size() < 2 || w.size() > 11) return false;
-  for (const char* k : kReserved)
-    if (WordEquals(w, k)) return true;
+  // Called for every name the parser reads: upper-case once, then compare
+  // only keywords of the same length.
+  const qsizetype n = w.size();
+  if (n < 2 || n > 11) return false;
+  char upper[12];
+  for (qsizetype i = 0; i < n; ++i) {
+    char16_t c = w[i].unicode();
+    if (c >= u'a' && c <= u'z') c -= u'a' - u'A';
+    else if (c < u'A' || c > u'Z') return false;
+    upper[i] = static_cast<char>(c);
+  }
+  const std::string_view word(upper, static_cast<size_t>(n));
+  for (std::string_view k : kReserved)
+    if (k == word) return true;
   return false;
 }
 
@@ -105,14 +118,13 @@ class Parser {
   void expectWord(const char* kw) {
     if (!acceptWord(kw)) fail(QString::fromLatin1(kw));
   }
+  // `op` is one or two ASCII characters.
   bool opIs(const Token& t, const char* op) const {
     if (t.kind != TokenKind::Op) return false;
-    QStringView r = t_.raw(t);
-    qsizetype n = static_cast<qsizetype>(std::strlen(op));
-    if (r.size() != n) return false;
-    for (qsizetype i = 0; i < n; ++i)
-      if (r[i].unicode() != static_cast<char16_t>(op[i])) return false;
-    return true;
+    const QChar* r = t_.source().constData() + t.pos;
+    if (r[0].unicode() != static_cast<char16_t>(op[0])) return false;
+    if (op[1] == 0) return t.len == 1;
+    return t.len == 2 && r[1].unicode() == static_cast<char16_t>(op[1]);
   }
   bool isOp(const char* op) const { return opIs(cur(), op); }
   bool acceptOp(const char* op) {
@@ -900,7 +912,9 @@ ExprPtr Parser::parseWholeExpression() {
 
 ParsedStatement ParseJet(const QString& sql) {
   Parser p(sql);
-  return p.parseStatement();
+  ParsedStatement st = p.parseStatement();
+  st.sourceLength = static_cast<int>(sql.size());
+  return st;
 }
 
 ExprPtr ParseJetExpression(const QString& text) {

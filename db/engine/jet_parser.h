@@ -30,6 +30,7 @@ struct ParsedStatement {
   std::unique_ptr<DeleteStmt> del;
   Command definition;      // Kind::Definition
   QStringList parameters;  // names declared by a leading PARAMETERS clause
+  int sourceLength = 0;    // length of the statement text, a hint for the emitter
 };
 
 ParsedStatement ParseJet(const QString& sql);

@@ -80,7 +80,9 @@ bool IsNumericLiteral(const Expr& e) {
 
 class Emitter {
  public:
-  explicit Emitter(const QStringList* parameters = nullptr) : params_(parameters) {}
+  explicit Emitter(const QStringList* parameters = nullptr, int sizeHint = 0) : params_(parameters) {
+    out_.reserve(sizeHint + sizeHint / 4 + 32);
+  }
 
   QString take() { return std::move(out_); }
   QString& out() { return out_; }
@@ -478,8 +480,8 @@ void RowidFilter(Emitter& em, const std::vector<const TableRef*>& from, const Ta
   out += u')';
 }
 
-SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params) {
-  Emitter em(params);
+SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint) {
+  Emitter em(params, sizeHint);
   QString& out = em.out();
   std::vector<const TableRef*> leaves;
   CollectLeaves(*up.target, &leaves);
@@ -542,8 +544,8 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params) {
   return SqlStatement{em.take(), false, target->name};
 }
 
-SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params) {
-  Emitter em(params);
+SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint) {
+  Emitter em(params, sizeHint);
   QString& out = em.out();
   std::vector<const TableRef*> leaves;
   for (const TableRefPtr& r : del.from) CollectLeaves(*r, &leaves);
@@ -575,10 +577,9 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params) {
   return SqlStatement{em.take(), false, target->name};
 }
 
-SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params) {
-  Emitter em(params);
+SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint) {
+  Emitter em(params, sizeHint);
   QString& out = em.out();
-  out.reserve(64 + ins.columns.size() * 16 + ins.rows.size() * ins.columns.size() * 12);
   out += QStringLiteral("INSERT INTO ");
   out += QuoteSqlIdentifier(ins.table);
   if (!ins.columns.isEmpty()) {
@@ -613,16 +614,16 @@ SqlStatement EmitSqlite(const ParsedStatement& st) {
   const QStringList* params = st.parameters.isEmpty() ? nullptr : &st.parameters;
   switch (st.kind) {
     case ParsedStatement::Kind::Select: {
-      Emitter em(params);
+      Emitter em(params, st.sourceLength);
       em.select(*st.select);
       return SqlStatement{em.take(), true, QString()};
     }
     case ParsedStatement::Kind::Insert:
-      return EmitInsert(*st.insert, params);
+      return EmitInsert(*st.insert, params, st.sourceLength);
     case ParsedStatement::Kind::Update:
-      return EmitUpdate(*st.update, params);
+      return EmitUpdate(*st.update, params, st.sourceLength);
     case ParsedStatement::Kind::Delete:
-      return EmitDelete(*st.del, params);
+      return EmitDelete(*st.del, params, st.sourceLength);
     case ParsedStatement::Kind::Definition:
       break;
   }
