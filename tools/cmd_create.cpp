@@ -1,0 +1,34 @@
+// marrowtide-db create FILE: writes the product's initial database (schema
+// version 2) to a new file.
+#include <QFileInfo>
+#include <QTextStream>
+
+#include "db/engine/engine.h"
+#include "tools/command.h"
+#include "upgrade/initial_database.h"
+
+namespace mt::tool {
+namespace {
+
+int Create(const QStringList& args) {
+  if (args.size() != 1 || args.first().isEmpty()) {
+    QTextStream(stderr) << "usage: marrowtide-db create FILE\n";
+    return kUsage;
+  }
+  const QString& path = args.first();
+  // An existing file is never touched, whatever it holds.
+  if (QFileInfo::exists(path)) {
+    return ReportError(dberr::kOpenFailed, QStringLiteral("File already exists: ") + path);
+  }
+  try {
+    CreateInitialDatabase(path);
+  } catch (const DbError& e) {
+    return ReportError(e.code(), e.description());
+  }
+  return kOk;
+}
+
+const ToolCommand kCreate("create", "create FILE", Create);
+
+}  // namespace
+}  // namespace mt::tool

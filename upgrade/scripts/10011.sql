@@ -1,0 +1,2 @@
+﻿ALTER TABLE TTaskLogHour ADD IsMobile BIT NOT NULL DEFAULT False■
+UPDATE TSettings SET Val1="11" WHERE ID="DBVersion"■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE TTaskLogHour ADD COLUMN SearchCount INT NOT NULL DEFAULT 0■
+UPDATE TSettings SET [Val1] = '12' WHERE [ID] = 'DBVersion'■

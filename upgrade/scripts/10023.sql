@@ -1,0 +1,2 @@
+ALTER TABLE TTaskList ADD Priority INT DEFAULT 0■
+UPDATE TSettings SET Val1="23" WHERE ID="DBVersion"■

@@ -1,0 +1,2 @@
+CREATE VIEW [VTaskList] AS SELECT T.*,	S.ID AS SiteCategoryID,	S.Alias AS SiteCategoryAlias,	S.Path AS SiteCategoryPath,	C.Description AS FunctionTypeName,	IIf(IsNull(D0.DoneCount), 0, D0.DoneCount) AS TodayDoneCountFROM ((TTaskList AS T LEFT JOIN TSiteCategories AS S ON T.SiteCategory = S.SiteCategory) INNER JOIN TCodes AS C ON T.FunctionType = C.Val) LEFT JOIN TTaskLogDay AS D0 ON (T.IDX = D0.TaskIDX AND Format(D0.LogDate, "yyyymmdd") = Format(Now(), "yyyymmdd"))WHERE C.Code = 'FunctionType'ORDER BY T.IDX■
+UPDATE [TSettings] SET Val1 = "37" WHERE ID = 'DBVersion'■

@@ -1,0 +1,1 @@
+INSERT INTO TSettings (ID, Val1, Val2, Alias) SELECT TOP 1 'Stay.Main', 3, 6, '메인화면 체류' FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.Main')■UPDATE TSettings SET Val1 = '45' WHERE ID = 'DBVersion'■

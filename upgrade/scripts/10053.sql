@@ -1,0 +1,2 @@
+INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (23, 0, "Naver_Book", "book.naver.com", "네이버 책", False, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100023, 2, "Related_Naver_Book", "book.naver.com", "네이버 책", False, False, 15, 30)■
+UPDATE TSettings SET Val1="53" WHERE ID="DBVersion"■

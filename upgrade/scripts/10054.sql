@@ -1,0 +1,2 @@
+ALTER TABLE TTaskList ADD COLUMN webSN INT NOT NULL DEFAULT 0■
+UPDATE TSettings SET [Val1] = '54' WHERE [ID] = 'DBVersion'■

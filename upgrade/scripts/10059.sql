@@ -1,0 +1,2 @@
+ALTER TABLE TTaskLogInterval ADD DoneCount LONG NOT NULL DEFAULT 0■
+UPDATE TSettings SET Val1="59" WHERE ID="DBVersion"■

@@ -1,0 +1,2 @@
+INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (25, 0, 'Naver_Dictionary', 'dict.naver.com', '네이버 사전', False, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100025, 2, 'Related_Naver_Dictionary', 'dict.naver.com', '네이버 사전', False, False, 15, 30)■
+UPDATE [TSettings] SET Val1 = "61" WHERE ID = 'DBVersion'■

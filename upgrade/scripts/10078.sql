@@ -1,0 +1,3 @@
+ALTER TABLE TTaskList ADD COLUMN RankCheckCountMobile INT DEFAULT 0■
+ALTER TABLE TTaskList ADD COLUMN RankCheckCountPC INT DEFAULT 0■
+UPDATE TSettings SET [Val1] = '78' WHERE [ID] = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE [TIPKinds] ADD [MobileVersion] TEXT(50) WITH COMPRESSION DEFAULT ""■
+UPDATE [TSettings] SET Val1 = "91" WHERE ID = 'DBVersion'■

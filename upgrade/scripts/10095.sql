@@ -1,0 +1,2 @@
+﻿ALTER TABLE TIPs ADD LastUsedDate DATETIME■
+UPDATE TSettings SET Val1="95" WHERE ID="DBVersion"■

@@ -1,0 +1,2 @@
+﻿INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (31, 0, "Mobile_Tistory", "m.tistory.com", "모바일 티스토리", True, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100031, 2, "Related_Mobile_Tistory", "m.tistory.com", "모바일 티스토리", True, False, 15, 30)■
+UPDATE TSettings SET Val1="101" WHERE ID="DBVersion"■

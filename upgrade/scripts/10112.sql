@@ -1,0 +1,2 @@
+ALTER TABLE [TTaskList] ADD COLUMN [RankChecked] BIT NOT NULL DEFAULT FALSE■
+UPDATE [TSettings] SET [Val1]="112" WHERE [ID]="DBVersion"■

@@ -1,0 +1,1 @@
+ALTER TABLE TIPKinds ADD RankMonitorPortion INT NOT NULL DEFAULT 0■UPDATE TSettings SET Val1="113" WHERE ID="DBVersion"■

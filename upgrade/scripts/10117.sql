@@ -1,0 +1,1 @@
+﻿INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'AlarmMethod', 0, 0, '알림 방법', 44 FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'AlarmMethod')■UPDATE TSettings SET Val1 = '117' WHERE ID = 'DBVersion'■

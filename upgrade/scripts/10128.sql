@@ -1,0 +1,2 @@
+﻿ALTER TABLE TUserIdIPs ADD COLUMN OrderNo LONG NOT NULL DEFAULT 0■
+UPDATE TSettings SET TSettings.Val1 = '128' WHERE TSettings.ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (34, 0, "Naver_SmartStore", "smartstore.naver.com", "스마트스토어", False, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100034, 2, "Related_Naver_SmartStore", "smartstore.naver.com", "스마트스토어", False, False, 15, 30)■
+UPDATE TSettings SET Val1="137" WHERE ID="DBVersion"■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE TTaskLog DROP COLUMN ExchangeType■
+UPDATE TSettings SET [Val1] = '138' WHERE [ID] = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE TIPs ADD COLUMN SourceType INT NOT NULL DEFAULT 0■
+UPDATE TSettings SET TSettings.Val1 = '140' WHERE TSettings.ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE [TIPKinds] ADD [SleepDate] DATETIME■ALTER TABLE [TIPKinds] ADD [FailCount] LONG NOT NULL DEFAULT 0■
+UPDATE [TSettings] SET Val1 = "145" WHERE ID = 'DBVersion'■

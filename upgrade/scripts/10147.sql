@@ -1,0 +1,2 @@
+﻿ALTER TABLE TTaskList ADD FrequencyEx TEXT(255) WITH COMPRESSION■
+UPDATE TSettings SET Val1 = '147' WHERE ID = 'DBVersion'■

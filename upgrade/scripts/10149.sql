@@ -1,0 +1,1 @@
+﻿ALTER TABLE TTaskStatistics ADD RankDate MEMO WITH COMPRESSION■UPDATE TSettings SET Val1="149" WHERE ID="DBVersion"■

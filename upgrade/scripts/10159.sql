@@ -1,0 +1,2 @@
+﻿ALTER TABLE TUserIdIPs ADD StateChangedDate DATETIME■
+UPDATE TSettings SET Val1 = '159' WHERE ID = 'DBVersion'■

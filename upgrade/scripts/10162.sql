@@ -1,0 +1,2 @@
+﻿ALTER TABLE TTaskLog ADD COLUMN PersonalLogSN LONG DEFAULT 0■
+UPDATE TSettings SET [Val1] = '162' WHERE [ID] = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE [TTaskList] ALTER COLUMN [ContentKey] MEMO WITH COMPRESSION DEFAULT ""■
+UPDATE [TSettings] SET [Val1]="166" WHERE [ID]="DBVersion"■

@@ -1,0 +1,19 @@
+﻿UPDATE TCityLocations SET RatioInit = Ratio, LatitudeInit = Latitude, LongitudeInit = Longitude, RangeInit = [Range]■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '1100000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '2600000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '2700000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '2800000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '2900000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '3000000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '3100000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '3600000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4100000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4200000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4300000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4400000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4500000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4600000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4700000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '4800000000'■
+UPDATE TCityLocations SET HasChild = True WHERE Code = '5000000000'■
+UPDATE TSettings SET Val1 = '207' WHERE ID = 'DBVersion'■

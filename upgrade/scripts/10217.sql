@@ -1,0 +1,2 @@
+﻿INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (44, 0, 'Instagram', 'www.instagram.com', '인스타그램', False, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100044, 2, 'Related_Instagram', 'www.instagram.com', '인스타그램', False, False, 15, 30)■
+UPDATE [TSettings] SET Val1 = "217" WHERE ID = 'DBVersion'■

@@ -1,0 +1,54 @@
+﻿ALTER TABLE [TSiteCategories] ADD [OrderNo] LONG DEFAULT 0■
+ALTER TABLE [TTaskList] ADD [GroupNo] LONG DEFAULT 1■
+UPDATE TSiteCategories SET OrderNo = 1 WHERE SiteCategory = 'Naver_Blog'■
+UPDATE TSiteCategories SET OrderNo = 2 WHERE SiteCategory = 'Naver_Cafe'■
+UPDATE TSiteCategories SET OrderNo = 3 WHERE SiteCategory = 'Naver_Shopping'■
+UPDATE TSiteCategories SET OrderNo = 4 WHERE SiteCategory = 'Naver_News'■
+UPDATE TSiteCategories SET OrderNo = 5 WHERE SiteCategory = 'Naver_KnowledgeiN'■
+UPDATE TSiteCategories SET OrderNo = 6 WHERE SiteCategory = 'Naver_Post'■
+UPDATE TSiteCategories SET OrderNo = 7 WHERE SiteCategory = 'Naver_Web'■
+UPDATE TSiteCategories SET OrderNo = 8 WHERE SiteCategory = 'Naver_Image'■
+UPDATE TSiteCategories SET OrderNo = 9 WHERE SiteCategory = 'Naver_Video'■
+UPDATE TSiteCategories SET OrderNo = 10 WHERE SiteCategory = 'Naver_Place'■
+UPDATE TSiteCategories SET OrderNo = 11 WHERE SiteCategory = 'Daum_Blog'■
+UPDATE TSiteCategories SET OrderNo = 12 WHERE SiteCategory = 'Daum_Cafe'■
+UPDATE TSiteCategories SET OrderNo = 13 WHERE SiteCategory = 'Tistory'■
+UPDATE TSiteCategories SET OrderNo = 14 WHERE SiteCategory = 'Mobile_Naver_Blog'■
+UPDATE TSiteCategories SET OrderNo = 15 WHERE SiteCategory = 'Mobile_Naver_Cafe'■
+UPDATE TSiteCategories SET OrderNo = 16 WHERE SiteCategory = 'Mobile_Naver_Shopping'■
+UPDATE TSiteCategories SET OrderNo = 17 WHERE SiteCategory = 'Mobile_Naver_News'■
+UPDATE TSiteCategories SET OrderNo = 18 WHERE SiteCategory = 'Mobile_Naver_KnowledgeiN'■
+UPDATE TSiteCategories SET OrderNo = 19 WHERE SiteCategory = 'Mobile_Naver_Restaurant'■
+UPDATE TSiteCategories SET OrderNo = 20 WHERE SiteCategory = 'Mobile_Naver_Post'■
+UPDATE TSiteCategories SET OrderNo = 21 WHERE SiteCategory = 'Mobile_Daum_Blog'■
+UPDATE TSiteCategories SET OrderNo = 22 WHERE SiteCategory = 'Mobile_Daum_Cafe'■
+UPDATE TSiteCategories SET OrderNo = 23 WHERE SiteCategory = 'Naver_Suggest'■
+UPDATE TSiteCategories SET OrderNo = 24 WHERE SiteCategory = 'Mobile_Naver_Suggest'■
+UPDATE TSiteCategories SET OrderNo = 25 WHERE SiteCategory = 'Daum_Suggest'■
+UPDATE TSiteCategories SET OrderNo = 26 WHERE SiteCategory = 'Naver_Book'■
+UPDATE TSiteCategories SET OrderNo = 27 WHERE SiteCategory = 'Mobile_Naver_Book'■
+UPDATE TSiteCategories SET OrderNo = 28 WHERE SiteCategory = 'Naver_Dictionary'■
+UPDATE TSiteCategories SET OrderNo = 29 WHERE SiteCategory = 'Mobile_Naver_Web'■
+UPDATE TSiteCategories SET OrderNo = 30 WHERE SiteCategory = 'Mobile_Naver_Image'■
+UPDATE TSiteCategories SET OrderNo = 31 WHERE SiteCategory = 'Mobile_Naver_Video'■
+UPDATE TSiteCategories SET OrderNo = 32 WHERE SiteCategory = 'Daum_News'■
+UPDATE TSiteCategories SET OrderNo = 33 WHERE SiteCategory = 'Mobile_Daum_News'■
+UPDATE TSiteCategories SET OrderNo = 34 WHERE SiteCategory = 'Mobile_Tistory'■
+UPDATE TSiteCategories SET OrderNo = 35 WHERE SiteCategory = 'Naver_Map'■
+UPDATE TSiteCategories SET OrderNo = 36 WHERE SiteCategory = 'Mobile_Naver_Map'■
+UPDATE TSiteCategories SET OrderNo = 37 WHERE SiteCategory = 'Naver_SmartStore'■
+UPDATE TSiteCategories SET OrderNo = 38 WHERE SiteCategory = 'Mobile_Naver_SmartStore'■
+UPDATE TSiteCategories SET OrderNo = 39 WHERE SiteCategory = 'Naver_PageView'■
+UPDATE TSiteCategories SET OrderNo = 40 WHERE SiteCategory = 'Mobile_Naver_PageView'■
+UPDATE TSiteCategories SET OrderNo = 41 WHERE SiteCategory = 'Naver_TV'■
+UPDATE TSiteCategories SET OrderNo = 42 WHERE SiteCategory = 'Mobile_Naver_TV'■
+UPDATE TSiteCategories SET OrderNo = 43 WHERE SiteCategory = 'Mobile_Naver_Channel'■
+UPDATE TSiteCategories SET OrderNo = 44 WHERE SiteCategory = 'Mobile_Naver_Push'■
+UPDATE TSiteCategories SET OrderNo = 45 WHERE SiteCategory = 'Youtube'■
+UPDATE TSiteCategories SET OrderNo = 46 WHERE SiteCategory = 'Mobile_Youtube'■
+UPDATE TSiteCategories SET OrderNo = 47 WHERE SiteCategory = 'Instagram'■
+UPDATE TSiteCategories SET OrderNo = 48 WHERE SiteCategory = 'Mobile_Instagram'■
+UPDATE TSiteCategories SET OrderNo = ID WHERE Type = 2■
+SetColumnDescription TSiteCategories
+    OrderNo = "순서 번호"■
+UPDATE [TSettings] SET Val1 = "223" WHERE ID = 'DBVersion'■

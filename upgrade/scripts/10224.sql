@@ -1,0 +1,2 @@
+﻿UPDATE TIPKinds SET FailCount = 0 WHERE FailCount > 0■
+UPDATE TSettings SET TSettings.Val1 = '224' WHERE TSettings.ID = 'DBVersion'■

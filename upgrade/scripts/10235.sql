@@ -1,0 +1,2 @@
+﻿UPDATE TSettings SET Val2 = '12' WHERE ID = 'Stay.TaskTerm'■
+UPDATE [TSettings] SET Val1 = "235" WHERE ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE TUserProfiles ADD CookieDir TEXT(255) WITH COMPRESSION■
+UPDATE TSettings SET Val1 = '243' WHERE ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (48, 0, "Naver_Influencer", "in.naver.com", "네이버 인플루언서", False, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100048, 2, "Related_Naver_Influencer", "in.naver.com", "네이버 인플루언서", False, False, 15, 30)■
+UPDATE TSettings SET Val1="245" WHERE ID="DBVersion"■

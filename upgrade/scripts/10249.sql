@@ -1,0 +1,1 @@
+﻿UPDATE TIPKinds SET FailCount = 0 WHERE FailCount > 0■UPDATE TSettings SET Val1 = '249' WHERE ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿UPDATE TSettings SET Val2 = '11' WHERE ID = 'Stay.TaskTerm'■
+UPDATE TSettings SET Val1 = '255' WHERE ID = 'DBVersion'■

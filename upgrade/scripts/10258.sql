@@ -1,0 +1,2 @@
+﻿UPDATE TSettings SET Val1 = '5' WHERE ID = 'SyncInterval'■
+UPDATE TSettings SET [Val1] = '258' WHERE [ID] = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE TUserIdIPs DROP CONSTRAINT [UserId]■
+UPDATE [TSettings] SET Val1 = "259" WHERE ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (51, 0, 'Naver_Webtoon', 'comic.naver.com', '네이버 웹툰', False, False, 15, 30)■INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd]) VALUES (100051, 2, 'Related_Naver_Webtoon', 'comic.naver.com', '네이버 웹툰', False, False, 15, 30)■
+UPDATE [TSettings] SET Val1 = "277" WHERE ID = 'DBVersion'■

@@ -1,0 +1,2 @@
+﻿ALTER TABLE [TSiteCategories] ADD COLUMN [IsVisibleMTP] BIT DEFAULT True■
+UPDATE TSiteCategories SET IsVisibleMTP = True■

@@ -1,0 +1,1 @@
+UPDATE TSiteCategories SET IsReadyBrisklet = True WHERE SiteCategory = 'Mobile_Naver_Cafe'■

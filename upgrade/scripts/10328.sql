@@ -1,0 +1,1 @@
+UPDATE TSiteCategories SET IsVisibleMTX = False WHERE Type = 2■

@@ -1,0 +1,8 @@
+ALTER TABLE [TUserProfiles] ADD COLUMN [UserId] TEXT(50) WITH COMPRESSION DEFAULT ""■
+ALTER TABLE [TUserIdIPs] ADD COLUMN [LogSn] LONG DEFAULT 0■
+ALTER TABLE [TUserIdIPs] ADD COLUMN [ProfileIDX] LONG DEFAULT 0■
+ALTER TABLE [TUserIdIPs] ADD COLUMN [ProfileNumber] LONG DEFAULT 0■
+ALTER TABLE [TUserIdIPs] ADD COLUMN [IsMobileByProfiles] BIT DEFAULT False■
+
+SetColumnDescription TUserProfiles
+    UserId = "사용자 아이디"■

@@ -1,0 +1,4 @@
+INSERT INTO [TSiteCategories] ([ID], [Type], [SiteCategory], [Path], [Alias], [IsMobile], [IsReady], [StayStart], [StayEnd], [RankMonitorMethod], [OrderNo], [ViewStayMax]) VALUES (79, 0, 'Mobile_Naver_Sports', 'm.sports.naver.com', '모바일 네이버 스포츠', True, True, 15, 30, 0, 79, 0)■INSERT INTO [TSiteCategoryVisible] ([PCode], [SiteCategoryID], [SiteCategory], [DisplayMode]) VALUES ('MT', 79, 'Mobile_Naver_Sports', 0)■
+INSERT INTO [TSiteCategoryVisible] ([PCode], [SiteCategoryID], [SiteCategory], [DisplayMode]) VALUES ('MTP', 79, 'Mobile_Naver_Sports', 0)■
+INSERT INTO [TSiteCategoryVisible] ([PCode], [SiteCategoryID], [SiteCategory], [DisplayMode]) VALUES ('MTS', 79, 'Mobile_Naver_Sports', 0)■
+INSERT INTO [TSiteCategoryVisible] ([PCode], [SiteCategoryID], [SiteCategory], [DisplayMode]) VALUES ('MTW', 79, 'Mobile_Naver_Sports', 0)■

@@ -1,0 +1,3 @@
+ALTER TABLE TTaskLog ADD COLUMN ThreadIdx INT DEFAULT 0■
+SetColumnDescription TTaskLog
+    ThreadIdx = "스레드 번호"■

@@ -1,0 +1,1 @@
+ALTER TABLE [TIPKinds] RENAME COLUMN [ExchangeCookiePortion] TO [ExchangePortion]■

@@ -1,0 +1,1 @@
+ALTER TABLE [TTaskList] ADD [TaskVer] LONG DEFAULT 0■
