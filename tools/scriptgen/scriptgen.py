@@ -36,6 +36,7 @@ import collections
 import os
 import sys
 
+sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import builder  # noqa: E402

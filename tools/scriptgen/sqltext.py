@@ -30,8 +30,14 @@ def q(value, quote="'"):
     return quote + text.replace(quote, quote + quote) + quote
 
 
+# Names that are reserved words of the dialect and are always bracketed.
+RESERVED = {"ORDER"}
+
+
 def name(ident, bracket):
-    return "[%s]" % ident if bracket else ident
+    if ident.startswith("["):
+        return ident  # a name that needs its brackets in any style
+    return "[%s]" % ident if bracket or ident.upper() in RESERVED else ident
 
 
 def add_column(table, column, decl, style=0):

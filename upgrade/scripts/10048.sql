@@ -1,4 +1,4 @@
-ALTER TABLE TSettings ADD COLUMN Order INT NOT NULL DEFAULT 0■
+ALTER TABLE TSettings ADD COLUMN [Order] INT NOT NULL DEFAULT 0■
 UPDATE TSettings SET [Order] = 1 WHERE ID = 'Stay.PageLoading'■
 UPDATE TSettings SET [Order] = 2 WHERE ID = 'Stay.PartURL'■
 UPDATE TSettings SET [Order] = 3 WHERE ID = 'Stay.Typing'■

@@ -26,19 +26,19 @@ ALTER TABLE [TTaskLog] ADD [IPIDX] INT NOT NULL DEFAULT 0■
 ALTER TABLE [TTaskLog] ADD [UserIDX] INT NOT NULL DEFAULT 0■
 ALTER TABLE [TTaskLog] ADD [IsMobile] BIT NOT NULL DEFAULT False■
 ALTER TABLE [TTaskLog] ADD [EndDate] DATE NOT NULL DEFAULT Now()■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 0, '0', '미확인', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 1, '1', '정상', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 2, '2', '보호조치', '', 2)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 3, '3', '로그인실패', '', 3)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 4, '4', '휴면', '', 4)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 5, '5', '탈퇴', '', 5)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 6, '6', '본인확인필요', '', 6)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 7, '7', '비밀번호오류', '', 7)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 8, '8', '캡차', '', 8)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 9, '9', '일시정지', '', 9)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 11, '11', '사용안함', '', 11)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 12, '12', '차단', '', 12)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('IdState', 13, '13', '점검중', '', 13)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 0, '0', '미확인', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 1, '1', '정상', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 2, '2', '보호조치', '', 2)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 3, '3', '로그인실패', '', 3)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 4, '4', '휴면', '', 4)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 5, '5', '탈퇴', '', 5)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 6, '6', '본인확인필요', '', 6)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 7, '7', '비밀번호오류', '', 7)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 8, '8', '캡차', '', 8)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 9, '9', '일시정지', '', 9)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 11, '11', '사용안함', '', 11)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 12, '12', '차단', '', 12)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('IdState', 13, '13', '점검중', '', 13)■
 CREATE VIEW [VTaskList] AS SELECT T.*,
 	S.ID AS SiteCategoryID,
 	S.Alias AS SiteCategoryAlias,

@@ -1,6 +1,6 @@
 ﻿ALTER TABLE TSiteCategories ADD RankMonitorMethod LONG DEFAULT 0■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('RankMonitorMethod', 0, 'Default', '기본', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('RankMonitorMethod', 1, 'WebManage', '웹관리', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('RankMonitorMethod', 0, 'Default', '기본', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('RankMonitorMethod', 1, 'WebManage', '웹관리', '', 1)■
 UPDATE TSiteCategories SET RankMonitorMethod = 0 WHERE SiteCategory = 'Naver_Blog'■
 UPDATE TSiteCategories SET RankMonitorMethod = 0 WHERE SiteCategory = 'Naver_Cafe'■
 UPDATE TSiteCategories SET RankMonitorMethod = 0 WHERE SiteCategory = 'Naver_Shopping'■

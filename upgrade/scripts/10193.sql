@@ -81,36 +81,36 @@ INSERT INTO [TForeignProxyCountries] ([CountryName], [CountryNameEng], [DomainCo
 INSERT INTO [TForeignProxyCountries] ([CountryName], [CountryNameEng], [DomainCode], [Caption1], [Caption2], [Val1], [Val2]) VALUES ('뉴질랜드', 'New Zealand', 'nz', '뉴질랜드 (NZ)', 'New Zealand', 'NZL', '554')■
 INSERT INTO [TForeignProxyCountries] ([CountryName], [CountryNameEng], [DomainCode], [Caption1], [Caption2], [Val1], [Val2]) VALUES ('미얀마', 'Myanmar', 'mm', '미얀마 (MM)', 'Myanmar', 'MMR', '104')■
 INSERT INTO [TForeignProxyCountries] ([CountryName], [CountryNameEng], [DomainCode], [Caption1], [Caption2], [Val1], [Val2]) VALUES ('라오 인민 민주주의 공화국', 'Laos', 'la', '라오 인민 민주주의 공화국 (LA)', 'Laos', 'LAO', '418')■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 0, '전체', '전체', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 1, 'Transparent', 'Transparent', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 2, 'Anonymous', 'Anonymous', '', 2)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 3, 'Elite', 'Elite', '', 3)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 4, 'Distorting', 'Distorting', '', 4)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 5, 'High', 'High', '', 5)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 6, 'Medium', 'Medium', '', 6)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Anonymity', 7, 'Low', 'Low', '', 7)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 0, '기본', '기본', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 1, '국가', '국가', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 2, '속도', '속도', '', 2)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 3, '응답시간', '응답시간', '', 3)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 4, '가동률', '가동률', '', 4)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 5, '최근확인', '최근확인', '', 5)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Sortby', 6, '포트', '포트', '', 6)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Protocol', 0, '전체', '전체', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Protocol', 1, 'HTTP', 'HTTP', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Protocol', 2, 'HTTPS', 'HTTPS', '', 2)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Protocol', 3, 'SOCKS4', 'SOCKS4', '', 3)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Protocol', 4, 'SOCKS5', 'SOCKS5', '', 4)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_PerPage', 0, '20', '20', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_PerPage', 1, '50', '50', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_PerPage', 2, '100', '100', '', 2)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_PerPage', 3, '500', '500', '', 3)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Speed', 0, '전체', '전체', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Speed', 1, '빠름', '빠름', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_Speed', 2, '보통', '보통', '', 2)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_OrderBy', 0, '오름차순', '오름차순', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('Proxy_OrderBy', 1, '내림차순', '내림차순', '', 1)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('ForeignProxySite', 0, 'https://proxy-list.example.net/list', '프록시 목록 사이트 1', '', 0)■
-INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [[Order]]) VALUES ('ForeignProxySite', 1, 'https://free-proxy.example.org/', '프록시 목록 사이트 2', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 0, '전체', '전체', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 1, 'Transparent', 'Transparent', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 2, 'Anonymous', 'Anonymous', '', 2)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 3, 'Elite', 'Elite', '', 3)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 4, 'Distorting', 'Distorting', '', 4)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 5, 'High', 'High', '', 5)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 6, 'Medium', 'Medium', '', 6)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Anonymity', 7, 'Low', 'Low', '', 7)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 0, '기본', '기본', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 1, '국가', '국가', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 2, '속도', '속도', '', 2)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 3, '응답시간', '응답시간', '', 3)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 4, '가동률', '가동률', '', 4)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 5, '최근확인', '최근확인', '', 5)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Sortby', 6, '포트', '포트', '', 6)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Protocol', 0, '전체', '전체', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Protocol', 1, 'HTTP', 'HTTP', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Protocol', 2, 'HTTPS', 'HTTPS', '', 2)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Protocol', 3, 'SOCKS4', 'SOCKS4', '', 3)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Protocol', 4, 'SOCKS5', 'SOCKS5', '', 4)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_PerPage', 0, '20', '20', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_PerPage', 1, '50', '50', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_PerPage', 2, '100', '100', '', 2)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_PerPage', 3, '500', '500', '', 3)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Speed', 0, '전체', '전체', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Speed', 1, '빠름', '빠름', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_Speed', 2, '보통', '보통', '', 2)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_OrderBy', 0, '오름차순', '오름차순', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('Proxy_OrderBy', 1, '내림차순', '내림차순', '', 1)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('ForeignProxySite', 0, 'https://proxy-list.example.net/list', '프록시 목록 사이트 1', '', 0)■
+INSERT INTO [TCodes] ([Code], [Val], [ValText], [Description], [Tag], [Order]) VALUES ('ForeignProxySite', 1, 'https://free-proxy.example.org/', '프록시 목록 사이트 2', '', 1)■
 SetColumnDescription TForeignProxyCountries    IDX = "일련번호"    ,CountryName = "국가 이름"    ,CountryNameEng = "국가 영문 이름"    ,DomainCode = "국가 도메인 코드"    ,Caption1 = "표시 이름 1"    ,Caption2 = "표시 이름 2"    ,Val1 = "값 1"    ,Val2 = "값 2"■
 UPDATE [TSettings] SET Val1 = "193" WHERE ID = 'DBVersion'■

@@ -1,0 +1,1 @@
+UPDATE TSettings SET Val2 = '13' WHERE ID = 'Stay.TaskTerm'■

@@ -1,0 +1,1 @@
+UPDATE TSiteCategories SET IsReady = True WHERE ID = 6■

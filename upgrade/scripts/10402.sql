@@ -1,0 +1,1 @@
+UPDATE TCodes SET [Order] = Val WHERE Code = 'IdState'■

@@ -1,0 +1,1 @@
+UPDATE TSettings SET Val1 = '6' WHERE ID = 'SyncInterval'■

@@ -1,0 +1,1 @@
+UPDATE TIPKinds SET FailCount = 0 WHERE FailCount > 0■
