@@ -1,6 +1,7 @@
 // The production passes of the run.
 #include "app/log.h"
 #include "app/run.h"
+#include "protect/cipher.h"
 #include "upgrade/upgrade_engine.h"
 
 namespace mt {
@@ -15,7 +16,7 @@ class ProductionRunPasses final : public RunPasses {
   void p_DBUpgrade(int32_t storedVersion) override { mt::p_DBUpgrade(storedVersion); }
   void p_DBEncrypt() override { Missing(QStringLiteral("modMain.p_DBEncrypt")); }
   void p_CompactDB() override { Missing(QStringLiteral("modMain.p_CompactDB")); }
-  QString DBDecryptValue(const QString& text) override { return text; }
+  QString DBDecryptValue(const QString& text) override { return mt::DBDecryptValue(text); }
 
  private:
   static void Missing(const QString& name) {
