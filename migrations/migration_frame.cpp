@@ -1,0 +1,48 @@
+#include "migrations/migration_frame.h"
+
+#include "app/log.h"
+#include "db/query.h"
+
+namespace mt {
+
+namespace {
+constexpr int kDynamic = 2;
+constexpr int kOptimistic = 3;
+constexpr int kOptionsUnspecified = -1;
+constexpr int kClientCursor = 3;
+}  // namespace
+
+Recordset* MigrationContext::OpenUpdatable(const QString& sql) {
+  ReleaseRecordset();
+  rs_ = DBOpenRecordset(sql, kDynamic, kOptimistic, kOptionsUnspecified, kClientCursor, QString());
+  return rs_.get();
+}
+
+void MigrationContext::ReleaseRecordset() {
+  if (!rs_) return;
+  // Closing is part of cleaning up; a recordset that cannot be closed is
+  // released all the same.
+  try {
+    if (rs_->IsOpen()) rs_->Close();
+  } catch (const DbError&) {
+  }
+  rs_.reset();
+}
+
+void RunMigration(const QString& name, const std::function<void(MigrationContext&)>& body) {
+  WriteLog(name + QStringLiteral(" Start"));
+  MigrationContext ctx;
+  try {
+    body(ctx);
+  } catch (const DbError& e) {
+    LogError(name, e.code(), e.description(), ctx.step(), false);
+  } catch (const std::exception& e) {
+    // Anything else that goes wrong is reported under the same name; the
+    // engine still goes on with the next version.
+    LogError(name, -1, QString::fromLocal8Bit(e.what()), ctx.step(), false);
+  }
+  ctx.ReleaseRecordset();
+  WriteLog(name + QStringLiteral(" End"));
+}
+
+}  // namespace mt

@@ -1,0 +1,44 @@
+// The frame every code migration runs in: start and end trace lines, an
+// updatable recordset on the shared connection, and one failure trap.
+//
+// Promises:
+//  - RunMigration writes name + " Start", runs the body, and writes
+//    name + " End"; it never lets a failure out to its caller.
+//  - The first failure inside the body (a DbError from the engine or the query
+//    layer, or a value conversion) ends the body. It is logged once with
+//    LogError(name, code, description, the body's current step, no reraise).
+//    Rows written before it keep their values.
+//  - Whatever recordset the body still holds is closed (if open) and released
+//    before the end line, whether the body finished or failed.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "db/engine/engine.h"
+
+namespace mt {
+
+class MigrationContext {
+ public:
+  // Opens the statement as an updatable recordset on the shared connection
+  // (dynamic cursor, optimistic lock, client cursor), closing and releasing
+  // the one opened before. Null when no connection is available.
+  Recordset* OpenUpdatable(const QString& sql);
+  // Closes the current recordset if it is open and releases it.
+  void ReleaseRecordset();
+  Recordset* recordset() const { return rs_.get(); }
+
+  // The step the body is at; reported as the line of a failure entry.
+  void Step(int step) { step_ = step; }
+  int step() const { return step_; }
+
+ private:
+  std::unique_ptr<Recordset> rs_;
+  int step_ = 0;
+};
+
+void RunMigration(const QString& name, const std::function<void(MigrationContext&)>& body);
+
+}  // namespace mt
