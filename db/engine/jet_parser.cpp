@@ -401,10 +401,6 @@ class Parser {
           expectOp(")");
           return e;
         }
-        if (isOp("*")) {
-          ++p_;
-          return make(ExprKind::Star);
-        }
         break;
       default:
         break;
@@ -547,8 +543,12 @@ class Parser {
     }
     do {
       SelectItem item;
-      item.expr = parseExpr();
-      if (item.expr->kind != ExprKind::Star) item.alias = parseAlias();
+      if (acceptOp("*")) {
+        item.expr = make(ExprKind::Star);
+      } else {
+        item.expr = parseExpr();
+        if (item.expr->kind != ExprKind::Star) item.alias = parseAlias();
+      }
       s->items.push_back(std::move(item));
     } while (acceptOp(","));
     if (acceptWord("FROM")) {

@@ -80,11 +80,15 @@ bool IsNumericLiteral(const Expr& e) {
 
 class Emitter {
  public:
-  explicit Emitter(const QStringList* parameters = nullptr, int sizeHint = 0) : params_(parameters) {
+  explicit Emitter(const QStringList* parameters = nullptr, int sizeHint = 0,
+                   const ColumnsOf* columnsOf = nullptr)
+      : params_(parameters), columnsOf_(columnsOf) {
     out_.reserve(sizeHint + sizeHint / 4 + 32);
   }
 
   QString take() { return std::move(out_); }
+  // The parameters the SQL names, in order of first use.
+  const QStringList& parameters() const { return found_; }
   QString& out() { return out_; }
 
   // Makes the qualifier `from` come out as `to` (already quoted; empty drops
@@ -129,22 +133,90 @@ class Emitter {
     out_ += u'.';
   }
   void column(const Expr& e);
+  void parameter(const QString& name);
   void function(const Expr& e);
   void selectCore(const Select& s);
 
+  // Name resolution for views and stored queries: the columns visible in
+  // each nested SELECT, innermost last. nullopt stands for a FROM item whose
+  // columns are unknown.
+  struct Scope {
+    std::vector<std::optional<QStringList>> tables;
+    QStringList aliases;
+  };
+  void pushScope(const Select& s);
+  void popScope() {
+    if (columnsOf_) scopes_.pop_back();
+  }
+  bool resolves(const QString& name) const;
+  std::optional<QStringList> columnsOfTable(const QString& table);
+
   QString out_;
   const QStringList* params_;
+  const ColumnsOf* columnsOf_;
+  std::vector<Scope> scopes_;
+  std::vector<std::pair<QString, std::optional<QStringList>>> tableCache_;
+  QStringList found_;
   std::vector<std::pair<QString, QString>> rewrites_;
   bool defaultContext_ = false;
 };
 
+void Emitter::parameter(const QString& name) {
+  QString bound;
+  bound.reserve(name.size());
+  for (QChar c : name) bound += (c.isLetterOrNumber() || c == u'_') ? c : QChar(u'_');
+  out_ += u':';
+  out_ += bound;
+  if (!found_.contains(bound)) found_.append(bound);
+}
+
+std::optional<QStringList> Emitter::columnsOfTable(const QString& table) {
+  for (const auto& [name, columns] : tableCache_)
+    if (name.compare(table, Qt::CaseInsensitive) == 0) return columns;
+  std::optional<QStringList> columns = (*columnsOf_)(table);
+  tableCache_.emplace_back(table, columns);
+  return columns;
+}
+
+void Emitter::pushScope(const Select& s) {
+  if (!columnsOf_) return;
+  Scope scope;
+  std::vector<const TableRef*> leaves;
+  for (const TableRefPtr& r : s.from) CollectLeaves(*r, &leaves);
+  for (const TableRef* leaf : leaves) {
+    if (leaf->kind == TableRef::Kind::Table) {
+      scope.tables.push_back(columnsOfTable(leaf->name));
+      continue;
+    }
+    // A derived table offers the names of its select list.
+    std::optional<QStringList> names = QStringList();
+    for (const SelectItem& item : leaf->select->items) {
+      if (!item.alias.isEmpty()) names->append(item.alias);
+      else if (item.expr->kind == ExprKind::Column) names->append(item.expr->text);
+      else if (item.expr->kind == ExprKind::Star) names.reset();
+      if (!names) break;
+    }
+    scope.tables.push_back(std::move(names));
+  }
+  for (const SelectItem& item : s.items)
+    if (!item.alias.isEmpty()) scope.aliases.append(item.alias);
+  scopes_.push_back(std::move(scope));
+}
+
+bool Emitter::resolves(const QString& name) const {
+  for (auto it = scopes_.rbegin(); it != scopes_.rend(); ++it) {
+    for (const std::optional<QStringList>& t : it->tables)
+      if (!t || t->contains(name, Qt::CaseInsensitive)) return true;
+    if (it->aliases.contains(name, Qt::CaseInsensitive)) return true;
+  }
+  return false;
+}
+
 void Emitter::column(const Expr& e) {
   if (e.qualifier.isEmpty()) {
-    if (params_ && params_->contains(e.text, Qt::CaseInsensitive)) {
-      out_ += u':';
-      for (QChar c : e.text) out_ += (c.isLetterOrNumber() || c == u'_') ? c : QChar(u'_');
-      return;
-    }
+    if ((params_ && params_->contains(e.text, Qt::CaseInsensitive)) ||
+        (columnsOf_ && !resolves(e.text)))
+      return parameter(e.text);
     if (defaultContext_) {
       // A DEFAULT may name Now, Date or Time without parentheses.
       if (WordEquals(e.text, "NOW")) return void(out_ += QStringLiteral("jet_now()"));
@@ -179,9 +251,9 @@ void Emitter::expr(const Expr& e) {
       column(e);
       return;
     case ExprKind::Star:
-      if (!e.qualifier.isEmpty()) qualifier(e.qualifier);
-      out_ += u'*';
-      return;
+      // Only a whole select-list item or Count(*) may be a star; both are
+      // written where they stand.
+      Unsupported(QStringLiteral("\"*\" cannot stand inside an expression"));
     case ExprKind::Unary:
       switch (e.op) {
         case Op::Neg:
@@ -285,7 +357,7 @@ void Emitter::function(const Expr& e) {
       name != QLatin1String("AVG") && name != QLatin1String("MIN") && name != QLatin1String("MAX"))
     Unsupported(QStringLiteral("DISTINCT is not allowed in \"%1\"").arg(name));
   for (const ExprPtr& a : e.args)
-    if (a->kind == ExprKind::Star && !(name == QLatin1String("COUNT") && a->qualifier.isEmpty()))
+    if (a->kind == ExprKind::Star && (name != QLatin1String("COUNT") || !a->qualifier.isEmpty() || e.distinct))
       Unsupported(QStringLiteral("\"*\" is not allowed in \"%1\"").arg(name));
 
   if (name == QLatin1String("IIF")) {
@@ -326,7 +398,8 @@ void Emitter::function(const Expr& e) {
     arity(1, 1);
     out_ += QLatin1String(aggregate);
     out_ += e.distinct ? QStringLiteral("(DISTINCT ") : QStringLiteral("(");
-    expr(*e.args[0]);
+    if (e.args[0]->kind == ExprKind::Star) out_ += u'*';
+    else expr(*e.args[0]);
     out_ += u')';
     return;
   }
@@ -343,6 +416,11 @@ void Emitter::selectCore(const Select& s) {
   for (size_t i = 0; i < s.items.size(); ++i) {
     if (i) out_ += QStringLiteral(", ");
     const SelectItem& item = s.items[i];
+    if (item.expr->kind == ExprKind::Star) {
+      if (!item.expr->qualifier.isEmpty()) qualifier(item.expr->qualifier);
+      out_ += u'*';
+      continue;
+    }
     expr(*item.expr);
     if (!item.alias.isEmpty()) {
       out_ += QStringLiteral(" AS ");
@@ -373,11 +451,14 @@ void Emitter::selectCore(const Select& s) {
 }
 
 void Emitter::select(const Select& s) {
+  pushScope(s);
   selectCore(s);
   for (const auto& [all, member] : s.unions) {
     if (member->top >= 0) Unsupported(QStringLiteral("TOP inside UNION is not supported"));
     out_ += all ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
+    pushScope(*member);
     selectCore(*member);
+    popScope();
   }
   if (!s.orderBy.empty()) {
     out_ += QStringLiteral(" ORDER BY ");
@@ -391,6 +472,7 @@ void Emitter::select(const Select& s) {
     if (!s.unions.empty()) Unsupported(QStringLiteral("TOP with UNION is not supported"));
     out_ += QStringLiteral(" LIMIT %1").arg(s.top);
   }
+  popScope();
 }
 
 void Emitter::from(const std::vector<TableRefPtr>& items) {
@@ -541,7 +623,7 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
     out += QStringLiteral(" WHERE ");
     em.expr(*up.where);
   }
-  return SqlStatement{em.take(), false, target->name};
+  return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
 
 SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint) {
@@ -574,7 +656,7 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
     for (const TableRefPtr& r : del.from) from.push_back(r.get());
     RowidFilter(em, from, *target, del.where.get());
   }
-  return SqlStatement{em.take(), false, target->name};
+  return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
 
 SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint) {
@@ -605,18 +687,19 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
       out += u')';
     }
   }
-  return SqlStatement{em.take(), false, ins.table};
+  return SqlStatement{em.take(), false, ins.table, em.parameters()};
 }
 
 }  // namespace
 
-SqlStatement EmitSqlite(const ParsedStatement& st) {
+SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf) {
   const QStringList* params = st.parameters.isEmpty() ? nullptr : &st.parameters;
   switch (st.kind) {
     case ParsedStatement::Kind::Select: {
-      Emitter em(params, st.sourceLength);
+      Emitter em(params, st.sourceLength, columnsOf);
       em.select(*st.select);
-      return SqlStatement{em.take(), true, QString()};
+      QStringList found = em.parameters();
+      return SqlStatement{em.take(), true, QString(), found};
     }
     case ParsedStatement::Kind::Insert:
       return EmitInsert(*st.insert, params, st.sourceLength);

@@ -25,8 +25,9 @@
 
 namespace mt::engine {
 
-// SQL for a data statement (Select, Insert, Update or Delete).
-SqlStatement EmitSqlite(const ParsedStatement& statement);
+// SQL for a data statement (Select, Insert, Update or Delete). With
+// columnsOf, bare names that no table in scope has become parameters.
+SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* columnsOf = nullptr);
 
 QString QuoteSqlIdentifier(const QString& name);
 QString QuoteSqlString(const QString& text);

@@ -16,11 +16,21 @@ Command Translate(const QString& jetSql) {
   return EmitSqlite(st);
 }
 
-SqlStatement TranslateQuery(const QString& jetSelect) {
+namespace {
+
+SqlStatement TranslateSelect(const QString& jetSelect, const ColumnsOf* columnsOf) {
   ParsedStatement st = ParseJet(jetSelect);
   if (st.kind != ParsedStatement::Kind::Select)
     throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: a query must be a SELECT statement."));
-  return EmitSqlite(st);
+  return EmitSqlite(st, columnsOf);
+}
+
+}  // namespace
+
+SqlStatement TranslateQuery(const QString& jetSelect) { return TranslateSelect(jetSelect, nullptr); }
+
+SqlStatement TranslateQuery(const QString& jetSelect, const ColumnsOf& columnsOf) {
+  return TranslateSelect(jetSelect, columnsOf ? &columnsOf : nullptr);
 }
 
 void RegisterJetFunctions(sqlite3* db) { RegisterJetFunctionsOn(db); }

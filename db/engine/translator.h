@@ -11,6 +11,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
 #include <variant>
 
 #include "db/engine/schema_model.h"
@@ -23,6 +26,7 @@ struct SqlStatement {
   QString sql;          // SQLite text
   bool returnsRows;     // SELECT
   QString targetTable;  // INSERT/UPDATE/DELETE: the table written; empty for SELECT
+  QStringList parameters = {};  // named parameters in the SQL, as bound: ":name" without ':'
 };
 
 struct CreateTable { TableDef table; };
@@ -44,6 +48,14 @@ Command Translate(const QString& jetSql);
 // Translates the SELECT text of a view or stored query; parameters (bracketed
 // names that are no column) are left as SQLite named parameters ":name".
 SqlStatement TranslateQuery(const QString& jetSelect);
+
+// The columns of a table or view by name, or nullopt when it is unknown.
+using ColumnsOf = std::function<std::optional<QStringList>(const QString& table)>;
+
+// As above, and a bare name that is no column of the tables in its scope (nor
+// an alias of the select list) is a parameter too, as Jet treats it. A FROM
+// item whose columns are unknown makes every bare name in its scope a column.
+SqlStatement TranslateQuery(const QString& jetSelect, const ColumnsOf& columnsOf);
 
 // Installs the SQLite functions the emitted SQL calls (Jet built-ins, Jet '+',
 // case-insensitive LIKE, date conversion). Call once per sqlite3 handle.

@@ -184,6 +184,40 @@ TEST_F(Statements, QueryParametersBecomeNamedParameters) {
   EXPECT_THROW(TranslateQuery("DELETE FROM TTaskLog"), DbError);
 }
 
+TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
+  db.Run("CREATE TABLE TSiteCategoryVisible (PCode TEXT(50), SiteCategory TEXT(255), DisplayMode LONG DEFAULT 0)");
+  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('Shop', 'visible')");
+  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('Blog', 'hidden')");
+  db.Run("INSERT INTO TSiteCategoryVisible (PCode, SiteCategory, DisplayMode) VALUES ('P1', 'Shop', 2)");
+  const ColumnsOf columnsOf = [this](const QString& table) -> std::optional<QStringList> {
+    QStringList names;
+    for (const QVariantList& row : db.RunSql("PRAGMA table_info('" + table + "')"))
+      names.append(row[1].toString());
+    if (names.isEmpty()) return std::nullopt;
+    return names;
+  };
+  const SqlStatement st = TranslateQuery(
+      "SELECT T.Arg1 AS Visible, (SELECT Count(*) FROM TTaskLog WHERE TaskIDX = T.IDX AND LogDate > [Since]) AS Logs "
+      "FROM TTaskList AS T INNER JOIN TSiteCategoryVisible AS V ON (T.SiteCategory = V.SiteCategory "
+      "AND V.PCode = [PCodeString] AND (V.DisplayMode = 0 OR V.DisplayMode = [Display])) "
+      "WHERE T.IsDeleted = False ORDER BY Visible",
+      columnsOf);
+  EXPECT_EQ(st.parameters, (QStringList{"Since", "PCodeString", "Display"}));
+  sqlite3_stmt* stmt = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(db.handle(), st.sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
+      << st.sql.toStdString();
+  sqlite3_bind_double(stmt, sqlite3_bind_parameter_index(stmt, ":Since"), 0);
+  sqlite3_bind_text(stmt, sqlite3_bind_parameter_index(stmt, ":PCodeString"), "P1", -1, SQLITE_STATIC);
+  sqlite3_bind_int(stmt, sqlite3_bind_parameter_index(stmt, ":Display"), 2);
+  ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "visible");
+  EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
+  sqlite3_finalize(stmt);
+
+  // A FROM item the catalogue does not know keeps every bare name a column.
+  EXPECT_TRUE(TranslateQuery("SELECT x FROM VUnknown WHERE y = 1", columnsOf).parameters.isEmpty());
+}
+
 TEST(Syntax, ErrorsNameTheOffendingToken) {
   const struct {
     const char* sql;

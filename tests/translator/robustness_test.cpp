@@ -1,0 +1,146 @@
+// Damaged and random statements: the translator answers every one with a
+// translation or a syntax error, and what it translates SQLite can parse.
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+#include "db/engine/translator.h"
+#include "translator/jet_sqlite.h"
+
+namespace mt::engine {
+namespace {
+
+const char* const kSeeds[] = {
+    "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, 'URL', 5 "
+    "FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.FocusURL')",
+    "UPDATE [TSettings] SET Val1=\"405\" WHERE [ID]=\"DBVersion\"",
+    "DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())",
+    "SELECT T.IDX, Count(*) AS N, Format(Max(L.LogDate), 'yyyy-mm-dd') FROM (TTaskList AS T LEFT JOIN TTaskLog AS L "
+    "ON T.IDX = L.TaskIDX) RIGHT JOIN TCodes AS C ON C.Val = T.IDX WHERE T.Arg1 LIKE 'a%' AND L.UserIDX IN (1, 2) "
+    "GROUP BY T.IDX HAVING Count(*) BETWEEN 1 AND 9 ORDER BY T.IDX DESC",
+    "UPDATE TTaskList INNER JOIN TTaskLog ON TTaskList.IDX = TTaskLog.TaskIDX SET TTaskList.ContentKey = "
+    "\"102|\" + TTaskLog.Arg1 WHERE IIF(ISNULL(TTaskLog.UserId), '', TTaskLog.UserId) LIKE '' AND Mid(Arg2, 2, 3) <> 'x'",
+    "CREATE TABLE [T] ([a] TEXT(50) WITH COMPRESSION NOT NULL DEFAULT \"\", b LONG DEFAULT -1, "
+    "CONSTRAINT [PrimaryKey] PRIMARY KEY ([a], [b]))",
+    "ALTER TABLE TTaskList ADD COLUMN [IsHot] BIT DEFAULT False",
+    "SELECT CLng(Val1) \\ 2 Mod 3 & #2024-07-03 05:38:45# FROM TSettings WHERE Not (ID Is Null) UNION ALL SELECT 1 FROM TCodes",
+};
+
+const char* const kVocabulary[] = {
+    "SELECT", "FROM", "WHERE", "(", ")", ",", "[x]", "'s'", "\"d\"", "#2024-01-01#", "1", "-", "+", "*", "&",
+    "=", "<>", "AND", "OR", "NOT", "IN", "LIKE", "BETWEEN", "IS", "NULL", "EXISTS", "TOP", "ORDER", "BY", "GROUP",
+    "INNER", "LEFT", "RIGHT", "JOIN", "ON", "AS", "INSERT", "INTO", "VALUES", "UPDATE", "SET", "DELETE", "Mid",
+    "IIF", ".", "*", "t", "Count", "CREATE", "TABLE", "TEXT", "(50)", "ALTER", "ADD", "DROP", "DEFAULT", "UNION", ";",
+    "PARAMETERS", "\\", "Mod", "^",
+};
+
+// Tokens of a statement, split at blanks and around punctuation.
+QStringList Pieces(const QString& sql) {
+  QStringList out;
+  QString cur;
+  for (QChar c : sql) {
+    if (c == u' ') {
+      if (!cur.isEmpty()) out.append(cur);
+      cur.clear();
+    } else if (QStringLiteral("(),=").contains(c)) {
+      if (!cur.isEmpty()) out.append(cur);
+      cur.clear();
+      out.append(QString(c));
+    } else {
+      cur += c;
+    }
+  }
+  if (!cur.isEmpty()) out.append(cur);
+  return out;
+}
+
+class Robustness : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    db.RunSql("CREATE TABLE TSettings (ID TEXT, Val1 TEXT, Val2 TEXT, Alias TEXT, [Order] INTEGER)");
+    db.RunSql("CREATE TABLE TTaskList (IDX INTEGER, Arg1 TEXT, Arg2 TEXT, ContentKey TEXT)");
+    db.RunSql("CREATE TABLE TTaskLog (TaskIDX INTEGER, LogDate REAL, Arg1 TEXT, UserIDX INTEGER, UserId TEXT)");
+    db.RunSql("CREATE TABLE TCodes (Val INTEGER)");
+  }
+
+  // Translates `sql`; a translation that is SQL must parse in SQLite.
+  void Check(const QString& sql) {
+    Command c;
+    try {
+      c = Translate(sql);
+    } catch (const DbError& e) {
+      ASSERT_EQ(e.code(), dberr::kSyntax) << sql.toStdString();
+      ASSERT_FALSE(e.description().isEmpty());
+      return;
+    }
+    const SqlStatement* st = std::get_if<SqlStatement>(&c);
+    if (!st) return;
+    sqlite3_stmt* stmt = nullptr;
+    const int rc = sqlite3_prepare_v2(db.handle(), st->sql.toUtf8().constData(), -1, &stmt, nullptr);
+    const QString error = QString::fromUtf8(sqlite3_errmsg(db.handle()));
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_OK) {
+      EXPECT_FALSE(error.contains("syntax error") || error.contains("unrecognized token"))
+          << sql.toStdString() << "\n  -> " << st->sql.toStdString() << "\n  " << error.toStdString();
+    }
+  }
+
+  test::JetSqlite db;
+};
+
+TEST_F(Robustness, SeedsTranslateAndParse) {
+  for (const char* seed : kSeeds) {
+    const QString sql = QString::fromUtf8(seed);
+    EXPECT_TRUE(test::TranslateError(sql).isEmpty()) << seed << ": " << test::TranslateError(sql).toStdString();
+    Check(sql);
+  }
+}
+
+TEST_F(Robustness, DamagedStatementsNeverEscapeAsAnythingButSyntaxErrors) {
+  QRandomGenerator rng(20240703);
+  for (const char* seed : kSeeds) {
+    const QStringList pieces = Pieces(QString::fromUtf8(seed));
+    for (int round = 0; round < 300; ++round) {
+      QStringList p = pieces;
+      const int edits = 1 + static_cast<int>(rng.bounded(3));
+      for (int e = 0; e < edits && !p.isEmpty(); ++e) {
+        const int at = static_cast<int>(rng.bounded(p.size()));
+        switch (rng.bounded(4)) {
+          case 0: p.removeAt(at); break;
+          case 1: p.insert(at, QString::fromUtf8(kVocabulary[rng.bounded(int(std::size(kVocabulary)))])); break;
+          case 2: p.swapItemsAt(at, static_cast<int>(rng.bounded(p.size()))); break;
+          default: p = p.mid(0, at); break;
+        }
+      }
+      Check(p.join(u' '));
+      if (HasFatalFailure()) return;
+    }
+  }
+}
+
+TEST_F(Robustness, RandomTokenSoup) {
+  QRandomGenerator rng(7);
+  for (int round = 0; round < 3000; ++round) {
+    QStringList p;
+    const int n = 1 + static_cast<int>(rng.bounded(25));
+    for (int i = 0; i < n; ++i) p.append(QString::fromUtf8(kVocabulary[rng.bounded(int(std::size(kVocabulary)))]));
+    Check(p.join(u' '));
+    if (HasFatalFailure()) return;
+  }
+}
+
+TEST_F(Robustness, ArbitraryCharacters) {
+  QRandomGenerator rng(11);
+  const QString alphabet = QStringLiteral("SELECT FROM WHERE ()[]'\"#,.;=<>+-*/\\&!?^%_@$0123456789 한글\t\r\n");
+  for (int round = 0; round < 2000; ++round) {
+    QString s;
+    const int n = static_cast<int>(rng.bounded(40));
+    for (int i = 0; i < n; ++i) s += alphabet[rng.bounded(int(alphabet.size()))];
+    Check(s);
+    if (HasFatalFailure()) return;
+  }
+}
+
+}  // namespace
+}  // namespace mt::engine
