@@ -16,6 +16,7 @@
 
 #include "app/log.h"
 #include "app/services.h"
+#include "ui/korean_font.h"
 #include "ui/monitors.h"
 
 namespace mt {
@@ -27,16 +28,6 @@ constexpr int kClientWidthTwips = 7455;
 constexpr int kClientHeightTwips = 945;
 constexpr int kCloseImagePixels = 16;
 constexpr int kTickMs = 1000;
-
-// The designed font is Gulim; on systems without it, a Korean face from the
-// Nanum family keeps the text readable.
-QFont MessageFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("굴림"), QStringLiteral("Gulim"), QStringLiteral("NanumGothic"),
-                    QStringLiteral("NanumBarunGothic")});
-  font.setPointSize(9);
-  return font;
-}
 
 QPixmap CloseImage() {
   QPixmap image(kCloseImagePixels, kCloseImagePixels);
@@ -70,7 +61,7 @@ frmMsg::frmMsg(QWidget* parent)
   resize(static_cast<int>(std::lround(kClientWidthTwips / TwipsPerPixelX())),
          static_cast<int>(std::lround(kClientHeightTwips / TwipsPerPixelY())));
 
-  label_->setFont(MessageFont());
+  label_->setFont(KoreanFont(QStringLiteral("굴림"), QStringLiteral("Gulim"), 9));
   label_->setAlignment(Qt::AlignCenter);
   label_->installEventFilter(this);
 

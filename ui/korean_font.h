@@ -1,7 +1,8 @@
-// The product's window font, "맑은 고딕", at a given size. Where that family is
-// not installed (any system but the product's own), Qt substitutes a Korean
-// sans-serif family that fontconfig knows: NanumGothic (Debian fonts-nanum)
-// first, then its relatives.
+// The product's window fonts: "맑은 고딕" (the window font) or another Korean
+// family such as "굴림", at a given size. Where the family is not installed
+// (any system but the product's own), Qt substitutes a Korean sans-serif
+// family that fontconfig knows: NanumGothic (Debian fonts-nanum) first, then
+// its relatives.
 #pragma once
 
 #include <QFont>
@@ -11,5 +12,7 @@ namespace mt {
 inline const QString kKoreanFontFamily = QStringLiteral("맑은 고딕");
 
 QFont KoreanFont(int pointSize);
+// The same for another Korean family; alsoKnownAs is its Latin name.
+QFont KoreanFont(const QString& family, const QString& alsoKnownAs, int pointSize);
 
 }  // namespace mt
