@@ -133,7 +133,7 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
       if (!ExtractResourceToFile(resourceId, kScriptType, path)) {
         services().ui->MessageBox(ExeName(),
                                   QStringLiteral("DB 업그레이드 중 오류가 발생하였습니다."));
-        outcome.stoppedEarly = true;
+        outcome.missingScript = version;
         return outcome;
       }
 

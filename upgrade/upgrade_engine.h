@@ -29,7 +29,7 @@ struct UpgradeOutcome {
   int32_t lastRecorded = 0;   // the last version whose stamp succeeded, else the stored one
   int64_t statements = 0;     // statements dispatched (pieces longer than 5 characters)
   int64_t failures = 0;       // failures caught and logged
-  bool stoppedEarly = false;  // a script could not be obtained
+  int32_t missingScript = 0;  // the version whose script could not be obtained, or 0
 };
 
 // Applies the versions storedVersion + 1 .. targetVersion exactly as
