@@ -98,6 +98,7 @@ class Emitter {
   void setDefaultContext(bool on) { defaultContext_ = on; }
 
   void expr(const Expr& e);
+  void cond(const Expr& e);
   void select(const Select& s);
   void from(const std::vector<TableRefPtr>& items);
   void tableRef(const TableRef& r);
@@ -230,7 +231,31 @@ void Emitter::column(const Expr& e) {
   out_ += QuoteSqlIdentifier(e.text);
 }
 
+bool IsCondition(const Expr& e) {
+  switch (e.kind) {
+    case ExprKind::Between:
+    case ExprKind::In:
+    case ExprKind::IsNull:
+    case ExprKind::Like:
+    case ExprKind::Exists:
+      return true;
+    case ExprKind::Unary:
+      return e.op == Op::Not;
+    case ExprKind::Binary:
+      return e.op >= Op::Eq && e.op <= Op::Or;
+    default:
+      return false;
+  }
+}
+
+// A condition where Jet wants a value: True is -1, where SQLite gives 1.
 void Emitter::expr(const Expr& e) {
+  if (IsCondition(e)) {
+    out_ += QStringLiteral("(-");
+    cond(e);
+    out_ += u')';
+    return;
+  }
   switch (e.kind) {
     case ExprKind::Null:
       out_ += QStringLiteral("NULL");
@@ -265,11 +290,9 @@ void Emitter::expr(const Expr& e) {
           expr(*e.args[0]);
           return;
         default:
-          out_ += QStringLiteral("(NOT ");
-          expr(*e.args[0]);
-          out_ += u')';
-          return;
+          break;
       }
+      break;
     case ExprKind::Binary:
       switch (e.op) {
         case Op::Add:
@@ -283,23 +306,55 @@ void Emitter::expr(const Expr& e) {
         case Op::Mod: return call(kSqlMod, e);
         case Op::Pow: return call(kSqlPower, e);
         case Op::Concat: return call(kSqlConcat, e);
+        case Op::Xor: return call(kSqlXor, e);
+        case Op::Eqv: return call(kSqlEqv, e);
+        case Op::Imp: return call(kSqlImp, e);
+        default: break;
+      }
+      break;
+    case ExprKind::Call:
+      function(e);
+      return;
+    case ExprKind::Subquery:
+      out_ += u'(';
+      select(*e.select);
+      out_ += u')';
+      return;
+    default:
+      break;
+  }
+  Unsupported(QStringLiteral("unknown operator"));
+}
+
+// An expression where SQL tests truth (WHERE, ON, HAVING, WHEN).
+void Emitter::cond(const Expr& e) {
+  switch (e.kind) {
+    case ExprKind::Unary:
+      if (e.op != Op::Not) break;
+      out_ += QStringLiteral("(NOT ");
+      cond(*e.args[0]);
+      out_ += u')';
+      return;
+    case ExprKind::Binary:
+      switch (e.op) {
         case Op::Eq: return binary(" = ", e);
         case Op::Ne: return binary(" <> ", e);
         case Op::Lt: return binary(" < ", e);
         case Op::Le: return binary(" <= ", e);
         case Op::Gt: return binary(" > ", e);
         case Op::Ge: return binary(" >= ", e);
-        case Op::And: return binary(" AND ", e);
-        case Op::Or: return binary(" OR ", e);
-        case Op::Xor: return call(kSqlXor, e);
-        case Op::Eqv: return call(kSqlEqv, e);
-        case Op::Imp: return call(kSqlImp, e);
-        default: break;
+        case Op::And:
+        case Op::Or:
+          out_ += u'(';
+          cond(*e.args[0]);
+          out_ += e.op == Op::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
+          cond(*e.args[1]);
+          out_ += u')';
+          return;
+        default:
+          break;
       }
-      Unsupported(QStringLiteral("unknown operator"));
-    case ExprKind::Call:
-      function(e);
-      return;
+      break;
     case ExprKind::Between:
       out_ += u'(';
       expr(*e.args[0]);
@@ -338,12 +393,10 @@ void Emitter::expr(const Expr& e) {
       select(*e.select);
       out_ += QStringLiteral("))");
       return;
-    case ExprKind::Subquery:
-      out_ += u'(';
-      select(*e.select);
-      out_ += u')';
-      return;
+    default:
+      break;
   }
+  expr(e);
 }
 
 void Emitter::function(const Expr& e) {
@@ -363,7 +416,7 @@ void Emitter::function(const Expr& e) {
   if (name == QLatin1String("IIF")) {
     arity(3, 3);
     out_ += QStringLiteral("(CASE WHEN ");
-    expr(*e.args[0]);
+    cond(*e.args[0]);
     out_ += QStringLiteral(" THEN ");
     expr(*e.args[1]);
     out_ += QStringLiteral(" ELSE ");
@@ -435,7 +488,7 @@ void Emitter::selectCore(const Select& s) {
   }
   if (s.where) {
     out_ += QStringLiteral(" WHERE ");
-    expr(*s.where);
+    cond(*s.where);
   }
   if (!s.groupBy.empty()) {
     out_ += QStringLiteral(" GROUP BY ");
@@ -446,7 +499,7 @@ void Emitter::selectCore(const Select& s) {
   }
   if (s.having) {
     out_ += QStringLiteral(" HAVING ");
-    expr(*s.having);
+    cond(*s.having);
   }
 }
 
@@ -532,7 +585,7 @@ void Emitter::tableRef(const TableRef& r) {
         tableRef(second);
       }
       out_ += QStringLiteral(" ON ");
-      expr(*r.on);
+      cond(*r.on);
       return;
     }
   }
@@ -556,7 +609,7 @@ void RowidFilter(Emitter& em, const std::vector<const TableRef*>& from, const Ta
   }
   if (where) {
     out += QStringLiteral(" WHERE ");
-    em.expr(*where);
+    em.cond(*where);
   }
   em.popRewrite();
   out += u')';
@@ -608,7 +661,7 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
       out += QStringLiteral(".rowid");
       if (up.where) {
         out += QStringLiteral(" AND (");
-        em.expr(*up.where);
+        em.cond(*up.where);
         out += u')';
       }
       em.popRewrite();
@@ -621,7 +674,7 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
     RowidFilter(em, {up.target.get()}, *target, up.where.get());
   } else if (up.where) {
     out += QStringLiteral(" WHERE ");
-    em.expr(*up.where);
+    em.cond(*up.where);
   }
   return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
@@ -649,7 +702,7 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
     if (del.where) {
       em.rewrite(RefName(*target), table);
       out += QStringLiteral(" WHERE ");
-      em.expr(*del.where);
+      em.cond(*del.where);
     }
   } else {
     std::vector<const TableRef*> from;

@@ -8,7 +8,8 @@
 //    string. Every string literal is single-quoted.
 //  - Jet semantics that SQLite lacks go through the functions of
 //    jet_functions.h ('+', '&', '/', '\', Mod, LIKE, the built-ins); #dates#
-//    become day serials; True is -1.
+//    become day serials; True is -1, also where a condition is used as a
+//    value (SELECT a = b, SET f = (x > 0)).
 //  - The SQL needs only SQLite 3.15: RIGHT JOIN becomes a LEFT JOIN with the
 //    sides swapped; UPDATE and DELETE over a join become correlated
 //    subqueries on the changed table's rowid.

@@ -47,7 +47,12 @@ TEST_F(Functions, ArithmeticFollowsJet) {
   EXPECT_EQ(db.EvalError("1 / 0"), "Division by zero");
   EXPECT_EQ(db.EvalError("1 Mod 0"), "Division by zero");
   EXPECT_EQ(Number("True"), -1);
-  EXPECT_EQ(Number("NOT False AND True"), 1);
+  // Conditions used as values are Jet's True (-1) and False (0).
+  EXPECT_EQ(Number("NOT False AND True"), -1);
+  EXPECT_EQ(Number("2 > 1"), -1);
+  EXPECT_EQ(Number("(1 = 1) = True"), -1);
+  EXPECT_EQ(Number("IIF((1 = 2) = False, 7, 8)"), 7);
+  EXPECT_EQ(Number("'a' IN ('a', 'b')"), -1);
 }
 
 TEST_F(Functions, LikeIgnoresCaseForAllScriptsAndHonoursWildcards) {
@@ -68,7 +73,7 @@ TEST_F(Functions, LikeIgnoresCaseForAllScriptsAndHonoursWildcards) {
   EXPECT_TRUE(JetLikeMatch(u"a[b", u"a[b"));  // an unclosed '[' is literal
   EXPECT_TRUE(JetLikeMatch(u"aaaaaaaaaaaaaaaaaaaaaaaab", u"%a%a%a%a%a%a%b"));
   EXPECT_FALSE(JetLikeMatch(u"aaaaaaaaaaaaaaaaaaaaaaaaa", u"%a%a%a%a%a%a%b"));
-  EXPECT_EQ(Number("'ABC' LIKE 'a%'"), 1);
+  EXPECT_EQ(Number("'ABC' LIKE 'a%'"), -1);
   EXPECT_EQ(Number("'ABC' NOT LIKE 'a%'"), 0);
   EXPECT_TRUE(IsNull("NULL LIKE 'a'"));
 }
