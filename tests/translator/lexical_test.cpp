@@ -1,0 +1,123 @@
+// The lexical layer: tokens, date texts and the conversions between date
+// serials and calendar time.
+#include <gtest/gtest.h>
+
+#include "db/engine/jet_dates.h"
+#include "db/engine/jet_format.h"
+#include "db/engine/jet_tokenizer.h"
+#include "db/engine/jet_values.h"
+#include "translator/jet_sqlite.h"
+
+namespace mt::engine {
+namespace {
+
+TEST(Tokens, KindsTextAndPositions) {
+  const TokenList t(QStringLiteral("SELECT Mid$([한글 칸].x, 1.5E+3) <> 'it''s' & \"say \"\"hi\"\"\"\t#7/3/2024#\r\n<=\0.5").replace(u'\0', QChar(0)));
+  std::vector<TokenKind> kinds;
+  for (size_t i = 0; i < t.size(); ++i) kinds.push_back(t.at(i).kind);
+  const std::vector<TokenKind> expected = {
+      TokenKind::Word,   TokenKind::Word,   TokenKind::Op,     TokenKind::Bracketed, TokenKind::Op,
+      TokenKind::Word,   TokenKind::Op,     TokenKind::Number, TokenKind::Op,        TokenKind::Op,
+      TokenKind::String, TokenKind::Op,     TokenKind::String, TokenKind::Date,      TokenKind::Op,
+      TokenKind::Number, TokenKind::End};
+  EXPECT_EQ(kinds, expected);
+  EXPECT_EQ(t.raw(t.at(1)), u"Mid$");
+  EXPECT_EQ(t.at(3).text, QString::fromUtf8("한글 칸"));
+  EXPECT_EQ(t.raw(t.at(7)), u"1.5E+3");
+  EXPECT_EQ(t.raw(t.at(9)), u"<>");
+  EXPECT_EQ(t.at(10).text, "it's");
+  EXPECT_EQ(t.at(12).text, "say \"hi\"");
+  EXPECT_EQ(t.at(13).text, "7/3/2024");
+  EXPECT_EQ(t.raw(t.at(14)), u"<=");
+  EXPECT_TRUE(t.isWord(t.at(0), "SELECT"));
+  EXPECT_FALSE(t.isWord(t.at(0), "SELECTS"));
+  EXPECT_EQ(t.at(0).pos, 0);
+  EXPECT_EQ(t.at(1).pos, 7);
+}
+
+TEST(Tokens, MalformedInputIsASyntaxError) {
+  for (const char* bad : {"SELECT 'abc", "SELECT \"abc", "SELECT [abc", "SELECT #2024", "SELECT 12abc", "SELECT @x"}) {
+    try {
+      TokenList t{QString::fromUtf8(bad)};
+      ADD_FAILURE() << bad << " was accepted";
+    } catch (const DbError& e) {
+      EXPECT_EQ(e.code(), dberr::kSyntax);
+      EXPECT_TRUE(e.description().contains("position")) << e.description().toStdString();
+    }
+  }
+}
+
+TEST(Dates, TextFormsJetReads) {
+  const struct {
+    const char* text;
+    double serial;
+  } good[] = {
+      {"2024-07-03", 45476},         {"2024/7/3", 45476},          {"7/3/2024", 45476},
+      {"07/03/24", 45476},           {"1/1/30", 10959},            {"2024-07-03 18:00", 45476.75},
+      {"2024-07-03 6:00:00 pm", 45476.75}, {"12:00 AM", 0},        {"12:00:00 PM", 0.5},
+      {"  2024-07-03T06:00:00 ", 45476.25}, {"1899-12-30", 0},     {"1899-12-29 18:00", -1.75},
+  };
+  for (const auto& g : good) {
+    std::optional<double> d = ParseDateText(QString::fromUtf8(g.text));
+    ASSERT_TRUE(d.has_value()) << g.text;
+    EXPECT_DOUBLE_EQ(*d, g.serial) << g.text;
+  }
+  for (const char* bad : {"", "2024-02-30", "13/1/2024", "2024-07-03 25:00", "2024-07-03 10:61", "abc",
+                          "2024-07", "2024-07-03 x", "13:00 PM", "2024-07-03 06:00 extra"}) {
+    EXPECT_FALSE(ParseDateText(QString::fromUtf8(bad)).has_value()) << bad;
+  }
+}
+
+TEST(Dates, SerialArithmeticAcrossTheBaseDay) {
+  EXPECT_EQ(SerialToLinearMs(-1.25), -18 * 3'600'000LL);
+  EXPECT_DOUBLE_EQ(LinearMsToSerial(-18 * 3'600'000LL), -1.25);
+  EXPECT_DOUBLE_EQ(LinearMsToSerial(SerialToLinearMs(45476.75) + kMsPerDay / 2), 45477.25);
+  const CivilTime c = SerialToCivil(-2.5);
+  EXPECT_EQ(c.date, QDate(1899, 12, 28));
+  EXPECT_EQ(c.msecs, 12 * 3'600'000);
+  EXPECT_DOUBLE_EQ(CivilToSerial(QDate(1899, 12, 28), 12 * 3'600'000), -2.5);
+}
+
+TEST(Values, NumberTextAndVal) {
+  EXPECT_EQ(JetNumberText(3.0), "3");
+  EXPECT_EQ(JetNumberText(-0.5), "-0.5");
+  EXPECT_EQ(JetNumberText(1e20), "1E+20");
+  EXPECT_EQ(JetNumberText(0.1 + 0.2), "0.3");
+  EXPECT_EQ(TextToNumber(u" 12.5 "), 12.5);
+  EXPECT_FALSE(TextToNumber(u"12a").has_value());
+  EXPECT_FALSE(TextToNumber(u"").has_value());
+  EXPECT_EQ(JetVal(u"\t-3 4.5 .5"), -34.5);
+  EXPECT_EQ(JetVal(u".5"), 0.5);
+  EXPECT_EQ(JetVal(u"&O17"), 15);
+  EXPECT_EQ(JetVal(u"1D2"), 100);
+}
+
+TEST(Formats, DatePatterns) {
+  const double serial = *ParseDateText(u"2024-01-05 00:07:09");
+  EXPECT_EQ(FormatDateSerial(serial, u"hh:mm:ss"), "00:07:09");  // mm between hh and ss is minutes
+  EXPECT_EQ(FormatDateSerial(serial, u"h AM/PM"), "12 AM");
+  EXPECT_EQ(FormatDateSerial(serial, u"h am/pm"), "12 am");
+  EXPECT_EQ(FormatDateSerial(serial, u"hh a/p"), "12 a");
+  EXPECT_EQ(FormatDateSerial(serial, u"mm/dd/yy"), "01/05/24");
+  EXPECT_EQ(FormatDateSerial(serial, u"mmmm d \\d\\a\\y y"), "January 5 day 5");
+  EXPECT_EQ(FormatDateSerial(serial, u"ww w q"), "1 6 1");
+  EXPECT_EQ(FormatDateSerial(serial, u"c"), "2024-01-05 00:07:09");
+  EXPECT_EQ(FormatDateSerial(0.5, u"c"), "12:00:00");
+  EXPECT_EQ(FormatDateSerial(45476, u"c"), "2024-07-03");
+  EXPECT_EQ(FormatDateSerial(serial, u"\"yyyy\"yyyy"), "yyyy2024");
+}
+
+TEST(Formats, NumberPatterns) {
+  EXPECT_EQ(FormatNumber(0, u"0.00"), "0.00");
+  EXPECT_EQ(FormatNumber(0, u"#"), "");
+  EXPECT_EQ(FormatNumber(123.456, u"#"), "123");
+  EXPECT_EQ(FormatNumber(1.5, u"#.###"), "1.5");
+  EXPECT_EQ(FormatNumber(-1234.5, u"#,##0"), "-1,235");
+  EXPECT_EQ(FormatNumber(7, u"\"No. \"000"), "No. 007");
+  EXPECT_EQ(FormatNumber(-0.001, u"0.00"), "0.00");
+  EXPECT_EQ(FormatNumber(0.000123, u"0.0E-00"), "1.2E-04");
+  EXPECT_EQ(FormatNumber(999.99, u"0.0E+0"), "1.0E+3");
+}
+
+}  // namespace
+}  // namespace mt::engine
