@@ -1,0 +1,338 @@
+#include "db/engine/schema_editor.h"
+
+#include <sqlite3.h>
+
+#include "db/engine/column_storage.h"
+#include "db/engine/engine.h"
+#include "db/engine/sqlite_db.h"
+#include "db/engine/table_rebuild.h"
+#include "db/engine/table_sql.h"
+
+namespace mt::engine {
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+std::vector<QString> IdentitySources(const TableDef& def) {
+  std::vector<QString> sources;
+  for (const ColumnDef& c : def.columns) sources.push_back(QuoteIdent(c.name));
+  return sources;
+}
+
+[[noreturn]] void NoSuchField(const QString& column, const QString& table) {
+  throw DbError(dberr::kNotFound,
+                QStringLiteral("Field '%1' does not exist in table '%2'.").arg(column, table));
+}
+
+bool IsViewInSqlite(SqliteDb& db, const QString& name) {
+  Stmt stmt = db.Prepare(QStringLiteral(
+      "SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE"));
+  stmt.Bind(1, name);
+  return stmt.Step();
+}
+
+}  // namespace
+
+template <typename Fn>
+void SchemaEditor::Atomically(Fn&& fn) {
+  try {
+    Savepoint sp(db_, "mt_ddl");
+    fn();
+    sp.Release();
+  } catch (...) {
+    catalog_.Invalidate();
+    throw;
+  }
+}
+
+const TableInfo& SchemaEditor::RequireTable(const QString& name) {
+  const TableInfo* info = catalog_.FindTable(name);
+  if (!info) throw DbError(dberr::kNotFound, QStringLiteral("Table '%1' does not exist.").arg(name));
+  return *info;
+}
+
+void SchemaEditor::RequireFreeName(const QString& name) {
+  if (name.trimmed().isEmpty()) throw DbError(dberr::kSyntax, QStringLiteral("The name is empty."));
+  if (IsInternalName(name))
+    throw DbError(dberr::kSyntax, QStringLiteral("The name '%1' is reserved by the engine.").arg(name));
+  if (catalog_.FindTable(name) || catalog_.FindQuery(name))
+    throw DbError(dberr::kSyntax, QStringLiteral("Object '%1' already exists.").arg(name));
+}
+
+void SchemaEditor::Apply(const Command& command) {
+  std::visit(Overloaded{
+                 [](const SqlStatement&) {
+                   throw DbError(dberr::kInvalidArg, QStringLiteral("Not a data-definition command."));
+                 },
+                 [this](const struct CreateTable& c) { CreateTable(c.table); },
+                 [this](const struct DropTable& c) { DropTable(c.table); },
+                 [this](const struct AddColumn& c) { AddColumn(c.table, c.column); },
+                 [this](const struct DropColumn& c) { DropColumn(c.table, c.column); },
+                 [this](const struct AlterColumn& c) { AlterColumn(c.table, c.column); },
+                 [this](const struct AddConstraint& c) { AddConstraint(c.table, c.key); },
+                 [this](const struct DropConstraint& c) { DropConstraint(c.table, c.name); },
+                 [this](const struct DropProcedure& c) { DeleteQuery(c.name, std::nullopt); },
+                 [this](const struct RenameTable& c) { RenameTable(c.from, c.to); },
+             },
+             command);
+}
+
+void SchemaEditor::CreateTable(const TableDef& table) {
+  RequireFreeName(table.name);
+  ValidateTable(table);
+  TableInfo info;
+  info.def = table;
+  info.descriptions.resize(table.columns.size());
+  Atomically([&] {
+    catalog_.EnsureTables();
+    db_.Exec(CreateTableSql(table, table.name));
+    for (const QString& sql : BitTriggerSql(table)) db_.Exec(sql);
+    catalog_.SaveTable(info);
+    RefreshViews({table.name});
+  });
+}
+
+void SchemaEditor::DropTable(const QString& table) {
+  const QString name = RequireTable(table).def.name;
+  Atomically([&] {
+    for (const QString& sql : DropBitTriggerSql(name)) db_.Exec(sql);
+    db_.Exec(QStringLiteral("DROP TABLE ") + QuoteIdent(name));
+    catalog_.RemoveTable(name);
+    RefreshViews({name});
+  });
+}
+
+void SchemaEditor::AddColumn(const QString& table, const ColumnDef& column) {
+  TableInfo info = RequireTable(table);
+  if (FindColumn(info.def, column.name) >= 0)
+    throw DbError(dberr::kSyntax, QStringLiteral("Field '%1' already exists in table '%2'.")
+                                      .arg(column.name, info.def.name));
+  TableInfo next = info;
+  next.def.columns.push_back(column);
+  next.descriptions.resize(next.def.columns.size());
+  ValidateTable(next.def);
+
+  const DefaultSql def = DefaultClause(column);
+  const bool needsValue = column.notNull && def.sql.isEmpty();
+  const bool inPlace = column.type != JetType::AutoIncrement && def.constant && !needsValue;
+  Atomically([&] {
+    if (inPlace) {
+      QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                        .arg(QuoteIdent(info.def.name), QuoteIdent(column.name),
+                             DeclaredType(column.type, column.size));
+      if (column.notNull) sql += QStringLiteral(" NOT NULL");
+      if (!def.sql.isEmpty()) sql += QStringLiteral(" DEFAULT ") + def.sql;
+      db_.Exec(sql);
+      if (column.type == JetType::Bit) {
+        for (const QString& s : DropBitTriggerSql(info.def.name)) db_.Exec(s);
+        for (const QString& s : BitTriggerSql(next.def)) db_.Exec(s);
+      }
+      catalog_.SaveTable(next);
+    } else {
+      std::vector<QString> sources = IdentitySources(info.def);
+      sources.push_back(needsValue ? ZeroValueSql(column.type) : QString());
+      RebuildTable(db_, catalog_, info, next, sources);
+    }
+    RefreshViews({info.def.name});
+  });
+}
+
+void SchemaEditor::DropColumn(const QString& table, const QString& column) {
+  TableInfo info = RequireTable(table);
+  const int c = FindColumn(info.def, column);
+  if (c < 0) NoSuchField(column, info.def.name);
+  for (const KeyDef& k : info.def.keys)
+    for (const QString& kc : k.columns)
+      if (kc.compare(column, Qt::CaseInsensitive) == 0)
+        throw DbError(dberr::kConstraint,
+                      QStringLiteral("Cannot delete field '%1': it is part of the key '%2' of table '%3'.")
+                          .arg(info.def.columns[c].name, k.name, info.def.name));
+  if (info.def.columns.size() == 1)
+    throw DbError(dberr::kSyntax,
+                  QStringLiteral("Cannot delete field '%1': it is the only field of table '%2'.")
+                      .arg(info.def.columns[c].name, info.def.name));
+  TableInfo next = info;
+  next.def.columns.erase(next.def.columns.begin() + c);
+  next.descriptions.erase(next.descriptions.begin() + c);
+  Atomically([&] {
+    RebuildTable(db_, catalog_, info, next, IdentitySources(next.def));
+    RefreshViews({info.def.name});
+  });
+}
+
+void SchemaEditor::AlterColumn(const QString& table, const ColumnDef& column) {
+  TableInfo info = RequireTable(table);
+  const int c = FindColumn(info.def, column.name);
+  if (c < 0) NoSuchField(column.name, info.def.name);
+  const ColumnDef old = info.def.columns[c];
+  ColumnDef changed = column;
+  changed.name = old.name;
+  if (!changed.defaultValue) changed.defaultValue = old.defaultValue;
+  TableInfo next = info;
+  next.def.columns[c] = changed;
+  std::vector<QString> sources = IdentitySources(info.def);
+  if (old.type != changed.type)
+    sources[c] = QStringLiteral("_mt_convert(%1, '%2', '%3')")
+                     .arg(QuoteIdent(old.name), JetTypeKeyword(old.type), JetTypeKeyword(changed.type));
+  Atomically([&] {
+    RebuildTable(db_, catalog_, info, next, sources);
+    RefreshViews({info.def.name});
+  });
+}
+
+void SchemaEditor::AddConstraint(const QString& table, const KeyDef& key) {
+  TableInfo info = RequireTable(table);
+  if (key.kind == KeyKind::PrimaryKey && PrimaryKeyIndex(info.def) >= 0)
+    throw DbError(dberr::kSyntax, QStringLiteral("Table '%1' already has a primary key.").arg(info.def.name));
+  if (!key.name.isEmpty() && FindKey(info.def, key.name) >= 0)
+    throw DbError(dberr::kSyntax, QStringLiteral("Constraint '%1' already exists on table '%2'.")
+                                      .arg(key.name, info.def.name));
+  KeyDef added = key;
+  if (added.name.isEmpty())
+    added.name = key.kind == KeyKind::PrimaryKey ? QStringLiteral("PrimaryKey") : key.columns.join(QString());
+  for (QString& col : added.columns) {
+    int c = FindColumn(info.def, col);
+    if (c < 0) NoSuchField(col, info.def.name);
+    col = info.def.columns[c].name;
+  }
+  TableInfo next = info;
+  next.def.keys.push_back(added);
+  try {
+    Atomically([&] {
+      RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
+      RefreshViews({info.def.name});
+    });
+  } catch (const DbError& e) {
+    if (e.code() != dberr::kConstraint) throw;
+    throw DbError(dberr::kConstraint,
+                  QStringLiteral("Cannot add the key '%1' to table '%2': the rows hold duplicate or "
+                                 "Null values in (%3).")
+                      .arg(added.name, info.def.name, added.columns.join(QStringLiteral(", "))));
+  }
+}
+
+void SchemaEditor::DropConstraint(const QString& table, const QString& name) {
+  TableInfo info = RequireTable(table);
+  const int k = FindKey(info.def, name);
+  if (k < 0)
+    throw DbError(dberr::kNotFound, QStringLiteral("Constraint '%1' does not exist on table '%2'.")
+                                        .arg(name, info.def.name));
+  TableInfo next = info;
+  next.def.keys.erase(next.def.keys.begin() + k);
+  Atomically([&] {
+    RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
+    RefreshViews({info.def.name});
+  });
+}
+
+void SchemaEditor::RenameTable(const QString& from, const QString& to) {
+  TableInfo info = RequireTable(from);
+  const QString oldName = info.def.name;
+  if (to == oldName) return;
+  const bool caseOnly = to.compare(oldName, Qt::CaseInsensitive) == 0;
+  if (!caseOnly) RequireFreeName(to);
+  TableInfo next = info;
+  next.def.name = to;
+  Atomically([&] {
+    for (const QString& sql : DropBitTriggerSql(oldName)) db_.Exec(sql);
+    QString source = oldName;
+    if (caseOnly) {
+      // SQLite refuses a rename to the same name in another case.
+      source = QStringLiteral("_mt_rename_") + oldName;
+      db_.Exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(QuoteIdent(oldName), QuoteIdent(source)));
+    }
+    db_.Exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(QuoteIdent(source), QuoteIdent(to)));
+    for (const QString& sql : BitTriggerSql(next.def)) db_.Exec(sql);
+    catalog_.SaveTable(next, oldName);
+    RefreshViews({oldName, to});
+  });
+}
+
+void SchemaEditor::RenameColumn(const QString& table, const QString& from, const QString& to) {
+  TableInfo info = RequireTable(table);
+  const int c = FindColumn(info.def, from);
+  if (c < 0) NoSuchField(from, info.def.name);
+  if (to.trimmed().isEmpty()) throw DbError(dberr::kSyntax, QStringLiteral("The new field name is empty."));
+  const int clash = FindColumn(info.def, to);
+  if (clash >= 0 && clash != c)
+    throw DbError(dberr::kSyntax, QStringLiteral("Field '%1' already exists in table '%2'.")
+                                      .arg(to, info.def.name));
+  const QString oldName = info.def.columns[c].name;
+  if (oldName == to) return;
+  TableInfo next = info;
+  next.def.columns[c].name = to;
+  for (KeyDef& k : next.def.keys)
+    for (QString& kc : k.columns)
+      if (kc.compare(oldName, Qt::CaseInsensitive) == 0) kc = to;
+  Atomically([&] {
+    RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
+    RefreshViews({info.def.name});
+  });
+}
+
+void SchemaEditor::SetColumnDescription(const QString& table, const QString& column,
+                                        const QString& text) {
+  Atomically([&] { catalog_.SetDescription(table, column, text); });
+}
+
+void SchemaEditor::AppendQuery(const QString& name, QueryKind kind, const QString& jetSql) {
+  RequireFreeName(name);
+  NamedQuery query{name, kind, jetSql};
+  Atomically([&] {
+    catalog_.SaveQuery(query);
+    if (kind == QueryKind::View) CreateSqliteView(query);
+  });
+}
+
+void SchemaEditor::DeleteQuery(const QString& name, std::optional<QueryKind> kind) {
+  auto query = catalog_.FindQuery(name);
+  if (!query || (kind && query->kind != *kind)) {
+    QString what = !kind ? QStringLiteral("Query") : *kind == QueryKind::View ? QStringLiteral("View")
+                                                                               : QStringLiteral("Procedure");
+    throw DbError(dberr::kNotFound, QStringLiteral("%1 '%2' does not exist.").arg(what, name));
+  }
+  Atomically([&] {
+    catalog_.RemoveQuery(query->name);
+    if (IsViewInSqlite(db_, query->name)) db_.Exec(QStringLiteral("DROP VIEW ") + QuoteIdent(query->name));
+  });
+}
+
+void SchemaEditor::CreateSqliteView(const NamedQuery& query) {
+  QString sql;
+  try {
+    sql = TranslateQuery(query.jetSql).sql.trimmed();
+    while (sql.endsWith(QLatin1Char(';'))) sql.chop(1);
+    Stmt probe = db_.Prepare(sql);
+    // A query with parameters cannot be an SQLite view; it stays text only.
+    if (sqlite3_bind_parameter_count(probe.get()) > 0) return;
+  } catch (const DbError&) {
+    return;
+  }
+  try {
+    Savepoint sp(db_, "mt_view");
+    db_.Exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(QuoteIdent(query.name), sql));
+    db_.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(query.name));
+    sp.Release();
+  } catch (const DbError&) {
+    // Text only; the savepoint took the half-made view back.
+  }
+}
+
+void SchemaEditor::RefreshViews(const QStringList& mentionedNames) {
+  for (const NamedQuery& q : catalog_.Queries()) {
+    if (q.kind != QueryKind::View) continue;
+    bool mentions = false;
+    for (const QString& n : mentionedNames)
+      if (q.jetSql.contains(n, Qt::CaseInsensitive)) mentions = true;
+    if (!mentions) continue;
+    if (IsViewInSqlite(db_, q.name)) db_.Exec(QStringLiteral("DROP VIEW ") + QuoteIdent(q.name));
+    CreateSqliteView(q);
+  }
+}
+
+}  // namespace mt::engine

@@ -1,0 +1,75 @@
+// Every change to the structure of the database: the data-definition commands
+// the translator produces and the catalogue operations (named queries, table
+// and column renames, column descriptions).
+//
+// Promises:
+//  - Each operation is atomic: it runs inside one savepoint, and when it fails
+//    the SQLite schema, the data and the catalogue are exactly as before.
+//  - Changes SQLite cannot make in place (drop, rename or retype a column,
+//    add or drop a key, add a column with a non-constant default or an
+//    AUTOINCREMENT) go through RebuildTable(), which keeps the rows (and their
+//    rowids), keys, defaults, Jet types, column order and descriptions.
+//  - Jet rules kept: a name is used by one table or named query only; a column
+//    that belongs to a key cannot be dropped (drop the key first); the last
+//    column of a table cannot be dropped.
+//  - Choices where Jet is silent or unlike SQLite (also in the README):
+//      * ADD COLUMN ... NOT NULL without a DEFAULT on a table that has rows
+//        fills the existing rows with 0, "" or False; on an empty table it
+//        simply adds the column.
+//      * ADD COLUMN with a DEFAULT (constant or Now()) gives existing rows the
+//        default, as SQLite does for constant defaults.
+//      * ALTER COLUMN takes type, size, NOT NULL and WITH COMPRESSION from the
+//        new definition; a definition without DEFAULT keeps the old default.
+//        Values are converted (text <-> numbers, dates, Yes/No); a value that
+//        does not convert fails the statement.
+//      * TEXT(n) sizes are recorded, not enforced.
+//  - A view whose query SQLite can run without parameters also exists as an
+//    SQLite view of the same name (recreated after structural changes);
+//    parameterised queries and procedures are kept as text only.
+#pragma once
+
+#include <QString>
+
+#include "db/engine/catalog_store.h"
+#include "db/engine/translator.h"
+
+namespace mt::engine {
+
+class SqliteDb;
+
+class SchemaEditor {
+ public:
+  SchemaEditor(SqliteDb& db, CatalogStore& catalog) : db_(db), catalog_(catalog) {}
+
+  // Runs a data-definition command (anything but SqlStatement).
+  void Apply(const Command& command);
+
+  void CreateTable(const TableDef& table);
+  void DropTable(const QString& table);
+  void AddColumn(const QString& table, const ColumnDef& column);
+  void DropColumn(const QString& table, const QString& column);
+  void AlterColumn(const QString& table, const ColumnDef& column);
+  void AddConstraint(const QString& table, const KeyDef& key);
+  void DropConstraint(const QString& table, const QString& name);
+  void RenameTable(const QString& from, const QString& to);
+  void RenameColumn(const QString& table, const QString& from, const QString& to);
+  void SetColumnDescription(const QString& table, const QString& column, const QString& text);
+
+  void AppendQuery(const QString& name, QueryKind kind, const QString& jetSql);
+  // Deletes the named query; with a kind, only a query of that kind.
+  void DeleteQuery(const QString& name, std::optional<QueryKind> kind);
+
+ private:
+  template <typename Fn>
+  void Atomically(Fn&& fn);
+  const TableInfo& RequireTable(const QString& name);
+  void RequireFreeName(const QString& name);
+  // Re-creates the SQLite views whose Jet text mentions one of the names.
+  void RefreshViews(const QStringList& mentionedNames);
+  void CreateSqliteView(const NamedQuery& query);
+
+  SqliteDb& db_;
+  CatalogStore& catalog_;
+};
+
+}  // namespace mt::engine

@@ -1,0 +1,63 @@
+// A connection of the SQLCipher engine: one keyed sqlite3 handle in WAL mode,
+// the catalogue kept inside the file, and the Jet-dialect translator in front.
+//
+// Promises:
+//  - Execute() translates the statement; data statements run as one SQLite
+//    statement (atomic on their own), data-definition commands through the
+//    SchemaEditor (atomic through a savepoint). The count returned is the
+//    number of rows the statement wrote (0 for definitions and SELECTs).
+//  - After a failed statement no transaction is open and the connection is
+//    usable.
+//  - Close() checkpoints the WAL into the main file and switches the file back
+//    to the rollback journal, so that afterwards the database is exactly one
+//    file; a read-only file stays untouched.
+#pragma once
+
+#include <memory>
+
+#include "db/engine/catalog_store.h"
+#include "db/engine/engine.h"
+#include "db/engine/schema_editor.h"
+#include "db/engine/sqlite_db.h"
+
+namespace mt::engine {
+
+// What a connection and its recordsets share; recordsets outliving the
+// connection see a closed handle.
+struct ConnectionState {
+  SqliteDb db;
+  CatalogStore catalog{db};
+  SchemaEditor editor{db, catalog};
+};
+
+class SqlCipherConnection : public Connection {
+ public:
+  // Takes over an open, keyed and verified handle.
+  explicit SqlCipherConnection(std::shared_ptr<ConnectionState> state);
+  ~SqlCipherConnection() override;
+
+  bool IsOpen() const override;
+  int32_t Execute(const QString& sql) override;
+  std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType cursor,
+                                           LockType lock) override;
+  Catalog& GetCatalog() override;
+  void Close() override;
+
+  ConnectionState& state() { return *state_; }
+
+ private:
+  void RequireOpen() const;
+  int32_t RunSql(const SqlStatement& statement);
+
+  std::shared_ptr<ConnectionState> state_;
+  std::unique_ptr<Catalog> catalog_;
+};
+
+// Installs what every handle needs: the Jet functions, the storage functions,
+// WAL journal (when the file is writable) and synchronous=NORMAL.
+void PrepareHandle(SqliteDb& db);
+
+// Checkpoints and leaves the file as one rollback-journal file. Never throws.
+void CheckpointToSingleFile(SqliteDb& db);
+
+}  // namespace mt::engine

@@ -1,0 +1,126 @@
+#include "db/engine/sqlcipher_engine.h"
+
+#include <sqlite3.h>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "db/engine/sqlcipher_connection.h"
+
+namespace mt::engine {
+namespace {
+
+[[noreturn]] void OpenFailed(const QString& text) { throw DbError(dberr::kOpenFailed, text); }
+
+void Key(SqliteDb& db, const QString& password) {
+  QByteArray key = password.toUtf8();
+  int rc = sqlite3_key(db.handle(), key.constData(), int(key.size()));
+  if (rc != SQLITE_OK) db.Fail(rc, QStringLiteral("Cannot key the database"));
+}
+
+void RemoveFileSet(const QString& path) {
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) QFile::remove(path + QLatin1String(suffix));
+}
+
+// Reads the schema with the key in place. A wrong key, a foreign or damaged
+// file fail here, before anything could be written to the file.
+void VerifyReadable(SqliteDb& db, const QString& path) {
+  try {
+    Stmt stmt = db.Prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    stmt.Run();
+  } catch (const DbError& e) {
+    OpenFailed(QStringLiteral("Not a valid password, or '%1' is not a database file (%2).")
+                   .arg(path, e.description()));
+  }
+  // A file cut short still shows its first page; the page count in its
+  // header tells how long it must be. (With a -wal file the log may hold the
+  // missing pages, so the test only applies to a single file.)
+  QFileInfo wal(path + QStringLiteral("-wal"));
+  if (wal.exists() && wal.size() > 0) return;
+  qint64 pages = db.ScalarOrNull(QStringLiteral("PRAGMA page_count")).toLongLong();
+  qint64 pageSize = db.ScalarOrNull(QStringLiteral("PRAGMA page_size")).toLongLong();
+  if (pages * pageSize > QFileInfo(path).size())
+    OpenFailed(QStringLiteral("The database file '%1' is damaged: it is shorter than its header says.")
+                   .arg(path));
+}
+
+std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& password) {
+  QFileInfo info(path);
+  if (!info.exists()) OpenFailed(QStringLiteral("Could not find file '%1'.").arg(path));
+  if (!info.isFile()) OpenFailed(QStringLiteral("'%1' is not a file.").arg(path));
+  if (info.size() == 0)
+    OpenFailed(QStringLiteral("Unrecognized database format '%1' (the file is empty).").arg(path));
+  auto state = std::make_shared<ConnectionState>();
+  // READWRITE without CREATE: a missing file is never created. A file the
+  // process may not write opens read-only; its statements that write fail.
+  state->db.OpenHandle(path, SQLITE_OPEN_READWRITE);
+  Key(state->db, password);
+  VerifyReadable(state->db, path);
+  PrepareHandle(state->db);
+  return std::make_unique<SqlCipherConnection>(std::move(state));
+}
+
+}  // namespace
+
+std::unique_ptr<Connection> SqlCipherEngine::Open(const QString& path, const QString& password) {
+  return OpenVerified(path, password);
+}
+
+std::unique_ptr<Connection> SqlCipherEngine::Create(const QString& path, const QString& password) {
+  if (QFileInfo::exists(path)) OpenFailed(QStringLiteral("File '%1' already exists.").arg(path));
+  auto state = std::make_shared<ConnectionState>();
+  state->db.OpenHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+  try {
+    Key(state->db, password);
+    PrepareHandle(state->db);
+    state->catalog.EnsureTables();
+  } catch (...) {
+    state->db.CloseHandle();
+    RemoveFileSet(path);
+    throw;
+  }
+  return std::make_unique<SqlCipherConnection>(std::move(state));
+}
+
+void SqlCipherEngine::Compact(const QString& src, const QString& dst, const QString& password) {
+  if (QFileInfo::exists(dst)) OpenFailed(QStringLiteral("File '%1' already exists.").arg(dst));
+  auto connection = OpenVerified(src, password);
+  SqliteDb& db = static_cast<SqlCipherConnection&>(*connection).state().db;
+  bool attached = false;
+  try {
+    QVariant userVersion = db.ScalarOrNull(QStringLiteral("PRAGMA user_version"));
+    Stmt attach = db.Prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2"));
+    attach.Bind(1, dst);
+    attach.Bind(2, password);
+    attach.Run();
+    attached = true;
+    db.ScalarOrNull(QStringLiteral("SELECT sqlcipher_export('compacted')"));
+    db.Exec(QStringLiteral("PRAGMA compacted.user_version = %1").arg(userVersion.toLongLong()));
+    db.Exec(QStringLiteral("DETACH DATABASE compacted"));
+    attached = false;
+    connection->Close();
+    // The copy must open with the same password like any database.
+    OpenVerified(dst, password)->Close();
+  } catch (...) {
+    if (attached) sqlite3_exec(db.handle(), "DETACH DATABASE compacted", nullptr, nullptr, nullptr);
+    connection->Close();
+    RemoveFileSet(dst);
+    throw;
+  }
+}
+
+}  // namespace mt::engine
+
+namespace mt {
+namespace {
+Engine* g_engine = nullptr;
+}
+
+Engine& DefaultEngine() {
+  static engine::SqlCipherEngine production;
+  return g_engine ? *g_engine : production;
+}
+
+void SetDefaultEngine(Engine* engine) { g_engine = engine; }
+
+}  // namespace mt

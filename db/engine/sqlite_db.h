@@ -1,0 +1,125 @@
+// A thin C++ layer over one sqlite3 handle (SQLCipher build): prepared
+// statements with RAII, SQLite result codes turned into DbError, and
+// savepoints that undo a multi-step change as a whole.
+//
+// Promises:
+//  - Every failing call throws DbError with one of the dberr codes and a
+//    description that carries SQLite's own message; nothing else escapes.
+//  - A Savepoint that is not released rolls back everything done since it was
+//    taken, also when SQLite already rolled the enclosing transaction back
+//    itself (sqlite3_get_autocommit is checked), and leaves no transaction open.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <map>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace mt::engine {
+
+// The dberr code that fits an SQLite result code and message.
+int32_t DbErrorCodeFor(int sqliteCode, const QString& message);
+
+// Double-quoted SQLite identifier ("a""b").
+QString QuoteIdent(const QString& name);
+// Single-quoted SQLite string literal.
+QString QuoteText(const QString& text);
+
+class SqliteDb;
+
+// One prepared statement. Movable, not copyable; finalized on destruction.
+class Stmt {
+ public:
+  Stmt() = default;
+  Stmt(SqliteDb* db, sqlite3_stmt* stmt) : db_(db), stmt_(stmt) {}
+  Stmt(Stmt&& other) noexcept;
+  Stmt& operator=(Stmt&& other) noexcept;
+  Stmt(const Stmt&) = delete;
+  Stmt& operator=(const Stmt&) = delete;
+  ~Stmt();
+
+  sqlite3_stmt* get() const { return stmt_; }
+  explicit operator bool() const { return stmt_ != nullptr; }
+
+  // Parameters are 1-based.
+  void Bind(int index, const QVariant& value);
+  void Bind(int index, const QString& value);
+  void Bind(int index, int64_t value);
+  void BindDouble(int index, double value);
+  void BindNull(int index);
+
+  // Steps once; true while a row is available, false when done.
+  bool Step();
+  // Steps to the end, discarding rows.
+  void Run();
+  void Reset();
+
+  int ColumnCount() const;
+  bool IsNull(int col) const;
+  int64_t Int(int col) const;
+  double Double(int col) const;
+  QString Text(int col) const;
+  // The raw stored value: Null, qint64, double, QString or QByteArray.
+  QVariant Raw(int col) const;
+
+ private:
+  SqliteDb* db_ = nullptr;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+class SqliteDb {
+ public:
+  SqliteDb() = default;
+  SqliteDb(const SqliteDb&) = delete;
+  SqliteDb& operator=(const SqliteDb&) = delete;
+  ~SqliteDb();
+
+  // Opens the handle with the given sqlite3_open_v2 flags; throws kOpenFailed.
+  void OpenHandle(const QString& path, int flags);
+  // Finalizes the cached statements and closes the handle. Never throws.
+  void CloseHandle();
+
+  sqlite3* handle() const { return db_; }
+  bool IsOpen() const { return db_ != nullptr; }
+  const QString& path() const { return path_; }
+
+  // Runs one or more statements without results.
+  void Exec(const QString& sql);
+  Stmt Prepare(const QString& sql);
+  // A statement kept prepared for the life of the handle (reset on return).
+  sqlite3_stmt* Cached(const char* sql);
+
+  // First column of the first row, or an invalid QVariant.
+  QVariant ScalarOrNull(const QString& sql);
+
+  // Throws the DbError for SQLite's current error on this handle.
+  [[noreturn]] void Fail(int rc, const QString& context = QString()) const;
+
+  bool InTransaction() const;
+
+ private:
+  sqlite3* db_ = nullptr;
+  QString path_;
+  std::map<const char*, sqlite3_stmt*> cache_;
+};
+
+// SAVEPOINT ... RELEASE, rolled back unless Release() was called.
+class Savepoint {
+ public:
+  explicit Savepoint(SqliteDb& db, const char* name = "mt_stmt");
+  ~Savepoint();
+  void Release();
+
+ private:
+  SqliteDb& db_;
+  QString name_;
+  bool outermost_;
+  bool open_ = true;
+};
+
+}  // namespace mt::engine

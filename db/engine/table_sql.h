@@ -1,0 +1,39 @@
+// SQLite DDL for a Jet table model.
+//
+// Promises:
+//  - CreateTableSql() declares every column with DeclaredType() and its
+//    DEFAULT clause, in the model's order. The table's AUTOINCREMENT column
+//    (at most one) is always SQLite's rowid alias, INTEGER PRIMARY KEY
+//    AUTOINCREMENT, so its numbers are never reused; a Jet primary key on other
+//    columns then becomes a UNIQUE constraint. Primary-key columns are NOT NULL,
+//    as in Jet.
+//  - Yes/No columns hold -1 or 0 (or Null): BitTriggerSql() gives the triggers
+//    that turn any other value written to them into -1 (True), so a plain
+//    "INSERT ... VALUES (1)" stores True the way Jet does.
+//  - ValidateTable() rejects models that Jet rejects (no columns, duplicate
+//    names, two AUTOINCREMENT columns, two primary keys, keys on unknown
+//    columns) with DbError(kSyntax).
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "db/engine/schema_model.h"
+
+namespace mt::engine {
+
+int FindColumn(const TableDef& table, const QString& name);  // -1 when absent
+int FindKey(const TableDef& table, const QString& name);     // -1 when absent
+int PrimaryKeyIndex(const TableDef& table);                 // -1 when none
+int AutoIncrementColumn(const TableDef& table);             // -1 when none
+
+void ValidateTable(const TableDef& table);
+
+QString CreateTableSql(const TableDef& table, const QString& sqliteName);
+
+// Statements that (re)create the Yes/No triggers of a table; empty when it
+// has no BIT column.
+QStringList BitTriggerSql(const TableDef& table);
+QStringList DropBitTriggerSql(const QString& tableName);
+
+}  // namespace mt::engine

@@ -1,0 +1,84 @@
+// Shared set-up of the engine tests: a fresh keyed database in a temporary
+// folder and short ways to run statements and read results back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "db/engine/engine.h"
+#include "db/engine/result_text.h"
+#include "db/engine/schema_listing.h"
+#include "db/engine/sqlcipher_engine.h"
+
+namespace mt::test {
+
+inline const QString kPassword = QStringLiteral("sesame-열려라");
+
+class EngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    conn_ = engine_.Create(Path(), kPassword);
+  }
+
+  QString Path(const QString& name = QStringLiteral("db.mdb")) const { return dir_.filePath(name); }
+
+  int32_t Exec(const QString& sql) { return conn_->Execute(sql); }
+
+  // Every row of a query as its tool text, fields joined by '|'.
+  QStringList Rows(const QString& sql) {
+    auto rs = conn_->OpenRecordset(sql, CursorType::Static, LockType::ReadOnly);
+    QStringList rows;
+    while (!rs->Eof()) {
+      QStringList fields;
+      for (int i = 0; i < rs->FieldCount(); ++i) fields << engine::FieldText(rs->Value(i));
+      rows << fields.join(QLatin1Char('|'));
+      rs->MoveNext();
+    }
+    rs->Close();
+    return rows;
+  }
+
+  QVariant Value(const QString& sql) {
+    auto rs = conn_->OpenRecordset(sql, CursorType::Static, LockType::ReadOnly);
+    return rs->Eof() ? QVariant() : rs->Value(0);
+  }
+
+  // The schema lines that concern one table (its table, column, key and
+  // description lines).
+  QStringList SchemaOf(const QString& table) {
+    QStringList out;
+    for (const QString& line : engine::ListSchema(*conn_)) {
+      QStringList f = line.split(QLatin1Char('\t'));
+      if (f.size() >= 2 && f[1] == table && f[0] != QLatin1String("view") &&
+          f[0] != QLatin1String("procedure"))
+        out << line;
+    }
+    return out;
+  }
+
+  // The DbError code a call throws, or 0 when it succeeds.
+  static int32_t ErrorOf(const std::function<void()>& fn) {
+    try {
+      fn();
+    } catch (const DbError& e) {
+      return e.code();
+    }
+    return 0;
+  }
+
+  static QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+  }
+
+  QTemporaryDir dir_;
+  engine::SqlCipherEngine engine_;
+  std::unique_ptr<Connection> conn_;
+};
+
+}  // namespace mt::test

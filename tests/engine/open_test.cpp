@@ -1,0 +1,198 @@
+// Opening, creating and closing database files: the key check, refusals that
+// leave the file byte for byte as it was, and the one-file state after Close.
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include "engine_fixture.h"
+
+namespace mt::test {
+namespace {
+
+class OpenTest : public EngineTest {
+ protected:
+  // A closed database with some rows, so that it spans many pages.
+  void FillAndClose() {
+    Exec(QStringLiteral("CREATE TABLE TItems (IDX AUTOINCREMENT, Body MEMO, "
+                        "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))"));
+    for (int i = 0; i < 60; ++i)
+      Exec(QStringLiteral("INSERT INTO TItems (Body) VALUES ('%1')").arg(QString(400, QChar('a' + i % 26))));
+    conn_->Close();
+  }
+
+  QStringList Siblings() const {
+    return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+  }
+
+  // Opening must fail with kOpenFailed and a description, and change nothing.
+  void ExpectRefused(const QString& path, const QString& password) {
+    const QByteArray before = FileBytes(path);
+    const QStringList filesBefore = Siblings();
+    try {
+      engine_.Open(path, password);
+      ADD_FAILURE() << "open succeeded";
+    } catch (const DbError& e) {
+      EXPECT_EQ(e.code(), dberr::kOpenFailed);
+      EXPECT_LT(e.code(), 0);
+      EXPECT_FALSE(e.description().isEmpty());
+    }
+    EXPECT_EQ(FileBytes(path), before);
+    EXPECT_EQ(Siblings(), filesBefore);
+  }
+};
+
+TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
+  FillAndClose();
+  EXPECT_FALSE(conn_->IsOpen());
+  EXPECT_EQ(Siblings(), QStringList{QStringLiteral("db.mdb")});
+
+  conn_ = engine_.Open(Path(), kPassword);
+  EXPECT_TRUE(conn_->IsOpen());
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TItems")).toLongLong(), 60);
+  Exec(QStringLiteral("INSERT INTO TItems (Body) VALUES ('more')"));
+  // While open the engine journals in WAL mode...
+  EXPECT_TRUE(QFileInfo::exists(Path() + QStringLiteral("-wal")));
+  conn_->Close();
+  // ...and Close folds the log back into the one file.
+  EXPECT_EQ(Siblings(), QStringList{QStringLiteral("db.mdb")});
+  conn_ = engine_.Open(Path(), kPassword);
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TItems")).toLongLong(), 61);
+}
+
+TEST_F(OpenTest, TheFileIsEncryptedWithThePassword) {
+  FillAndClose();
+  QByteArray bytes = FileBytes(Path());
+  EXPECT_FALSE(bytes.startsWith("SQLite format 3"));
+  EXPECT_FALSE(bytes.contains(QByteArray(400, 'a')));
+}
+
+TEST_F(OpenTest, WrongPasswordIsRefusedWithoutTouchingTheFile) {
+  FillAndClose();
+  ExpectRefused(Path(), QStringLiteral("not the password"));
+  ExpectRefused(Path(), QString());
+  // The right password still opens it afterwards.
+  EXPECT_NO_THROW(engine_.Open(Path(), kPassword)->Close());
+}
+
+TEST_F(OpenTest, MissingFileIsNeverCreated) {
+  const QString missing = Path(QStringLiteral("nothing-here.mdb"));
+  try {
+    engine_.Open(missing, kPassword);
+    ADD_FAILURE() << "open succeeded";
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.code(), dberr::kOpenFailed);
+    EXPECT_TRUE(e.description().contains(missing));
+  }
+  EXPECT_FALSE(QFileInfo::exists(missing));
+  EXPECT_FALSE(QFileInfo::exists(missing + QStringLiteral("-wal")));
+}
+
+TEST_F(OpenTest, ForeignAndDamagedFilesAreRefusedUnchanged) {
+  FillAndClose();
+
+  const QString garbage = Path(QStringLiteral("garbage.mdb"));
+  {
+    QFile f(garbage);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray noise(8192, '\0');
+    for (auto& b : noise) b = char(QRandomGenerator::global()->bounded(256));
+    f.write(noise);
+  }
+  ExpectRefused(garbage, kPassword);
+
+  const QString empty = Path(QStringLiteral("empty.mdb"));
+  {
+    QFile f(empty);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  ExpectRefused(empty, kPassword);
+
+  const QString text = Path(QStringLiteral("text.mdb"));
+  {
+    QFile f(text);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("this is not a database at all\n");
+  }
+  ExpectRefused(text, kPassword);
+
+  // A copy cut to half its length: the header still reads, the rest is gone.
+  const QString truncated = Path(QStringLiteral("truncated.mdb"));
+  {
+    QByteArray whole = FileBytes(Path());
+    ASSERT_GT(whole.size(), 8192);
+    QFile f(truncated);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(whole.left(whole.size() / 2));
+  }
+  ExpectRefused(truncated, kPassword);
+
+  // An unencrypted SQLite file is not one of ours either.
+  const QString plain = Path(QStringLiteral("plain.mdb"));
+  {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(plain.toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_exec(db, "CREATE TABLE t(x); INSERT INTO t VALUES (1);", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+  }
+  ExpectRefused(plain, kPassword);
+}
+
+TEST_F(OpenTest, CreateRefusesAnExistingFile) {
+  FillAndClose();
+  const QByteArray before = FileBytes(Path());
+  EXPECT_EQ(ErrorOf([&] { engine_.Create(Path(), kPassword); }), dberr::kOpenFailed);
+  EXPECT_EQ(FileBytes(Path()), before);
+}
+
+TEST_F(OpenTest, CommittedRowsInALeftOverLogAreNotLost) {
+  Exec(QStringLiteral("CREATE TABLE TLog (LogText TEXT(50))"));
+  Exec(QStringLiteral("INSERT INTO TLog (LogText) VALUES ('kept')"));
+  // Copy the file and its log as a crash would leave them.
+  const QString copy = Path(QStringLiteral("crashed.mdb"));
+  ASSERT_TRUE(QFile::copy(Path(), copy));
+  ASSERT_TRUE(QFile::copy(Path() + QStringLiteral("-wal"), copy + QStringLiteral("-wal")));
+  auto reopened = engine_.Open(copy, kPassword);
+  auto rs = reopened->OpenRecordset(QStringLiteral("SELECT LogText FROM TLog"), CursorType::Static,
+                                    LockType::ReadOnly);
+  ASSERT_FALSE(rs->Eof());
+  EXPECT_EQ(rs->Value(0).toString(), QStringLiteral("kept"));
+  rs->Close();
+  reopened->Close();
+  EXPECT_FALSE(QFileInfo::exists(copy + QStringLiteral("-wal")));
+}
+
+TEST_F(OpenTest, ReadOnlyFileNeverChanges) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files anyway";
+  FillAndClose();
+  ASSERT_TRUE(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::ReadUser));
+  const QByteArray before = FileBytes(Path());
+  try {
+    auto ro = engine_.Open(Path(), kPassword);
+    EXPECT_NE(ErrorOf([&] { ro->Execute(QStringLiteral("DELETE FROM TItems")); }), 0);
+    ro->Close();
+  } catch (const DbError& e) {
+    EXPECT_LT(e.code(), 0);
+  }
+  EXPECT_EQ(FileBytes(Path()), before);
+}
+
+TEST_F(OpenTest, AClosedConnectionRefusesWorkAndAnswersAbsent) {
+  Exec(QStringLiteral("CREATE TABLE TA (A LONG)"));
+  Catalog& catalog = conn_->GetCatalog();
+  conn_->Close();
+  EXPECT_FALSE(conn_->IsOpen());
+  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TA (A) VALUES (1)")); }), dberr::kClosed);
+  EXPECT_EQ(ErrorOf([&] {
+              conn_->OpenRecordset(QStringLiteral("SELECT A FROM TA"), CursorType::Static,
+                                   LockType::ReadOnly);
+            }),
+            dberr::kClosed);
+  EXPECT_FALSE(catalog.HasTable(QStringLiteral("TA")));
+  EXPECT_NO_THROW(conn_->Close());
+}
+
+}  // namespace
+}  // namespace mt::test

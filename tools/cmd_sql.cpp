@@ -1,0 +1,45 @@
+// marrowtide-db sql FILE STATEMENT: one Jet-dialect statement through the
+// engine. A row-returning statement prints a header line and one line a row;
+// any other statement prints the number of records it affected.
+#include <QTextStream>
+#include <variant>
+
+#include "db/engine/engine.h"
+#include "db/engine/result_text.h"
+#include "db/engine/translator.h"
+#include "db/query.h"
+#include "tools/command.h"
+
+namespace mt::tool {
+namespace {
+
+int RunSql(const QStringList& args) {
+  if (args.size() != 2) {
+    QTextStream(stderr) << "usage: marrowtide-db sql FILE STATEMENT\n";
+    return kUsage;
+  }
+  QTextStream out(stdout);
+  try {
+    auto connection = DefaultEngine().Open(args[0], DatabasePassword());
+    const QString& statement = args[1];
+    engine::Command command = engine::Translate(statement);
+    const auto* sql = std::get_if<engine::SqlStatement>(&command);
+    if (sql && sql->returnsRows) {
+      auto rs = connection->OpenRecordset(statement, CursorType::Static, LockType::ReadOnly);
+      for (const QString& line : engine::RecordsetLines(*rs)) out << line << '\n';
+      rs->Close();
+    } else {
+      out << connection->Execute(statement) << '\n';
+    }
+    connection->Close();
+  } catch (const DbError& e) {
+    out.flush();
+    return ReportError(e.code(), e.description());
+  }
+  return kOk;
+}
+
+const ToolCommand kSql("sql", "sql FILE STATEMENT", RunSql);
+
+}  // namespace
+}  // namespace mt::tool
