@@ -1,0 +1,211 @@
+// Data statements and CREATE TABLE through the engine, each checked by its
+// effect: the rows read back, the types and defaults in the schema listing,
+// the failures.
+#include <QDateTime>
+
+#include "engine_fixture.h"
+
+namespace mt::test {
+namespace {
+
+QString JetDate(const QDateTime& dt) {
+  return QLatin1Char('#') + dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('#');
+}
+
+class StatementTest : public EngineTest {
+ protected:
+  void CreateSettings() {
+    Exec(QStringLiteral(
+        "CREATE TABLE TSettings (ID MEMO WITH COMPRESSION DEFAULT \"\", Val1 MEMO WITH COMPRESSION "
+        "DEFAULT \"\", Val2 MEMO WITH COMPRESSION DEFAULT \"\", Val3 MEMO WITH COMPRESSION DEFAULT "
+        "\"\", Alias MEMO WITH COMPRESSION DEFAULT \"\", [Order] INT NOT NULL DEFAULT 0)"));
+    Exec(QStringLiteral("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '299')"));
+  }
+};
+
+TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
+  Exec(QStringLiteral(
+      "CREATE TABLE TAll (IDX AUTOINCREMENT, Name TEXT(50) WITH COMPRESSION NOT NULL, "
+      "Body MEMO WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT 0, Small SHORT, Tiny BYTE, "
+      "Flag BIT NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio SINGLE, Score FLOAT, "
+      "Price MONEY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, "
+      "CONSTRAINT PrimaryKey PRIMARY KEY (IDX), CONSTRAINT UName UNIQUE (Name))"));
+  EXPECT_EQ(SchemaOf(QStringLiteral("TAll")),
+            (QStringList{
+                "table\tTAll",
+                "column\tTAll\tIDX\tAUTOINCREMENT\t\t",
+                "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
+                "column\tTAll\tBody\tMEMO\t\t\"\"",
+                "column\tTAll\tQty\tLONG\t\t0",
+                "column\tTAll\tSmall\tSHORT\t\t",
+                "column\tTAll\tTiny\tBYTE\t\t",
+                "column\tTAll\tFlag\tBIT\tNOT NULL\tTrue",
+                "column\tTAll\tStamp\tDATETIME\t\tNow()",
+                "column\tTAll\tRatio\tSINGLE\t\t",
+                "column\tTAll\tScore\tFLOAT\t\t",
+                "column\tTAll\tPrice\tMONEY\t\t0",
+                "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
+                "key\tTAll\tPrimaryKey\tPRIMARY\tIDX",
+                "key\tTAll\tUName\tUNIQUE\tName",
+            }));
+
+  // The defaults apply to a row that names only the required column.
+  const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
+  EXPECT_EQ(Exec(QStringLiteral("INSERT INTO TAll (Name) VALUES ('first')")), 1);
+  auto rs = conn_->OpenRecordset(QStringLiteral("SELECT * FROM TAll"), CursorType::Static,
+                                 LockType::ReadOnly);
+  ASSERT_EQ(rs->RecordCount(), 1);
+  EXPECT_EQ(rs->Value(QStringLiteral("IDX")).toLongLong(), 1);
+  EXPECT_EQ(rs->Value(QStringLiteral("Body")), QVariant(QString()));
+  EXPECT_EQ(rs->Value(QStringLiteral("Qty")).toLongLong(), 0);
+  EXPECT_FALSE(rs->Value(QStringLiteral("Small")).isValid());
+  EXPECT_EQ(rs->Value(QStringLiteral("Flag")), QVariant(true));
+  QDateTime stamp = rs->Value(QStringLiteral("Stamp")).toDateTime();
+  EXPECT_TRUE(stamp >= before && stamp <= QDateTime::currentDateTime().addSecs(2))
+      << stamp.toString().toStdString();
+  EXPECT_EQ(rs->Value(QStringLiteral("Cnt")).toLongLong(), 10);
+}
+
+TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
+  Exec(QStringLiteral("CREATE TABLE TOne (A LONG)"));
+  EXPECT_NE(ErrorOf([&] { Exec(QStringLiteral("CREATE TABLE tone (B LONG)")); }), 0);
+  EXPECT_NE(ErrorOf([&] { Exec(QStringLiteral("CREATE TABLE TTwo (A LONG, a TEXT(5))")); }), 0);
+  EXPECT_NE(ErrorOf([&] { Exec(QStringLiteral("CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)")); }), 0);
+  EXPECT_NE(ErrorOf([&] {
+              Exec(QStringLiteral("CREATE TABLE TTwo (A LONG, CONSTRAINT K PRIMARY KEY (Missing))"));
+            }),
+            0);
+  EXPECT_FALSE(conn_->GetCatalog().HasTable(QStringLiteral("TTwo")));
+  EXPECT_EQ(SchemaOf(QStringLiteral("TOne")),
+            (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
+}
+
+TEST_F(StatementTest, TextColumnsKeepDigitsAsTextAndNumbersStayNumbers) {
+  Exec(QStringLiteral("CREATE TABLE TMix (M MEMO, T TEXT(10), N LONG, F FLOAT, C MONEY)"));
+  Exec(QStringLiteral("INSERT INTO TMix (M, T, N, F, C) VALUES ('0123', \"123\", '45', '2.5', 3)"));
+  auto rs = conn_->OpenRecordset(QStringLiteral("SELECT M, T, N, F, C FROM TMix"), CursorType::Static,
+                                 LockType::ReadOnly);
+  EXPECT_EQ(rs->Value(0).typeId(), QMetaType::QString);
+  EXPECT_EQ(rs->Value(0).toString(), QStringLiteral("0123"));
+  EXPECT_EQ(rs->Value(1).typeId(), QMetaType::QString);
+  EXPECT_EQ(rs->Value(1).toString(), QStringLiteral("123"));
+  EXPECT_EQ(rs->Value(2).typeId(), QMetaType::LongLong);
+  EXPECT_EQ(rs->Value(2).toLongLong(), 45);
+  EXPECT_EQ(rs->Value(3).typeId(), QMetaType::Double);
+  EXPECT_EQ(rs->Value(3).toDouble(), 2.5);
+  EXPECT_EQ(rs->Value(4).toDouble(), 3.0);
+}
+
+TEST_F(StatementTest, YesNoHoldsMinusOneOrZero) {
+  Exec(QStringLiteral("CREATE TABLE TFlags (K LONG, F BIT, G BIT DEFAULT False)"));
+  Exec(QStringLiteral("INSERT INTO TFlags (K, F) VALUES (1, 1)"));
+  Exec(QStringLiteral("INSERT INTO TFlags (K, F) VALUES (2, True)"));
+  Exec(QStringLiteral("INSERT INTO TFlags (K, F, G) VALUES (3, 0, 7)"));
+  EXPECT_EQ(Rows(QStringLiteral("SELECT K, F, G FROM TFlags ORDER BY K")),
+            (QStringList{"1|True|False", "2|True|False", "3|False|True"}));
+  // Stored as Jet stores them: True is -1, so comparisons with True match.
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = -1")).toLongLong(), 2);
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE G = True")).toLongLong(), 1);
+  EXPECT_EQ(Exec(QStringLiteral("UPDATE TFlags SET F = 5 WHERE K = 3")), 1);
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = True")).toLongLong(), 3);
+}
+
+TEST_F(StatementTest, DatesRoundTripAndCompare) {
+  Exec(QStringLiteral("CREATE TABLE TDates (K LONG, D DATETIME, Z DATETIME DEFAULT 0)"));
+  Exec(QStringLiteral("INSERT INTO TDates (K, D) VALUES (1, #2024-07-04 05:38:45#)"));
+  Exec(QStringLiteral("INSERT INTO TDates (K, D) VALUES (2, #2024-07-06#)"));
+  EXPECT_EQ(Value(QStringLiteral("SELECT D FROM TDates WHERE K = 1")).toDateTime(),
+            QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
+  EXPECT_EQ(Rows(QStringLiteral("SELECT K, D, Z FROM TDates ORDER BY K")),
+            (QStringList{"1|2024-07-04 05:38:45|1899-12-30 00:00:00",
+                         "2|2024-07-06 00:00:00|1899-12-30 00:00:00"}));
+  EXPECT_EQ(Rows(QStringLiteral("SELECT K FROM TDates WHERE D < #2024-07-05#")), QStringList{"1"});
+}
+
+TEST_F(StatementTest, PruningDeletesOnlyRowsOlderThanTheLimit) {
+  const QDateTime now = QDateTime::currentDateTime();
+  Exec(QStringLiteral("CREATE TABLE TTaskLog (IDX AUTOINCREMENT, LogDate DATETIME, Note TEXT(10))"));
+  Exec(QStringLiteral("CREATE TABLE TTaskLogDay (LogDate DATETIME, Note TEXT(10))"));
+  Exec(QStringLiteral("INSERT INTO TTaskLog (LogDate, Note) VALUES (%1, 'old')").arg(JetDate(now.addDays(-5))));
+  Exec(QStringLiteral("INSERT INTO TTaskLog (LogDate, Note) VALUES (%1, 'recent')").arg(JetDate(now.addDays(-2))));
+  Exec(QStringLiteral("INSERT INTO TTaskLogDay (LogDate, Note) VALUES (%1, 'old')").arg(JetDate(now.addMonths(-4))));
+  Exec(QStringLiteral("INSERT INTO TTaskLogDay (LogDate, Note) VALUES (%1, 'recent')").arg(JetDate(now.addMonths(-2))));
+
+  EXPECT_EQ(Exec(QStringLiteral("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())")), 1);
+  EXPECT_EQ(Exec(QStringLiteral("DELETE * FROM TTaskLogDay WHERE LogDate < DATEADD(\"m\", -3, NOW())")), 1);
+  EXPECT_EQ(Rows(QStringLiteral("SELECT Note FROM TTaskLog")), QStringList{"recent"});
+  EXPECT_EQ(Rows(QStringLiteral("SELECT Note FROM TTaskLogDay")), QStringList{"recent"});
+  // Nothing left to prune: the statement still succeeds.
+  EXPECT_EQ(Exec(QStringLiteral("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())")), 0);
+}
+
+TEST_F(StatementTest, SettingsRowsAreInsertedOnceAndStamped) {
+  CreateSettings();
+  const QString insert = QStringLiteral(
+      "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, "
+      "'URL링크 포커싱', 5 FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = "
+      "'Stay.FocusURL')");
+  EXPECT_EQ(Exec(insert), 1);
+  EXPECT_EQ(Exec(insert), 0);
+  EXPECT_EQ(Rows(QStringLiteral("SELECT ID, Val1, Val2, Val3, Alias, [Order] FROM TSettings ORDER BY ID")),
+            (QStringList{"DBVersion|299||||0",
+                         "Stay.FocusURL|0|1||URL링크 포커싱|5"}));
+  // A MEMO column keeps what a number literal wrote into it as text.
+  auto rs = conn_->OpenRecordset(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'Stay.FocusURL'"),
+                                 CursorType::Static, LockType::ReadOnly);
+  EXPECT_EQ(rs->Value(0).typeId(), QMetaType::QString);
+
+  EXPECT_EQ(Exec(QStringLiteral("UPDATE [TSettings] SET Val1=\"300\" WHERE [ID]=\"DBVersion\"")), 1);
+  EXPECT_EQ(Value(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'")),
+            QVariant(QStringLiteral("300")));
+}
+
+TEST_F(StatementTest, SelectFormsOfTheDialect) {
+  Exec(QStringLiteral("CREATE TABLE TCodes (Code TEXT(50), Val LONG, Description TEXT(50))"));
+  Exec(QStringLiteral("CREATE TABLE TTasks (IDX LONG, FunctionType LONG, Arg1 TEXT(50))"));
+  Exec(QStringLiteral("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 4, '페이지뷰')"));
+  Exec(QStringLiteral("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 5, 'Push')"));
+  Exec(QStringLiteral("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (1, 4, 'Blog_a')"));
+  Exec(QStringLiteral("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (2, 5, NULL)"));
+  Exec(QStringLiteral("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (3, 9, 'blogXa')"));
+
+  EXPECT_EQ(Rows(QStringLiteral("SELECT TOP 2 IDX FROM TTasks ORDER BY IDX DESC")),
+            (QStringList{"3", "2"}));
+  EXPECT_EQ(Rows(QStringLiteral(
+                "SELECT T.IDX, C.Description FROM (TTasks AS T INNER JOIN TCodes AS C ON "
+                "T.FunctionType = C.Val) WHERE C.Code = \"FunctionType\" ORDER BY T.IDX")),
+            (QStringList{"1|페이지뷰", "2|Push"}));
+  // LIKE: "_" is one character, "%" any run, case-insensitive.
+  EXPECT_EQ(Rows(QStringLiteral("SELECT IDX FROM TTasks WHERE Arg1 LIKE 'BLOG_a%' ORDER BY IDX")),
+            (QStringList{"1", "3"}));
+  EXPECT_EQ(Rows(QStringLiteral("SELECT IDX, IIF(ISNULL(Arg1), 'none', Arg1) FROM TTasks WHERE "
+                                "EXISTS (SELECT * FROM TCodes WHERE Val = TTasks.FunctionType) ORDER BY IDX")),
+            (QStringList{"1|Blog_a", "2|none"}));
+}
+
+TEST_F(StatementTest, ARejectedStatementChangesNothingAndTheConnectionGoesOn) {
+  Exec(QStringLiteral("CREATE TABLE TKeyed (K LONG NOT NULL, V TEXT(10), CONSTRAINT PrimaryKey PRIMARY KEY (K))"));
+  Exec(QStringLiteral("CREATE TABLE TSource (K LONG, V TEXT(10))"));
+  Exec(QStringLiteral("INSERT INTO TKeyed (K, V) VALUES (2, 'two')"));
+  for (int k = 1; k <= 3; ++k)
+    Exec(QStringLiteral("INSERT INTO TSource (K, V) VALUES (%1, 'src')").arg(k));
+
+  // The second source row collides with the key: no row of the statement stays.
+  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TKeyed (K, V) SELECT K, V FROM TSource")); }),
+            dberr::kConstraint);
+  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TKeyed (K, V) VALUES (NULL, 'x')")); }),
+            dberr::kConstraint);
+  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TMissing (K) VALUES (1)")); }),
+            dberr::kNotFound);
+  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TKeyed K VALUES")); }), dberr::kSyntax);
+  EXPECT_EQ(Rows(QStringLiteral("SELECT K, V FROM TKeyed")), QStringList{"2|two"});
+
+  EXPECT_EQ(Exec(QStringLiteral("INSERT INTO TKeyed (K, V) VALUES (3, 'three')")), 1);
+  // Nothing was left pending: a fresh connection sees exactly the committed rows.
+  conn_->Close();
+  conn_ = engine_.Open(Path(), kPassword);
+  EXPECT_EQ(Rows(QStringLiteral("SELECT K FROM TKeyed ORDER BY K")), (QStringList{"2", "3"}));
+}
+
+}  // namespace
+}  // namespace mt::test
