@@ -13,9 +13,13 @@ namespace {
 [[noreturn]] void OpenFailed(const QString& text) { throw DbError(dberr::kOpenFailed, text); }
 
 void Key(SqliteDb& db, const QString& password) {
+  // No password: a plain file (SQLCipher refuses an empty key).
+  if (password.isEmpty()) return;
   QByteArray key = password.toUtf8();
   int rc = sqlite3_key(db.handle(), key.constData(), int(key.size()));
-  if (rc != SQLITE_OK) db.Fail(rc, QStringLiteral("Cannot key the database"));
+  if (rc != SQLITE_OK)
+    OpenFailed(QStringLiteral("Cannot key the database '%1': %2")
+                   .arg(db.path(), QString::fromUtf8(sqlite3_errstr(rc))));
 }
 
 void RemoveFileSet(const QString& path) {
@@ -44,7 +48,10 @@ void VerifyReadable(SqliteDb& db, const QString& path) {
                    .arg(path));
 }
 
-std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& password) {
+// flags: the sqlite3_open_v2 flags; ATTACH inherits them, so compaction adds
+// SQLITE_OPEN_CREATE to be able to attach its new destination file.
+std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& password,
+                                         int flags = SQLITE_OPEN_READWRITE) {
   QFileInfo info(path);
   if (!info.exists()) OpenFailed(QStringLiteral("Could not find file '%1'.").arg(path));
   if (!info.isFile()) OpenFailed(QStringLiteral("'%1' is not a file.").arg(path));
@@ -53,7 +60,7 @@ std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& pas
   auto state = std::make_shared<ConnectionState>();
   // READWRITE without CREATE: a missing file is never created. A file the
   // process may not write opens read-only; its statements that write fail.
-  state->db.OpenHandle(path, SQLITE_OPEN_READWRITE);
+  state->db.OpenHandle(path, flags);
   Key(state->db, password);
   VerifyReadable(state->db, path);
   PrepareHandle(state->db);
@@ -84,15 +91,13 @@ std::unique_ptr<Connection> SqlCipherEngine::Create(const QString& path, const Q
 
 void SqlCipherEngine::Compact(const QString& src, const QString& dst, const QString& password) {
   if (QFileInfo::exists(dst)) OpenFailed(QStringLiteral("File '%1' already exists.").arg(dst));
-  auto connection = OpenVerified(src, password);
+  auto connection = OpenVerified(src, password, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
   SqliteDb& db = static_cast<SqlCipherConnection&>(*connection).state().db;
   bool attached = false;
   try {
     QVariant userVersion = db.ScalarOrNull(QStringLiteral("PRAGMA user_version"));
-    Stmt attach = db.Prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2"));
-    attach.Bind(1, dst);
-    attach.Bind(2, password);
-    attach.Run();
+    // Literals, not parameters: SQLCipher reads the KEY of an ATTACH as text.
+    db.Exec(QStringLiteral("ATTACH DATABASE %1 AS compacted KEY %2").arg(QuoteText(dst), QuoteText(password)));
     attached = true;
     db.ScalarOrNull(QStringLiteral("SELECT sqlcipher_export('compacted')"));
     db.Exec(QStringLiteral("PRAGMA compacted.user_version = %1").arg(userVersion.toLongLong()));

@@ -35,7 +35,7 @@ class OpenTest : public EngineTest {
       engine_.Open(path, password);
       ADD_FAILURE() << "open succeeded";
     } catch (const DbError& e) {
-      EXPECT_EQ(e.code(), dberr::kOpenFailed);
+      EXPECT_EQ(e.code(), dberr::kOpenFailed) << e.description().toStdString();
       EXPECT_LT(e.code(), 0);
       EXPECT_FALSE(e.description().isEmpty());
     }
