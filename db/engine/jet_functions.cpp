@@ -866,7 +866,18 @@ const JetFunction* FindJetFunction(QStringView upperName) {
   return nullptr;
 }
 
+namespace {
+
+int CompareText(void*, int bytesA, const void* a, int bytesB, const void* b) {
+  const QStringView x(static_cast<const char16_t*>(a), bytesA / 2);
+  const QStringView y(static_cast<const char16_t*>(b), bytesB / 2);
+  return x.compare(y, Qt::CaseInsensitive);
+}
+
+}  // namespace
+
 void RegisterJetFunctionsOn(sqlite3* db) {
+  sqlite3_create_collation_v2(db, kSqlTextCollation, SQLITE_UTF16, nullptr, CompareText, nullptr);
   for (const JetFunction& f : kFunctions) {
     const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);
     const int nArg = f.minArgs == f.maxArgs ? f.minArgs : -1;

@@ -2,7 +2,8 @@
 //
 // Promises:
 //  - Every function the emitter names in its SQL is in the table below and is
-//    installed by RegisterJetFunctionsOn(); installing twice is harmless.
+//    installed by RegisterJetFunctionsOn(), with the collation jet_text;
+//    installing twice is harmless.
 //  - Values follow Jet's rules rather than SQLite's: Null propagates where Jet
 //    propagates it, text compares and matches case-insensitively where Jet
 //    does, dates are day serials (see jet_dates.h), whole numbers round to
@@ -47,6 +48,8 @@ inline constexpr const char* kSqlLike = "jet_like";        // LIKE (value, patte
 inline constexpr const char* kSqlXor = "jet_xor";
 inline constexpr const char* kSqlEqv = "jet_eqv";
 inline constexpr const char* kSqlImp = "jet_imp";
+// Text ordered as Jet orders it: case ignored for all of Unicode.
+inline constexpr const char* kSqlTextCollation = "jet_text";
 
 void RegisterJetFunctionsOn(sqlite3* db);
 

@@ -68,6 +68,12 @@ bool RefersBeyond(const Expr& e, const QString& target) {
   return false;
 }
 
+bool AnyStringFrom(const Expr& e, size_t first) {
+  for (size_t i = first; i < e.args.size(); ++i)
+    if (e.args[i]->kind == ExprKind::String) return true;
+  return false;
+}
+
 bool IsNumericLiteral(const Expr& e) {
   if (e.kind == ExprKind::Number || e.kind == ExprKind::Date || e.kind == ExprKind::Bool) return true;
   if (e.kind == ExprKind::Unary && (e.op == Op::Neg || e.op == Op::Plus))
@@ -110,6 +116,22 @@ class Emitter {
     out_ += QLatin1String(op);
     expr(*e.args[1]);
     out_ += u')';
+  }
+  // A comparison; text compares as Jet compares it, ignoring case, when a
+  // string literal takes part (the collation goes on the left operand, which
+  // SQLite then applies to the whole comparison).
+  void compare(const char* op, const Expr& e) {
+    out_ += u'(';
+    expr(*e.args[0]);
+    if (e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String)
+      textCollation();
+    out_ += QLatin1String(op);
+    expr(*e.args[1]);
+    out_ += u')';
+  }
+  void textCollation() {
+    out_ += QStringLiteral(" COLLATE ");
+    out_ += QLatin1String(kSqlTextCollation);
   }
   void call(const char* fn, const Expr& e) {
     out_ += QLatin1String(fn);
@@ -337,12 +359,12 @@ void Emitter::cond(const Expr& e) {
       return;
     case ExprKind::Binary:
       switch (e.op) {
-        case Op::Eq: return binary(" = ", e);
-        case Op::Ne: return binary(" <> ", e);
-        case Op::Lt: return binary(" < ", e);
-        case Op::Le: return binary(" <= ", e);
-        case Op::Gt: return binary(" > ", e);
-        case Op::Ge: return binary(" >= ", e);
+        case Op::Eq: return compare(" = ", e);
+        case Op::Ne: return compare(" <> ", e);
+        case Op::Lt: return compare(" < ", e);
+        case Op::Le: return compare(" <= ", e);
+        case Op::Gt: return compare(" > ", e);
+        case Op::Ge: return compare(" >= ", e);
         case Op::And:
         case Op::Or:
           out_ += u'(';
@@ -358,6 +380,7 @@ void Emitter::cond(const Expr& e) {
     case ExprKind::Between:
       out_ += u'(';
       expr(*e.args[0]);
+      if (AnyStringFrom(e, 0)) textCollation();
       out_ += e.negated ? QStringLiteral(" NOT BETWEEN ") : QStringLiteral(" BETWEEN ");
       expr(*e.args[1]);
       out_ += QStringLiteral(" AND ");
@@ -367,6 +390,7 @@ void Emitter::cond(const Expr& e) {
     case ExprKind::In:
       out_ += u'(';
       expr(*e.args[0]);
+      if (AnyStringFrom(e, 0)) textCollation();
       out_ += e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (");
       if (e.select) {
         select(*e.select);

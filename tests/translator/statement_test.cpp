@@ -90,6 +90,19 @@ TEST_F(Statements, UnnamedComputedColumnsAreNamedLikeJet) {
             (QStringList{"IDX", "Expr1000", "Expr1001", "R"}));
 }
 
+TEST_F(Statements, TextComparedWithLiteralsIgnoresCase) {
+  db.Run("INSERT INTO TCodes (Code, Val, ValText) VALUES ('Straße', 1, 'Ärger')");
+  db.Run("INSERT INTO TCodes (Code, Val, ValText) VALUES ('other', 2, 'b')");
+  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE Code = 'STRAßE'").toLongLong(), 1);
+  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE ValText = 'äRGER'").toLongLong(), 1);
+  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE 'OTHER' = Code").toLongLong(), 2);
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code IN ('straße', 'OTHER')").toLongLong(), 2);
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE ValText BETWEEN 'A' AND 'C'").toLongLong(), 1);
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code <> 'Other'").toLongLong(), 1);
+  // Numbers still compare as numbers.
+  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Val = '2'").toLongLong(), 1);
+}
+
 TEST_F(Statements, KeywordNamesAreQuoted) {
   db.Run("INSERT INTO TTaskList (Range, [Type]) VALUES (7, 8)");
   EXPECT_EQ(db.Value("SELECT Range + [Type] FROM TTaskList").toLongLong(), 15);
