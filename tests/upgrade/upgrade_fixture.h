@@ -1,6 +1,6 @@
-// The run's test services (clock, recording Ui, a program folder with its
-// log folder), a resource root of test scripts, and the fake database
-// installed as the shared connection.
+// ScriptFixture: the run's test services (clock, recording Ui, a program
+// folder with its log folder) and a resource root of test scripts.
+// UpgradeFixture adds the fake database as the shared connection.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,14 +16,12 @@
 
 namespace mt::testing {
 
-class UpgradeFixture : public ::testing::Test {
+class ScriptFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     QDir(spine_.folder.Path()).mkpath(QStringLiteral("res/SQL"));
     Globals().LoggingEnabled = true;
     SetResourceRoot(spine_.folder.File(QStringLiteral("res")));
-    SetDefaultEngine(&engine_);
-    ASSERT_NE(DBGetConnection(spine_.folder.File(QStringLiteral("db.mdb"))), nullptr);
     SetCodeMigrations(nullptr);
   }
 
@@ -46,6 +44,16 @@ class UpgradeFixture : public ::testing::Test {
   QStringList Boxes() const { return spine_.ui.Boxes(); }
 
   test::SpineScope spine_;
+};
+
+class UpgradeFixture : public ScriptFixture {
+ protected:
+  void SetUp() override {
+    ScriptFixture::SetUp();
+    SetDefaultEngine(&engine_);
+    ASSERT_NE(DBGetConnection(spine_.folder.File(QStringLiteral("db.mdb"))), nullptr);
+  }
+
   FakeDatabase db_;
   FakeEngine engine_{db_};
 };
