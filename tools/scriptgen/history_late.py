@@ -346,7 +346,11 @@ def v175(c):
              "TTaskLogInterval", "TIPs", "TMACPrefixes", "TIPKinds", "TUserIdIPs", "TUserActions",
              "TUserProfiles", "TTaskStatistics", "TCityLocations", "TCityLocationRatio"]
     for i, t in enumerate(order):
-        describe_table(h, t, quote="'" if i in (9, 16) else '"', bracket=i % 4 == 3)
+        cols = [col.name for col in h.model._table(t).columns]
+        if t == "TTaskList":
+            # The exchange counters were described with their own screen later on.
+            cols = [col for col in cols if not col.startswith("DoneCountExchange")]
+        describe_table(h, t, cols, quote="'" if i in (9, 16) else '"', bracket=i % 4 == 3)
 
 
 @at(177)
@@ -446,6 +450,8 @@ def v206(c):
     h.drop_table("TCityLocations")
     h.create("TCityLocations", CITY_COLUMNS_206, [("PrimaryKey", "PRIMARY KEY", ["Code"])])
     city_inserts(h, refdata.fit_rows(refdata.city_locations(), 3774), CITY_COLUMNS_206)
+    describe_table(h, "TCityLocations", ["RatioInit", "LatitudeInit", "LongitudeInit", "RangeInit", "Population",
+                                         "HasChild"], quote="'")
 
 
 @at(209)
@@ -888,7 +894,7 @@ def v320(c):
     h.update("UPDATE TUserActions SET IP = '' WHERE IP IS NULL")
     h.describe("TUserAgentsRaw", [(col, descriptions.korean("TUserAgentsRaw", col))
                                   for col in ["DevicePixelRatio", "ScreenWidth", "ScreenHeight", "ClientWidth",
-                                              "ClientHeight"]])
+                                              "ClientHeight"]], "'")
 
 
 @at(321)

@@ -3791,5 +3791,12 @@ INSERT INTO TCityLocations (Code, Region0, Region1, Region2, Region3, Ratio, Lat
 INSERT INTO TCityLocations (Code, Region0, Region1, Region2, Region3, Ratio, Latitude, Longitude, [Range], Population, HasChild) VALUES ("5013068000", "대한민국", "제주특별자치도", "서귀포시", "하남동", 2, 33.6606, 126.4873, 1500, 45772, False)■
 INSERT INTO TCityLocations (Code, Region0, Region1, Region2, Region3, Ratio, Latitude, Longitude, [Range], Population, HasChild) VALUES ("5013069000", "대한민국", "제주특별자치도", "서귀포시", "범어동", 1, 33.6562, 126.508, 3000, 24486, False)■
 INSERT INTO TCityLocations (Code, Region0, Region1, Region2, Region3, Ratio, Latitude, Longitude, [Range], Population, HasChild) VALUES ("5013070000", "대한민국", "제주특별자치도", "서귀포시", "신내동", 1, 33.6174, 126.4655, 1500, 20118, False)■
+SetColumnDescription TCityLocations
+    RatioInit = '지역 선택 비율	초기값'
+    ,LatitudeInit = '위도 초기값'
+    ,LongitudeInit = '경도 초기값'
+    ,RangeInit = '반경 초기값'
+    ,Population = '인구수'
+    ,HasChild = '하위 지역 존재 여부'■
 
 UPDATE TSettings SET TSettings.Val1 = '206' WHERE TSettings.ID = 'DBVersion'■
