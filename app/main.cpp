@@ -9,6 +9,7 @@
 #include "app/display.h"
 #include "app/production.h"
 #include "app/run.h"
+#include "db/query.h"
 #include "ui/qt_ui.h"
 
 int main(int argc, char** argv) {
@@ -28,5 +29,8 @@ int main(int argc, char** argv) {
   mt::InstallProductionServices();
   if (windows) mt::InstallQtUi();
   mt::RunMain(argument);
+  // The run leaves the shared connection open; closing it here, and not in a
+  // static destructor, keeps it ahead of the crypto library's own exit handlers.
+  mt::ReleaseSharedConnection();
   return 0;
 }
