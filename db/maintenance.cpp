@@ -1,0 +1,70 @@
+#include "db/maintenance.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "app/services.h"
+#include "db/engine/engine.h"
+#include "db/file_replace.h"
+#include "db/query.h"
+
+namespace mt {
+namespace {
+
+constexpr int32_t kFileError = 75;  // "Path/File access error"
+
+const char* const kPruning[] = {
+    R"(DELETE * FROM TTaskLog WHERE LogDate < DATEADD("d", -3, NOW()))",
+    R"(DELETE * FROM TTaskLogHour WHERE LogDate < DATEADD("m", -1, NOW()))",
+    R"(DELETE * FROM TTaskLogDay WHERE LogDate < DATEADD("m", -3, NOW()))",
+    R"(DELETE * FROM TTaskLogInterval WHERE LogDate < DATEADD("d", -10, NOW()))",
+    R"(DELETE * FROM TTaskStatistics WHERE LogDate < DATEADD("d", -3, NOW()))",
+};
+
+// A leftover from an aborted run, with any log files of its own: a stale
+// "-wal" would otherwise be replayed into the fresh copy.
+void RemoveLeftover(const QString& path) {
+  for (const QString& p : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
+    if (QFile::exists(p) && !QFile::remove(p))
+      throw DbError(kFileError, QStringLiteral("Cannot delete the leftover ") + p);
+  }
+}
+
+}  // namespace
+
+void CompactDatabase(const QString& path, const QString& password) {
+  WriteLog(QStringLiteral("modDB.CompactDatabase Start ") + path);
+  const QString temporary = QDir(ProgramFolder()).filePath(QStringLiteral("tmp.mdb"));
+  try {
+    if (FileExists(temporary) || QFile::exists(temporary + QStringLiteral("-wal")))
+      RemoveLeftover(temporary);
+    DefaultEngine().Compact(path, temporary, password);
+    if (FileExists(temporary)) ReplaceFile(temporary, path);
+  } catch (const DbError& e) {
+    LogError(QStringLiteral("modDB.CompactDatabase"), e.code(), e.description(), 0);
+  }
+  WriteLog(QStringLiteral("modDB.CompactDatabase End "));
+}
+
+void p_CompactDB() {
+  WriteLog(QStringLiteral("modMain.p_CompactDB Start "));
+  try {
+    services().ui->ShowMsg(QStringLiteral("데이터베이스를 압축하고 있습니다..."));
+    for (const char* statement : kPruning) {
+      int32_t affected = 0;
+      DBExecute(QString::fromLatin1(statement), affected);
+    }
+    if (Connection* connection = SharedConnection()) connection->Close();
+    CompactDatabase(Globals().DBPath, DatabasePassword());
+    WriteINIValue(QDir(ProgramFolder()).filePath(QStringLiteral("autoup.ini")),
+                  QStringLiteral("Update"), QStringLiteral("CompactDBDate"),
+                  services().clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+  } catch (const DbError& e) {
+    LogError(QStringLiteral("modMain.p_CompactDB"), e.code(), e.description(), 0);
+  }
+  WriteLog(QStringLiteral("modMain.p_CompactDB End "));
+}
+
+}  // namespace mt

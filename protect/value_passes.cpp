@@ -1,0 +1,214 @@
+#include "protect/value_passes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <exception>
+#include <vector>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "app/services.h"
+#include "db/engine/engine.h"
+#include "db/file_replace.h"
+#include "db/query.h"
+#include "protect/cipher.h"
+
+namespace mt {
+namespace {
+
+using Transform = QString (*)(const QString&);
+
+enum class RowKey { Codes, Settings, UserAgents };
+
+struct Column {
+  const char* name;
+  const char* assignment;  // also the text of its old-value condition after " AND"
+};
+
+struct Table {
+  const char* name;
+  const char* listing;
+  const char* head;
+  std::vector<Column> columns;
+  RowKey key;
+};
+
+const std::vector<Table>& Tables() {
+  static const std::vector<Table> tables = {
+      {"TCodes", "SELECT * FROM TCodes ORDER BY Code, Val", "UPDATE TCodes SET",
+       {{"ValText", " ValText = "}, {"Description", " Description = "}, {"Tag", " Tag = "}},
+       RowKey::Codes},
+      {"TSettings", "SELECT * FROM TSettings", "UPDATE TSettings SET",
+       {{"Val1", " Val1 = "}, {"Val2", " Val2 = "}, {"Val3", " Val3 = "}, {"Alias", " Alias = "}},
+       RowKey::Settings},
+      {"TUserAgentsRaw", "SELECT * FROM TUserAgentsRaw", "UPDATE TUserAgentsRaw SET",
+       {{"UA", " UA = "}},
+       RowKey::UserAgents},
+  };
+  return tables;
+}
+
+constexpr int32_t kFileError = 75;  // "Path/File access error"
+
+// Ends the pass through the failure path without a log line of its own.
+struct Abandoned {
+  QString why;
+};
+
+QString Text(const QVariant& value) { return value.toString(); }  // Null reads as ""
+
+QString RowCondition(const Table& table, const Recordset& rs) {
+  switch (table.key) {
+    case RowKey::Codes: {
+      QString c = QStringLiteral(" WHERE Code LIKE ") + DBQuoteValue(rs.Value(QStringLiteral("Code"))) +
+                  QStringLiteral(" AND Val = ") + Text(rs.Value(QStringLiteral("Val")));
+      for (const Column& col : table.columns) {
+        const QString old = Text(rs.Value(QString::fromLatin1(col.name)));
+        if (!old.isEmpty())
+          c += QStringLiteral(" AND") + QString::fromLatin1(col.assignment) + DBQuoteValue(old);
+      }
+      return c;
+    }
+    case RowKey::Settings:
+      return QStringLiteral(" WHERE ID LIKE ") + DBQuoteValue(rs.Value(QStringLiteral("ID")));
+    case RowKey::UserAgents:
+      return QStringLiteral(" WHERE IDX = ") + Text(rs.Value(QStringLiteral("IDX")));
+  }
+  return {};
+}
+
+void ProcessTable(const Table& table, Transform transform) {
+  std::unique_ptr<Recordset> rs = DBOpenRecordset(QString::fromLatin1(table.listing),
+                                                  static_cast<int>(CursorType::ForwardOnly),
+                                                  static_cast<int>(LockType::ReadOnly), -1, 3);
+  if (!DBHasRecords(rs.get()))
+    throw Abandoned{QStringLiteral("%1 lists no rows").arg(QString::fromLatin1(table.name))};
+  for (; !rs->Eof(); rs->MoveNext()) {
+    QString assignments;
+    for (const Column& col : table.columns) {
+      const QString value = Text(rs->Value(QString::fromLatin1(col.name)));
+      if (value.isEmpty()) continue;  // empty and Null values are never written
+      if (!assignments.isEmpty()) assignments += QLatin1Char(',');
+      assignments += QString::fromLatin1(col.assignment) + DBQuoteValue(transform(value));
+    }
+    if (assignments.isEmpty()) continue;
+    const QString sql = QString::fromLatin1(table.head) + assignments + RowCondition(table, *rs);
+    try {
+      int32_t affected = 0;
+      DBExecute(sql, affected);
+    } catch (const DbError&) {
+      // DBExecute has logged it; the row keeps its old values.
+    }
+  }
+  rs->Close();
+}
+
+QString WorkCopyPath() {
+  const QString stamp = services().clock->Now().toString(QStringLiteral("yyyyMMddHHmmss"));
+  return QDir(ProgramFolder())
+      .filePath(Globals().AppName + QStringLiteral("_backup_en_") + stamp + QStringLiteral(".mdb"));
+}
+
+void CopyDatabase(const QString& from, const QString& to) {
+  // A log beside the database holds changes a plain file copy would miss.
+  if (QFileInfo::exists(from + QStringLiteral("-wal")))
+    throw DbError(kFileError, QStringLiteral("The database is still open elsewhere: ") + from);
+  QFile source(from);
+  if (!source.copy(to))
+    throw DbError(kFileError, QStringLiteral("Cannot copy ") + from + QStringLiteral(" to ") + to +
+                                  QStringLiteral(": ") + source.errorString());
+}
+
+void RemoveWorkCopy(const QString& path) {
+  QFile::remove(path);
+  QFile::remove(path + QStringLiteral("-wal"));
+  QFile::remove(path + QStringLiteral("-shm"));
+}
+
+ValuePassResult RunPass(const QString& procedure, Transform transform, bool withUserAgents,
+                        bool encrypting) {
+  WriteLog(procedure + QStringLiteral(" Start"));
+  Clock& clock = *services().clock;
+  const QString dbPath = Globals().DBPath;
+  ReleaseSharedConnection();
+
+  ValuePassResult result;
+  const QString work = WorkCopyPath();
+  bool copied = false;
+  try {
+    CopyDatabase(dbPath, work);
+    copied = true;
+    clock.Sleep(3000);
+    if (!DBGetConnection(work)) throw Abandoned{QStringLiteral("Cannot open the work copy ") + work};
+    for (const Table& table : Tables()) {
+      if (table.key == RowKey::UserAgents && !withUserAgents) continue;
+      ProcessTable(table, transform);
+    }
+    if (encrypting) {
+      DBSetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"), QString(), QString(), true);
+    } else {
+      int32_t affected = 0;
+      DBExecute(QStringLiteral("UPDATE TSettings SET Val1=\"0\" WHERE ID LIKE 'IsDBEn'"), affected);
+    }
+    result.ok = true;
+  } catch (const Abandoned& a) {
+    result.description = a.why;
+  } catch (const DbError& e) {
+    result.code = e.code();
+    result.description = e.description();
+    LogError(procedure, e.code(), e.description(), 0);
+  } catch (const std::exception& e) {
+    result.code = kFileError;
+    result.description = QString::fromLocal8Bit(e.what());
+    LogError(procedure, result.code, result.description, 0);
+  }
+
+  ReleaseSharedConnection();
+  if (!result.ok) {
+    if (copied) RemoveWorkCopy(work);
+  } else {
+    // From here on failures are not the pass's: the processed copy is whole
+    // and stays where it is unless it has taken the database's place.
+    FileReplacement replacement(work, dbPath);
+    QString swapError;
+    clock.Sleep(1000);
+    try {
+      replacement.Stage();
+    } catch (const DbError& e) {
+      swapError = e.description();
+    }
+    clock.Sleep(3000);
+    if (swapError.isEmpty()) {
+      try {
+        replacement.Commit();
+      } catch (const DbError& e) {
+        swapError = e.description();
+      }
+    }
+    clock.Sleep(3000);
+    if (!swapError.isEmpty()) {
+      WriteLog(procedure + QStringLiteral(" could not replace the database; the processed copy is ") +
+               work + QStringLiteral(": ") + swapError);
+      result = {false, kFileError, swapError};
+    }
+  }
+  WriteLog(procedure + QStringLiteral(" End"));
+  return result;
+}
+
+}  // namespace
+
+ValuePassResult EncryptDatabaseValues() {
+  return RunPass(QStringLiteral("modMain.p_DBEncrypt"), &DBEncryptValue, true, true);
+}
+
+ValuePassResult DecryptDatabaseValues(int32_t version) {
+  return RunPass(QStringLiteral("modMain.p_DBDecrypt"), &DBDecryptValue, version >= 318, false);
+}
+
+void p_DBEncrypt() { EncryptDatabaseValues(); }
+
+void p_DBDecrypt(int32_t version) { DecryptDatabaseValues(version); }
+
+}  // namespace mt

@@ -1,0 +1,192 @@
+// Log pruning, compaction and the compaction stamp, on real database files.
+#include "db/maintenance.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "app/globals.h"
+#include "db/query.h"
+#include "support/fake_services.h"
+#include "support/real_db.h"
+
+namespace mt {
+namespace {
+
+struct LogTable {
+  const char* name;
+  QDateTime oldRow, recentRow;  // just past and just inside the age limit
+};
+
+std::vector<LogTable> LogTables() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return {
+      {"TTaskLog", now.addDays(-4), now.addDays(-2)},
+      {"TTaskLogHour", now.addMonths(-1).addDays(-1), now.addMonths(-1).addDays(1)},
+      {"TTaskLogDay", now.addMonths(-3).addDays(-1), now.addMonths(-3).addDays(1)},
+      {"TTaskLogInterval", now.addDays(-11), now.addDays(-9)},
+      {"TTaskStatistics", now.addDays(-4), now.addDays(-2)},
+  };
+}
+
+QString Literal(const QDateTime& t) {
+  return QLatin1Char('#') + t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('#');
+}
+
+// The five log tables with one old and one recent row each, and bulk old
+// rows in TTaskLog so that compaction has something to give back.
+QStringList LogSchema(const QStringList& leaveOut = {}) {
+  QStringList sql;
+  for (const LogTable& t : LogTables()) {
+    const QString name = QString::fromLatin1(t.name);
+    if (leaveOut.contains(name)) continue;
+    sql << QStringLiteral("CREATE TABLE %1 (IDX AUTOINCREMENT, Tag TEXT(20), Body MEMO, LogDate DATETIME)").arg(name)
+        << QStringLiteral("INSERT INTO %1 (Tag, LogDate) VALUES ('old', %2)").arg(name, Literal(t.oldRow))
+        << QStringLiteral("INSERT INTO %1 (Tag, LogDate) VALUES ('recent', %2)").arg(name, Literal(t.recentRow));
+  }
+  const QString body(600, QLatin1Char('x'));
+  for (int i = 0; i < 1500; ++i)
+    sql << QStringLiteral("INSERT INTO TTaskLog (Tag, Body, LogDate) VALUES ('old', '%1', %2)")
+               .arg(body, Literal(LogTables()[0].oldRow));
+  return sql;
+}
+
+class FailingCompactEngine : public Engine {
+ public:
+  explicit FailingCompactEngine(Engine& real) : real_(real) {}
+  std::unique_ptr<Connection> Open(const QString& p, const QString& w) override { return real_.Open(p, w); }
+  std::unique_ptr<Connection> Create(const QString& p, const QString& w) override { return real_.Create(p, w); }
+  void Compact(const QString& src, const QString& dst, const QString&) override {
+    sourceAtCompact = test::FileBytes(src);
+    QFile half(dst);  // a compaction that dies half way through its copy
+    if (half.open(QIODevice::WriteOnly)) half.write("SQLite format 3\0 truncated");
+    throw DbError(dberr::kOpenFailed, QStringLiteral("Disk full"));
+  }
+  QByteArray sourceAtCompact;
+
+ private:
+  Engine& real_;
+};
+
+class Maintenance : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Globals() = RunGlobals{};
+    ReleaseSharedConnection();
+    SetClock(&clock_);
+    SetUi(&ui_);
+    Globals().AppName = QStringLiteral("Marrowtide");
+    Globals().LoggingEnabled = true;
+    Globals().DBPath = data_.filePath(QStringLiteral("Marrowtide.mdb"));
+  }
+  void TearDown() override {
+    ReleaseSharedConnection();
+    SetDefaultEngine(nullptr);
+    SetUi(nullptr);
+    SetClock(nullptr);
+    Globals() = RunGlobals{};
+  }
+  QString Db() const { return Globals().DBPath; }
+  QString Ini() const { return folder_.File(QStringLiteral("autoup.ini")); }
+  QString Tmp() const { return folder_.File(QStringLiteral("tmp.mdb")); }
+  QString Stamp() const { return clock_.now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+  void Put(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  QStringList Tags(const char* table) const {
+    QStringList tags;
+    for (const QVariant& v : test::Column(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag")
+                                                    .arg(QString::fromLatin1(table))))
+      tags << v.toString();
+    return tags;
+  }
+  int ErrorLines(const QString& procedure = {}) const {
+    return static_cast<int>(folder_.LogText().count(QStringLiteral("ERROR: ") + procedure));
+  }
+
+  test::ProgramFolder folder_;
+  QTemporaryDir data_;  // the database lives in another folder than the program
+  test::FakeClock clock_;
+  test::RecordingUi ui_;
+};
+
+TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
+  test::CreateDatabase(Db(), LogSchema());
+  Put(Tmp(), "left over by an aborted run");
+  const QByteArray ini =
+      "; written by the product\r\n[Main]\r\nCompactDBDate=not this one\r\n"
+      "[Update]\r\nServer=update.example\r\nCompactDBDate=2020-01-01 00:00:00\r\nChannel=beta\r\n";
+  Put(Ini(), ini);
+  const qint64 sizeBefore = QFileInfo(Db()).size();
+  ASSERT_NE(DBGetConnection(Db()), nullptr);  // the run holds it open
+
+  p_CompactDB();
+
+  for (const LogTable& t : LogTables()) EXPECT_EQ(Tags(t.name), QStringList{"recent"}) << t.name;
+  EXPECT_LT(QFileInfo(Db()).size(), sizeBefore / 4);
+  EXPECT_FALSE(QFileInfo::exists(Tmp()));
+  EXPECT_EQ(QDir(data_.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("Marrowtide.mdb")});
+  QByteArray expected = ini;
+  expected.replace("CompactDBDate=2020-01-01 00:00:00", "CompactDBDate=" + Stamp().toLatin1());
+  EXPECT_EQ(test::FileBytes(Ini()), expected);
+  EXPECT_EQ(Stamp().mid(14, 2), clock_.now.toString(QStringLiteral("mm")));  // minutes, not month
+  EXPECT_TRUE(ui_.calls.contains(QStringLiteral("Msg 데이터베이스를 압축하고 있습니다...")));
+  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
+  const QStringList messages = folder_.LogMessages();
+  EXPECT_EQ(messages.first(), QStringLiteral("modMain.p_CompactDB Start "));
+  EXPECT_TRUE(messages.contains(QStringLiteral("modDB.CompactDatabase Start ") + Db()));
+  EXPECT_EQ(messages.last(), QStringLiteral("modMain.p_CompactDB End "));
+}
+
+TEST_F(Maintenance, FailingPruneStopsBeforeCompactionAndStamp) {
+  test::CreateDatabase(Db(), LogSchema({QStringLiteral("TTaskLogDay")}));
+  Put(Tmp(), "left over");
+  ASSERT_NE(DBGetConnection(Db()), nullptr);
+  p_CompactDB();
+  ReleaseSharedConnection();
+  EXPECT_EQ(Tags("TTaskLog"), QStringList{"recent"});
+  EXPECT_EQ(Tags("TTaskLogHour"), QStringList{"recent"});
+  EXPECT_EQ(Tags("TTaskLogInterval"), (QStringList{"old", "recent"}));
+  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_CompactDB")), 1);
+  EXPECT_EQ(test::FileBytes(Tmp()), QByteArray("left over"));  // compaction never started
+  EXPECT_FALSE(QFileInfo::exists(Ini()));
+  EXPECT_EQ(folder_.LogMessages().last(), QStringLiteral("modMain.p_CompactDB End "));
+}
+
+TEST_F(Maintenance, FailedCompactionLeavesTheFileIntactAndStillStamps) {
+  test::CreateDatabase(Db(), LogSchema());
+  FailingCompactEngine failing(DefaultEngine());
+  SetDefaultEngine(&failing);
+  ASSERT_NE(DBGetConnection(Db()), nullptr);
+  p_CompactDB();
+  ASSERT_FALSE(failing.sourceAtCompact.isEmpty());
+  EXPECT_EQ(test::FileBytes(Db()), failing.sourceAtCompact);
+  EXPECT_EQ(Tags("TTaskLog"), QStringList{"recent"});  // pruned, and still readable
+  EXPECT_EQ(ErrorLines(QStringLiteral("modDB.CompactDatabase")), 1);
+  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_CompactDB")), 0);
+  EXPECT_EQ(test::FileBytes(Ini()), "[Update]\r\nCompactDBDate=" + Stamp().toLatin1() + "\r\n");
+}
+
+TEST_F(Maintenance, CompactsADatabaseOnAnotherFileSystem) {
+  QTemporaryDir elsewhere(QStringLiteral("/dev/shm/mt-compact-XXXXXX"));
+  if (!elsewhere.isValid()) GTEST_SKIP() << "no second file system available";
+  Globals().DBPath = elsewhere.filePath(QStringLiteral("Marrowtide.mdb"));
+  test::CreateDatabase(Db(), LogSchema());
+  CompactDatabase(Db(), DatabasePassword());
+  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
+  const QVariantList count = test::Column(Db(), "SELECT COUNT(*) FROM TTaskLog");
+  ASSERT_EQ(count.size(), 1);
+  EXPECT_EQ(count[0].toLongLong(), 1502);
+  EXPECT_FALSE(QFileInfo::exists(Tmp()));
+  EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("Marrowtide.mdb")});
+}
+
+}  // namespace
+}  // namespace mt

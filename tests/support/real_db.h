@@ -1,0 +1,28 @@
+// Databases built and read through the production engine, for tests that
+// check what a pass really did to a file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace mt::test {
+
+// Creates a new database at path, keyed with the database password, and runs
+// each statement on it; fails the test on any error.
+void CreateDatabase(const QString& path, const QStringList& statements);
+
+// Runs statements on an existing database, closing it afterwards.
+void ExecuteOn(const QString& path, const QStringList& statements);
+
+// Every row of a query, each as the list of its values (Null is invalid).
+std::vector<QVariantList> Rows(const QString& path, const QString& sql);
+
+// The first column of each row.
+QVariantList Column(const QString& path, const QString& sql);
+
+QByteArray FileBytes(const QString& path);
+
+}  // namespace mt::test

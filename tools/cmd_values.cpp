@@ -1,0 +1,89 @@
+// marrowtide-db values FILE encrypt|decrypt: one value-protection pass on
+// FILE, as the upgrade run does it (work copy, process, swap).
+//
+// The tool is not the upgrade run and may live in a folder nobody can write,
+// so its program folder (work copy, log folder) is the database's own folder;
+// the swap is then a rename inside one folder. The fixed delays of the run
+// around the swap are not waited here: nothing else holds the file. It refuses to encrypt values
+// that are already encrypted and to decrypt plain ones: a second layer of
+// three would make the values unreadable for the product.
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "app/services.h"
+#include "db/query.h"
+#include "protect/cipher.h"
+#include "protect/value_passes.h"
+#include "tools/command.h"
+
+namespace mt::tool {
+namespace {
+
+class NoWaitClock final : public Clock {
+ public:
+  NoWaitClock() { timer_.start(); }
+  QDateTime Now() const override { return QDateTime::currentDateTime(); }
+  void Sleep(int) override {}
+  qint64 MonotonicMs() const override { return timer_.elapsed(); }
+
+ private:
+  QElapsedTimer timer_;
+};
+
+// The stored schema version, decrypted when it is not a number; -1 when it
+// reads as neither.
+int32_t StoredVersion() {
+  const QString stored =
+      DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1)
+          .toString();
+  bool ok = false;
+  int32_t version = stored.trimmed().toInt(&ok);
+  if (!ok) version = DBDecryptValue(stored).trimmed().toInt(&ok);
+  return ok ? version : -1;
+}
+
+int Values(const QStringList& args) {
+  if (args.size() != 2 ||
+      (args[1] != QLatin1String("encrypt") && args[1] != QLatin1String("decrypt")))
+    return kUsage;
+  const bool encrypt = args[1] == QLatin1String("encrypt");
+  const QFileInfo file(args[0]);
+  if (!file.isFile())
+    return ReportError(dberr::kOpenFailed, QStringLiteral("No database file at ") + args[0]);
+
+  RunGlobals& g = Globals();
+  g.DBPath = file.absoluteFilePath();
+  g.AppName = QStringLiteral("Marrowtide");
+  SetProgramLocation(file.absolutePath(), QStringLiteral("marrowtide-db"));
+  static NoWaitClock clock;
+  SetClock(&clock);
+
+  if (!DBGetConnection(g.DBPath))
+    return ReportError(dberr::kOpenFailed, QStringLiteral("Cannot open ") + g.DBPath);
+  const bool encrypted = IsDBEncrypt();
+  if (encrypted == encrypt) {
+    ReleaseSharedConnection();
+    return ReportError(0, g.DBPath + (encrypt ? QStringLiteral(" is already encrypted")
+                                               : QStringLiteral(" is not encrypted")));
+  }
+  ValuePassResult result;
+  if (encrypt) {
+    result = EncryptDatabaseValues();
+  } else {
+    const int32_t version = StoredVersion();
+    if (version < 0) {
+      ReleaseSharedConnection();
+      return ReportError(dberr::kTypeMismatch, QStringLiteral("The stored version is unreadable"));
+    }
+    result = DecryptDatabaseValues(version);
+  }
+  if (!result.ok) return ReportError(result.code, result.description);
+  return kOk;
+}
+
+const ToolCommand kValues("values", "values FILE encrypt|decrypt", Values);
+
+}  // namespace
+}  // namespace mt::tool
