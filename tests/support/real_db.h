@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <ostream>
 #include <vector>
 
 namespace mt::test {
@@ -26,3 +27,8 @@ QVariantList Column(const QString& path, const QString& sql);
 QByteArray FileBytes(const QString& path);
 
 }  // namespace mt::test
+
+// Readable values in test failure messages.
+inline void PrintTo(const QVariant& v, std::ostream* os) {
+  *os << (v.isNull() ? std::string("Null") : '"' + v.toString().toStdString() + '"');
+}
