@@ -40,6 +40,7 @@ bool IsViewInSqlite(SqliteDb& db, const QString& name) {
 
 template <typename Fn>
 void SchemaEditor::Atomically(Fn&& fn) {
+  ++generation_;
   try {
     Savepoint sp(db_, "mt_ddl");
     fn();
@@ -305,7 +306,27 @@ void SchemaEditor::DeleteQuery(const QString& name, std::optional<QueryKind> kin
 void SchemaEditor::CreateSqliteView(const NamedQuery& query) {
   QString sql;
   try {
-    sql = TranslateQuery(query.jetSql).sql.trimmed();
+    // Bare names that are no column of the tables read are parameters, as
+    // in Jet; the catalogue says which names are columns.
+    ColumnsOf columnsOf = [this](const QString& table) -> std::optional<QStringList> {
+      if (const TableInfo* info = catalog_.FindTable(table)) {
+        QStringList names;
+        for (const ColumnDef& c : info->def.columns) names << c.name;
+        return names;
+      }
+      if (IsViewInSqlite(db_, table)) {
+        try {
+          Stmt stmt = db_.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(table));
+          QStringList names;
+          for (int i = 0; i < stmt.ColumnCount(); ++i)
+            names << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
+          return names;
+        } catch (const DbError&) {
+        }
+      }
+      return std::nullopt;
+    };
+    sql = TranslateQuery(query.jetSql, columnsOf).sql.trimmed();
     while (sql.endsWith(QLatin1Char(';'))) sql.chop(1);
     Stmt probe = db_.Prepare(sql);
     // A query with parameters cannot be an SQLite view; it stays text only.

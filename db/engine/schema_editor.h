@@ -59,6 +59,10 @@ class SchemaEditor {
   // Deletes the named query; with a kind, only a query of that kind.
   void DeleteQuery(const QString& name, std::optional<QueryKind> kind);
 
+  // Changes with every structural change attempted; what was derived from the
+  // schema before (prepared statements) is stale when it moved.
+  uint64_t generation() const { return generation_; }
+
  private:
   template <typename Fn>
   void Atomically(Fn&& fn);
@@ -70,6 +74,7 @@ class SchemaEditor {
 
   SqliteDb& db_;
   CatalogStore& catalog_;
+  uint64_t generation_ = 0;
 };
 
 }  // namespace mt::engine

@@ -5,6 +5,7 @@
 #include "db/engine/column_storage.h"
 #include "db/engine/jet_catalog.h"
 #include "db/engine/sqlite_recordset.h"
+#include "db/engine/table_sql.h"
 #include "db/engine/translator.h"
 
 namespace mt::engine {
@@ -46,9 +47,78 @@ void SqlCipherConnection::RequireOpen() const {
   if (!state_->db.IsOpen()) throw DbError(dberr::kClosed, QStringLiteral("The connection is closed."));
 }
 
+namespace {
+
+bool IsInsert(const QString& sql) {
+  int i = 0;
+  while (i < sql.size() && sql[i].isSpace()) ++i;
+  return QStringView(sql).mid(i, 6).compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0;
+}
+
+void StepCached(SqliteDb& db, const char* sql) {
+  sqlite3_stmt* stmt = db.Cached(sql);
+  int rc = sqlite3_step(stmt);
+  sqlite3_reset(stmt);
+  if (rc != SQLITE_DONE && rc != SQLITE_ROW) db.Fail(rc);
+}
+
+}  // namespace
+
+ConnectionState::BitFixup* SqlCipherConnection::BitFixupFor(const QString& table) {
+  ConnectionState& s = *state_;
+  if (s.bitFixupGeneration != s.editor.generation()) {
+    s.bitFixups.clear();
+    s.bitFixupGeneration = s.editor.generation();
+  }
+  const QString key = table.toLower();
+  auto it = s.bitFixups.find(key);
+  if (it == s.bitFixups.end()) {
+    ConnectionState::BitFixup fixup;
+    if (const TableInfo* info = s.catalog.FindTable(table)) {
+      QString byRowid = BitFixupSql(info->def, true);
+      if (!byRowid.isEmpty()) {
+        fixup.byRowid = s.db.Prepare(byRowid);
+        fixup.all = s.db.Prepare(BitFixupSql(info->def, false));
+      }
+    }
+    it = s.bitFixups.emplace(key, std::move(fixup)).first;
+  }
+  return it->second.byRowid ? &it->second : nullptr;
+}
+
+int32_t SqlCipherConnection::RunInsertWithBits(Stmt& insert, ConnectionState::BitFixup& fixup) {
+  // One transaction for the INSERT and the normalisation of its rows.
+  SqliteDb& db = state_->db;
+  StepCached(db, "SAVEPOINT mt_insert");
+  try {
+    insert.Run();
+    const int changed = sqlite3_changes(db.handle());
+    if (changed == 1) {
+      fixup.byRowid.Reset();
+      fixup.byRowid.Bind(1, int64_t(sqlite3_last_insert_rowid(db.handle())));
+      fixup.byRowid.Run();
+    } else if (changed > 1) {
+      fixup.all.Reset();
+      fixup.all.Run();
+    }
+    StepCached(db, "RELEASE mt_insert");
+    return changed;
+  } catch (...) {
+    if (db.InTransaction()) {
+      sqlite3_exec(db.handle(), "ROLLBACK TO mt_insert", nullptr, nullptr, nullptr);
+      sqlite3_exec(db.handle(), "RELEASE mt_insert", nullptr, nullptr, nullptr);
+    }
+    throw;
+  }
+}
+
 int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
   SqliteDb& db = state_->db;
   Stmt stmt = db.Prepare(statement.sql);
+  if (!statement.returnsRows && !statement.targetTable.isEmpty() && IsInsert(statement.sql)) {
+    if (ConnectionState::BitFixup* fixup = BitFixupFor(statement.targetTable))
+      return RunInsertWithBits(stmt, *fixup);
+  }
   stmt.Run();
   if (statement.returnsRows) return 0;
   return int32_t(sqlite3_changes(db.handle()));
@@ -91,6 +161,7 @@ void SqlCipherConnection::Close() {
   if (!state_->db.IsOpen()) return;
   CheckpointToSingleFile(state_->db);
   state_->catalog.Invalidate();
+  state_->bitFixups.clear();
   state_->db.CloseHandle();
 }
 

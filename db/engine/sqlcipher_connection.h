@@ -28,6 +28,15 @@ struct ConnectionState {
   SqliteDb db;
   CatalogStore catalog{db};
   SchemaEditor editor{db, catalog};
+
+  // Per table (lower-case name): the statements that normalise the Yes/No
+  // columns of inserted rows; empty statements for tables without any.
+  struct BitFixup {
+    Stmt byRowid;
+    Stmt all;
+  };
+  std::map<QString, BitFixup> bitFixups;
+  uint64_t bitFixupGeneration = 0;
 };
 
 class SqlCipherConnection : public Connection {
@@ -48,6 +57,8 @@ class SqlCipherConnection : public Connection {
  private:
   void RequireOpen() const;
   int32_t RunSql(const SqlStatement& statement);
+  int32_t RunInsertWithBits(Stmt& insert, ConnectionState::BitFixup& fixup);
+  ConnectionState::BitFixup* BitFixupFor(const QString& table);
 
   std::shared_ptr<ConnectionState> state_;
   std::unique_ptr<Catalog> catalog_;

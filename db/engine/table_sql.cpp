@@ -113,43 +113,55 @@ QString CreateTableSql(const TableDef& table, const QString& sqliteName) {
          parts.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
-QStringList BitTriggerSql(const TableDef& table) {
-  QStringList bits;
-  for (const ColumnDef& c : table.columns)
-    if (c.type == JetType::Bit) bits << c.name;
-  if (bits.isEmpty()) return {};
+namespace {
 
-  // Only rows holding something other than -1, 0 or Null are touched, so the
-  // trigger costs one WHEN test on an ordinary insert.
-  QStringList when, set;
-  for (const QString& b : bits) {
-    QString col = QuoteIdent(b);
+struct BitParts {
+  QString when;  // over NEW.col
+  QString cond;  // over col
+  QString set;
+  QStringList cols;
+};
+
+BitParts MakeBitParts(const TableDef& table) {
+  QStringList when, cond, set, cols;
+  for (const ColumnDef& c : table.columns) {
+    if (c.type != JetType::Bit) continue;
+    QString col = QuoteIdent(c.name);
+    cols << col;
     when << QStringLiteral("NEW.%1 NOT IN (0, -1)").arg(col);
+    cond << QStringLiteral("%1 NOT IN (0, -1)").arg(col);
     set << QStringLiteral("%1 = CASE WHEN %1 IS NULL OR %1 IN (0, -1) THEN %1 "
                           "WHEN lower(%1) IN ('false', 'no', 'off') THEN 0 ELSE -1 END")
                .arg(col);
   }
+  return {when.join(QStringLiteral(" OR ")), cond.join(QStringLiteral(" OR ")),
+          set.join(QStringLiteral(", ")), cols};
+}
+
+}  // namespace
+
+QStringList BitTriggerSql(const TableDef& table) {
+  BitParts parts = MakeBitParts(table);
+  if (parts.cols.isEmpty()) return {};
+  // Only rows holding something other than -1, 0 or Null are touched.
   const QString t = QuoteIdent(table.name);
-  const QString body = QStringLiteral(" WHEN ") + when.join(QStringLiteral(" OR ")) +
-                       QStringLiteral(" BEGIN UPDATE ") + t + QStringLiteral(" SET ") +
-                       set.join(QStringLiteral(", ")) +
-                       QStringLiteral(" WHERE rowid = NEW.rowid; END");
-  QStringList cols;
-  for (const QString& b : bits) cols << QuoteIdent(b);
-  return {
-      QStringLiteral("CREATE TRIGGER ") + QuoteIdent(QStringLiteral("_mt_bit_ins_") + table.name) +
-          QStringLiteral(" AFTER INSERT ON ") + t + body,
-      QStringLiteral("CREATE TRIGGER ") + QuoteIdent(QStringLiteral("_mt_bit_upd_") + table.name) +
-          QStringLiteral(" AFTER UPDATE OF ") + cols.join(QStringLiteral(", ")) +
-          QStringLiteral(" ON ") + t + body,
-  };
+  return {QStringLiteral("CREATE TRIGGER ") + QuoteIdent(QStringLiteral("_mt_bit_upd_") + table.name) +
+          QStringLiteral(" AFTER UPDATE OF ") + parts.cols.join(QStringLiteral(", ")) +
+          QStringLiteral(" ON ") + t + QStringLiteral(" WHEN ") + parts.when +
+          QStringLiteral(" BEGIN UPDATE ") + t + QStringLiteral(" SET ") + parts.set +
+          QStringLiteral(" WHERE rowid = NEW.rowid; END")};
+}
+
+QString BitFixupSql(const TableDef& table, bool byRowid) {
+  BitParts parts = MakeBitParts(table);
+  if (parts.cols.isEmpty()) return {};
+  return QStringLiteral("UPDATE ") + QuoteIdent(table.name) + QStringLiteral(" SET ") + parts.set +
+         QStringLiteral(" WHERE ") + (byRowid ? QStringLiteral("rowid = ?1 AND (") : QStringLiteral("(")) +
+         parts.cond + QLatin1Char(')');
 }
 
 QStringList DropBitTriggerSql(const QString& tableName) {
-  return {
-      QStringLiteral("DROP TRIGGER IF EXISTS ") + QuoteIdent(QStringLiteral("_mt_bit_ins_") + tableName),
-      QStringLiteral("DROP TRIGGER IF EXISTS ") + QuoteIdent(QStringLiteral("_mt_bit_upd_") + tableName),
-  };
+  return {QStringLiteral("DROP TRIGGER IF EXISTS ") + QuoteIdent(QStringLiteral("_mt_bit_upd_") + tableName)};
 }
 
 }  // namespace mt::engine

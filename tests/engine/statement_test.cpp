@@ -108,6 +108,11 @@ TEST_F(StatementTest, YesNoHoldsMinusOneOrZero) {
   EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE G = True")).toLongLong(), 1);
   EXPECT_EQ(Exec(QStringLiteral("UPDATE TFlags SET F = 5 WHERE K = 3")), 1);
   EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = True")).toLongLong(), 3);
+  // Rows copied by one statement are normalised too, and only they change.
+  EXPECT_EQ(Exec(QStringLiteral("INSERT INTO TFlags (K, F, G) SELECT K + 10, 2, 'no' FROM TFlags")), 3);
+  EXPECT_EQ(Rows(QStringLiteral("SELECT K, F, G FROM TFlags WHERE K > 10 ORDER BY K")),
+            (QStringList{"11|True|False", "12|True|False", "13|True|False"}));
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = -1 AND K > 10")).toLongLong(), 3);
 }
 
 TEST_F(StatementTest, DatesRoundTripAndCompare) {
