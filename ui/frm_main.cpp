@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "app/log.h"
 #include "ui/korean_font.h"
 
 namespace mt {
@@ -22,6 +23,7 @@ const QString kPercentPrefix = QStringLiteral("데이터베이스를 최적화�
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(ExeName());  // the application's default title, as on its message boxes
   setFixedSize(Px(7905), Px(885));
   setFont(KoreanFont(9));
 
