@@ -160,7 +160,10 @@ int RunMain(const QString& argument) {
   // lock is still taken over, because its process is gone.
   lock.setStaleLockTime(0);
   const bool locked = lock.tryLock(0);
-  return RunMain(argument, ProductionPasses(), !locked);
+  const int status = RunMain(argument, ProductionPasses(), !locked);
+  // The process ends here: leave the database as one closed file.
+  ReleaseSharedConnection();
+  return status;
 }
 
 }  // namespace mt

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <cstdlib>
 #include <memory>
 
 #include "app/globals.h"
@@ -93,6 +94,11 @@ Connection* DBGetConnection(const QString& path) {
                                : ProgramFolder() + QLatin1Char('/') + Globals().AppName +
                                      QStringLiteral(".mdb");
     slot = OpenConnectionString(BuildConnectionString(source, DatabasePassword()));
+    // A connection still open when the process ends is closed before the
+    // libraries under the engine tear themselves down: registered after
+    // the first open, this runs before their own exit handlers.
+    static const bool closesAtExit = (std::atexit(&ReleaseSharedConnection), true);
+    (void)closesAtExit;
   } catch (...) {
     const CaughtError e = CurrentError();
     slot.reset();
