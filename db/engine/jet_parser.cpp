@@ -69,8 +69,6 @@ const TypeName kTypeNames[] = {
     {"COUNTER", JetType::AutoIncrement},
 };
 
-}  // namespace
-
 bool JetTypeFromName(QStringView name, JetType* type) {
   for (const TypeName& t : kTypeNames) {
     if (WordEquals(name, t.name)) {
@@ -81,14 +79,11 @@ bool JetTypeFromName(QStringView name, JetType* type) {
   return false;
 }
 
-namespace {
-
 class Parser {
  public:
   explicit Parser(const QString& sql) : t_(sql) {}
 
   ParsedStatement parseStatement();
-  ExprPtr parseWholeExpression();
 
  private:
   // Bounds the recursion of the descent; see kMaxTreeDepth.
@@ -527,9 +522,10 @@ class Parser {
     auto s = std::make_unique<Select>();
     expectWord("SELECT");
     for (;;) {
-      if (acceptWord("DISTINCT") || acceptWord("DISTINCTROW")) {
-        s->distinct = s->distinct || WordEquals(t_.raw(t_.at(p_ - 1)), "DISTINCT");
-      } else if (acceptWord("ALL")) {
+      if (acceptWord("DISTINCT")) {
+        s->distinct = true;
+      } else if (acceptWord("DISTINCTROW") || acceptWord("ALL")) {
+        // DISTINCTROW matters only for joins Jet could update; rows stay as selected.
       } else if (acceptWord("TOP")) {
         const Token& t = cur();
         bool ok = false;
@@ -902,12 +898,6 @@ ParsedStatement Parser::parseStatement() {
   return st;
 }
 
-ExprPtr Parser::parseWholeExpression() {
-  ExprPtr e = parseExpr();
-  if (cur().kind != TokenKind::End) fail(QStringLiteral("end of expression"));
-  return e;
-}
-
 }  // namespace
 
 ParsedStatement ParseJet(const QString& sql) {
@@ -915,11 +905,6 @@ ParsedStatement ParseJet(const QString& sql) {
   ParsedStatement st = p.parseStatement();
   st.sourceLength = static_cast<int>(sql.size());
   return st;
-}
-
-ExprPtr ParseJetExpression(const QString& text) {
-  Parser p(text);
-  return p.parseWholeExpression();
 }
 
 }  // namespace mt::engine

@@ -35,11 +35,4 @@ struct ParsedStatement {
 
 ParsedStatement ParseJet(const QString& sql);
 
-// Parses the text of a DEFAULT clause ("0", "-1", "\"\"", "True", "Now()").
-ExprPtr ParseJetExpression(const QString& text);
-
-// Reads a column type as written in a column definition: "TEXT(50)", "Long",
-// "MEMO", ...; false for an unknown type name.
-bool JetTypeFromName(QStringView name, JetType* type);
-
 }  // namespace mt::engine

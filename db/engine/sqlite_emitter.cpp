@@ -4,7 +4,6 @@
 
 #include "db/engine/engine.h"
 #include "db/engine/jet_functions.h"
-#include "db/engine/jet_tokenizer.h"
 
 namespace mt::engine {
 
@@ -101,7 +100,6 @@ class Emitter {
   // the qualifier).
   void rewrite(const QString& from, const QString& to) { rewrites_.push_back({from, to}); }
   void popRewrite() { rewrites_.pop_back(); }
-  void setDefaultContext(bool on) { defaultContext_ = on; }
 
   void expr(const Expr& e);
   void cond(const Expr& e);
@@ -181,7 +179,6 @@ class Emitter {
   std::vector<std::pair<QString, std::optional<QStringList>>> tableCache_;
   QStringList found_;
   std::vector<std::pair<QString, QString>> rewrites_;
-  bool defaultContext_ = false;
 };
 
 void Emitter::parameter(const QString& name) {
@@ -240,13 +237,6 @@ void Emitter::column(const Expr& e) {
     if ((params_ && params_->contains(e.text, Qt::CaseInsensitive)) ||
         (columnsOf_ && !resolves(e.text)))
       return parameter(e.text);
-    if (defaultContext_) {
-      // A DEFAULT may name Now, Date or Time without parentheses.
-      if (WordEquals(e.text, "NOW")) return void(out_ += QStringLiteral("jet_now()"));
-      if (WordEquals(e.text, "DATE")) return void(out_ += QStringLiteral("jet_date()"));
-      if (WordEquals(e.text, "TIME")) return void(out_ += QStringLiteral("jet_time()"));
-      Unsupported(QStringLiteral("a default cannot refer to the column \"%1\"").arg(e.text));
-    }
   } else {
     qualifier(e.qualifier);
   }
@@ -788,81 +778,6 @@ SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf) {
       break;
   }
   Unsupported(QStringLiteral("not a data statement"));
-}
-
-QString SqliteColumnType(JetType type) {
-  switch (type) {
-    case JetType::Text:
-    case JetType::Memo:
-      return QStringLiteral("TEXT");
-    case JetType::Long:
-    case JetType::Short:
-    case JetType::Byte:
-    case JetType::Bit:
-    case JetType::AutoIncrement:
-      return QStringLiteral("INTEGER");
-    case JetType::DateTime:
-    case JetType::Single:
-    case JetType::Float:
-    case JetType::Money:
-      return QStringLiteral("REAL");
-  }
-  return QStringLiteral("TEXT");
-}
-
-namespace {
-
-// The literal value of a constant default, or nullptr when it is an expression.
-const Expr* LiteralOf(const Expr& e, bool* negative) {
-  *negative = false;
-  const Expr* x = &e;
-  if (x->kind == ExprKind::Unary && (x->op == Op::Neg || x->op == Op::Plus)) {
-    *negative = x->op == Op::Neg;
-    x = x->args[0].get();
-    if (x->kind != ExprKind::Number) return nullptr;
-  }
-  switch (x->kind) {
-    case ExprKind::Null:
-    case ExprKind::Number:
-    case ExprKind::String:
-    case ExprKind::Bool:
-    case ExprKind::Date:
-      return x;
-    default:
-      return nullptr;
-  }
-}
-
-}  // namespace
-
-bool IsLiteralDefault(const ColumnDef& column) {
-  if (!column.defaultValue) return true;
-  ExprPtr e = ParseJetExpression(column.defaultValue->jetText);
-  bool negative;
-  return LiteralOf(*e, &negative) != nullptr;
-}
-
-QString SqliteDefaultExpression(const ColumnDef& column) {
-  if (!column.defaultValue) return QStringLiteral("NULL");
-  ExprPtr e = ParseJetExpression(column.defaultValue->jetText);
-  bool negative = false;
-  if (const Expr* lit = LiteralOf(*e, &negative)) {
-    if (column.type == JetType::Bit && (lit->kind == ExprKind::Number || lit->kind == ExprKind::Bool)) {
-      // Yes/No stores any non-zero value as True (-1).
-      const double v = lit->kind == ExprKind::Bool ? lit->number : lit->text.toDouble();
-      return v != 0 ? QStringLiteral("-1") : QStringLiteral("0");
-    }
-    Emitter em;
-    em.expr(*lit);
-    QString s = em.take();
-    return negative ? u'-' + s : s;
-  }
-  Emitter em;
-  em.setDefaultContext(true);
-  em.out() += u'(';
-  em.expr(*e);
-  em.out() += u')';
-  return em.take();
 }
 
 }  // namespace mt::engine

@@ -1,5 +1,4 @@
-// Writes SQLite SQL for a parsed Jet statement, and the SQLite pieces of a
-// column declaration for the storage layer.
+// Writes SQLite SQL for a parsed Jet statement.
 //
 // Promises:
 //  - Every identifier is quoted ([name], or `name` when it holds a ']'), so
@@ -21,7 +20,6 @@
 #include <QStringList>
 
 #include "db/engine/jet_parser.h"
-#include "db/engine/schema_model.h"
 #include "db/engine/translator.h"
 
 namespace mt::engine {
@@ -32,22 +30,5 @@ SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* colum
 
 QString QuoteSqlIdentifier(const QString& name);
 QString QuoteSqlString(const QString& text);
-
-// --- column declarations for the storage layer ---
-
-// The declared SQLite type that gives the column the affinity its Jet type
-// needs: TEXT for Text/Memo (so "123" stays text), INTEGER for whole-number
-// and Yes/No types, REAL for dates and other numbers.
-QString SqliteColumnType(JetType type);
-
-// The SQLite expression for a Jet DEFAULT text, as it goes after the word
-// DEFAULT: "0", "-1" (True, or any non-zero number on a Yes/No column), "''",
-// "NULL", "(jet_now())" for Now(). Throws DbError(kSyntax) for a default
-// that is no constant expression.
-QString SqliteDefaultExpression(const ColumnDef& column);
-
-// True when SQLite accepts the default in ALTER TABLE ADD COLUMN (a literal
-// value, not an expression in parentheses such as Now()).
-bool IsLiteralDefault(const ColumnDef& column);
 
 }  // namespace mt::engine

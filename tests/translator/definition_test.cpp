@@ -2,7 +2,6 @@
 // types, defaults and keys as declared.
 #include <gtest/gtest.h>
 
-#include "db/engine/sqlite_emitter.h"
 #include "db/engine/translator.h"
 #include "translator/jet_sqlite.h"
 
@@ -130,28 +129,6 @@ TEST(Definition, RejectsWhatItCannotCarryOut) {
   EXPECT_FALSE(test::TranslateError("CREATE VIEW [V] AS SELECT 1").isEmpty());
   EXPECT_FALSE(test::TranslateError("CREATE TABLE t ()").isEmpty());
   EXPECT_FALSE(test::TranslateError("CREATE TABLE t (a LONG").isEmpty());
-}
-
-TEST(Definition, DefaultsBecomeSqliteExpressions) {
-  auto def = [](JetType type, const QString& jet) {
-    ColumnDef c;
-    c.type = type;
-    c.defaultValue = DefaultDef{jet};
-    return c;
-  };
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Text, "\"\"")), "''");
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Text, "'it''s'")), "'it''s'");
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Long, "-1")), "-1");
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Bit, "TRUE")), "-1");
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Bit, "1")), "-1");
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Bit, "false")), "0");
-  EXPECT_EQ(SqliteDefaultExpression(def(JetType::Long, "NULL")), "NULL");
-  EXPECT_TRUE(IsLiteralDefault(def(JetType::Text, "\"a,b|c\"")));
-  EXPECT_FALSE(IsLiteralDefault(def(JetType::DateTime, "Now()")));
-  EXPECT_FALSE(IsLiteralDefault(def(JetType::DateTime, "NOW")));
-  EXPECT_EQ(SqliteColumnType(JetType::Memo), "TEXT");
-  EXPECT_EQ(SqliteColumnType(JetType::DateTime), "REAL");
-  EXPECT_EQ(SqliteColumnType(JetType::Bit), "INTEGER");
 }
 
 TEST(Definition, DeclaredTablesStoreWhatJetStores) {

@@ -1,6 +1,6 @@
 // An in-memory SQLite database that runs Jet statements through the
-// translator: CREATE TABLE becomes a plain SQLite table (types and defaults
-// as the storage layer declares them), data statements run as translated.
+// translator: CREATE TABLE makes the table the storage layer would make,
+// data statements run as translated.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "db/engine/engine.h"
-#include "db/engine/sqlite_emitter.h"
+#include "db/engine/table_sql.h"
 #include "db/engine/translator.h"
 
 namespace mt::test {
@@ -33,7 +33,9 @@ class JetSqlite {
   std::vector<QVariantList> Run(const QString& jet) {
     engine::Command c = engine::Translate(jet);
     if (auto* create = std::get_if<engine::CreateTable>(&c)) {
-      RunSql(CreateSql(create->table));
+      // Tables as the storage layer declares them.
+      RunSql(engine::CreateTableSql(create->table, create->table.name));
+      for (const QString& trigger : engine::BitTriggerSql(create->table)) RunSql(trigger);
       return {};
     }
     auto* st = std::get_if<engine::SqlStatement>(&c);
@@ -101,31 +103,6 @@ class JetSqlite {
       names.append(QString::fromUtf8(sqlite3_column_name(stmt, i)));
     sqlite3_finalize(stmt);
     return names;
-  }
-
-  static QString CreateSql(const engine::TableDef& t) {
-    QString sql = QStringLiteral("CREATE TABLE ") + engine::QuoteSqlIdentifier(t.name) + QStringLiteral(" (");
-    for (size_t i = 0; i < t.columns.size(); ++i) {
-      const engine::ColumnDef& c = t.columns[i];
-      if (i) sql += QStringLiteral(", ");
-      sql += engine::QuoteSqlIdentifier(c.name) + u' ' + engine::SqliteColumnType(c.type);
-      if (c.type == engine::JetType::AutoIncrement) sql += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
-      if (c.notNull) sql += QStringLiteral(" NOT NULL");
-      if (c.defaultValue) sql += QStringLiteral(" DEFAULT ") + engine::SqliteDefaultExpression(c);
-    }
-    for (const engine::KeyDef& k : t.keys) {
-      bool counterKey = false;
-      for (const engine::ColumnDef& c : t.columns)
-        if (c.type == engine::JetType::AutoIncrement && k.columns == QStringList{c.name}) counterKey = true;
-      if (counterKey) continue;
-      sql += k.kind == engine::KeyKind::PrimaryKey ? QStringLiteral(", PRIMARY KEY (") : QStringLiteral(", UNIQUE (");
-      for (qsizetype i = 0; i < k.columns.size(); ++i) {
-        if (i) sql += QStringLiteral(", ");
-        sql += engine::QuoteSqlIdentifier(k.columns[i]);
-      }
-      sql += u')';
-    }
-    return sql + u')';
   }
 
  private:
