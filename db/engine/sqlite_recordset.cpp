@@ -97,7 +97,11 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<ConnectionState> state, const Q
   }
 }
 
-void SqliteRecordset::ChooseUpdateTable(const QString&) {
+void SqliteRecordset::ChooseUpdateTable(const QString& sqliteSql) {
+  // Rows of a grouped or combined result are no rows of a table.
+  static const QRegularExpression combined(QStringLiteral("\\b(GROUP\\s+BY|UNION|INTERSECT|EXCEPT)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+  if (combined.match(sqliteSql).hasMatch()) return;
   std::set<QString> tables;
   for (const Field& f : fields_)
     if (!f.originTable.isEmpty()) tables.insert(f.originTable.toLower());

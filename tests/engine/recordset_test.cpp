@@ -149,6 +149,10 @@ TEST_F(RecordsetTest, WhatCannotBeUpdatedIsRefused) {
                    LockType::Optimistic);
   EXPECT_EQ(ErrorOf([&] { calc->SetValue(QStringLiteral("Joined"), QStringLiteral("x")); }), dberr::kInvalidArg);
   EXPECT_EQ(ErrorOf([&] { calc->SetValue(QStringLiteral("NoSuch"), QStringLiteral("x")); }), dberr::kInvalidArg);
+  auto grouped = Open(QStringLiteral("SELECT SiteCategory, COUNT(*) AS N FROM TTaskList GROUP BY SiteCategory"),
+                      CursorType::Dynamic, LockType::Optimistic);
+  EXPECT_EQ(ErrorOf([&] { grouped->SetValue(QStringLiteral("SiteCategory"), QStringLiteral("x")); }),
+            dberr::kInvalidArg);
 
   // The row vanished between reading and writing.
   auto rs = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList WHERE IDX = 1"), CursorType::Dynamic,
