@@ -1,0 +1,144 @@
+// The product's initial database (version 2) and `marrowtide-db create`.
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "db/engine/engine.h"
+#include "db/query.h"
+#include "schema/schema_listing.h"
+#include "upgrade/initial_database.h"
+
+namespace mt {
+namespace {
+
+// The production engine, with connections that fail the Nth statement they
+// execute: a creation that breaks off half-way.
+class FailingEngine : public Engine {
+ public:
+  FailingEngine(Engine& real, int failAt) : real_(real), failAt_(failAt) {}
+  std::unique_ptr<Connection> Open(const QString& path, const QString& password) override {
+    return real_.Open(path, password);
+  }
+  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override {
+    return std::make_unique<Conn>(real_.Create(path, password), failAt_);
+  }
+  void Compact(const QString& src, const QString& dst, const QString& password) override {
+    real_.Compact(src, dst, password);
+  }
+
+ private:
+  class Conn : public Connection {
+   public:
+    Conn(std::unique_ptr<Connection> inner, int failAt) : inner_(std::move(inner)), left_(failAt) {}
+    bool IsOpen() const override { return inner_->IsOpen(); }
+    int32_t Execute(const QString& sql) override {
+      if (--left_ == 0) throw DbError(dberr::kSyntax, QStringLiteral("injected failure"));
+      return inner_->Execute(sql);
+    }
+    std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType c, LockType l) override {
+      return inner_->OpenRecordset(sql, c, l);
+    }
+    Catalog& GetCatalog() override { return inner_->GetCatalog(); }
+    void Close() override { inner_->Close(); }
+
+   private:
+    std::unique_ptr<Connection> inner_;
+    int left_;
+  };
+  Engine& real_;
+  int failAt_;
+};
+
+class InitialDatabase : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetDefaultEngine(nullptr);
+    path_ = dir_.filePath(QStringLiteral("Marrowtide.mdb"));
+  }
+  void TearDown() override { SetDefaultEngine(nullptr); }
+
+  QVariant Value(const QString& sql) {
+    auto conn = DefaultEngine().Open(path_, DatabasePassword());
+    auto rs = conn->OpenRecordset(sql, CursorType::Static, LockType::ReadOnly);
+    QVariant v = rs->Eof() ? QVariant() : rs->Value(0);
+    rs->Close();
+    conn->Close();
+    return v;
+  }
+
+  QTemporaryDir dir_;
+  QString path_;
+};
+
+TEST_F(InitialDatabase, IsAKeyedDatabaseOfVersion2WithTheEightTables) {
+  CreateInitialDatabase(path_);
+  ASSERT_TRUE(QFile::exists(path_));
+  EXPECT_EQ(Value(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'")).toString(),
+            QStringLiteral("2"));
+  EXPECT_EQ(Value(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'")).toString(),
+            QStringLiteral("0"));
+  auto conn = DefaultEngine().Open(path_, DatabasePassword());
+  for (const char* t : {"TSettings", "TCodes", "TFunctionPresets", "TTaskList", "TTaskLogHour", "TTaskLogDay",
+                        "TIPs", "TMACPrefixes"}) {
+    EXPECT_TRUE(conn->GetCatalog().HasTable(QString::fromLatin1(t))) << t;
+  }
+  // The version-3 script deletes two mobile user-agent rows and version 49
+  // copies the search categories: the base rows they work on are there.
+  auto rs = conn->OpenRecordset(
+      QStringLiteral("SELECT Count(*) FROM TCodes WHERE Code = 'MobileUserAgent' AND Val IN (1, 2)"),
+      CursorType::Static, LockType::ReadOnly);
+  EXPECT_EQ(rs->Value(0).toInt(), 2);
+  rs->Close();
+  conn->Close();
+  EXPECT_THROW(DefaultEngine().Open(path_, QStringLiteral("not the password")), DbError);
+}
+
+TEST_F(InitialDatabase, RefusesAnExistingFileAndLeavesItAlone) {
+  {
+    QFile f(path_);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("not a database");
+  }
+  EXPECT_THROW(CreateInitialDatabase(path_), DbError);
+  QFile f(path_);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), QByteArray("not a database"));
+}
+
+TEST_F(InitialDatabase, AFailureHalfWayLeavesNoFile) {
+  Engine& production = DefaultEngine();
+  for (int failAt : {1, 5, 12}) {
+    FailingEngine failing(production, failAt);
+    SetDefaultEngine(&failing);
+    EXPECT_THROW(CreateInitialDatabase(path_), DbError) << "failing statement " << failAt;
+    SetDefaultEngine(nullptr);
+    EXPECT_FALSE(QFile::exists(path_)) << "failing statement " << failAt;
+  }
+}
+
+TEST(CreateCommand, WritesANewDatabaseAndRefusesExistingOrMissingArguments) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("new.mdb"));
+  int code = -1;
+  QString err;
+  schematest::RunTool({QStringLiteral("create"), path}, &code, &err);
+  EXPECT_EQ(code, 0) << err.toStdString();
+  EXPECT_TRUE(QFile::exists(path));
+  const QByteArray before = [&] {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+
+  schematest::RunTool({QStringLiteral("create"), path}, &code, &err);
+  EXPECT_EQ(code, 1);
+  EXPECT_TRUE(err.startsWith(QStringLiteral("error "))) << err.toStdString();
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), before) << "an existing file is left as it was";
+
+  schematest::RunTool({QStringLiteral("create")}, &code, &err);
+  EXPECT_EQ(code, 2);
+}
+
+}  // namespace
+}  // namespace mt
