@@ -1,6 +1,7 @@
 // Opening, creating and closing database files: the key check, refusals that
 // leave the file byte for byte as it was, and the one-file state after Close.
 #include <sqlite3.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -164,19 +165,61 @@ TEST_F(OpenTest, CommittedRowsInALeftOverLogAreNotLost) {
   EXPECT_FALSE(QFileInfo::exists(copy + QStringLiteral("-wal")));
 }
 
-TEST_F(OpenTest, ReadOnlyFileNeverChanges) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes read-only files anyway";
-  FillAndClose();
-  ASSERT_TRUE(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::ReadUser));
-  const QByteArray before = FileBytes(Path());
-  try {
-    auto ro = engine_.Open(Path(), kPassword);
-    EXPECT_NE(ErrorOf([&] { ro->Execute(QStringLiteral("DELETE FROM TItems")); }), 0);
-    ro->Close();
-  } catch (const DbError& e) {
-    EXPECT_LT(e.code(), 0);
+// Runs fn in a child process without root's right to write anything; its
+// result is the child's exit status (0: as expected).
+int WithoutWriteRights(const std::function<int()>& fn) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
+    _exit(fn());
   }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
+}
+
+// Reading works and writing fails cleanly.
+int ReadOnlyCheck(const QString& path) {
+  engine::SqlCipherEngine engine;
+  try {
+    auto ro = engine.Open(path, kPassword);
+    auto rs = ro->OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM TItems"), CursorType::Static,
+                                LockType::ReadOnly);
+    if (rs->Value(0).toLongLong() != 60) return 1;
+    rs->Close();
+    try {
+      ro->Execute(QStringLiteral("DELETE FROM TItems"));
+      return 2;  // a write went through
+    } catch (const DbError& e) {
+      if (e.code() >= 0 || e.description().isEmpty()) return 3;
+    }
+    ro->Close();
+  } catch (const DbError&) {
+    return 4;
+  }
+  return 0;
+}
+
+TEST_F(OpenTest, ReadOnlyFileOrFolderNeverChanges) {
+  FillAndClose();
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+  const QByteArray before = FileBytes(Path());
+
+  // A file nobody may write, in a folder anyone may write.
+  ASSERT_TRUE(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::ReadOther));
+  EXPECT_EQ(WithoutWriteRights([&] { return ReadOnlyCheck(Path()); }), 0);
   EXPECT_EQ(FileBytes(Path()), before);
+
+  // A writable file in a folder where no -wal or -journal file can be made.
+  ASSERT_TRUE(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                                QFile::WriteOther));
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                         QFile::ReadOther | QFile::ExeOther);
+  EXPECT_EQ(WithoutWriteRights([&] { return ReadOnlyCheck(Path()); }), 0);
+  EXPECT_EQ(FileBytes(Path()), before);
+  EXPECT_EQ(Siblings(), QStringList{QStringLiteral("db.mdb")});
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(OpenTest, AClosedConnectionRefusesWorkAndAnswersAbsent) {
