@@ -1,0 +1,124 @@
+// Version 338 on a real database.
+#include "migrations/channel_keys.h"
+#include "migrations/endpoints.h"
+#include "migrations/migration_db.h"
+
+namespace mt::testing {
+namespace {
+
+const QString kChannel = QStringLiteral("Mobile_Naver_Channel");
+
+class ChannelDbTest : public MigrationDbTest {
+ protected:
+  QString AddTask(const QString& category, const QVariant& arg1, const QVariant& arg2,
+                  const QString& functionType = QStringLiteral("1")) {
+    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, FunctionType, Arg1, Arg2, ContentKey) "
+                        "VALUES (%1, %2, %3, %4, %5)")
+             .arg(DBQuoteValue(category), functionType, DBQuoteValue(arg1), DBQuoteValue(arg2),
+                  DBQuoteValue("122|" + TextOrEmpty(arg1))));
+    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+  }
+  // A log row of task (which may be any number); its LogDate keeps keys apart.
+  void AddLog(const QString& task, const QString& category, const QVariant& arg1, int exchangeSn = 0) {
+    ++minute_;
+    Exec(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate, SiteCategory, Arg1, ContentKey, "
+                        "ExchangeLogSN) VALUES (%1, #2024-03-01 10:%2:00#, %3, %4, \"old\", %5)")
+             .arg(task)
+             .arg(minute_, 2, 10, QLatin1Char('0'))
+             .arg(DBQuoteValue(category), DBQuoteValue(arg1))
+             .arg(exchangeSn));
+    logs_ << QStringLiteral("%1 10:%2").arg(task).arg(minute_, 2, 10, QLatin1Char('0'));
+  }
+  // Content keys of the log rows, in the order they were added.
+  QStringList LogKeys() { return Column("SELECT ContentKey FROM TTaskLog ORDER BY LogDate"); }
+  QString TaskKey(const QString& idx) {
+    return Cell("SELECT ContentKey FROM TTaskList WHERE IDX = " + idx);
+  }
+  QString AddAction(const QString& key) {
+    Exec(QStringLiteral("INSERT INTO TUserActions (ContentKey, ActionDate) VALUES (%1, "
+                        "#2024-03-01 10:00:00#)")
+             .arg(DBQuoteValue(key)));
+    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TUserActions"));
+  }
+  QString ActionKey(const QString& idx) {
+    return Cell("SELECT ContentKey FROM TUserActions WHERE IDX = " + idx);
+  }
+
+ private:
+  int minute_ = 0;
+  QStringList logs_;
+};
+
+TEST_F(ChannelDbTest, MovesChannelKeysToCode102) {
+  OpenDatabaseAt(337);
+  const QString blog = "https://m." + endpoints::BlogHost + "/view?blogId=abc&logNo=223";
+  const QString t1 = AddTask(kChannel, "kw1", blog);
+  const QString t2 = AddTask(kChannel, "a\"b", "https://ch.example/2");
+  const QString t3 = AddTask("MobileXNaverXChannel", "k3", "https://ch.example/3");
+  const QString t4 = AddTask("mobile_naver_channel", "k4", "");
+  const QString shop = AddTask("Mobile_Naver_Shopping", "s", "https://shop.example/1");
+
+  AddLog(t1, kChannel, "kw1");                        // the task's own row
+  AddLog(t1, kChannel, "other");                      // another keyword
+  AddLog(t1, kChannel, "kw1", 5);                     // an exchange row
+  AddLog(t2, kChannel, "a\"b");                       // quotes in the keyword
+  AddLog("999", kChannel, QVariant());                // Null keyword, no task
+  AddLog(t3, "MobileXNaverXChannel", "k3");           // "_" matches any character
+  AddLog(shop, "Mobile_Naver_Shopping", "s");         // another category
+
+  const QString a1 = AddAction("122|abc|x");
+  const QString a2 = AddAction("122|");
+  const QString a3 = AddAction("1220|x");
+  const QString a4 = AddAction("102|zzz");
+
+  p_DBUpgrade_338();
+
+  EXPECT_EQ(TaskKey(t1), "102|abc/223");
+  EXPECT_EQ(TaskKey(t2), "102|https://ch.example/2");
+  // Selected by the pattern, but not of the channel category itself.
+  EXPECT_EQ(TaskKey(t3), "0|https://ch.example/3");
+  EXPECT_EQ(TaskKey(t4), "0|");
+  EXPECT_EQ(TaskKey(shop), "122|s");
+
+  EXPECT_EQ(LogKeys(), (QStringList{"102|abc/223", "102|other", "102|kw1", "102|https://ch.example/2",
+                                    "<null>", "0|https://ch.example/3", "old"}));
+
+  EXPECT_EQ(ActionKey(a1), "102|abc");
+  EXPECT_EQ(ActionKey(a2), "102|");
+  EXPECT_EQ(ActionKey(a3), "1220|x");
+  EXPECT_EQ(ActionKey(a4), "102|zzz");
+
+  const QStringList messages = LogMessages();
+  EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_338").isEmpty());
+  EXPECT_TRUE(messages.contains("modMain.GetActionContentKey Start. lFuncType=1, Arg1=kw1, Arg2=" +
+                                blog + ", Arg3=, Detail=, SiteCategory=" + kChannel +
+                                ", IsMobile=-1"));
+  EXPECT_TRUE(messages.contains("modMain.GetActionContentKey end. 102|abc/223"));
+  EXPECT_EQ(messages.filter("modMain.GetActionContentKey Start.").size(), 4);
+}
+
+TEST_F(ChannelDbTest, TaskWithoutFunctionTypeStopsTheMigration) {
+  OpenDatabaseAt(337);
+  // Let the column hold a Null, which no number can be made of.
+  Exec("ALTER TABLE TTaskList ALTER COLUMN FunctionType INT");
+  const QString t1 = AddTask(kChannel, "k1", "https://ch.example/1");
+  const QString t2 = AddTask(kChannel, "k2", "https://ch.example/2", "NULL");
+  const QString t3 = AddTask(kChannel, "k3", "https://ch.example/3");
+  AddLog(t3, kChannel, "k3");
+  const QString action = AddAction("122|abc");
+
+  p_DBUpgrade_338();
+
+  EXPECT_EQ(TaskKey(t1), "102|https://ch.example/1");
+  EXPECT_EQ(TaskKey(t2), "122|k2");
+  EXPECT_EQ(TaskKey(t3), "122|k3");
+  EXPECT_EQ(LogKeys(), QStringList{"102|k3"});  // the first statement ran for every log row
+  EXPECT_EQ(ActionKey(action), "122|abc");       // the last pass never ran
+  const QStringList errors = ErrorLines("modMain.p_DBUpgrade_338");
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains("\t94\t")) << errors[0].toStdString();
+  EXPECT_TRUE(LogMessages().endsWith("modMain.p_DBUpgrade_338 End"));
+}
+
+}  // namespace
+}  // namespace mt::testing

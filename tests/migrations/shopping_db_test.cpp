@@ -1,0 +1,143 @@
+// Versions 298/299 and 329 on a real database.
+#include "migrations/endpoints.h"
+#include "migrations/migration_db.h"
+#include "migrations/shopping_keys.h"
+
+#include <QRegularExpression>
+
+namespace mt::testing {
+namespace {
+
+const QString kShopping = QStringLiteral("Mobile_Naver_Shopping");
+
+QString Lit(const QVariant& v) { return DBQuoteValue(v); }
+
+class ShoppingDbTest : public MigrationDbTest {
+ protected:
+  // Adds a task and returns its IDX.
+  QString AddTask(const QString& category, const QVariant& arg2, const QVariant& arg5) {
+    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES (%1, %2, %3)")
+             .arg(Lit(category), Lit(arg2), Lit(arg5)));
+    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+  }
+  QString Arg(const QString& column, const QString& idx) {
+    return Cell(QStringLiteral("SELECT %1 FROM TTaskList WHERE IDX = %2").arg(column, idx));
+  }
+};
+
+TEST_F(ShoppingDbTest, RenamesParametersInTheLinkColumnOnly) {
+  OpenDatabaseAt(297);
+  const QString inArg2 = AddTask(kShopping, "id=1&cat_id=5&nv_mid=7", "");
+  const QString inArg5 = AddTask(kShopping, "q?cat_id=1", "https://x/p?nv_mid=7&cat_id=2");
+  const QString nullArg5 = AddTask(kShopping, "CAT_ID=1&Nv_Mid=2&xcat_idy&nv_midnv_mid", QVariant());
+  const QString other = AddTask("Mobile_Naver_Restaurant", "cat_id=1", "nv_mid=2");
+
+  p_DBUpgrade_298();
+
+  EXPECT_EQ(Arg("Arg2", inArg2), "id=1&catId=5&nvMid=7");
+  EXPECT_EQ(Arg("Arg5", inArg2), "");
+  EXPECT_EQ(Arg("Arg5", inArg5), "https://x/p?nvMid=7&catId=2");
+  EXPECT_EQ(Arg("Arg2", inArg5), "q?cat_id=1");
+  EXPECT_EQ(Arg("Arg2", nullArg5), "CAT_ID=1&Nv_Mid=2&xcatIdy&nvMidnvMid");
+  EXPECT_EQ(Arg("Arg5", nullArg5), "<null>");
+  EXPECT_EQ(Arg("Arg2", other), "cat_id=1");
+  EXPECT_EQ(Arg("Arg5", other), "nv_mid=2");
+
+  // A second run (version 299) finds nothing left to rename.
+  const QStringList once = Column("SELECT Arg2 & '|' & Arg5 FROM TTaskList ORDER BY IDX");
+  p_DBUpgrade_298();
+  EXPECT_EQ(Column("SELECT Arg2 & '|' & Arg5 FROM TTaskList ORDER BY IDX"), once);
+  EXPECT_EQ(LogMessages().filter("modMain.p_DBUpgrade_298 Start").size(), 2);
+  EXPECT_EQ(LogMessages().filter("modMain.p_DBUpgrade_298 End").size(), 2);
+  EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_298").isEmpty());
+}
+
+TEST_F(ShoppingDbTest, NullLinkStopsTheMigrationAtThatRow) {
+  OpenDatabaseAt(297);
+  const QString before = AddTask(kShopping, "cat_id=1", "");
+  const QString broken = AddTask(kShopping, QVariant(), "");
+  const QString after = AddTask(kShopping, "cat_id=3", "");
+  // The rows are visited in the order they were added.
+  ASSERT_EQ(Column("SELECT IDX FROM TTaskList WHERE SiteCategory = \"Mobile_Naver_Shopping\""),
+            (QStringList{before, broken, after}));
+
+  p_DBUpgrade_298();
+
+  EXPECT_EQ(Arg("Arg2", before), "catId=1");
+  EXPECT_EQ(Arg("Arg2", broken), "<null>");
+  EXPECT_EQ(Arg("Arg2", after), "cat_id=3");
+  const QStringList messages = LogMessages();
+  const QStringList errors = ErrorLines("modMain.p_DBUpgrade_298");
+  ASSERT_EQ(errors.size(), 1);
+  EXPECT_TRUE(errors[0].contains(QStringLiteral("\t94\t"))) << errors[0].toStdString();
+  // Start, the failure, End: in this order.
+  const qsizetype start = messages.indexOf("modMain.p_DBUpgrade_298 Start");
+  const qsizetype error = messages.indexOf(errors[0]);
+  const qsizetype end = messages.indexOf("modMain.p_DBUpgrade_298 End");
+  EXPECT_TRUE(start >= 0 && start < error && error < end);
+}
+
+// Records DBVersion as each code step begins, then runs the production step.
+class VersionProbe : public CodeMigrations {
+ public:
+  QStringList seen;
+  bool Has(int version) const override { return ProductionCodeMigrations().Has(version); }
+  bool Run(int version) override {
+    seen << QStringLiteral("%1:%2").arg(version).arg(
+                Cell(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'")));
+    return ProductionCodeMigrations().Run(version);
+  }
+
+ private:
+  static QString Cell(const QString& sql) {
+    return TextOrEmpty(DBGetValue(sql, QStringLiteral("<none>")));
+  }
+};
+
+TEST_F(ShoppingDbTest, UpgradeFrom297RunsTheStepTwiceAndGoesOnAfterFailures) {
+  OpenDatabaseAt(297);
+  const QString good = AddTask(kShopping, "a?cat_id=1&nv_mid=2", "");
+  const QString broken = AddTask(kShopping, QVariant(), QVariant());
+  VersionProbe probe;
+  SetCodeMigrations(&probe);
+
+  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(297, 300);
+
+  EXPECT_EQ(probe.seen, (QStringList{"298:297", "299:298"}));
+  EXPECT_EQ(outcome.lastRecorded, 300);
+  EXPECT_EQ(DbVersion(), "300");
+  EXPECT_EQ(Arg("Arg2", good), "a?catId=1&nvMid=2");
+  EXPECT_EQ(Arg("Arg2", broken), "<null>");
+  // Each run failed at the broken row and still wrote its end line.
+  EXPECT_EQ(ErrorLines("modMain.p_DBUpgrade_298").size(), 2);
+  EXPECT_EQ(LogMessages().filter("modMain.p_DBUpgrade_298 End").size(), 2);
+  // The script of version 300 ran after the two code steps.
+  EXPECT_EQ(Cell("SELECT COUNT(*) FROM TIPLog"), "0");
+}
+
+TEST_F(ShoppingDbTest, DetailLinksBecomeMobileCatalogLinks) {
+  OpenDatabaseAt(328);
+  const QString catalog = QStringLiteral("https://") + endpoints::MobileShoppingHost + "/catalog/";
+  const QString lite =
+      AddTask(kShopping, "", "https://s.example/detail/lite?nv_mid=123&NaPm=ct%3Dabc&x=1&query=a+b");
+  const QString detail = AddTask(kShopping, "", "https://s.example/detail/detail?nvMid=9");
+  const QString already = AddTask(kShopping, "", catalog + "5?query=a+b");
+  const QString empty = AddTask(kShopping, "keep", "");
+  const QString null = AddTask(kShopping, "keep", QVariant());
+  const QString other = AddTask("Mobile_Naver_Restaurant", "", "https://s.example/detail/lite?nv_mid=1");
+
+  p_DBUpgrade_329();
+
+  EXPECT_EQ(Arg("Arg5", lite), catalog + "123?NaPm=ct%3Dabc&query=a%20b");
+  EXPECT_EQ(Arg("Arg5", detail), catalog + "9");
+  EXPECT_EQ(Arg("Arg5", already), catalog + "5?query=a+b");
+  EXPECT_EQ(Arg("Arg5", empty), "");
+  EXPECT_EQ(Arg("Arg5", null), "<null>");
+  EXPECT_EQ(Arg("Arg5", other), "https://s.example/detail/lite?nv_mid=1");
+  EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_329").isEmpty());
+  EXPECT_EQ(LogMessages().filter(QRegularExpression("^modMain\\.p_DBUpgrade_329 (Start|End)$")),
+            (QStringList{"modMain.p_DBUpgrade_329 Start", "modMain.p_DBUpgrade_329 End"}));
+}
+
+}  // namespace
+}  // namespace mt::testing
