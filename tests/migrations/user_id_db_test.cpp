@@ -119,6 +119,10 @@ TEST_F(UserIdDbTest, FailingStatementEndsAllPasses) {
   EXPECT_EQ(ErrorLines("modDB.DBExecute").size(), 1);
   const QStringList errors = ErrorLines("modMain.p_DBUpgrade_335");
   ASSERT_EQ(errors.size(), 1);
+  // The query layer's failure is passed on with its code and its own entry.
+  EXPECT_TRUE(errors[0].startsWith(QStringLiteral("ERROR: modMain.p_DBUpgrade_335 Line = 14\t%1\t")
+                                       .arg(dberr::kNotFound)))
+      << errors[0].toStdString();
   EXPECT_TRUE(LogMessages().endsWith("modMain.p_DBUpgrade_335 End"));
   EXPECT_EQ(LogMessages().indexOf(errors[0]) + 1,
             LogMessages().indexOf("modMain.p_DBUpgrade_335 End"));
