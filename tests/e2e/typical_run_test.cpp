@@ -1,0 +1,295 @@
+// The typical run from end to end: an encrypted database at version 300 is
+// decrypted on a copy, upgraded to 405, encrypted again over the three
+// tables, pruned, compacted and stamped.
+//
+// The fast test drives the production passes in-process with a fake clock.
+// A second test runs the built upgrade program itself in a program folder of
+// its own; it waits the run's real fixed delays (20 s), so it runs only when
+// MT_E2E_REAL_RUN=1 is set.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <memory>
+
+#include "app/globals.h"
+#include "app/production.h"
+#include "app/run.h"
+#include "db/query.h"
+#include "protect/cipher.h"
+#include "protect/value_passes.h"
+#include "support/fake_services.h"
+#include "support/real_db.h"
+#include "upgrade/initial_database.h"
+#include "upgrade/upgrade_engine.h"
+
+namespace mt {
+namespace {
+
+using Rows = std::vector<QVariantList>;
+
+QString Literal(const QDateTime& t) {
+  return QLatin1Char('#') + t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('#');
+}
+
+// Rows of the log tables: TaskIDX 1 is past every age limit, 2 within it.
+QStringList LogRows() {
+  const QDateTime now = QDateTime::currentDateTime();
+  struct Age {
+    const char* table;
+    QDateTime old, recent;
+  };
+  const Age ages[] = {
+      {"TTaskLog", now.addDays(-4), now.addDays(-2)},
+      {"TTaskLogHour", now.addMonths(-1).addDays(-1), now.addMonths(-1).addDays(1)},
+      {"TTaskLogDay", now.addMonths(-3).addDays(-1), now.addMonths(-3).addDays(1)},
+      {"TTaskLogInterval", now.addDays(-11), now.addDays(-9)},
+  };
+  QStringList sql;
+  for (const Age& a : ages) {
+    sql << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (1, %2)")
+               .arg(QString::fromLatin1(a.table), Literal(a.old))
+        << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (2, %2)")
+               .arg(QString::fromLatin1(a.table), Literal(a.recent));
+  }
+  sql << QStringLiteral("INSERT INTO TTaskStatistics (webSN, LogDate) VALUES (1, %1)").arg(Literal(now.addDays(-4)))
+      << QStringLiteral("INSERT INTO TTaskStatistics (webSN, LogDate) VALUES (2, %1)").arg(Literal(now.addDays(-2)));
+  return sql;
+}
+
+// Databases shared by the tests, built once: the plain version-300 database
+// upgraded plainly to 405 (what the values must decrypt to), and the same
+// version-300 database with its values encrypted (the run's input).
+struct Inputs {
+  QTemporaryDir dir;
+  QString reference405, encrypted300;
+};
+Inputs* g_inputs = nullptr;
+
+class Scope {  // the services a piece of work needs, put back afterwards
+ public:
+  Scope() {
+    Globals() = RunGlobals{};
+    ReleaseSharedConnection();
+    ResetCipherComponent();
+    InstallProductionServices();
+    SetClock(&clock);
+    SetUi(&ui);
+  }
+  ~Scope() {
+    ReleaseSharedConnection();
+    ResetCipherComponent();
+    SetUi(nullptr);
+    SetClock(nullptr);
+    SetCryptoFactory(nullptr);
+    SetCodeMigrations(nullptr);
+    Globals() = RunGlobals{};
+  }
+  test::FakeClock clock;
+  test::RecordingUi ui;
+  test::ProgramFolder folder;
+};
+
+void Upgrade(const QString& path, int from, int to) {
+  Globals().DBPath = path;
+  ASSERT_NE(DBGetConnection(path), nullptr);
+  upgrade::UpgradeRange(from, to);
+  ReleaseSharedConnection();
+}
+
+class TypicalRun : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    g_inputs = new Inputs;
+    Scope scope;
+    const QString plain = g_inputs->dir.filePath(QStringLiteral("plain300.mdb"));
+    CreateInitialDatabase(plain);
+    Upgrade(plain, 2, 300);
+    test::ExecuteOn(plain, QStringList{
+        "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias) "
+        "VALUES ('E2E.Secret', 'say \"hi\"', '로그인 비밀', NULL, '')",
+        "INSERT INTO TCodes (Code, Val, ValText, Description, Tag) "
+        "VALUES ('E2E', 1, 'it''s', '설명', NULL)"} + LogRows());
+
+    g_inputs->reference405 = g_inputs->dir.filePath(QStringLiteral("reference405.mdb"));
+    ASSERT_TRUE(QFile::copy(plain, g_inputs->reference405));
+    Upgrade(g_inputs->reference405, 300, 405);
+
+    // An older product encrypted TCodes and TSettings only: TUserAgentsRaw
+    // comes with version 318. The pass wants all three tables, so one stands
+    // in while it runs.
+    g_inputs->encrypted300 = g_inputs->dir.filePath(QStringLiteral("encrypted300.mdb"));
+    ASSERT_TRUE(QFile::copy(plain, g_inputs->encrypted300));
+    test::ExecuteOn(g_inputs->encrypted300,
+                    {"CREATE TABLE TUserAgentsRaw (IDX AUTOINCREMENT, UA MEMO)",
+                     "INSERT INTO TUserAgentsRaw (UA) VALUES ('x')"});
+    Globals().DBPath = g_inputs->encrypted300;
+    Globals().AppName = QStringLiteral("Marrowtide");
+    ASSERT_TRUE(EncryptDatabaseValues().ok);
+    test::ExecuteOn(g_inputs->encrypted300, {"DROP TABLE TUserAgentsRaw"});
+  }
+  static void TearDownTestSuite() {
+    delete g_inputs;
+    g_inputs = nullptr;
+  }
+};
+
+// The stored row with its protected columns (from column `first` on)
+// decrypted; Null stays Null. Each non-empty stored value must be cipher
+// text, not the plain value.
+Rows Decrypted(const Rows& stored, int first) {
+  Rows out;
+  for (QVariantList row : stored) {
+    for (int i = first; i < row.size(); ++i) {
+      if (row[i].isNull() || row[i].toString().isEmpty()) continue;
+      const QString cipher = row[i].toString();
+      const QString plain = DBDecryptValue(cipher);
+      EXPECT_NE(plain, cipher) << "stored in clear: " << cipher.toStdString();
+      row[i] = plain;
+    }
+    out.push_back(row);
+  }
+  return out;
+}
+
+Rows Sorted(Rows rows) {
+  auto key = [](const QVariantList& r) {
+    QStringList parts;
+    for (const QVariant& v : r) parts << (v.isNull() ? QStringLiteral("\x01") : v.toString());
+    return parts.join(QChar(0x1F));
+  };
+  std::sort(rows.begin(), rows.end(),
+            [&](const QVariantList& a, const QVariantList& b) { return key(a) < key(b); });
+  return rows;
+}
+
+QStringList Texts(const QVariantList& values) {
+  QStringList texts;
+  for (const QVariant& v : values) texts << v.toString();
+  return texts;
+}
+
+// Everything the finished run promises about the database, the program
+// folder and the stamp.
+void ExpectFinishedRun(const QString& db, const QString& programFolder) {
+  const QString ref = g_inputs->reference405;
+
+  // The markers, then every protected value against the plain upgrade.
+  Rows settings = Decrypted(
+      test::Rows(db, "SELECT ID, Val1, Val2, Val3, Alias FROM TSettings ORDER BY ID"), 1);
+  Rows expected = test::Rows(ref, "SELECT ID, Val1, Val2, Val3, Alias FROM TSettings ORDER BY ID");
+  for (QVariantList& row : expected) {
+    if (row[0] == QStringLiteral("IsDBEn")) row = {row[0], QStringLiteral("1"), QString(""), QString(""), row[4]};
+  }
+  EXPECT_EQ(settings, expected);
+  const auto secret = std::find_if(settings.begin(), settings.end(), [](const QVariantList& r) {
+    return r[0] == QStringLiteral("E2E.Secret");
+  });
+  ASSERT_NE(secret, settings.end());
+  EXPECT_EQ((*secret)[1], QStringLiteral("say \"hi\""));
+  EXPECT_EQ((*secret)[2], QStringLiteral("로그인 비밀"));
+
+  const char* codes = "SELECT Code, Val, ValText, Description, Tag FROM TCodes";
+  EXPECT_EQ(Sorted(Decrypted(test::Rows(db, codes), 2)), Sorted(test::Rows(ref, codes)));
+  const char* agents = "SELECT IDX, UA FROM TUserAgentsRaw ORDER BY IDX";
+  const Rows plainAgents = test::Rows(ref, agents);
+  EXPECT_FALSE(plainAgents.empty());
+  EXPECT_EQ(Decrypted(test::Rows(db, agents), 1), plainAgents);
+
+  for (const char* table :
+       {"TTaskLog", "TTaskLogHour", "TTaskLogDay", "TTaskLogInterval"}) {
+    EXPECT_EQ(Texts(test::Column(db, QStringLiteral("SELECT TaskIDX FROM %1").arg(QLatin1String(table)))),
+              QStringList{"2"})
+        << table;
+  }
+  EXPECT_EQ(Texts(test::Column(db, "SELECT webSN FROM TTaskStatistics")), QStringList{"2"});
+
+  const QStringList leftovers =
+      QDir(programFolder).entryList({"Marrowtide_backup_en_*", "tmp.mdb*"}, QDir::Files);
+  EXPECT_TRUE(leftovers.isEmpty()) << leftovers.join(' ').toStdString();
+  EXPECT_EQ(QDir(QFileInfo(db).absolutePath()).entryList({"Marrowtide.mdb*", ".*"}, QDir::Files | QDir::Hidden),
+            QStringList{"Marrowtide.mdb"});
+}
+
+QString StampIn(const QString& programFolder) {
+  static const QRegularExpression stamp(QStringLiteral("\\[Update\\]\r\nCompactDBDate=(.*)\r\n"));
+  const QString ini = QString::fromUtf8(test::FileBytes(programFolder + QStringLiteral("/autoup.ini")));
+  const auto m = stamp.match(ini);
+  return m.hasMatch() ? m.captured(1) : QStringLiteral("<no stamp in '%1'>").arg(ini);
+}
+
+TEST_F(TypicalRun, InProcessWithTheProductionPasses) {
+  QTemporaryDir data;  // the database apart from the program, named on the command line
+  const QString db = data.filePath(QStringLiteral("Marrowtide.mdb"));
+  ASSERT_TRUE(QFile::copy(g_inputs->encrypted300, db));
+  {
+    Scope scope;
+    RunMain(db, ProductionPasses(), false);
+
+    EXPECT_EQ(scope.clock.sleeps,
+              (std::vector<int>{3000, 1000, 3000, 3000, 3000, 1000, 3000, 3000}));
+    EXPECT_TRUE(scope.ui.Boxes().isEmpty()) << scope.ui.Boxes().join('\n').toStdString();
+    EXPECT_TRUE(scope.ui.calls.contains(QStringLiteral("Msg 데이터베이스를 압축하고 있습니다...")));
+    EXPECT_EQ(StampIn(scope.folder.Path()),
+              scope.clock.now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+
+    const QStringList log = scope.folder.LogMessages();
+    const auto at = [&](const QString& line) { return log.indexOf(line); };
+    EXPECT_GE(at(QStringLiteral("modMain.p_DBDecrypt Start")), 0);
+    EXPECT_LT(at(QStringLiteral("modMain.p_DBDecrypt End")), at(QStringLiteral("modMain.p_DBEncrypt Start")));
+    EXPECT_LT(at(QStringLiteral("modMain.p_DBEncrypt End")), at(QStringLiteral("modMain.p_CompactDB Start ")));
+    for (const char* procedure : {"modMain.p_DBDecrypt", "modMain.p_DBEncrypt", "modMain.p_CompactDB",
+                                  "modDB.CompactDatabase", "modEncrypt.", "modMain.Main"})
+      EXPECT_FALSE(scope.folder.LogText().contains(QStringLiteral("ERROR: ") + QLatin1String(procedure)))
+          << procedure;
+    ExpectFinishedRun(db, scope.folder.Path());
+  }
+}
+
+TEST_F(TypicalRun, TheBuiltProgramInAFolderOfItsOwn) {
+  if (qEnvironmentVariable("MT_E2E_REAL_RUN") != QLatin1String("1"))
+    GTEST_SKIP() << "waits the run's real 20 s of fixed delays; set MT_E2E_REAL_RUN=1";
+  const QString built = QStringLiteral(MT_BINARY_DIR "/marrowtide-dbupgrade");
+  if (!QFileInfo::exists(built)) GTEST_SKIP() << "marrowtide-dbupgrade is not built";
+
+  QTemporaryDir program;
+  const QString exe = program.filePath(QStringLiteral("marrowtide-dbupgrade"));
+  ASSERT_TRUE(QFile::copy(built, exe));
+  ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("log")));
+  QTemporaryDir data;
+  const QString db = data.filePath(QStringLiteral("Marrowtide.mdb"));
+  ASSERT_TRUE(QFile::copy(g_inputs->encrypted300, db));
+
+  QProcess run;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(var));
+  run.setProcessEnvironment(env);  // headless: a message box would go to standard error
+  const QDateTime started = QDateTime::currentDateTime();
+  run.start(exe, {db});
+  ASSERT_TRUE(run.waitForFinished(300000));
+  EXPECT_EQ(run.exitCode(), 0);
+  EXPECT_TRUE(run.readAllStandardOutput().isEmpty());
+  EXPECT_TRUE(run.readAllStandardError().isEmpty());
+  EXPECT_GE(started.msecsTo(QDateTime::currentDateTime()), 20000);  // the fixed delays were waited
+
+  const QDateTime stamp =
+      QDateTime::fromString(StampIn(program.path()), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  ASSERT_TRUE(stamp.isValid()) << StampIn(program.path()).toStdString();
+  EXPECT_LE(std::abs(stamp.secsTo(QDateTime::currentDateTime())), 5);
+
+  Scope scope;  // the cipher, to read the values back
+  ExpectFinishedRun(db, program.path());
+  QFile logFile(program.filePath(QStringLiteral("log/marrowtide-dbupgrade.log")));
+  ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
+  const QString log = QString::fromUtf8(logFile.readAll());
+  EXPECT_TRUE(log.contains(QStringLiteral("\tmodMain.p_CompactDB End \r\n")));
+  EXPECT_FALSE(log.contains(QStringLiteral("ERROR: modMain.p_DBEncrypt")));
+}
+
+}  // namespace
+}  // namespace mt
