@@ -677,6 +677,9 @@ def build_120(h):
     h.add("TUserIdIPs", "MobileTaskCountDay", "LONG NOT NULL DEFAULT 0")
     h.add("TUserIdIPs", "PCLastTaskDate", "DATETIME NOT NULL DEFAULT 0")
     h.add("TUserIdIPs", "MobileLastTaskDate", "DATETIME NOT NULL DEFAULT 0")
+    # The columns that become NOT NULL below get values first.
+    for c in ["IdState", "IPKind", "IPState", "PCUsedCount", "MobileUsedCount"]:
+        h.update("UPDATE TUserIdIPs SET %s = 0 WHERE %s IS NULL" % (c, c))
     h.update("UPDATE TUserIdIPs SET PCLastUsedDate = 0 WHERE PCLastUsedDate IS NULL")
     h.update("UPDATE TUserIdIPs SET MobileLastUsedDate = 0 WHERE MobileLastUsedDate IS NULL")
     h.update("UPDATE TUserIdIPs SET PCUsedCount = PCUsedCount + UsedCount WHERE UsedCount > 0")
@@ -704,6 +707,10 @@ def build_120(h):
         h.code("ActionType", val, text, desc)
     h.update("UPDATE TUserIdIPs SET PCTaskCountDay = 0, MobileTaskCountDay = 0")
     h.update("UPDATE TSettings SET Val1 = '300' WHERE ID = 'CookieCntPC' AND (Val1 IS NULL OR Val1 = '')")
+    h.update("UPDATE TSettings SET Alias = 'PC 쿠키 수(신규방문)' WHERE ID = 'CookieCntPC'")
+    h.update("UPDATE TSettings SET Alias = '모바일 쿠키 수(신규방문)' WHERE ID = 'CookieCntMobile'")
+    h.update("UPDATE TTaskList SET IsExchangeTask = False, LikeCount = 0, CommentCount = 0")
+    h.update("UPDATE TTaskLog SET FunctionType = 0, ActionType = 0, IsExchangeTask = False")
     h.view("VTaskList", vtasklist(120))
     h.stamp()
 

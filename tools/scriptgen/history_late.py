@@ -311,14 +311,20 @@ def city_inserts(h, rows, columns):
 
 
 def city_subset(level_limit, count):
-    """The first rows of the country table down to a level: provinces, then
-    their districts in order, cut to `count`."""
-    rows = [r for r in refdata.city_locations() if not r["Region3"]]
+    """The first rows of the country table down to a level, cut to `count`:
+    level 1 gives the provinces and the first districts; level 2 every
+    province and district, and the dongs of Sejong, which has no districts."""
+    everything = refdata.city_locations()
+    rows = [r for r in everything if not r["Region3"]]
     if level_limit == 1:
         provinces = [r for r in rows if not r["Region2"]]
         districts = [r for r in rows if r["Region2"]]
         return provinces + districts[:count - len(provinces)]
-    return rows[:count]
+    sejong = [r for r in everything if r["Region3"] and r["Region1"] == "세종특별자치시"]
+    rows = sorted(rows + sejong[:count - len(rows)], key=lambda r: r["Code"])
+    if len(rows) != count:
+        raise SystemExit("city rows: %d, not %d" % (len(rows), count))
+    return rows
 
 
 @at(173)

@@ -135,6 +135,11 @@ ALTER TABLE TUserIdIPs ADD COLUMN PCTaskCountDay LONG NOT NULL DEFAULT 0■
 ALTER TABLE TUserIdIPs ADD COLUMN MobileTaskCountDay LONG NOT NULL DEFAULT 0■
 ALTER TABLE TUserIdIPs ADD COLUMN PCLastTaskDate DATETIME NOT NULL DEFAULT 0■
 ALTER TABLE TUserIdIPs ADD COLUMN MobileLastTaskDate DATETIME NOT NULL DEFAULT 0■
+UPDATE TUserIdIPs SET IdState = 0 WHERE IdState IS NULL■
+UPDATE TUserIdIPs SET IPKind = 0 WHERE IPKind IS NULL■
+UPDATE TUserIdIPs SET IPState = 0 WHERE IPState IS NULL■
+UPDATE TUserIdIPs SET PCUsedCount = 0 WHERE PCUsedCount IS NULL■
+UPDATE TUserIdIPs SET MobileUsedCount = 0 WHERE MobileUsedCount IS NULL■
 UPDATE TUserIdIPs SET PCLastUsedDate = 0 WHERE PCLastUsedDate IS NULL■
 UPDATE TUserIdIPs SET MobileLastUsedDate = 0 WHERE MobileLastUsedDate IS NULL■
 UPDATE TUserIdIPs SET PCUsedCount = PCUsedCount + UsedCount WHERE UsedCount > 0■
@@ -170,6 +175,10 @@ INSERT INTO TCodes (Code, Val, ValText, Description, Tag, [Order]) VALUES ('Acti
 INSERT INTO TCodes (Code, Val, ValText, Description, Tag, [Order]) VALUES ('ActionType', 2, 'Like', '공감', '', 2)■
 UPDATE TUserIdIPs SET PCTaskCountDay = 0, MobileTaskCountDay = 0■
 UPDATE TSettings SET Val1 = '300' WHERE ID = 'CookieCntPC' AND (Val1 IS NULL OR Val1 = '')■
+UPDATE TSettings SET Alias = 'PC 쿠키 수(신규방문)' WHERE ID = 'CookieCntPC'■
+UPDATE TSettings SET Alias = '모바일 쿠키 수(신규방문)' WHERE ID = 'CookieCntMobile'■
+UPDATE TTaskList SET IsExchangeTask = False, LikeCount = 0, CommentCount = 0■
+UPDATE TTaskLog SET FunctionType = 0, ActionType = 0, IsExchangeTask = False■
 CREATE VIEW [VTaskList] AS SELECT T.*,
 	S.ID AS SiteCategoryID,
 	S.Alias AS SiteCategoryAlias,
