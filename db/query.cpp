@@ -2,6 +2,9 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
 #include <cstdlib>
 #include <memory>
 
@@ -29,12 +32,28 @@ std::unique_ptr<Connection>& Slot() {
   return connection;
 }
 
+// Every step of the run writes to the database, and the engine keeps its
+// journal beside the file: a database that this user cannot write, or that
+// lies in a folder it cannot write, is refused at the door instead of
+// failing statement by statement later.
+void RequireWritable(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists()) return;  // the engine reports a missing file itself
+  const QByteArray file = QFile::encodeName(info.absoluteFilePath());
+  const QByteArray folder = QFile::encodeName(info.absolutePath());
+  if (::access(file.constData(), W_OK) != 0 || ::access(folder.constData(), W_OK) != 0) {
+    throw DbError(dberr::kOpenFailed, QStringLiteral("Cannot open '") + path +
+                                          QStringLiteral("' for writing: the file or its folder is read-only."));
+  }
+}
+
 // Opens the database a connection string names (the engine takes the path
 // and the password apart).
 std::unique_ptr<Connection> OpenConnectionString(const QString& cs) {
   const qsizetype pw = cs.lastIndexOf(kPasswordPrefix);
   const QString path = cs.mid(kSourcePrefix.size(), pw - kSourcePrefix.size());
   const QString password = cs.mid(pw + kPasswordPrefix.size());
+  RequireWritable(path);
   return DefaultEngine().Open(path, password);
 }
 
