@@ -56,13 +56,11 @@ bool CreateNamedQuery(const QString& statement, QueryKind kind) {
       catalog.AppendProcedure(name, sql);
     }
     return true;
-  } catch (const DbError& e) {
-    WriteLog(QStringLiteral("[err: %1] line %2, %3, %4")
-                 .arg(procedure)
-                 .arg(line)
-                 .arg(e.code())
-                 .arg(e.description()));
-    throw DbError(e.code(), e.description(), procedure);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    WriteLog(QStringLiteral("[err: ") + procedure + QStringLiteral("] line ") + QString::number(line) +
+             QStringLiteral(", ") + QString::number(e.number) + QStringLiteral(", ") + e.description);
+    throw DbError(e.number, e.description, procedure);
   }
 }
 
@@ -100,8 +98,9 @@ bool p_RenameTable(const QString& statement) {
     if (!catalog.HasTable(from)) return false;
     catalog.RenameTable(from, target);
     return true;
-  } catch (const DbError& e) {
-    LogError(QStringLiteral("modMain.p_RenameTable"), e.code(), e.description(), line);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modMain.p_RenameTable"), e.number, e.description, line);
     return false;
   }
 }
@@ -129,8 +128,9 @@ bool p_RenameColumn(const QString& statement) {
     if (!catalog.HasTable(table) || !catalog.HasColumn(table, from)) return false;
     catalog.RenameColumn(table, from, target);
     return true;
-  } catch (const DbError& e) {
-    LogError(QStringLiteral("modMain.p_RenameColumn"), e.code(), e.description(), line);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modMain.p_RenameColumn"), e.number, e.description, line);
     return false;
   }
 }
@@ -172,8 +172,9 @@ void p_SetColumnDescription(const QString& statement) {
       if (catalog.HasColumn(table, column)) catalog.SetColumnDescription(table, column, description);
       end = close;
     }
-  } catch (const DbError& e) {
-    LogError(QStringLiteral("modMain.p_SetColumnDescription"), e.code(), e.description(), line);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modMain.p_SetColumnDescription"), e.number, e.description, line);
   }
 }
 

@@ -22,10 +22,8 @@ QString& ResourceRoot() {
 }
 
 void LogExtractFailure(int32_t number, const QString& description, int line) {
-  WriteLog(QStringLiteral("modMain.ExtractResourceToFile\t%1\t%2\t%3")
-               .arg(number)
-               .arg(description)
-               .arg(line));
+  WriteLog(QStringLiteral("modMain.ExtractResourceToFile\t") + QString::number(number) + u'\t' +
+           description + u'\t' + QString::number(line));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <exception>
 
 #include "app/globals.h"
 #include "app/log.h"
@@ -29,7 +28,6 @@ enum Step : int {
 };
 
 constexpr int32_t kFileAccess = 75;
-constexpr int32_t kUnexpected = -2147467259;
 
 const QString kScriptType = QStringLiteral("SQL");
 
@@ -47,10 +45,9 @@ class FailureTrap {
     try {
       fn();
       return true;
-    } catch (const DbError& e) {
-      Log(step, e.code(), e.description());
-    } catch (const std::exception& e) {
-      Log(step, kUnexpected, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+      const CaughtError e = CurrentError();
+      Log(step, e.number, e.description);
     }
     return false;
   }
@@ -58,12 +55,11 @@ class FailureTrap {
  private:
   void Log(Step step, int32_t number, const QString& description) {
     ++outcome_.failures;
-    WriteLog(QStringLiteral("[err: modMain.p_DBUpgrade] line %1, %2, %3\r\n\tResNo = %4\r\n\tSQL = ")
-                 .arg(int(step))
-                 .arg(number)
-                 .arg(description)
-                 .arg(version_) +
-             statement_);
+    // Concatenated, not formatted: descriptions and statements may hold "%1".
+    WriteLog(QStringLiteral("[err: modMain.p_DBUpgrade] line ") + QString::number(int(step)) +
+             QStringLiteral(", ") + QString::number(number) + QStringLiteral(", ") + description +
+             QStringLiteral("\r\n\tResNo = ") + QString::number(version_) +
+             QStringLiteral("\r\n\tSQL = ") + statement_);
   }
 
   UpgradeOutcome& outcome_;

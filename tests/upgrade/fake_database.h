@@ -27,7 +27,7 @@ struct FakeDatabase {
 
   void Reject(const QString& sql) const {
     for (const QString& bad : rejectContaining) {
-      if (sql.contains(bad)) throw DbError(dberr::kSyntax, QStringLiteral("Syntax error in statement."));
+      if (sql.contains(bad)) throw DbError(dberr::kSyntax, "Syntax error near " + bad);
     }
   }
   void Call(const QString& call) {
