@@ -19,15 +19,14 @@ LONE_LF_VERSIONS = {311, 312, 313, 314, 315, 316, 318, 320, 321, 322, 323, 324, 
 # their first statement when they have none.
 LONE_CR_VERSIONS = {v for v in range(3, 406) if v % 4 == 1 and v not in LONE_LF_VERSIONS
                     and v not in CODE_MIGRATIONS}
-# Keep the count where it was when these were first counted.
-LONE_CR_VERSIONS = set(sorted(LONE_CR_VERSIONS)[:99])
+LONE_CR_VERSIONS |= {10, 30, 50}
 
 # Scripts where some lines end in CR CR LF.
 CRCRLF_VERSIONS = {47, 83, 131, 166, 201, 244, 287, 303, 340, 362, 381, 399}
 
 # Scripts whose multi-line statements are indented with tabs.
-TAB_VERSIONS = {4, 18, 24, 29, 36, 37, 41, 42, 52, 58, 65, 66, 79, 99, 120, 126, 148, 165, 173, 193, 203,
-                206, 212, 233, 237, 270, 273, 275, 300, 307, 308, 312, 318, 322, 323, 324, 330, 348, 356, 366}
+TAB_VERSIONS = {4, 18, 24, 29, 36, 37, 41, 42, 52, 58, 65, 174, 79, 99, 120, 126, 148, 165, 173, 193, 203,
+                206, 212, 233, 237, 270, 273, 275, 300, 307, 308, 312, 318, 322, 323, 324, 330, 348, 179, 366}
 
 # Scripts with an empty piece: a separator standing alone on a line.
 EMPTY_PIECE_VERSIONS = {150, 250, 350}

@@ -1,7 +1,7 @@
 ﻿CREATE TABLE [TCityLocationRatio] (
-    [Region1] TEXT(50) WITH COMPRESSION NOT NULL,
-    [Ratio] LONG NOT NULL DEFAULT 0,
-    CONSTRAINT [PrimaryKey] PRIMARY KEY ([Region1])
+	[Region1] TEXT(50) WITH COMPRESSION NOT NULL,
+	[Ratio] LONG NOT NULL DEFAULT 0,
+	CONSTRAINT [PrimaryKey] PRIMARY KEY ([Region1])
 )■
 INSERT INTO TCityLocationRatio (Region1, Ratio) VALUES ('서울특별시', 23)■
 INSERT INTO TCityLocationRatio (Region1, Ratio) VALUES ('부산광역시', 15)■

@@ -1,16 +1,16 @@
 ﻿DROP TABLE TCityLocations■
 DROP TABLE TCityLocationRatio■
 CREATE TABLE TCityLocations (
-    Code TEXT(50) WITH COMPRESSION NOT NULL,
-    Region0 TEXT(50) WITH COMPRESSION,
-    Region1 TEXT(50) WITH COMPRESSION,
-    Region2 TEXT(50) WITH COMPRESSION,
-    Region3 TEXT(50) WITH COMPRESSION,
-    Ratio LONG NOT NULL DEFAULT 0,
-    Latitude FLOAT NOT NULL DEFAULT 0,
-    Longitude FLOAT NOT NULL DEFAULT 0,
-    Range LONG NOT NULL DEFAULT 0,
-    CONSTRAINT [PrimaryKey] PRIMARY KEY ([Code])
+	Code TEXT(50) WITH COMPRESSION NOT NULL,
+	Region0 TEXT(50) WITH COMPRESSION,
+	Region1 TEXT(50) WITH COMPRESSION,
+	Region2 TEXT(50) WITH COMPRESSION,
+	Region3 TEXT(50) WITH COMPRESSION,
+	Ratio LONG NOT NULL DEFAULT 0,
+	Latitude FLOAT NOT NULL DEFAULT 0,
+	Longitude FLOAT NOT NULL DEFAULT 0,
+	Range LONG NOT NULL DEFAULT 0,
+	CONSTRAINT [PrimaryKey] PRIMARY KEY ([Code])
 )■
 INSERT INTO [TCityLocations] ([Code], [Region0], [Region1], [Region2], [Region3], [Ratio], [Latitude], [Longitude], [Range]) VALUES ("1100000000", "대한민국", "서울특별시", "", "", 23, 37.5665, 126.978, 30000)■
 INSERT INTO [TCityLocations] ([Code], [Region0], [Region1], [Region2], [Region3], [Ratio], [Latitude], [Longitude], [Range]) VALUES ("1111000000", "대한민국", "서울특별시", "종로구", "", 1, 37.57892, 126.699316, 8000)■
