@@ -16,23 +16,13 @@
 namespace mt {
 namespace {
 
-constexpr int32_t kFileError = 75;  // "Path/File access error"
-
 [[noreturn]] void Fail(const QString& what, const QString& path, int err) {
-  throw DbError(kFileError, what + QStringLiteral(" ") + path + QStringLiteral(": ") +
+  throw DbError(kFileAccessError, what + QStringLiteral(" ") + path + QStringLiteral(": ") +
                                 QString::fromLocal8Bit(std::strerror(err)),
                 QStringLiteral("FileReplacement"));
 }
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
-
-void RefuseStaleLog(const QString& path) {
-  if (QFileInfo::exists(path + QStringLiteral("-wal")))
-    throw DbError(kFileError,
-                  QStringLiteral("A write-ahead log lies beside ") + path +
-                      QStringLiteral("; the database is still open or was not closed cleanly"),
-                  QStringLiteral("FileReplacement"));
-}
 
 // The source may have been written without a flush (a plain file copy).
 void SyncFile(const QString& path) {
@@ -55,8 +45,8 @@ FileReplacement::~FileReplacement() {
 
 void FileReplacement::Stage() {
   if (!staged_.isEmpty()) return;
-  RefuseStaleLog(source_);
-  RefuseStaleLog(target_);
+  RefuseOpenDatabase(source_);
+  RefuseOpenDatabase(target_);
   struct stat src {}, dir {};
   if (::stat(QFile::encodeName(source_).constData(), &src) != 0) Fail("Cannot read", source_, errno);
   if (::stat(QFile::encodeName(FolderOf(target_)).constData(), &dir) != 0)
@@ -93,13 +83,28 @@ void FileReplacement::Stage() {
 
 void FileReplacement::Commit() {
   Stage();
-  RefuseStaleLog(target_);
+  RefuseOpenDatabase(target_);
   if (::rename(QFile::encodeName(staged_).constData(), QFile::encodeName(target_).constData()) != 0)
     Fail("Cannot move the new file to", target_, errno);
   committed_ = true;
   SyncFolderOf(target_);
   // The database is in place; a source left behind is only a stray copy.
   if (copied_) QFile::remove(source_);
+}
+
+void RefuseOpenDatabase(const QString& path) {
+  if (QFileInfo::exists(path + QStringLiteral("-wal")))
+    throw DbError(kFileAccessError,
+                  QStringLiteral("A write-ahead log lies beside ") + path +
+                      QStringLiteral("; the database is still open or was not closed cleanly"),
+                  QStringLiteral("FileReplacement"));
+}
+
+bool RemoveDatabaseFiles(const QString& path) {
+  bool removed = true;
+  for (const QString& p : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")})
+    if (QFile::exists(p) && !QFile::remove(p)) removed = false;
+  return removed;
 }
 
 void SyncFolderOf(const QString& path) {

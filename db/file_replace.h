@@ -23,8 +23,12 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 
 namespace mt {
+
+// The code of a failed file operation ("Path/File access error").
+constexpr int32_t kFileAccessError = 75;
 
 class FileReplacement {
  public:
@@ -48,6 +52,14 @@ class FileReplacement {
 
 // Stage() and Commit() in one call.
 void ReplaceFile(const QString& source, const QString& target);
+
+// Throws DbError when a write-ahead log ("-wal") lies beside path: the
+// database is still open somewhere, or its last changes are not in the file.
+void RefuseOpenDatabase(const QString& path);
+
+// Deletes a database file of ours together with its "-wal" and "-shm" files;
+// false when one of them could not be deleted.
+bool RemoveDatabaseFiles(const QString& path);
 
 // Flushes the folder that holds path, making a rename into it durable.
 // Best effort: nothing is reported.

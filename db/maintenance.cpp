@@ -13,8 +13,6 @@
 namespace mt {
 namespace {
 
-constexpr int32_t kFileError = 75;  // "Path/File access error"
-
 const char* const kPruning[] = {
     R"(DELETE * FROM TTaskLog WHERE LogDate < DATEADD("d", -3, NOW()))",
     R"(DELETE * FROM TTaskLogHour WHERE LogDate < DATEADD("m", -1, NOW()))",
@@ -23,27 +21,22 @@ const char* const kPruning[] = {
     R"(DELETE * FROM TTaskStatistics WHERE LogDate < DATEADD("d", -3, NOW()))",
 };
 
-// A leftover from an aborted run, with any log files of its own: a stale
-// "-wal" would otherwise be replayed into the fresh copy.
-void RemoveLeftover(const QString& path) {
-  for (const QString& p : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")}) {
-    if (QFile::exists(p) && !QFile::remove(p))
-      throw DbError(kFileError, QStringLiteral("Cannot delete the leftover ") + p);
-  }
-}
-
 }  // namespace
 
 void CompactDatabase(const QString& path, const QString& password) {
   WriteLog(QStringLiteral("modDB.CompactDatabase Start ") + path);
   const QString temporary = QDir(ProgramFolder()).filePath(QStringLiteral("tmp.mdb"));
   try {
-    if (FileExists(temporary) || QFile::exists(temporary + QStringLiteral("-wal")))
-      RemoveLeftover(temporary);
+    // A leftover of an aborted run goes with its own log files: a stale
+    // "-wal" would otherwise be replayed into the fresh copy.
+    if ((FileExists(temporary) || QFile::exists(temporary + QStringLiteral("-wal"))) &&
+        !RemoveDatabaseFiles(temporary))
+      throw DbError(kFileAccessError, QStringLiteral("Cannot delete the leftover ") + temporary);
     DefaultEngine().Compact(path, temporary, password);
     if (FileExists(temporary)) ReplaceFile(temporary, path);
-  } catch (const DbError& e) {
-    LogError(QStringLiteral("modDB.CompactDatabase"), e.code(), e.description(), 0);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modDB.CompactDatabase"), e.number, e.description, 0);
   }
   WriteLog(QStringLiteral("modDB.CompactDatabase End "));
 }
@@ -61,8 +54,9 @@ void p_CompactDB() {
     WriteINIValue(QDir(ProgramFolder()).filePath(QStringLiteral("autoup.ini")),
                   QStringLiteral("Update"), QStringLiteral("CompactDBDate"),
                   services().clock->Now().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-  } catch (const DbError& e) {
-    LogError(QStringLiteral("modMain.p_CompactDB"), e.code(), e.description(), 0);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modMain.p_CompactDB"), e.number, e.description, 0);
   }
   WriteLog(QStringLiteral("modMain.p_CompactDB End "));
 }

@@ -1,6 +1,5 @@
 #include "protect/cipher.h"
 
-#include <exception>
 #include <memory>
 
 #include "app/log.h"
@@ -29,10 +28,8 @@ QString CipherKeyText() {
 CryptoComponent& EnsureComponent() {
   std::unique_ptr<CryptoComponent>& component = Component();
   if (component) return *component;
-  CryptoFactory* factory = services().crypto;
-  if (!factory)
-    throw DbError(kCryptoUnavailable, QStringLiteral("The crypto component cannot be created"));
-  component = factory->Create();
+  // No factory installed counts as a component that cannot be created.
+  if (CryptoFactory* factory = services().crypto) component = factory->Create();
   if (!component)
     throw DbError(kCryptoUnavailable, QStringLiteral("The crypto component cannot be created"));
   component->SetKey1(CipherKeyText());
@@ -44,10 +41,9 @@ template <typename Op>
 QString Guarded(const char* procedure, const QString& input, Op op) {
   try {
     return op(EnsureComponent());
-  } catch (const DbError& e) {
-    LogError(QString::fromLatin1(procedure), e.code(), e.description(), 0);
-  } catch (const std::exception& e) {
-    LogError(QString::fromLatin1(procedure), kCryptoRejected, QString::fromLocal8Bit(e.what()), 0);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QString::fromLatin1(procedure), e.number, e.description, 0);
   }
   return input;
 }

@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <exception>
 #include <vector>
 
 #include "app/globals.h"
@@ -48,8 +46,6 @@ const std::vector<Table>& Tables() {
   };
   return tables;
 }
-
-constexpr int32_t kFileError = 75;  // "Path/File access error"
 
 // Ends the pass through the failure path without a log line of its own.
 struct Abandoned {
@@ -112,18 +108,11 @@ QString WorkCopyPath() {
 
 void CopyDatabase(const QString& from, const QString& to) {
   // A log beside the database holds changes a plain file copy would miss.
-  if (QFileInfo::exists(from + QStringLiteral("-wal")))
-    throw DbError(kFileError, QStringLiteral("The database is still open elsewhere: ") + from);
+  RefuseOpenDatabase(from);
   QFile source(from);
   if (!source.copy(to))
-    throw DbError(kFileError, QStringLiteral("Cannot copy ") + from + QStringLiteral(" to ") + to +
+    throw DbError(kFileAccessError, QStringLiteral("Cannot copy ") + from + QStringLiteral(" to ") + to +
                                   QStringLiteral(": ") + source.errorString());
-}
-
-void RemoveWorkCopy(const QString& path) {
-  QFile::remove(path);
-  QFile::remove(path + QStringLiteral("-wal"));
-  QFile::remove(path + QStringLiteral("-shm"));
 }
 
 ValuePassResult RunPass(const QString& procedure, Transform transform, bool withUserAgents,
@@ -154,19 +143,16 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
     result.ok = true;
   } catch (const Abandoned& a) {
     result.description = a.why;
-  } catch (const DbError& e) {
-    result.code = e.code();
-    result.description = e.description();
-    LogError(procedure, e.code(), e.description(), 0);
-  } catch (const std::exception& e) {
-    result.code = kFileError;
-    result.description = QString::fromLocal8Bit(e.what());
-    LogError(procedure, result.code, result.description, 0);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    result.code = e.number;
+    result.description = e.description;
+    LogError(procedure, e.number, e.description, 0);
   }
 
   ReleaseSharedConnection();
   if (!result.ok) {
-    if (copied) RemoveWorkCopy(work);
+    if (copied) RemoveDatabaseFiles(work);
   } else {
     // From here on failures are not the pass's: the processed copy is whole
     // and stays where it is unless it has taken the database's place.
@@ -190,7 +176,7 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
     if (!swapError.isEmpty()) {
       WriteLog(procedure + QStringLiteral(" could not replace the database; the processed copy is ") +
                work + QStringLiteral(": ") + swapError);
-      result = {false, kFileError, swapError};
+      result = {false, kFileAccessError, swapError};
     }
   }
   WriteLog(procedure + QStringLiteral(" End"));
