@@ -840,13 +840,14 @@ class Parser {
   void parseParameters(QStringList* names) {
     do {
       names->append(parseName("a parameter name"));
-      // The declared type only documents the parameter; values arrive bound.
-      while (cur().kind == TokenKind::Word || isOp("(") || isOp(")") ||
-             cur().kind == TokenKind::Number) {
-        if (isOp("(") || isOp(")") || cur().kind == TokenKind::Number || !IsReservedWord(t_.raw(cur())))
-          ++p_;
-        else
-          break;
+      // The declared type ("Long", "Text (255)") only documents the
+      // parameter; values arrive bound.
+      if (!atName()) fail(QStringLiteral("a parameter type"));
+      ++p_;
+      if (acceptOp("(")) {
+        if (cur().kind != TokenKind::Number) fail(QStringLiteral("a size"));
+        ++p_;
+        expectOp(")");
       }
     } while (acceptOp(","));
     expectOp(";");

@@ -1,7 +1,5 @@
 #include "db/engine/sqlite_emitter.h"
 
-#include <cmath>
-
 #include "db/engine/engine.h"
 #include "db/engine/jet_functions.h"
 
@@ -67,8 +65,8 @@ bool RefersBeyond(const Expr& e, const QString& target) {
   return false;
 }
 
-bool AnyStringFrom(const Expr& e, size_t first) {
-  for (size_t i = first; i < e.args.size(); ++i)
+bool AnyString(const Expr& e) {
+  for (size_t i = 0; i < e.args.size(); ++i)
     if (e.args[i]->kind == ExprKind::String) return true;
   return false;
 }
@@ -96,8 +94,7 @@ class Emitter {
   const QStringList& parameters() const { return found_; }
   QString& out() { return out_; }
 
-  // Makes the qualifier `from` come out as `to` (already quoted; empty drops
-  // the qualifier).
+  // Makes the qualifier `from` come out as `to` (already quoted).
   void rewrite(const QString& from, const QString& to) { rewrites_.push_back({from, to}); }
   void popRewrite() { rewrites_.pop_back(); }
 
@@ -143,10 +140,8 @@ class Emitter {
   void qualifier(const QString& q) {
     for (auto it = rewrites_.rbegin(); it != rewrites_.rend(); ++it) {
       if (it->first.compare(q, Qt::CaseInsensitive) == 0) {
-        if (!it->second.isEmpty()) {
-          out_ += it->second;
-          out_ += u'.';
-        }
+        out_ += it->second;
+        out_ += u'.';
         return;
       }
     }
@@ -370,7 +365,7 @@ void Emitter::cond(const Expr& e) {
     case ExprKind::Between:
       out_ += u'(';
       expr(*e.args[0]);
-      if (AnyStringFrom(e, 0)) textCollation();
+      if (AnyString(e)) textCollation();
       out_ += e.negated ? QStringLiteral(" NOT BETWEEN ") : QStringLiteral(" BETWEEN ");
       expr(*e.args[1]);
       out_ += QStringLiteral(" AND ");
@@ -380,7 +375,7 @@ void Emitter::cond(const Expr& e) {
     case ExprKind::In:
       out_ += u'(';
       expr(*e.args[0]);
-      if (AnyStringFrom(e, 0)) textCollation();
+      if (AnyString(e)) textCollation();
       out_ += e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (");
       if (e.select) {
         select(*e.select);
@@ -492,7 +487,7 @@ void Emitter::selectCore(const Select& s) {
     if (!item.alias.isEmpty()) {
       out_ += QStringLiteral(" AS ");
       out_ += QuoteSqlIdentifier(item.alias);
-    } else if (item.expr->kind != ExprKind::Column && item.expr->kind != ExprKind::Star) {
+    } else if (item.expr->kind != ExprKind::Column) {
       out_ += QStringLiteral(" AS [Expr%1]").arg(exprNumber++);
     }
   }
@@ -509,6 +504,7 @@ void Emitter::selectCore(const Select& s) {
     for (size_t i = 0; i < s.groupBy.size(); ++i) {
       if (i) out_ += QStringLiteral(", ");
       expr(*s.groupBy[i]);
+      textCollation();  // Jet groups and sorts text ignoring case
     }
   }
   if (s.having) {
@@ -532,6 +528,7 @@ void Emitter::select(const Select& s) {
     for (size_t i = 0; i < s.orderBy.size(); ++i) {
       if (i) out_ += QStringLiteral(", ");
       expr(*s.orderBy[i].expr);
+      textCollation();
       if (s.orderBy[i].descending) out_ += QStringLiteral(" DESC");
     }
   }
@@ -556,7 +553,7 @@ void Emitter::tableRef(const TableRef& r) {
       // A rewrite of this table's own reference name renames it inside the
       // statement (UPDATE and DELETE over joins).
       for (auto it = rewrites_.rbegin(); it != rewrites_.rend(); ++it) {
-        if (it->first.compare(RefName(r), Qt::CaseInsensitive) == 0 && !it->second.isEmpty() &&
+        if (it->first.compare(RefName(r), Qt::CaseInsensitive) == 0 &&
             it->second != QuoteSqlIdentifier(r.name)) {
           out_ += QStringLiteral(" AS ");
           out_ += it->second;

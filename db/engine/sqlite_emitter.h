@@ -9,6 +9,8 @@
 //    jet_functions.h ('+', '&', '/', '\', Mod, LIKE, the built-ins); #dates#
 //    become day serials; True is -1, also where a condition is used as a
 //    value (SELECT a = b, SET f = (x > 0)).
+//  - Text compares, groups and sorts ignoring case, as in Jet, wherever a
+//    string literal takes part in a comparison and in GROUP BY and ORDER BY.
 //  - The SQL needs only SQLite 3.15: RIGHT JOIN becomes a LEFT JOIN with the
 //    sides swapped; UPDATE and DELETE over a join become correlated
 //    subqueries on the changed table's rowid.

@@ -99,6 +99,13 @@ TEST_F(Statements, TextComparedWithLiteralsIgnoresCase) {
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code IN ('straße', 'OTHER')").toLongLong(), 2);
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE ValText BETWEEN 'A' AND 'C'").toLongLong(), 1);
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code <> 'Other'").toLongLong(), 1);
+  db.Run("INSERT INTO TCodes (Code, Val) VALUES ('STRASSE', 3)");
+  db.Run("INSERT INTO TCodes (Code, Val) VALUES ('OTHER', 4)");
+  QList<qlonglong> order;
+  for (const QVariantList& row : db.Run("SELECT Val FROM TCodes ORDER BY Code DESC, Val")) order << row[0].toLongLong();
+  // Straße > STRASSE > other = OTHER when case is ignored (a binary sort puts "other" first).
+  EXPECT_EQ(order, (QList<qlonglong>{1, 3, 2, 4}));
+  EXPECT_EQ(db.Run("SELECT Code FROM TCodes GROUP BY Code").size(), 3u);
   // Numbers still compare as numbers.
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Val = '2'").toLongLong(), 1);
 }
