@@ -13,13 +13,8 @@ DONE_MOBILE = ["DoneCount" + x for x in DONE_VISIT[5:]]
 DONE_EXCHANGE = ["DoneCountExchange" + x for x in DONE_VISIT]
 
 
-def category_row(cat_id, ctype, name, path, alias, mobile):
-    return cat_id, ctype, name, path, alias, mobile
-
-
 def build(h):
-    cats = "TFunctionPresets"
-    catname = "FunctionName"
+    cats = "TFunctionPresets"  # the site categories' table until version 24
 
     # -- 3 ---------------------------------------------------------------------
     h.at(3)
@@ -128,7 +123,7 @@ def build(h):
     # -- 24: site categories -----------------------------------------------------
     h.at(24)
     h.rename_table("TFunctionPresets", "TSiteCategories")
-    cats, catname = "TSiteCategories", "SiteCategory"
+    cats = "TSiteCategories"
     h.rename("TSiteCategories", "FunctionName", "SiteCategory")
     h.rename("TTaskList", "FunctionName", "SiteCategory")
     h.rename("TSiteCategories", "FunctionName2", "SiteCategory2")

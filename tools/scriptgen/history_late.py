@@ -83,10 +83,6 @@ EXTRA_DROPS = {
 
 CODE_MIGRATIONS = {298, 299, 319, 329, 335, 338}
 
-# Versions whose descriptions are written with apostrophes.
-APOSTROPHE_DESCRIPTIONS = set()
-
-
 def build(h):
     adds = collections.defaultdict(list)
     for v, t, c, d in ADDS:

@@ -170,10 +170,6 @@ EUP_MYEON_STEMS = (
 ).split()
 
 
-def _district_names(province_districts):
-    return province_districts.split()
-
-
 def city_locations():
     """All rows of the final city table, in code order, as dicts with the
     table's columns. Level 0 is the country, 1 a province, 2 a city/county/
@@ -191,7 +187,7 @@ def city_locations():
         prov_index = len(rows)
         row(pcode + "00000000", pname, "", "", plat, plon, 30000, 0, True)
         prov_pop = 0
-        for di, dname in enumerate(_district_names(districts)):
+        for di, dname in enumerate(districts.split()):
             units = [(dname, None)]
             if dname in CITY_WARDS:
                 units = [(dname + " " + w, w) for w in CITY_WARDS[dname].split()]

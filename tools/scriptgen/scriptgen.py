@@ -89,12 +89,11 @@ def main():
         pieces = 0
         statements = 0
         for data in files.values():
-            text = data.decode("utf-8-sig")
-            for piece in text.split(layout.SEPARATOR):
+            for piece in data.decode("utf-8-sig").split(layout.SEPARATOR):
                 pieces += 1
-                norm = " ".join(piece.replace("\n", "\r").replace("\r\r", "\r").replace("\r", " ").split(" "))
-                norm = " ".join(x for x in norm.strip(" ").split(" ") if x != "" or False)
-                if len(norm) > 5:
+                # The engine's normalisation: line ends become spaces, runs of spaces collapse.
+                norm = piece.strip(" ").replace("\n", "\r").replace("\r\r", "\r").replace("\r", " ")
+                if len(" ".join(part for part in norm.split(" ") if part)) > 5:
                     statements += 1
         kinds = collections.Counter(h.count)
         print("files %d, bytes %d, pieces %d, statements %d" % (len(files), total, pieces, statements))
