@@ -1,4 +1,5 @@
-// The pure link and key rules of the code migrations, without a database.
+// The pure link and key rules of the code migrations, without a database
+// (the cases the database tests already go through are not repeated here).
 #include <gtest/gtest.h>
 
 #include "migrations/channel_keys.h"
@@ -40,13 +41,9 @@ TEST(ShoppingLinks, MakeShoppingUrlSeparators) {
 }
 
 TEST(ShoppingLinks, DetailLinksBecomeCatalogLinks) {
-  EXPECT_EQ(ConvertToMobileCatalogURL(
-                "https://x/detail/lite?nv_mid=123&NaPm=ct%3Dabc&cat=4&query=a+b"),
-            kCatalog + "123?NaPm=ct%3Dabc&query=a%20b");
   // "+" and "%20" both end as "%20"; other escapes are re-encoded canonically.
   EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/lite?nv_mid=1&query=a%20b%2fc"),
             kCatalog + "1?query=a%20b%2Fc");
-  EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/detail?nvMid=9"), kCatalog + "9");
   EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/detail?nvMid=9&query=q"),
             kCatalog + "9?query=q");
   EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/detail/catalog/777?x=1"), kCatalog + "777");
@@ -78,16 +75,10 @@ QString Https(const QString& host, const QString& path) {
 }
 
 TEST(PlaceLinks, Canonicalisation) {
-  EXPECT_EQ(NormalizePlaceLink("http://" + PlaceHost + "/restaurants/12345?entry=pll&from=map"),
-            Https(MobilePlaceHost, "/restaurant/12345"));
-  EXPECT_EQ(NormalizePlaceLink(Https(StoreHost, "/hairshops/777/home")),
-            Https(MobilePlaceHost, "/hairshop/777/home"));
   EXPECT_EQ(NormalizePlaceLink(Https(MobilePlaceHost, "/hospital/detail?id=55")),
             Https(MobilePlaceHost, "/hospital/55"));
   EXPECT_EQ(NormalizePlaceLink(Https(MobilePlaceHost, "/hospital/detail?id=55&x=1")),
             Https(MobilePlaceHost, "/hospital/55"));
-  EXPECT_EQ(NormalizePlaceLink(Https(MobilePlaceHost, "/place/9/item?type=a")),
-            Https(MobilePlaceHost, "/place/9/item?type=a"));
   EXPECT_EQ(NormalizePlaceLink(Https(PlaceHost, "/common/31?entry=1")),
             Https(MobilePlaceHost, "/hospital/31"));
   for (const char* plural : {"hospitals", "nailshops", "places"}) {
@@ -111,15 +102,12 @@ TEST(PlaceLinks, RulesIgnoreHostsTheyDoNotName) {
 
 TEST(PlaceKeys, LinkKeysBecomePlaceKeys) {
   EXPECT_EQ(NormalizePlaceContentKey("0|http://" + PlaceHost + "/restaurants/12345/home"), "113|12345");
-  EXPECT_EQ(NormalizePlaceContentKey("0|https://" + MobilePlaceHost + "/hospital/detail?id=55&src=x"),
-            "113|55");
   EXPECT_EQ(NormalizePlaceContentKey("0|https://" + MobilePlaceHost + "/common/31?entry=1"), "113|31");
   EXPECT_EQ(NormalizePlaceContentKey("0|https://" + StoreHost + "/hairshops/8"), "113|8");
   EXPECT_EQ(NormalizePlaceContentKey("0|https://" + MobilePlaceHost + "/nailshop/4"), "113|4");
 }
 
 TEST(PlaceKeys, OtherKeysKeepTheirShape) {
-  EXPECT_EQ(NormalizePlaceContentKey("113|31|item?x=1"), "113|31|item?x=1");
   EXPECT_EQ(NormalizePlaceContentKey("102|abc"), "102|abc");
   EXPECT_EQ(NormalizePlaceContentKey("0|https://other.example/restaurant/1"),
             "0|https://other.example/restaurant/1");
