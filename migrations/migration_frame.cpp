@@ -5,16 +5,10 @@
 
 namespace mt {
 
-namespace {
-constexpr int kDynamic = 2;
-constexpr int kOptimistic = 3;
-constexpr int kOptionsUnspecified = -1;
-constexpr int kClientCursor = 3;
-}  // namespace
-
 Recordset* MigrationContext::OpenUpdatable(const QString& sql) {
   ReleaseRecordset();
-  rs_ = DBOpenRecordset(sql, kDynamic, kOptimistic, kOptionsUnspecified, kClientCursor, QString());
+  rs_ = DBOpenRecordset(sql, ado::adOpenDynamic, ado::adLockOptimistic, ado::adCmdUnspecified,
+                        ado::adUseClient, QString());
   return rs_.get();
 }
 
