@@ -111,8 +111,8 @@ void CopyDatabase(const QString& from, const QString& to) {
   RefuseOpenDatabase(from);
   QFile source(from);
   if (!source.copy(to))
-    throw DbError(kFileAccessError, QStringLiteral("Cannot copy ") + from + QStringLiteral(" to ") + to +
-                                  QStringLiteral(": ") + source.errorString());
+    throw DbError(kFileAccessError, QStringLiteral("Cannot copy %1 to %2: %3")
+                                        .arg(from, to, source.errorString()));
 }
 
 ValuePassResult RunPass(const QString& procedure, Transform transform, bool withUserAgents,
