@@ -173,20 +173,5 @@ TEST_F(Maintenance, FailedCompactionLeavesTheFileIntactAndStillStamps) {
   EXPECT_EQ(test::FileBytes(Ini()), "[Update]\r\nCompactDBDate=" + Stamp().toLatin1() + "\r\n");
 }
 
-TEST_F(Maintenance, CompactsADatabaseOnAnotherFileSystem) {
-  QTemporaryDir elsewhere(QStringLiteral("/dev/shm/mt-compact-XXXXXX"));
-  if (!elsewhere.isValid()) GTEST_SKIP() << "no second file system available";
-  Globals().DBPath = elsewhere.filePath(QStringLiteral("Marrowtide.mdb"));
-  test::CreateDatabase(Db(), LogSchema());
-  CompactDatabase(Db(), DatabasePassword());
-  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
-  const QVariantList count = test::Column(Db(), "SELECT COUNT(*) FROM TTaskLog");
-  ASSERT_EQ(count.size(), 1);
-  EXPECT_EQ(count[0].toLongLong(), 1502);
-  EXPECT_FALSE(QFileInfo::exists(Tmp()));
-  EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("Marrowtide.mdb")});
-}
-
 }  // namespace
 }  // namespace mt

@@ -284,20 +284,5 @@ TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndTheProcessedCopy) {
   EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
 }
 
-TEST_F(ValuePasses, DatabaseOnAnotherFileSystemIsReplacedWhole) {
-  QTemporaryDir elsewhere(QStringLiteral("/dev/shm/mt-values-XXXXXX"));
-  if (!elsewhere.isValid()) GTEST_SKIP() << "no second file system available";
-  Globals().DBPath = elsewhere.filePath(QStringLiteral("Marrowtide.mdb"));
-  Build();
-  const auto before = Snapshot();
-  p_DBEncrypt();
-  EXPECT_TRUE(MarkedEncrypted());
-  EXPECT_TRUE(WorkCopies().isEmpty());
-  EXPECT_EQ(QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("Marrowtide.mdb")});
-  p_DBDecrypt(405);
-  EXPECT_EQ(Snapshot(), before);
-}
-
 }  // namespace
 }  // namespace mt
