@@ -1,18 +1,10 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the programs and the tests need.
-# The one list of packages of the project: README and CI both use this script.
+# Installs every Debian package the build, the programs and the tests need,
+# from the project's one list, scripts/packages.txt (README and CI both use it).
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config
-  qt6-base-dev
-  libsqlcipher-dev sqlcipher
-  libsodium-dev
-  libcurl4-openssl-dev
-  libgtest-dev libgmock-dev
-  fonts-nanum ieee-data iso-codes
-  xvfb
-)
+list="$(dirname "$0")/packages.txt"
+mapfile -t packages < <(grep -v '^\s*#' "$list" | grep -v '^\s*$')
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
