@@ -112,6 +112,9 @@ TokenList::TokenList(const QString& sql) : sql_(sql) {
       int j = i + 1;
       while (j < n && s[j] != u']') ++j;
       if (j >= n) Fail(QStringLiteral("missing \"]\""), i);
+      for (int k = i + 1; k < j; ++k) {
+        if (s[k] == 0) Fail(QStringLiteral("a name cannot hold a NUL character"), k);
+      }
       t.kind = TokenKind::Bracketed;
       t.text = sql_.mid(i + 1, j - i - 1);
       t.len = j + 1 - i;

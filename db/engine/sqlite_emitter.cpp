@@ -6,6 +6,10 @@
 namespace mt::engine {
 
 QString QuoteSqlIdentifier(const QString& name) {
+  // SQLite reads statement text only up to a NUL, and no quoting carries one
+  // inside a name.
+  if (name.contains(QChar(u'\0')))
+    throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: a name cannot hold a NUL character."));
   QString out;
   if (!name.contains(u']')) {
     out.reserve(name.size() + 2);
@@ -28,7 +32,11 @@ QString QuoteSqlString(const QString& text) {
     out += c;
   }
   out += u'\'';
-  return out;
+  if (!text.contains(QChar(u'\0'))) return out;
+  // SQLite stops reading the statement at a NUL, even inside a literal: the
+  // NUL characters are joined in as char(0), the whole in parentheses.
+  out.replace(QChar(u'\0'), QStringLiteral("'||char(0)||'"));
+  return u'(' + out + u')';
 }
 
 namespace {

@@ -30,7 +30,10 @@ namespace mt::engine {
 // columnsOf, bare names that no table in scope has become parameters.
 SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* columnsOf = nullptr);
 
+// Throws DbError(kSyntax) for a name holding a NUL character.
 QString QuoteSqlIdentifier(const QString& name);
+// A text holding NUL characters comes back as a parenthesised expression
+// that joins them in with char(0): SQLite ends a statement at a NUL.
 QString QuoteSqlString(const QString& text);
 
 }  // namespace mt::engine

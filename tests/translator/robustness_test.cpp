@@ -142,5 +142,23 @@ TEST_F(Robustness, ArbitraryCharacters) {
   }
 }
 
+// SQLite stops reading a statement at a NUL character, so a NUL inside a
+// literal must not cut the emitted statement short, and a NUL in a name
+// (which no SQLite quoting can carry) is a syntax error of its own.
+TEST_F(Robustness, NulCharactersInLiteralsAndNames) {
+  const QString nul(QChar(u'\0'));
+  db.Run("INSERT INTO TSettings (ID, Val1) VALUES ('k', 'Unit" + nul + "ed' & \"" + nul + "\")");
+  const std::vector<QVariantList> rows = db.RunSql("SELECT hex(Val1) FROM TSettings WHERE ID = 'k'");
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0][0].toString(), QString::fromLatin1(QByteArray("Unit\0ed\0", 8).toHex().toUpper()));
+
+  int32_t code = 0;
+  EXPECT_FALSE(test::TranslateError("SELECT [I" + nul + "D] FROM TSettings", &code).isEmpty());
+  EXPECT_EQ(code, dberr::kSyntax);
+  code = 0;
+  EXPECT_FALSE(test::TranslateError("CREATE TABLE N ([a" + nul + "] LONG)", &code).isEmpty());
+  EXPECT_EQ(code, dberr::kSyntax);
+}
+
 }  // namespace
 }  // namespace mt::engine
