@@ -233,6 +233,10 @@ DefaultSql DefaultClause(const ColumnDef& column) {
     if (column.type == JetType::Bit) {
       if (auto b = ParseBoolWord(inner)) return {*b ? QStringLiteral("-1") : QStringLiteral("0"), true};
     }
+    // SQLite ends a statement at a NUL, even inside a literal, and a DEFAULT
+    // clause takes no expression that could join one in.
+    if (inner.contains(QChar(u'\0')))
+      throw DbError(dberr::kSyntax, QStringLiteral("A DEFAULT text cannot hold a NUL character."));
     QString literal = inner;
     literal.replace(QLatin1Char('\''), QLatin1String("''"));
     return {QLatin1Char('\'') + literal + QLatin1Char('\''), true};

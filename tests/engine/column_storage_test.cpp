@@ -104,6 +104,7 @@ TEST(ColumnStorageTest, DefaultClauses) {
   EXPECT_TRUE(clause(JetType::DateTime, QStringLiteral("0")).constant);
   EXPECT_EQ(clause(JetType::DateTime, QStringLiteral("#1899-12-31#")).sql, QStringLiteral("1"));
   EXPECT_THROW(clause(JetType::Long, QStringLiteral("Rnd()")), DbError);
+  EXPECT_THROW(clause(JetType::Memo, QStringLiteral("\"a") + QChar(u'\0') + QStringLiteral("b\"")), DbError);
 }
 
 }  // namespace
