@@ -5,8 +5,9 @@
 //    description; any other exception, a crash or undefined behaviour is a
 //    finding.
 //  - SQL that it emits parses in SQLite (a SQLite syntax error means the
-//    translator accepted a statement it cannot express), and so do the
-//    declarations of a CREATE TABLE it accepts.
+//    translator accepted a statement it cannot express), and so does the
+//    storage layer's declaration of a table it defines (or the storage layer
+//    rejects the model with a syntax error).
 //  - Emitted SQL runs against an in-memory database holding the tables of
 //    the current schema, with the Jet functions installed, without crashing
 //    those functions; every change is rolled back after the input.
@@ -22,6 +23,7 @@
 
 #include "db/engine/engine.h"
 #include "db/engine/sqlite_emitter.h"
+#include "db/engine/table_sql.h"
 #include "db/engine/translator.h"
 
 namespace {
@@ -107,24 +109,25 @@ std::optional<QStringList> ColumnsOfTable(const QString& table) {
   return *it;
 }
 
-// The declaration the storage layer builds from parsed columns must parse.
-void DeclareColumns(const QString& input, const std::vector<ColumnDef>& columns) {
-  if (columns.empty()) return;
-  QString sql = QStringLiteral("CREATE TABLE fuzz_t (");
-  bool first = true;
-  for (const ColumnDef& c : columns) {
-    if (!first) sql += QStringLiteral(", ");
-    first = false;
-    sql += QuoteSqlIdentifier(c.name) + u' ' + SqliteColumnType(c.type);
-    if (c.notNull) sql += QStringLiteral(" NOT NULL");
-    if (!c.defaultValue) continue;
-    try {
-      sql += QStringLiteral(" DEFAULT ") + SqliteDefaultExpression(c);
-    } catch (const DbError& e) {
-      if (e.code() != dberr::kSyntax) Fail("default failed with a code other than kSyntax", input, e.description());
-    }
+// The table the storage layer declares for a parsed definition: either it
+// rejects the model with a syntax error, or its SQL parses.
+void DeclareTable(const QString& input, const TableDef& table) {
+  QString sql;
+  try {
+    ValidateTable(table);
+    sql = CreateTableSql(table, QStringLiteral("fuzz_t"));
+  } catch (const DbError& e) {
+    if (e.code() != dberr::kSyntax) Fail("table model refused with a code other than kSyntax", input, e.description());
+    return;
   }
-  PrepareAndRun(input, sql + u')', false);
+  PrepareAndRun(input, sql, false);
+}
+
+TableDef TableOf(const ColumnDef& column) {
+  TableDef t;
+  t.name = QStringLiteral("fuzz_t");
+  t.columns.push_back(column);
+  return t;
 }
 
 }  // namespace
@@ -168,11 +171,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   } else if (const auto* create = std::get_if<CreateTable>(&command)) {
-    DeclareColumns(input, create->table.columns);
+    DeclareTable(input, create->table);
   } else if (const auto* add = std::get_if<AddColumn>(&command)) {
-    DeclareColumns(input, {add->column});
+    DeclareTable(input, TableOf(add->column));
   } else if (const auto* alter = std::get_if<AlterColumn>(&command)) {
-    DeclareColumns(input, {alter->column});
+    DeclareTable(input, TableOf(alter->column));
   }
   return 0;
 }
