@@ -26,6 +26,9 @@ const QString kPasswordPrefix =
 // could not be opened.
 constexpr int32_t kNoObject = 91;
 const QString kNoObjectText = QStringLiteral("Object variable or With block variable not set");
+// A cursor or lock argument outside the values callers may pass.
+const QString kBadArguments = QStringLiteral(
+    "Arguments are of the wrong type, are out of acceptable range, or are in conflict with one another.");
 
 std::unique_ptr<Connection>& Slot() {
   static std::unique_ptr<Connection> connection;
@@ -63,9 +66,7 @@ CursorType ToCursor(int cursorType) {
     case ado::adOpenDynamic: return CursorType::Dynamic;
     case ado::adOpenStatic: return CursorType::Static;
     default:
-      throw DbError(dberr::kInvalidArg,
-                    QStringLiteral("Arguments are of the wrong type, are out of acceptable range, "
-                                   "or are in conflict with one another."));
+      throw DbError(dberr::kInvalidArg, kBadArguments);
   }
 }
 
@@ -75,9 +76,7 @@ LockType ToLock(int lockType) {
     case ado::adLockReadOnly: return LockType::ReadOnly;
     case ado::adLockOptimistic: return LockType::Optimistic;
     default:
-      throw DbError(dberr::kInvalidArg,
-                    QStringLiteral("Arguments are of the wrong type, are out of acceptable range, "
-                                   "or are in conflict with one another."));
+      throw DbError(dberr::kInvalidArg, kBadArguments);
   }
 }
 

@@ -15,6 +15,7 @@
 #include "app/log.h"
 #include "app/run.h"
 #include "db/engine/engine.h"
+#include "support/fake_services.h"
 
 namespace mt {
 namespace {
@@ -102,11 +103,8 @@ class UpgradeProgram : public ::testing::Test {
   }
 
   QStringList LogMessages() const {
-    QStringList messages;
-    const QString text = QString::fromUtf8(Bytes(dir.filePath(QStringLiteral("log/marrowtide-dbupgrade.log"))));
-    for (const QString& line : text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
-      if (line.size() > 20 && line.at(19) == QLatin1Char('\t')) messages << line.mid(20);
-    return messages;
+    return test::TimestampedMessages(
+        QString::fromUtf8(Bytes(dir.filePath(QStringLiteral("log/marrowtide-dbupgrade.log")))));
   }
 
   QTemporaryDir dir;

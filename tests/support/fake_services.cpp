@@ -64,14 +64,16 @@ QStringList ProgramFolder::LogLines() const {
   return lines;
 }
 
-QStringList ProgramFolder::LogMessages() const {
+QStringList TimestampedMessages(const QString& logText) {
   QStringList messages;
-  for (const QString& line : LogLines()) {
+  for (const QString& line : logText.split(QStringLiteral("\r\n"))) {
     // "yyyy-mm-dd hh:nn:ss" is 19 characters, then the tab.
     if (line.size() > 20 && line.at(19) == QLatin1Char('\t')) messages << line.mid(20);
   }
   return messages;
 }
+
+QStringList ProgramFolder::LogMessages() const { return TimestampedMessages(LogText()); }
 
 SpineScope::SpineScope(bool withLogFolder) : folder(withLogFolder) {
   Globals() = RunGlobals{};

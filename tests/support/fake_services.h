@@ -50,6 +50,10 @@ class RecordingUi : public Ui {
   QStringList Boxes() const;
 };
 
+// The messages of a log text's timestamped lines (timestamp and tab removed),
+// split at CR LF.
+QStringList TimestampedMessages(const QString& logText);
+
 // A temporary program folder, with or without its log folder.
 class ProgramFolder {
  public:
