@@ -58,12 +58,6 @@ QString ProgramFolder::LogText() const {
   return QString::fromUtf8(f.readAll());
 }
 
-QStringList ProgramFolder::LogLines() const {
-  QStringList lines = LogText().split(QStringLiteral("\r\n"));
-  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-  return lines;
-}
-
 QStringList TimestampedMessages(const QString& logText) {
   QStringList messages;
   for (const QString& line : logText.split(QStringLiteral("\r\n"))) {

@@ -64,8 +64,6 @@ class ProgramFolder {
   QString LogPath() const;
   // The log file's text, decoded as UTF-8; empty when there is no file.
   QString LogText() const;
-  // The log's lines, split at CR LF.
-  QStringList LogLines() const;
   // The messages of the timestamped lines (timestamp and tab removed).
   QStringList LogMessages() const;
 
