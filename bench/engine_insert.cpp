@@ -96,7 +96,8 @@ Timing RunBare(const QString& path, int n) {
   sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   QByteArray key = kPassword.toUtf8();
   sqlite3_key(db, key.constData(), int(key.size()));
-  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;", nullptr, nullptr, nullptr);
+  sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;",
+               nullptr, nullptr, nullptr);
   sqlite3_exec(db,
                "CREATE TABLE \"TCodes\" (\"IDX\" INTEGER PRIMARY KEY AUTOINCREMENT, \"Code\" TEXT, "
                "\"Val\" INTEGER DEFAULT 0, \"ValText\" TEXT DEFAULT '', \"Description\" TEXT, "
