@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <vector>
 
 #include "app/globals.h"
@@ -109,6 +110,16 @@ QString WorkCopyPath() {
 void CopyDatabase(const QString& from, const QString& to) {
   // A log beside the database holds changes a plain file copy would miss.
   RefuseOpenDatabase(from);
+  // The name carries the current second, so a run killed during its pass and
+  // started again within that second finds the killed run's work copy here.
+  // That copy is a stale working file (the database is whole at its own
+  // path); it goes, and its "-wal" and "-shm" with it: a stale log beside the
+  // fresh copy would be replayed into it. What cannot be deleted (a folder,
+  // a file without permission) fails the pass.
+  const bool leftover = QFileInfo::exists(to) || QFileInfo::exists(to + QStringLiteral("-wal")) ||
+                        QFileInfo::exists(to + QStringLiteral("-shm"));
+  if (leftover && !RemoveDatabaseFiles(to))
+    throw DbError(kFileAccessError, QStringLiteral("Cannot delete the leftover work copy %1").arg(to));
   QFile source(from);
   if (!source.copy(to))
     throw DbError(kFileAccessError, QStringLiteral("Cannot copy %1 to %2: %3")

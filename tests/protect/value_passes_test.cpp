@@ -284,5 +284,39 @@ TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndTheProcessedCopy) {
   EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
 }
 
+// A run killed during its pass and started again within the same second
+// finds the killed run's work copy, and its log, under this second's name.
+TEST_F(ValuePasses, LeftoverWorkCopyOfAKilledRunIsReplaced) {
+  Build();
+  const QString work = folder_.File(QStringLiteral("Marrowtide_backup_en_") +
+                                    clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
+  for (const QString& f : {work, work + QStringLiteral("-wal")}) {
+    QFile stale(f);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write("left by a killed run");
+  }
+  p_DBEncrypt();
+  EXPECT_TRUE(MarkedEncrypted());
+  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
+  EXPECT_FALSE(QFileInfo::exists(work));
+  EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("-wal")));
+}
+
+// What is at the work-copy path and cannot be deleted fails the pass with a
+// logged reason and leaves the database as it was.
+TEST_F(ValuePasses, UndeletableWorkCopyPathFailsThePass) {
+  Build();
+  const QByteArray before = test::FileBytes(Db());
+  const QString work = folder_.File(QStringLiteral("Marrowtide_backup_en_") +
+                                    clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
+  ASSERT_TRUE(QDir().mkdir(work));
+  p_DBEncrypt();
+  EXPECT_EQ(test::FileBytes(Db()), before);
+  EXPECT_TRUE(QFileInfo(work).isDir());
+  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 1);
+  EXPECT_TRUE(folder_.LogText().contains(QStringLiteral("work copy"))) << folder_.LogText().toStdString();
+  EXPECT_EQ(SharedConnection(), nullptr);
+}
+
 }  // namespace
 }  // namespace mt
