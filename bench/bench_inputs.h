@@ -24,14 +24,19 @@ inline void ExecuteOn(const QString& path, const QStringList& statements) {
   connection->Close();
 }
 
+// Upgrades the plain database at path from one version to another, as the
+// run's upgrade step does.
+inline void UpgradeDatabase(const QString& path, int from, int to) {
+  Globals().DBPath = path;
+  if (DBGetConnection(path) == nullptr) throw DbError(dberr::kOpenFailed, QStringLiteral("cannot open ") + path);
+  upgrade::UpgradeRange(from, to);
+  ReleaseSharedConnection();
+}
+
 // The initial database at path, upgraded to version (2 leaves it as created).
 inline void MakeDatabase(const QString& path, int version) {
   CreateInitialDatabase(path);
-  if (version <= 2) return;
-  Globals().DBPath = path;
-  if (DBGetConnection(path) == nullptr) throw DbError(dberr::kOpenFailed, QStringLiteral("cannot open ") + path);
-  upgrade::UpgradeRange(2, version);
-  ReleaseSharedConnection();
+  if (version > 2) UpgradeDatabase(path, 2, version);
 }
 
 // Encrypts the protected values of the database at path on a copy, as the
