@@ -131,6 +131,7 @@ void Stmt::BindNull(int index) {
 }
 
 bool Stmt::Step() {
+  if (!sqlite3_stmt_busy(stmt_)) db_->RequireWritable(stmt_);
   int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
@@ -200,6 +201,7 @@ void SqliteDb::OpenHandle(const QString& path, int flags) {
 }
 
 void SqliteDb::CloseHandle() {
+  storageFailure_.clear();
   if (!db_) return;
   for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
   cache_.clear();
@@ -211,13 +213,44 @@ void SqliteDb::CloseHandle() {
 }
 
 void SqliteDb::Exec(const QString& sql) {
+  const QByteArray utf8 = sql.toUtf8();
+  if (!storageFailure_.isEmpty() && db_) {
+    // Look at each statement of the text before any of them runs.
+    const char* p = utf8.constData();
+    const char* end = p + utf8.size();
+    while (p < end) {
+      sqlite3_stmt* stmt = nullptr;
+      const char* tail = nullptr;
+      if (sqlite3_prepare_v2(db_, p, int(end - p), &stmt, &tail) != SQLITE_OK) break;  // exec reports it
+      if (!stmt) break;
+      const bool writes = !sqlite3_stmt_readonly(stmt);
+      sqlite3_finalize(stmt);
+      if (writes) RequireWritable(nullptr);
+      p = tail;
+    }
+  }
   char* err = nullptr;
-  int rc = sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &err);
+  int rc = sqlite3_exec(db_, utf8.constData(), nullptr, nullptr, &err);
   if (rc != SQLITE_OK) {
     QString message = err ? QString::fromUtf8(err) : QString::fromUtf8(sqlite3_errstr(rc));
     sqlite3_free(err);
+    NoteFailure(rc, message);
     throw DbError(DbErrorCodeFor(rc, message), message);
   }
+}
+
+void SqliteDb::NoteFailure(int rc, const QString& message) const {
+  const int primary = rc & 0xff;
+  if ((primary == SQLITE_FULL || primary == SQLITE_IOERR) && storageFailure_.isEmpty())
+    storageFailure_ = message;
+}
+
+void SqliteDb::RequireWritable(sqlite3_stmt* stmt) const {
+  if (storageFailure_.isEmpty() || (stmt && sqlite3_stmt_readonly(stmt))) return;
+  throw DbError(dberr::kOpenFailed,
+                QStringLiteral("The database could not be written earlier (%1); it takes no further change "
+                               "until it is opened again.")
+                    .arg(storageFailure_));
 }
 
 Stmt SqliteDb::Prepare(const QString& sql) {
@@ -254,6 +287,7 @@ void SqliteDb::Fail(int rc, const QString& context) const {
   if (message.isEmpty() || message == QLatin1String("not an error"))
     message = QString::fromUtf8(sqlite3_errstr(rc));
   int32_t code = DbErrorCodeFor(rc, message);
+  NoteFailure(rc, message);
   if (!context.isEmpty()) message = context + QStringLiteral(": ") + message;
   throw DbError(code, message);
 }

@@ -8,6 +8,12 @@
 //  - A Savepoint that is not released rolls back everything done since it was
 //    taken, also when SQLite already rolled the enclosing transaction back
 //    itself (sqlite3_get_autocommit is checked), and leaves no transaction open.
+//  - Once a statement has failed for want of space (SQLITE_FULL) or with an
+//    I/O error, the handle refuses every further statement that would write,
+//    until it is opened again; reading goes on. When the disk fills, a large
+//    change fails and is rolled back, but a small one after it may still fit:
+//    it would record work (a schema version, an "encrypted" marker) whose
+//    parts never reached the file.
 #pragma once
 
 #include <QByteArray>
@@ -102,9 +108,17 @@ class SqliteDb {
 
   bool InTransaction() const;
 
+  // Why the handle refuses to write; empty while it writes.
+  const QString& storageFailure() const { return storageFailure_; }
+  // Throws when the handle refuses to write and stmt would write.
+  void RequireWritable(sqlite3_stmt* stmt) const;
+
  private:
+  void NoteFailure(int rc, const QString& message) const;
+
   sqlite3* db_ = nullptr;
   QString path_;
+  mutable QString storageFailure_;
   std::map<const char*, sqlite3_stmt*> cache_;
 };
 

@@ -3,6 +3,9 @@
 // the failures.
 #include <QDateTime>
 
+#include <sqlite3.h>
+
+#include "db/engine/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
 namespace mt::test {
@@ -210,6 +213,37 @@ TEST_F(StatementTest, ARejectedStatementChangesNothingAndTheConnectionGoesOn) {
   conn_->Close();
   conn_ = engine_.Open(Path(), kPassword);
   EXPECT_EQ(Rows(QStringLiteral("SELECT K FROM TKeyed ORDER BY K")), (QStringList{"2", "3"}));
+}
+
+// When the disk fills, the large change fails and is rolled back; a small
+// one after it would still fit and record work that never reached the file.
+// The connection takes no change at all until it is opened again.
+TEST_F(StatementTest, AFullDiskStopsEveryLaterWriteUntilReopened) {
+  Exec(QStringLiteral("CREATE TABLE TBig (K LONG, V MEMO)"));
+  Exec(QStringLiteral("CREATE TABLE TStamp (ID TEXT(20), Val1 TEXT(20))"));
+  Exec(QStringLiteral("INSERT INTO TStamp (ID, Val1) VALUES ('DBVersion', '1')"));
+  sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
+  // The file may not grow: SQLite's stand-in for a full disk.
+  sqlite3_exec(handle, "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
+
+  const QString big = QStringLiteral("INSERT INTO TBig (K, V) VALUES (1, '%1')").arg(QString(200000, u'x'));
+  EXPECT_EQ(ErrorOf([&] { Exec(big); }), dberr::kOpenFailed);
+  for (const char* write : {"UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'",
+                            "DELETE * FROM TBig", "ALTER TABLE TStamp ADD COLUMN Val2 TEXT(20)"}) {
+    SCOPED_TRACE(write);
+    try {
+      Exec(QString::fromLatin1(write));
+      ADD_FAILURE() << "a write went through after the disk was full";
+    } catch (const DbError& e) {
+      EXPECT_TRUE(e.description().contains(QStringLiteral("full"))) << e.description().toStdString();
+    }
+  }
+  EXPECT_EQ(Rows(QStringLiteral("SELECT Val1 FROM TStamp")), QStringList{"1"});  // reading goes on
+
+  conn_->Close();
+  conn_ = engine_.Open(Path(), kPassword);
+  EXPECT_EQ(Exec(QStringLiteral("UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'")), 1);
+  EXPECT_EQ(Rows(QStringLiteral("SELECT Val1 FROM TStamp")), QStringList{"2"});
 }
 
 }  // namespace
