@@ -1,0 +1,483 @@
+// Runs the real upgrade program against faults of its surroundings and shows
+// that each ends with the database as it was or correctly upgraded, never
+// damaged or missing, and with a line that says what went wrong (in the log,
+// or as the message box the headless program writes to standard error):
+//   a garbage, a truncated and an empty database file; a read-only database
+//   file and a read-only file system; a missing log folder; a program folder
+//   the program may not write; a full disk under the database, and in the
+//   program folder during the value pass and during the compaction; a folder
+//   in the way of the work copy and of tmp.mdb.
+// "As it was": it opens, passes the integrity check, and its version, schema
+// listing, seeded rows and row counts are those from before the run.
+// "Upgraded": version 405, the reference schema, the seeded rows as an
+// uninterrupted run left them, no protected value in clear in a database
+// marked encrypted.
+//
+// usage: bench_fault_cases [--shim LIB] [--program EXE] [--tool EXE] [--only NAME]
+//   Cases that need root (mounts, running as another user) are skipped
+//   without it. Exit status 0 when every case that ran held.
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <functional>
+
+#include "app/globals.h"
+#include "app/log.h"
+#include "app/production.h"
+#include "bench/bench_inputs.h"
+#include "bench/bench_support.h"
+#include "bench/run_checks.h"
+#include "protect/cipher.h"
+
+using namespace mt;
+using namespace mt::bench;
+
+namespace {
+
+QTextStream out(stdout);
+
+struct Outcome {
+  bool ran = true;       // false: skipped
+  QStringList problems;  // empty: the case held
+  QString result;        // what became of the database
+  QStringList evidence;  // the lines that say what went wrong
+};
+
+QStringList reference;  // the schema listing at version 405
+
+QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Put(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+}
+
+bool Mount(const QString& dir, const QString& options) {
+  QDir().mkpath(dir);
+  return ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", 0, options.toLatin1().constData()) == 0;
+}
+
+bool Remount(const QString& dir, const QString& options, unsigned long flags = 0) {
+  return ::mount("tmpfs", QFile::encodeName(dir).constData(), "tmpfs", MS_REMOUNT | flags,
+                 options.toLatin1().constData()) == 0;
+}
+
+void Unmount(const QString& dir) { ::umount2(QFile::encodeName(dir).constData(), MNT_DETACH); }
+
+qint64 FreeBytes(const QString& dir) {
+  struct statvfs st {};
+  if (::statvfs(QFile::encodeName(dir).constData(), &st) != 0) return 0;
+  return qint64(st.f_bavail) * qint64(st.f_frsize);
+}
+
+// Fills the file system of dir up to `leave` free bytes.
+void Fill(const QString& dir, qint64 leave) {
+  QFile filler(dir + QStringLiteral("/filler"));
+  if (!filler.open(QIODevice::WriteOnly)) return;
+  const QByteArray block(4096, 'f');
+  for (;;) {
+    const qint64 avail = FreeBytes(dir);
+    if (avail <= leave) break;
+    const qint64 n = std::min<qint64>(block.size(), avail - leave);
+    if (filler.write(block.constData(), n) != n) break;
+    filler.flush();
+  }
+}
+
+// The program's folder: the program, its log folder (unless told otherwise).
+QString ProgramFolder(const QString& folder, const Setup& o, bool logFolder = true) {
+  QDir(folder).removeRecursively();
+  QDir().mkpath(folder);
+  if (logFolder) QDir().mkpath(folder + QStringLiteral("/log"));
+  QFile::copy(o.program, folder + QStringLiteral("/marrowtide-dbupgrade"));
+  QFile::setPermissions(folder + QStringLiteral("/marrowtide-dbupgrade"), QFileDevice::Permissions(0x7755));
+  return folder;
+}
+
+// The lines of a run that say what went wrong: error lines of the log and
+// the message boxes (written to standard error by the headless program).
+QStringList Evidence(const QString& log, const QString& err) {
+  QStringList lines;
+  for (const QString& l : log.split(QStringLiteral("\r\n"))) {
+    const QString msg = l.section(u'\t', 1);
+    if (msg.startsWith(QLatin1String("ERROR: ")) || msg.startsWith(QLatin1String("modMain.ExtractResourceToFile")) ||
+        msg.contains(QLatin1String("could not replace")) || msg.startsWith(QLatin1String("[err: modMain.p_Create"))) {
+      const QString shortened = msg.left(170);
+      if (!lines.contains(shortened)) lines << shortened;
+    }
+  }
+  // The first failure of the upgrade engine, and how many followed it.
+  const qsizetype upgradeErrors = log.count(QLatin1String("[err: modMain.p_DBUpgrade]"));
+  if (upgradeErrors > 0) {
+    const qsizetype at = log.indexOf(QLatin1String("[err: modMain.p_DBUpgrade]"));
+    lines << log.mid(at, log.indexOf(u'\r', at) - at).left(170) +
+                 QStringLiteral("  (%1 such lines)").arg(upgradeErrors);
+  }
+  for (const QString& l : err.split(u'\n', Qt::SkipEmptyParts)) lines << QStringLiteral("box: ") + l;
+  if (lines.size() > 8) lines = lines.mid(0, 8) << QStringLiteral("...");
+  return lines;
+}
+
+// --- what a database may look like afterwards ------------------------------
+
+struct Before {
+  Snapshot snapshot;
+  QStringList schema;
+};
+
+Before Take(const Setup& o, const QString& db) { return {Read(db, true), ToolSchema(o, db)}; }
+
+QStringList AsItWas(const Setup& o, const Before& before, const QString& db) {
+  QStringList problems;
+  const Snapshot s = Read(db, true);
+  if (!s.opened) return {QStringLiteral("does not open: ") + s.openError};
+  if (s.integrity != u"ok") problems << QStringLiteral("integrity: ") + s.integrity;
+  if (s.version != before.snapshot.version) problems << QStringLiteral("version %1, was %2").arg(s.version, before.snapshot.version);
+  if (ToolSchema(o, db) != before.schema) problems << QStringLiteral("schema listing changed");
+  const QString rows = RowsDifference(before.snapshot, s);
+  if (!rows.isEmpty()) problems << rows;
+  if (s.counts != before.snapshot.counts) problems << QStringLiteral("row counts changed");
+  return problems;
+}
+
+QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db) {
+  QStringList problems;
+  const Snapshot s = Read(db, true);
+  if (!s.opened) return {QStringLiteral("does not open: ") + s.openError};
+  if (s.integrity != u"ok") problems << QStringLiteral("integrity: ") + s.integrity;
+  if (s.version != u"405") problems << QStringLiteral("version ") + s.version;
+  const QString schema = SchemaDifference(reference, ToolSchema(o, db));
+  if (!schema.isEmpty()) problems << QStringLiteral("schema: ") + schema.left(300);
+  const QString rows = RowsDifference(want, s);
+  if (!rows.isEmpty()) problems << rows;
+  if (s.inClear > 0)
+    problems << QStringLiteral("%1 protected values in clear in a database marked encrypted").arg(s.inClear);
+  return problems;
+}
+
+QString Describe(const Snapshot& s) {
+  if (!s.opened) return QStringLiteral("does not open (") + s.openError.left(120) + u')';
+  return QStringLiteral("version %1, %2, integrity %3")
+      .arg(s.version, s.encrypted ? QStringLiteral("encrypted") : QStringLiteral("plain"), s.integrity);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  Setup o;
+  QString only;
+  const QString here = QCoreApplication::applicationDirPath();
+  o.program = here + QStringLiteral("/../marrowtide-dbupgrade");
+  o.tool = here + QStringLiteral("/../marrowtide-db");
+  const QStringList args = app.arguments();
+  for (int i = 1; i + 1 < args.size(); i += 2) {
+    if (args[i] == u"--shim") o.shim = QFileInfo(args[i + 1]).absoluteFilePath();
+    else if (args[i] == u"--program") o.program = args[i + 1];
+    else if (args[i] == u"--tool") o.tool = args[i + 1];
+    else if (args[i] == u"--only") only = args[i + 1];
+    else {
+      out << "unknown option " << args[i] << "\n";
+      return 2;
+    }
+  }
+  const bool root = ::geteuid() == 0;
+
+  QTemporaryDir tmp;
+  const QString base = tmp.path();
+  QFile::setPermissions(base, QFileDevice::Permissions(0x7755));  // reachable for "nobody"
+  QDir().mkpath(base + QStringLiteral("/driver"));
+  SetProgramLocation(base + QStringLiteral("/driver"), QStringLiteral("driver"));
+  InstallProductionServices();
+  NoWaitClock noWait;
+  SetClock(&noWait);
+  {
+    QFile ref(QStringLiteral(MT_SOURCE_DIR "/tests/schema/reference_405.tsv"));
+    if (!ref.open(QIODevice::ReadOnly)) return 2;
+    reference = Lines(QString::fromUtf8(ref.readAll()));
+  }
+
+  // Inputs, and what an uninterrupted run makes of them.
+  const QString plain2 = base + QStringLiteral("/plain2.mdb");
+  const QString enc300 = base + QStringLiteral("/encrypted300.mdb");
+  const QString done405 = base + QStringLiteral("/done405.mdb");
+  Snapshot refPlain, refEnc;
+  try {
+    MakeDatabase(plain2, 2);
+    ExecuteOn(plain2, SeedStatements());
+    QFile::copy(plain2, enc300);
+    UpgradeDatabase(enc300, 2, 300);
+    EncryptValues(enc300, 300);
+  } catch (const DbError& e) {
+    out << "cannot build the inputs: " << e.description() << "\n";
+    return 2;
+  }
+  Globals() = RunGlobals{};
+  ResetCipherComponent();
+  for (const auto& [input, ref] : {std::pair{plain2, &refPlain}, std::pair{enc300, &refEnc}}) {
+    const QString folder = ProgramFolder(base + QStringLiteral("/clean"), o);
+    QFile::copy(input, folder + QStringLiteral("/Marrowtide.mdb"));
+    Program(folder, o).Run(std::nullopt);
+    *ref = Read(folder + QStringLiteral("/Marrowtide.mdb"), true);
+    if (input == plain2) QFile::copy(folder + QStringLiteral("/Marrowtide.mdb"), done405);
+    const QStringList problems = Upgraded(o, *ref, folder + QStringLiteral("/Marrowtide.mdb"));
+    if (!problems.isEmpty() || !ref->encrypted) {
+      out << "an uninterrupted run of " << input << " fails: " << problems.join(u';') << "\n";
+      return 1;
+    }
+  }
+
+  using Case = std::function<Outcome(const QString& dir)>;
+  std::vector<std::pair<QString, Case>> cases;
+
+  // Files that are no usable database: refused, left byte for byte.
+  auto unusable = [&](std::function<QByteArray()> make) {
+    return [&o, make](const QString& dir) {
+      Outcome r;
+      const QString folder = ProgramFolder(dir, o);
+      const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+      const QByteArray before = make();
+      Put(db, before);
+      const RunResult run = Program(folder, o).Run(std::nullopt);
+      if (Bytes(db) != before) r.problems << QStringLiteral("the file changed");
+      if (QFileInfo::exists(db + QStringLiteral("-wal"))) r.problems << QStringLiteral("a -wal file appeared");
+      r.result = QStringLiteral("file left byte for byte: ") + (Bytes(db) == before ? "yes" : "NO");
+      r.evidence = Evidence(Program(folder, o).Log(), run.err);
+      if (!run.err.contains(QStringLiteral("DB 연결 실패"))) r.problems << QStringLiteral("no M1 box");
+      return r;
+    };
+  };
+  cases.push_back({QStringLiteral("garbage database file"), unusable([] {
+                     QByteArray b(65536, 0);
+                     for (char& c : b) c = char(QRandomGenerator::global()->bounded(256));
+                     return b;
+                   })});
+  cases.push_back({QStringLiteral("truncated database file"), unusable([&] {
+                     const QByteArray whole = Bytes(done405);
+                     return whole.left(whole.size() / 2);
+                   })});
+  cases.push_back({QStringLiteral("empty database file"), unusable([] { return QByteArray(); })});
+
+  cases.push_back({QStringLiteral("log folder missing"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir, o, false);
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(plain2, db);
+                     const RunResult run = Program(folder, o).Run(std::nullopt);
+                     r.problems = Upgraded(o, refPlain, db);
+                     if (QFileInfo::exists(folder + QStringLiteral("/log")))
+                       r.problems << QStringLiteral("a log folder was created");
+                     r.result = Describe(Read(db, false));
+                     r.evidence = Evidence({}, run.err);
+                     return r;
+                   }});
+
+  cases.push_back({QStringLiteral("read-only database file"), [&](const QString& dir) {
+                     Outcome r;
+                     if (!root) return Outcome{false};
+                     Setup as = o;
+                     as.runAs = QStringLiteral("65534");
+                     const QString folder = ProgramFolder(dir, o);
+                     QFile::setPermissions(folder, QFileDevice::Permissions(0x7777));
+                     QFile::setPermissions(folder + QStringLiteral("/log"), QFileDevice::Permissions(0x7777));
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(enc300, db);
+                     QFile::setPermissions(db, QFileDevice::Permissions(0x4444));
+                     const Before before = Take(o, db);
+                     const QByteArray bytes = Bytes(db);
+                     const RunResult run = Program(folder, as).Run(std::nullopt);
+                     r.result = Describe(Read(db, false)) +
+                                QStringLiteral(", file byte for byte: ") + (Bytes(db) == bytes ? "yes" : "no");
+                     // Replaced by an upgraded copy, or left as it was.
+                     const QStringList upgraded = Upgraded(o, refEnc, db);
+                     if (!upgraded.isEmpty()) r.problems = AsItWas(o, before, db);
+                     r.evidence = Evidence(Program(folder, o).Log(), run.err);
+                     return r;
+                   }});
+
+  cases.push_back({QStringLiteral("read-only file system"), [&](const QString& dir) {
+                     Outcome r;
+                     if (!root) return Outcome{false};
+                     const QString folder = ProgramFolder(dir, o);
+                     const QString mnt = dir + QStringLiteral("/ro");
+                     if (!Mount(mnt, QStringLiteral("size=16m"))) return Outcome{false};
+                     const QString db = mnt + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(enc300, db);
+                     const Before before = Take(o, db);
+                     Remount(mnt, QStringLiteral("size=16m"), MS_RDONLY);
+                     Program program(folder, o);
+                     program.SetArguments({db});
+                     const RunResult run = program.Run(std::nullopt);
+                     Remount(mnt, QStringLiteral("size=16m"));
+                     r.problems = AsItWas(o, before, db);
+                     r.result = Describe(Read(db, false));
+                     r.evidence = Evidence(Program(folder, o).Log(), run.err);
+                     Unmount(mnt);
+                     return r;
+                   }});
+
+  cases.push_back({QStringLiteral("program folder not writable"), [&](const QString& dir) {
+                     Outcome r;
+                     if (!root) return Outcome{false};
+                     Setup as = o;
+                     as.runAs = QStringLiteral("65534");
+                     const QString folder = ProgramFolder(dir + QStringLiteral("/program"), o);
+                     QFile::setPermissions(folder + QStringLiteral("/log"), QFileDevice::Permissions(0x7777));
+                     QFile::setPermissions(folder, QFileDevice::Permissions(0x5555));
+                     const QString data = dir + QStringLiteral("/data");
+                     QDir().mkpath(data);
+                     QFile::setPermissions(data, QFileDevice::Permissions(0x7777));
+                     const QString db = data + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(plain2, db);
+                     QFile::setPermissions(db, QFileDevice::Permissions(0x6666));
+                     const Before before = Take(o, db);
+                     Program program(folder, as);
+                     program.SetArguments({db});
+                     const RunResult run = program.Run(std::nullopt);
+                     QFile::setPermissions(folder, QFileDevice::Permissions(0x7755));
+                     r.problems = AsItWas(o, before, db);
+                     r.result = Describe(Read(db, false));
+                     r.evidence = Evidence(Program(folder, o).Log(), run.err);
+                     return r;
+                   }});
+
+  cases.push_back({QStringLiteral("full disk under the database"), [&](const QString& dir) {
+                     Outcome r;
+                     if (!root) return Outcome{false};
+                     const QString folder = ProgramFolder(dir + QStringLiteral("/program"), o);
+                     const QString mnt = dir + QStringLiteral("/small");
+                     if (!Mount(mnt, QStringLiteral("size=1m"))) return Outcome{false};
+                     const QString db = mnt + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(plain2, db);
+                     Program program(folder, o);
+                     program.SetArguments({db});
+                     const RunResult full = program.Run(std::nullopt);
+                     r.evidence = Evidence(program.Log(), full.err);
+                     Remount(mnt, QStringLiteral("size=64m"));  // room again
+                     const Snapshot afterFull = Read(db, false);
+                     r.result = QStringLiteral("after the full run: ") + Describe(afterFull);
+                     if (!afterFull.opened || afterFull.integrity != u"ok")
+                       r.problems << QStringLiteral("damaged by the full disk: ") + Describe(afterFull);
+                     const RunResult again = program.Run(std::nullopt);
+                     r.problems += Upgraded(o, refPlain, db);
+                     r.result += QStringLiteral("; run again with room: ") + Describe(Read(db, false));
+                     Q_UNUSED(again);
+                     Unmount(mnt);
+                     return r;
+                   }});
+
+  // The program folder on a small file system that the program itself fills.
+  auto fullProgramFolder = [&](const QString& input, const Snapshot& ref, qint64 leave) {
+    return [&o, input, &ref, leave, root](const QString& dir) {
+      Outcome r;
+      if (!root) return Outcome{false};
+      const QString mnt = dir + QStringLiteral("/program");
+      const qint64 programSize = QFileInfo(o.program).size();
+      if (!Mount(mnt, QStringLiteral("size=%1k").arg((programSize + 4 * 1048576) / 1024))) return Outcome{false};
+      QDir().mkpath(mnt + QStringLiteral("/log"));
+      QFile::copy(o.program, mnt + QStringLiteral("/marrowtide-dbupgrade"));
+      QFile::setPermissions(mnt + QStringLiteral("/marrowtide-dbupgrade"), QFileDevice::Permissions(0x7755));
+      Fill(mnt, leave);
+      const QString data = dir + QStringLiteral("/data");
+      QDir().mkpath(data);
+      const QString db = data + QStringLiteral("/Marrowtide.mdb");
+      QFile::copy(input, db);
+      const Before before = Take(o, db);
+      Program program(mnt, o);
+      program.SetArguments({db});
+      const RunResult run = program.Run(std::nullopt);
+      r.evidence = Evidence(program.Log(), run.err);
+      r.result = Describe(Read(db, false));
+      const QStringList upgraded = Upgraded(o, ref, db);
+      if (!upgraded.isEmpty()) {
+        r.problems = AsItWas(o, before, db);
+        if (!r.problems.isEmpty()) r.problems.prepend(QStringLiteral("neither upgraded (") + upgraded.join(u';') + u')');
+      }
+      Unmount(mnt);
+      return r;
+    };
+  };
+  cases.push_back({QStringLiteral("full disk in the program folder, encrypted database"),
+                   fullProgramFolder(enc300, refEnc, 48 * 1024)});
+  cases.push_back({QStringLiteral("full disk in the program folder during compaction"),
+                   fullProgramFolder(done405, refPlain, 256 * 1024)});
+
+  // Something at the work-copy path that cannot be deleted: every name the
+  // next quarter of an hour can give.
+  auto lockedWorkCopy = [&](const QString& input, const Snapshot& ref) {
+    return [&o, input, &ref](const QString& dir) {
+      Outcome r;
+      const QString folder = ProgramFolder(dir, o);
+      const QDateTime now = QDateTime::currentDateTime();
+      for (int s = -5; s < 900; ++s)
+        QDir().mkpath(folder + QStringLiteral("/Marrowtide_backup_en_") +
+                      now.addSecs(s).toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
+      const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+      QFile::copy(input, db);
+      const Before before = Take(o, db);
+      Program program(folder, o);
+      const RunResult run = program.Run(std::nullopt);
+      r.evidence = Evidence(program.Log(), run.err);
+      const Snapshot s = Read(db, false);
+      r.result = Describe(s);
+      const QStringList upgraded = Upgraded(o, ref, db);
+      if (!upgraded.isEmpty()) {
+        r.problems = AsItWas(o, before, db);
+        if (!r.problems.isEmpty()) r.problems.prepend(QStringLiteral("neither upgraded (") + upgraded.join(u';') + u')');
+      }
+      return r;
+    };
+  };
+  cases.push_back({QStringLiteral("folder at the work-copy path, plain database"), lockedWorkCopy(plain2, refPlain)});
+  cases.push_back({QStringLiteral("folder at the work-copy path, encrypted database"), lockedWorkCopy(enc300, refEnc)});
+
+  cases.push_back({QStringLiteral("folder at tmp.mdb"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir, o);
+                     QDir().mkpath(folder + QStringLiteral("/tmp.mdb"));
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(done405, db);
+                     const Before before = Take(o, db);
+                     Program program(folder, o);
+                     const RunResult run = program.Run(std::nullopt);
+                     r.problems = AsItWas(o, before, db);
+                     r.result = Describe(Read(db, false));
+                     r.evidence = Evidence(program.Log(), run.err);
+                     return r;
+                   }});
+
+  int failed = 0, ran = 0;
+  for (const auto& [name, run] : cases) {
+    if (!only.isEmpty() && !name.contains(only)) continue;
+    const QString dir = base + QStringLiteral("/case");
+    QDir(dir).removeRecursively();
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFileDevice::Permissions(0x7755));
+    const Outcome r = run(dir);
+    if (!r.ran) {
+      out << "SKIP " << name << " (needs root and tmpfs mounts)\n";
+      continue;
+    }
+    ++ran;
+    if (!r.problems.isEmpty()) ++failed;
+    out << (r.problems.isEmpty() ? "PASS " : "FAIL ") << name << "\n    database: " << r.result << "\n";
+    for (const QString& p : r.problems) out << "    problem: " << p << "\n";
+    for (const QString& e : r.evidence) out << "    said: " << e << "\n";
+    out.flush();
+    QDir(dir).removeRecursively();
+  }
+  out << "\ncases: " << ran << ", held: " << ran - failed << ", failed: " << failed << "\n";
+  SetClock(nullptr);
+  return failed == 0 ? 0 : 1;
+}
