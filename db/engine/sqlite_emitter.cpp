@@ -266,7 +266,7 @@ bool IsCondition(const Expr& e) {
 // A condition where Jet wants a value: True is -1, where SQLite gives 1.
 void Emitter::expr(const Expr& e) {
   if (IsCondition(e)) {
-    out_ += QStringLiteral("(-");
+    out_ += QStringLiteral("(- ");
     cond(e);
     out_ += u')';
     return;
@@ -297,7 +297,9 @@ void Emitter::expr(const Expr& e) {
     case ExprKind::Unary:
       switch (e.op) {
         case Op::Neg:
-          out_ += QStringLiteral("(-");
+          // The blank keeps a negative operand (-1 for True, a date before
+          // 1899-12-30) from making "--", which SQLite reads as a comment.
+          out_ += QStringLiteral("(- ");
           expr(*e.args[0]);
           out_ += u')';
           return;

@@ -142,6 +142,16 @@ TEST_F(Robustness, ArbitraryCharacters) {
   }
 }
 
+// Negating a negative literal must not write "--", which SQLite reads as the
+// start of a comment that swallows the rest of the statement.
+TEST_F(Robustness, NegatedNegativeLiteralsStayValues) {
+  EXPECT_EQ(db.Eval("-True").toLongLong(), 1);
+  EXPECT_EQ(db.Eval("- -1 + 2").toLongLong(), 3);
+  // 1899-12-29 is day -1.
+  EXPECT_EQ(db.Eval("-#1899-12-29# * 10").toDouble(), 10.0);
+  EXPECT_EQ(db.Eval("IIF(-#1899-12-29# > 0, 'after', 'before')").toString(), "after");
+}
+
 // SQLite stops reading a statement at a NUL character, so a NUL inside a
 // literal must not cut the emitted statement short, and a NUL in a name
 // (which no SQLite quoting can carry) is a syntax error of its own.
