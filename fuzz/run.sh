@@ -2,14 +2,18 @@
 # Builds the fuzz targets with clang (libFuzzer, ASan, UBSan) and runs each
 # for a bounded time, one after the other.
 #
-#   fuzz/run.sh [SECONDS]      seconds per target, 60 by default
+#   fuzz/run.sh [SECONDS [TARGET...]]   seconds per target (60 by default), every target by default
 #
-# Corpora grow in $MT_FUZZ_BUILD/corpus/<target> (seeded from the upgrade
-# scripts); a crashing input is written to $MT_FUZZ_BUILD/findings/ and the
-# script ends with status 1.
+# Corpora grow in $MT_FUZZ_BUILD/corpus/<target>, seeded from the upgrade
+# scripts and from fuzz/regressions/<target> (inputs that once found a fault);
+# a crashing input is written to $MT_FUZZ_BUILD/findings/ and the script ends
+# with status 1.
 set -euo pipefail
 
 seconds="${1:-60}"
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(translate_fuzzer script_fuzzer)
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/.." && pwd)"
 build="${MT_FUZZ_BUILD:-$root/build-fuzz}"
@@ -26,7 +30,7 @@ if [ ! -d "$build/seeds/translate_fuzzer" ]; then
 fi
 
 status=0
-for target in translate_fuzzer script_fuzzer; do
+for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
   mkdir -p "$corpus"
   dict=()
@@ -34,7 +38,7 @@ for target in translate_fuzzer script_fuzzer; do
   echo "== $target: $seconds s"
   # Leaks are not findings here: Qt keeps process-wide caches.
   if ! ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-      "$build/$target" "$corpus" "$build/seeds/$target" "${dict[@]}" \
+      "$build/$target" "$corpus" "$build/seeds/$target" $(ls -d "$here/regressions/$target" 2>/dev/null) "${dict[@]}" \
       -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
       -artifact_prefix="$build/findings/$target-" -print_final_stats=1 2>"$build/$target.log"; then
     status=1
