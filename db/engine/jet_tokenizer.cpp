@@ -112,6 +112,7 @@ TokenList::TokenList(const QString& sql) : sql_(sql) {
       int j = i + 1;
       while (j < n && s[j] != u']') ++j;
       if (j >= n) Fail(QStringLiteral("missing \"]\""), i);
+      if (j == i + 1) Fail(QStringLiteral("empty name \"[]\""), i);
       for (int k = i + 1; k < j; ++k) {
         if (s[k] == 0) Fail(QStringLiteral("a name cannot hold a NUL character"), k);
       }

@@ -170,5 +170,20 @@ TEST_F(Robustness, NulCharactersInLiteralsAndNames) {
   EXPECT_EQ(code, dberr::kSyntax);
 }
 
+// An empty bracketed name is no name: as a stored query's parameter it would
+// become ":" alone, which SQLite cannot read.
+TEST_F(Robustness, EmptyBracketedNameIsASyntaxError) {
+  int32_t code = 0;
+  EXPECT_FALSE(test::TranslateError("SELECT [] FROM TSettings", &code).isEmpty());
+  EXPECT_EQ(code, dberr::kSyntax);
+  const ColumnsOf columns = [](const QString&) { return std::optional<QStringList>(QStringList{"ID"}); };
+  try {
+    TranslateQuery("SELECT ID, [] FROM TSettings", columns);
+    ADD_FAILURE() << "an empty name was taken";
+  } catch (const DbError& e) {
+    EXPECT_EQ(e.code(), dberr::kSyntax);
+  }
+}
+
 }  // namespace
 }  // namespace mt::engine
