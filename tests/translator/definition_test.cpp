@@ -22,22 +22,16 @@ TEST(Definition, CreateTableKeepsTypesDefaultsAndKeys) {
       "[Name] TEXT(50) WITH COMP NOT NULL, [Flag] BIT DEFAULT True, [Neg] INT DEFAULT -1, "
       "[Rate] TEXT(100) WITH COMPRESSION DEFAULT \"5,100|10,100\", "
       "CONSTRAINT [PrimaryKey] PRIMARY KEY ([TaskIDX], [LogDate]))")).table;
+  // Types, NOT NULL and plain defaults are checked through the engine's
+  // schema listing; what the listing does not show is checked here.
   EXPECT_EQ(t.name, "TTaskLog");
   ASSERT_EQ(t.columns.size(), 8u);
-  EXPECT_EQ(t.columns[0].type, JetType::Long);
-  EXPECT_TRUE(t.columns[0].notNull);
-  EXPECT_FALSE(t.columns[0].defaultValue.has_value());
-  EXPECT_EQ(t.columns[1].type, JetType::DateTime);
-  EXPECT_EQ(t.columns[1].defaultValue->jetText, "Now()");
   EXPECT_EQ(t.columns[2].name, "Rank");
-  EXPECT_EQ(t.columns[2].type, JetType::Long);
-  EXPECT_EQ(t.columns[3].type, JetType::Memo);
+  EXPECT_FALSE(t.columns[0].defaultValue.has_value());
   EXPECT_TRUE(t.columns[3].compression);
-  EXPECT_EQ(t.columns[3].defaultValue->jetText, "\"\"");
-  EXPECT_EQ(t.columns[4].size, 50);
   EXPECT_TRUE(t.columns[4].compression);
-  EXPECT_TRUE(t.columns[4].notNull);
-  EXPECT_EQ(t.columns[5].defaultValue->jetText, "True");
+  EXPECT_FALSE(t.columns[5].compression);
+  EXPECT_EQ(t.columns[4].size, 50);
   EXPECT_EQ(t.columns[6].defaultValue->jetText, "-1");
   EXPECT_EQ(t.columns[7].defaultValue->jetText, "\"5,100|10,100\"");
   ASSERT_EQ(t.keys.size(), 1u);

@@ -39,22 +39,9 @@ TEST_F(Statements, InsertValuesStoresJetLiterals) {
   EXPECT_EQ(rows[0][3].toLongLong(), -1);
 }
 
-TEST_F(Statements, IdempotentSettingsInsertRunsOnce) {
-  db.Run("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '2')");
-  const QString insert =
-      "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, "
-      "'URL링크 포커싱', 5 FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.FocusURL')";
-  db.Run(insert);
-  db.Run(insert);
-  const std::vector<QVariantList> rows =
-      db.Run("SELECT Val1, Val2, Alias, [Order] FROM TSettings WHERE ID = \"Stay.FocusURL\"");
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0][0].toString(), "0");  // text affinity: stored as text, as Jet does
-  EXPECT_EQ(rows[0][2].toString(), QString::fromUtf8("URL링크 포커싱"));
-  EXPECT_EQ(rows[0][3].toLongLong(), 5);
-}
-
-TEST_F(Statements, VersionStampAndSettingsStatements) {
+// The statements the run writes settings with; the engine tests run the
+// idempotent settings insert of the scripts.
+TEST_F(Statements, SettingsStatementsOfTheRun) {
   db.Run("INSERT INTO TSettings(ID, Val1, Val2, Val3) VALUES( 'DBVersion', \"300\", \"\", NULL)");
   db.Run("UPDATE [TSettings] SET Val1=\"405\" WHERE [ID]=\"DBVersion\"");
   db.Run("UPDATE TSettings SET Val1 = \"a\"\"b\", Val2 = NULL, Val3 = \"\" WHERE ID = 'IsDBEn'");
@@ -164,25 +151,6 @@ TEST_F(Statements, DeleteForms) {
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 2);
   db.Run("DELETE FROM TTaskLog");
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 0);
-}
-
-TEST_F(Statements, PruningStatementsUseTheClock) {
-  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (1, Now())");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (2, DATEADD(\"d\", -4, NOW()))");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (3, DATEADD(\"m\", -2, NOW()))");
-  db.Run("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 1);
-}
-
-TEST_F(Statements, UserIdBackfillStatements) {
-  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (1, 7, '')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (2, 7, NULL)");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (3, 7, 'kept')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, UserIDX, UserId) VALUES (4, 0, '')");
-  EXPECT_EQ(db.Run("SELECT TaskIDX FROM TTaskLog WHERE UserIDX > 0 AND IIF(ISNULL(UserId), '', UserId) LIKE ''").size(),
-            2u);
-  db.Run("UPDATE TTaskLog SET UserId=\"us\"\"er1\" WHERE UserIDX=7");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog WHERE UserId = 'us\"er1'").toLongLong(), 3);
 }
 
 TEST_F(Statements, ChannelKeyStatementsFollowJetPlus) {
