@@ -17,16 +17,15 @@ class OpenTest : public EngineTest {
  protected:
   // A closed database with some rows, so that it spans many pages.
   void FillAndClose() {
-    Exec(QStringLiteral("CREATE TABLE TItems (IDX AUTOINCREMENT, Body MEMO, "
-                        "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))"));
+    Exec(
+        QStringLiteral("CREATE TABLE TItems (IDX AUTOINCREMENT, Body MEMO, "
+                       "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))"));
     for (int i = 0; i < 60; ++i)
       Exec(QStringLiteral("INSERT INTO TItems (Body) VALUES ('%1')").arg(QString(400, QChar('a' + i % 26))));
     conn_->Close();
   }
 
-  QStringList Siblings() const {
-    return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-  }
+  QStringList Siblings() const { return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
   // Opening must fail with kOpenFailed and a description, and change nothing.
   void ExpectRefused(const QString& path, const QString& password) {
@@ -48,38 +47,34 @@ class OpenTest : public EngineTest {
 TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
   FillAndClose();
   EXPECT_FALSE(conn_->IsOpen());
-  EXPECT_EQ(Siblings(), QStringList{QStringLiteral("db.mdb")});
+  EXPECT_EQ(Siblings(), QStringList{"db.mdb"});
 
   conn_ = engine_.Open(Path(), kPassword);
   EXPECT_TRUE(conn_->IsOpen());
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TItems")).toLongLong(), 60);
-  Exec(QStringLiteral("INSERT INTO TItems (Body) VALUES ('more')"));
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TItems").toLongLong(), 60);
+  Exec("INSERT INTO TItems (Body) VALUES ('more')");
   // While open the engine journals in WAL mode...
   EXPECT_TRUE(QFileInfo::exists(Path() + QStringLiteral("-wal")));
   conn_->Close();
   // ...and Close folds the log back into the one file.
-  EXPECT_EQ(Siblings(), QStringList{QStringLiteral("db.mdb")});
+  EXPECT_EQ(Siblings(), QStringList{"db.mdb"});
   conn_ = engine_.Open(Path(), kPassword);
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TItems")).toLongLong(), 61);
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TItems").toLongLong(), 61);
 }
 
-TEST_F(OpenTest, TheFileIsEncryptedWithThePassword) {
+TEST_F(OpenTest, TheFileIsEncryptedAndTheWrongPasswordChangesNothing) {
   FillAndClose();
-  QByteArray bytes = FileBytes(Path());
+  const QByteArray bytes = FileBytes(Path());
   EXPECT_FALSE(bytes.startsWith("SQLite format 3"));
   EXPECT_FALSE(bytes.contains(QByteArray(400, 'a')));
-}
-
-TEST_F(OpenTest, WrongPasswordIsRefusedWithoutTouchingTheFile) {
-  FillAndClose();
-  ExpectRefused(Path(), QStringLiteral("not the password"));
+  ExpectRefused(Path(), "not the password");
   ExpectRefused(Path(), QString());
   // The right password still opens it afterwards.
   EXPECT_NO_THROW(engine_.Open(Path(), kPassword)->Close());
 }
 
 TEST_F(OpenTest, MissingFileIsNeverCreated) {
-  const QString missing = Path(QStringLiteral("nothing-here.mdb"));
+  const QString missing = Path("nothing-here.mdb");
   try {
     engine_.Open(missing, kPassword);
     ADD_FAILURE() << "open succeeded";
@@ -88,56 +83,40 @@ TEST_F(OpenTest, MissingFileIsNeverCreated) {
     EXPECT_TRUE(e.description().contains(missing));
   }
   EXPECT_FALSE(QFileInfo::exists(missing));
-  EXPECT_FALSE(QFileInfo::exists(missing + QStringLiteral("-wal")));
+  EXPECT_FALSE(QFileInfo::exists(missing + "-wal"));
 }
 
 TEST_F(OpenTest, ForeignAndDamagedFilesAreRefusedUnchanged) {
   FillAndClose();
-
-  const QString garbage = Path(QStringLiteral("garbage.mdb"));
-  {
-    QFile f(garbage);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QByteArray noise(8192, '\0');
-    for (auto& b : noise) b = char(QRandomGenerator::global()->bounded(256));
-    f.write(noise);
+  QByteArray noise(8192, '\0');
+  for (auto& b : noise) b = char(QRandomGenerator::global()->bounded(256));
+  const QByteArray whole = FileBytes(Path());
+  ASSERT_GT(whole.size(), 8192);
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } files[] = {
+      {"garbage.mdb", noise},
+      {"empty.mdb", {}},
+      {"text.mdb", "this is not a database at all\n"},
+      // A copy cut to half its length: the header still reads, the rest is gone.
+      {"truncated.mdb", whole.left(whole.size() / 2)},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    QFile out(Path(f.name));
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(f.bytes);
+    out.close();
+    ExpectRefused(Path(f.name), kPassword);
   }
-  ExpectRefused(garbage, kPassword);
-
-  const QString empty = Path(QStringLiteral("empty.mdb"));
-  {
-    QFile f(empty);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  }
-  ExpectRefused(empty, kPassword);
-
-  const QString text = Path(QStringLiteral("text.mdb"));
-  {
-    QFile f(text);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("this is not a database at all\n");
-  }
-  ExpectRefused(text, kPassword);
-
-  // A copy cut to half its length: the header still reads, the rest is gone.
-  const QString truncated = Path(QStringLiteral("truncated.mdb"));
-  {
-    QByteArray whole = FileBytes(Path());
-    ASSERT_GT(whole.size(), 8192);
-    QFile f(truncated);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(whole.left(whole.size() / 2));
-  }
-  ExpectRefused(truncated, kPassword);
 
   // An unencrypted SQLite file is not one of ours either.
-  const QString plain = Path(QStringLiteral("plain.mdb"));
-  {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(plain.toUtf8().constData(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE t(x); INSERT INTO t VALUES (1);", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-  }
+  const QString plain = Path("plain.mdb");
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(plain.toUtf8().constData(), &db), SQLITE_OK);
+  sqlite3_exec(db, "CREATE TABLE t(x); INSERT INTO t VALUES (1);", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
   ExpectRefused(plain, kPassword);
 }
 
@@ -149,17 +128,16 @@ TEST_F(OpenTest, CreateRefusesAnExistingFile) {
 }
 
 TEST_F(OpenTest, CommittedRowsInALeftOverLogAreNotLost) {
-  Exec(QStringLiteral("CREATE TABLE TLog (LogText TEXT(50))"));
-  Exec(QStringLiteral("INSERT INTO TLog (LogText) VALUES ('kept')"));
+  Exec("CREATE TABLE TLog (LogText TEXT(50))");
+  Exec("INSERT INTO TLog (LogText) VALUES ('kept')");
   // Copy the file and its log as a crash would leave them.
-  const QString copy = Path(QStringLiteral("crashed.mdb"));
+  const QString copy = Path("crashed.mdb");
   ASSERT_TRUE(QFile::copy(Path(), copy));
   ASSERT_TRUE(QFile::copy(Path() + QStringLiteral("-wal"), copy + QStringLiteral("-wal")));
   auto reopened = engine_.Open(copy, kPassword);
-  auto rs = reopened->OpenRecordset(QStringLiteral("SELECT LogText FROM TLog"), CursorType::Static,
-                                    LockType::ReadOnly);
+  auto rs = reopened->OpenRecordset("SELECT LogText FROM TLog", CursorType::Static, LockType::ReadOnly);
   ASSERT_FALSE(rs->Eof());
-  EXPECT_EQ(rs->Value(0).toString(), QStringLiteral("kept"));
+  EXPECT_EQ(rs->Value(0).toString(), "kept");
   rs->Close();
   reopened->Close();
   EXPECT_FALSE(QFileInfo::exists(copy + QStringLiteral("-wal")));
@@ -183,12 +161,11 @@ int ReadOnlyCheck(const QString& path) {
   engine::SqlCipherEngine engine;
   try {
     auto ro = engine.Open(path, kPassword);
-    auto rs = ro->OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM TItems"), CursorType::Static,
-                                LockType::ReadOnly);
+    auto rs = ro->OpenRecordset("SELECT COUNT(*) FROM TItems", CursorType::Static, LockType::ReadOnly);
     if (rs->Value(0).toLongLong() != 60) return 1;
     rs->Close();
     try {
-      ro->Execute(QStringLiteral("DELETE FROM TItems"));
+      ro->Execute("DELETE FROM TItems");
       return 2;  // a write went through
     } catch (const DbError& e) {
       if (e.code() >= 0 || e.description().isEmpty()) return 3;
@@ -212,28 +189,26 @@ TEST_F(OpenTest, ReadOnlyFileOrFolderNeverChanges) {
   EXPECT_EQ(FileBytes(Path()), before);
 
   // A writable file in a folder where no -wal or -journal file can be made.
-  ASSERT_TRUE(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
-                                                QFile::WriteOther));
+  ASSERT_TRUE(QFile::setPermissions(
+      Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                          QFile::ReadOther | QFile::ExeOther);
   EXPECT_EQ(WithoutWriteRights([&] { return ReadOnlyCheck(Path()); }), 0);
   EXPECT_EQ(FileBytes(Path()), before);
-  EXPECT_EQ(Siblings(), QStringList{QStringLiteral("db.mdb")});
+  EXPECT_EQ(Siblings(), QStringList{"db.mdb"});
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(OpenTest, AClosedConnectionRefusesWorkAndAnswersAbsent) {
-  Exec(QStringLiteral("CREATE TABLE TA (A LONG)"));
+  Exec("CREATE TABLE TA (A LONG)");
   Catalog& catalog = conn_->GetCatalog();
   conn_->Close();
   EXPECT_FALSE(conn_->IsOpen());
-  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TA (A) VALUES (1)")); }), dberr::kClosed);
-  EXPECT_EQ(ErrorOf([&] {
-              conn_->OpenRecordset(QStringLiteral("SELECT A FROM TA"), CursorType::Static,
-                                   LockType::ReadOnly);
-            }),
-            dberr::kClosed);
-  EXPECT_FALSE(catalog.HasTable(QStringLiteral("TA")));
+  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TA (A) VALUES (1)"); }), dberr::kClosed);
+  EXPECT_EQ(
+      ErrorOf([&] { conn_->OpenRecordset("SELECT A FROM TA", CursorType::Static, LockType::ReadOnly); }),
+      dberr::kClosed);
+  EXPECT_FALSE(catalog.HasTable("TA"));
   EXPECT_NO_THROW(conn_->Close());
 }
 

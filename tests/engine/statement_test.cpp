@@ -1,9 +1,9 @@
 // Data statements and CREATE TABLE through the engine, each checked by its
 // effect: the rows read back, the types and defaults in the schema listing,
 // the failures.
-#include <QDateTime>
-
 #include <sqlite3.h>
+
+#include <QDateTime>
 
 #include "db/engine/sqlcipher_connection.h"
 #include "engine_fixture.h"
@@ -12,7 +12,7 @@ namespace mt::test {
 namespace {
 
 QString JetDate(const QDateTime& dt) {
-  return QLatin1Char('#') + dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('#');
+  return QLatin1Char('#') + dt.toString("yyyy-MM-dd HH:mm:ss") + QLatin1Char('#');
 }
 
 class StatementTest : public EngineTest {
@@ -22,7 +22,7 @@ class StatementTest : public EngineTest {
         "CREATE TABLE TSettings (ID MEMO WITH COMPRESSION DEFAULT \"\", Val1 MEMO WITH COMPRESSION "
         "DEFAULT \"\", Val2 MEMO WITH COMPRESSION DEFAULT \"\", Val3 MEMO WITH COMPRESSION DEFAULT "
         "\"\", Alias MEMO WITH COMPRESSION DEFAULT \"\", [Order] INT NOT NULL DEFAULT 0)"));
-    Exec(QStringLiteral("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '299')"));
+    Exec("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '299')");
   }
 };
 
@@ -33,65 +33,58 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
       "Flag BIT NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio SINGLE, Score FLOAT, "
       "Price MONEY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, "
       "CONSTRAINT PrimaryKey PRIMARY KEY (IDX), CONSTRAINT UName UNIQUE (Name))"));
-  EXPECT_EQ(SchemaOf(QStringLiteral("TAll")),
-            (QStringList{
-                "table\tTAll",
-                "column\tTAll\tIDX\tAUTOINCREMENT\t\t",
-                "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
-                "column\tTAll\tBody\tMEMO\t\t\"\"",
-                "column\tTAll\tQty\tLONG\t\t0",
-                "column\tTAll\tSmall\tSHORT\t\t",
-                "column\tTAll\tTiny\tBYTE\t\t",
-                "column\tTAll\tFlag\tBIT\tNOT NULL\tTrue",
-                "column\tTAll\tStamp\tDATETIME\t\tNow()",
-                "column\tTAll\tRatio\tSINGLE\t\t",
-                "column\tTAll\tScore\tFLOAT\t\t",
-                "column\tTAll\tPrice\tMONEY\t\t0",
-                "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
-                "key\tTAll\tPrimaryKey\tPRIMARY\tIDX",
-                "key\tTAll\tUName\tUNIQUE\tName",
-            }));
+  EXPECT_EQ(SchemaOf("TAll"), (QStringList{
+                                  "table\tTAll",
+                                  "column\tTAll\tIDX\tAUTOINCREMENT\t\t",
+                                  "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
+                                  "column\tTAll\tBody\tMEMO\t\t\"\"",
+                                  "column\tTAll\tQty\tLONG\t\t0",
+                                  "column\tTAll\tSmall\tSHORT\t\t",
+                                  "column\tTAll\tTiny\tBYTE\t\t",
+                                  "column\tTAll\tFlag\tBIT\tNOT NULL\tTrue",
+                                  "column\tTAll\tStamp\tDATETIME\t\tNow()",
+                                  "column\tTAll\tRatio\tSINGLE\t\t",
+                                  "column\tTAll\tScore\tFLOAT\t\t",
+                                  "column\tTAll\tPrice\tMONEY\t\t0",
+                                  "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
+                                  "key\tTAll\tPrimaryKey\tPRIMARY\tIDX",
+                                  "key\tTAll\tUName\tUNIQUE\tName",
+                              }));
 
   // The defaults apply to a row that names only the required column.
   const QDateTime before = QDateTime::currentDateTime().addSecs(-2);
-  EXPECT_EQ(Exec(QStringLiteral("INSERT INTO TAll (Name) VALUES ('first')")), 1);
-  auto rs = conn_->OpenRecordset(QStringLiteral("SELECT * FROM TAll"), CursorType::Static,
-                                 LockType::ReadOnly);
+  EXPECT_EQ(Exec("INSERT INTO TAll (Name) VALUES ('first')"), 1);
+  auto rs = conn_->OpenRecordset("SELECT * FROM TAll", CursorType::Static, LockType::ReadOnly);
   ASSERT_EQ(rs->RecordCount(), 1);
-  EXPECT_EQ(rs->Value(QStringLiteral("IDX")).toLongLong(), 1);
-  EXPECT_EQ(rs->Value(QStringLiteral("Body")), QVariant(QString()));
-  EXPECT_EQ(rs->Value(QStringLiteral("Qty")).toLongLong(), 0);
-  EXPECT_FALSE(rs->Value(QStringLiteral("Small")).isValid());
-  EXPECT_EQ(rs->Value(QStringLiteral("Flag")), QVariant(true));
-  QDateTime stamp = rs->Value(QStringLiteral("Stamp")).toDateTime();
+  EXPECT_EQ(rs->Value("IDX").toLongLong(), 1);
+  EXPECT_EQ(rs->Value("Body"), QVariant(QString()));
+  EXPECT_EQ(rs->Value("Qty").toLongLong(), 0);
+  EXPECT_FALSE(rs->Value("Small").isValid());
+  EXPECT_EQ(rs->Value("Flag"), QVariant(true));
+  QDateTime stamp = rs->Value("Stamp").toDateTime();
   EXPECT_TRUE(stamp >= before && stamp <= QDateTime::currentDateTime().addSecs(2))
       << stamp.toString().toStdString();
-  EXPECT_EQ(rs->Value(QStringLiteral("Cnt")).toLongLong(), 10);
+  EXPECT_EQ(rs->Value("Cnt").toLongLong(), 10);
 }
 
 TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
-  Exec(QStringLiteral("CREATE TABLE TOne (A LONG)"));
-  EXPECT_NE(ErrorOf([&] { Exec(QStringLiteral("CREATE TABLE tone (B LONG)")); }), 0);
-  EXPECT_NE(ErrorOf([&] { Exec(QStringLiteral("CREATE TABLE TTwo (A LONG, a TEXT(5))")); }), 0);
-  EXPECT_NE(ErrorOf([&] { Exec(QStringLiteral("CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)")); }), 0);
-  EXPECT_NE(ErrorOf([&] {
-              Exec(QStringLiteral("CREATE TABLE TTwo (A LONG, CONSTRAINT K PRIMARY KEY (Missing))"));
-            }),
-            0);
-  EXPECT_FALSE(conn_->GetCatalog().HasTable(QStringLiteral("TTwo")));
-  EXPECT_EQ(SchemaOf(QStringLiteral("TOne")),
-            (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
+  Exec("CREATE TABLE TOne (A LONG)");
+  EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE tone (B LONG)"); }), 0);
+  EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE TTwo (A LONG, a TEXT(5))"); }), 0);
+  EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)"); }), 0);
+  EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE TTwo (A LONG, CONSTRAINT K PRIMARY KEY (Missing))"); }), 0);
+  EXPECT_FALSE(conn_->GetCatalog().HasTable("TTwo"));
+  EXPECT_EQ(SchemaOf("TOne"), (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
 }
 
 TEST_F(StatementTest, TextColumnsKeepDigitsAsTextAndNumbersStayNumbers) {
-  Exec(QStringLiteral("CREATE TABLE TMix (M MEMO, T TEXT(10), N LONG, F FLOAT, C MONEY)"));
-  Exec(QStringLiteral("INSERT INTO TMix (M, T, N, F, C) VALUES ('0123', \"123\", '45', '2.5', 3)"));
-  auto rs = conn_->OpenRecordset(QStringLiteral("SELECT M, T, N, F, C FROM TMix"), CursorType::Static,
-                                 LockType::ReadOnly);
+  Exec("CREATE TABLE TMix (M MEMO, T TEXT(10), N LONG, F FLOAT, C MONEY)");
+  Exec("INSERT INTO TMix (M, T, N, F, C) VALUES ('0123', \"123\", '45', '2.5', 3)");
+  auto rs = conn_->OpenRecordset("SELECT M, T, N, F, C FROM TMix", CursorType::Static, LockType::ReadOnly);
   EXPECT_EQ(rs->Value(0).typeId(), QMetaType::QString);
-  EXPECT_EQ(rs->Value(0).toString(), QStringLiteral("0123"));
+  EXPECT_EQ(rs->Value(0).toString(), "0123");
   EXPECT_EQ(rs->Value(1).typeId(), QMetaType::QString);
-  EXPECT_EQ(rs->Value(1).toString(), QStringLiteral("123"));
+  EXPECT_EQ(rs->Value(1).toString(), "123");
   EXPECT_EQ(rs->Value(2).typeId(), QMetaType::LongLong);
   EXPECT_EQ(rs->Value(2).toLongLong(), 45);
   EXPECT_EQ(rs->Value(3).typeId(), QMetaType::Double);
@@ -100,51 +93,55 @@ TEST_F(StatementTest, TextColumnsKeepDigitsAsTextAndNumbersStayNumbers) {
 }
 
 TEST_F(StatementTest, YesNoHoldsMinusOneOrZero) {
-  Exec(QStringLiteral("CREATE TABLE TFlags (K LONG, F BIT, G BIT DEFAULT False)"));
-  Exec(QStringLiteral("INSERT INTO TFlags (K, F) VALUES (1, 1)"));
-  Exec(QStringLiteral("INSERT INTO TFlags (K, F) VALUES (2, True)"));
-  Exec(QStringLiteral("INSERT INTO TFlags (K, F, G) VALUES (3, 0, 7)"));
-  EXPECT_EQ(Rows(QStringLiteral("SELECT K, F, G FROM TFlags ORDER BY K")),
+  Exec("CREATE TABLE TFlags (K LONG, F BIT, G BIT DEFAULT False)");
+  Exec("INSERT INTO TFlags (K, F) VALUES (1, 1)");
+  Exec("INSERT INTO TFlags (K, F) VALUES (2, True)");
+  Exec("INSERT INTO TFlags (K, F, G) VALUES (3, 0, 7)");
+  EXPECT_EQ(Rows("SELECT K, F, G FROM TFlags ORDER BY K"),
             (QStringList{"1|True|False", "2|True|False", "3|False|True"}));
   // Stored as Jet stores them: True is -1, so comparisons with True match.
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = -1")).toLongLong(), 2);
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE G = True")).toLongLong(), 1);
-  EXPECT_EQ(Exec(QStringLiteral("UPDATE TFlags SET F = 5 WHERE K = 3")), 1);
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = True")).toLongLong(), 3);
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE F = -1").toLongLong(), 2);
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE G = True").toLongLong(), 1);
+  EXPECT_EQ(Exec("UPDATE TFlags SET F = 5 WHERE K = 3"), 1);
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE F = True").toLongLong(), 3);
   // Rows copied by one statement are normalised too, and only they change.
-  EXPECT_EQ(Exec(QStringLiteral("INSERT INTO TFlags (K, F, G) SELECT K + 10, 2, 'no' FROM TFlags")), 3);
-  EXPECT_EQ(Rows(QStringLiteral("SELECT K, F, G FROM TFlags WHERE K > 10 ORDER BY K")),
+  EXPECT_EQ(Exec("INSERT INTO TFlags (K, F, G) SELECT K + 10, 2, 'no' FROM TFlags"), 3);
+  EXPECT_EQ(Rows("SELECT K, F, G FROM TFlags WHERE K > 10 ORDER BY K"),
             (QStringList{"11|True|False", "12|True|False", "13|True|False"}));
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TFlags WHERE F = -1 AND K > 10")).toLongLong(), 3);
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE F = -1 AND K > 10").toLongLong(), 3);
 }
 
 TEST_F(StatementTest, DatesRoundTripAndCompare) {
-  Exec(QStringLiteral("CREATE TABLE TDates (K LONG, D DATETIME, Z DATETIME DEFAULT 0)"));
-  Exec(QStringLiteral("INSERT INTO TDates (K, D) VALUES (1, #2024-07-04 05:38:45#)"));
-  Exec(QStringLiteral("INSERT INTO TDates (K, D) VALUES (2, #2024-07-06#)"));
-  EXPECT_EQ(Value(QStringLiteral("SELECT D FROM TDates WHERE K = 1")).toDateTime(),
+  Exec("CREATE TABLE TDates (K LONG, D DATETIME, Z DATETIME DEFAULT 0)");
+  Exec("INSERT INTO TDates (K, D) VALUES (1, #2024-07-04 05:38:45#)");
+  Exec("INSERT INTO TDates (K, D) VALUES (2, #2024-07-06#)");
+  EXPECT_EQ(Value("SELECT D FROM TDates WHERE K = 1").toDateTime(),
             QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
-  EXPECT_EQ(Rows(QStringLiteral("SELECT K, D, Z FROM TDates ORDER BY K")),
+  EXPECT_EQ(Rows("SELECT K, D, Z FROM TDates ORDER BY K"),
             (QStringList{"1|2024-07-04 05:38:45|1899-12-30 00:00:00",
                          "2|2024-07-06 00:00:00|1899-12-30 00:00:00"}));
-  EXPECT_EQ(Rows(QStringLiteral("SELECT K FROM TDates WHERE D < #2024-07-05#")), QStringList{"1"});
+  EXPECT_EQ(Rows("SELECT K FROM TDates WHERE D < #2024-07-05#"), QStringList{"1"});
 }
 
 TEST_F(StatementTest, PruningDeletesOnlyRowsOlderThanTheLimit) {
   const QDateTime now = QDateTime::currentDateTime();
-  Exec(QStringLiteral("CREATE TABLE TTaskLog (IDX AUTOINCREMENT, LogDate DATETIME, Note TEXT(10))"));
-  Exec(QStringLiteral("CREATE TABLE TTaskLogDay (LogDate DATETIME, Note TEXT(10))"));
-  Exec(QStringLiteral("INSERT INTO TTaskLog (LogDate, Note) VALUES (%1, 'old')").arg(JetDate(now.addDays(-5))));
-  Exec(QStringLiteral("INSERT INTO TTaskLog (LogDate, Note) VALUES (%1, 'recent')").arg(JetDate(now.addDays(-2))));
-  Exec(QStringLiteral("INSERT INTO TTaskLogDay (LogDate, Note) VALUES (%1, 'old')").arg(JetDate(now.addMonths(-4))));
-  Exec(QStringLiteral("INSERT INTO TTaskLogDay (LogDate, Note) VALUES (%1, 'recent')").arg(JetDate(now.addMonths(-2))));
+  Exec("CREATE TABLE TTaskLog (IDX AUTOINCREMENT, LogDate DATETIME, Note TEXT(10))");
+  Exec("CREATE TABLE TTaskLogDay (LogDate DATETIME, Note TEXT(10))");
+  Exec(QStringLiteral("INSERT INTO TTaskLog (LogDate, Note) VALUES (%1, 'old')")
+           .arg(JetDate(now.addDays(-5))));
+  Exec(QStringLiteral("INSERT INTO TTaskLog (LogDate, Note) VALUES (%1, 'recent')")
+           .arg(JetDate(now.addDays(-2))));
+  Exec(QStringLiteral("INSERT INTO TTaskLogDay (LogDate, Note) VALUES (%1, 'old')")
+           .arg(JetDate(now.addMonths(-4))));
+  Exec(QStringLiteral("INSERT INTO TTaskLogDay (LogDate, Note) VALUES (%1, 'recent')")
+           .arg(JetDate(now.addMonths(-2))));
 
-  EXPECT_EQ(Exec(QStringLiteral("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())")), 1);
-  EXPECT_EQ(Exec(QStringLiteral("DELETE * FROM TTaskLogDay WHERE LogDate < DATEADD(\"m\", -3, NOW())")), 1);
-  EXPECT_EQ(Rows(QStringLiteral("SELECT Note FROM TTaskLog")), QStringList{"recent"});
-  EXPECT_EQ(Rows(QStringLiteral("SELECT Note FROM TTaskLogDay")), QStringList{"recent"});
+  EXPECT_EQ(Exec("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())"), 1);
+  EXPECT_EQ(Exec("DELETE * FROM TTaskLogDay WHERE LogDate < DATEADD(\"m\", -3, NOW())"), 1);
+  EXPECT_EQ(Rows("SELECT Note FROM TTaskLog"), QStringList{"recent"});
+  EXPECT_EQ(Rows("SELECT Note FROM TTaskLogDay"), QStringList{"recent"});
   // Nothing left to prune: the statement still succeeds.
-  EXPECT_EQ(Exec(QStringLiteral("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())")), 0);
+  EXPECT_EQ(Exec("DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())"), 0);
 }
 
 TEST_F(StatementTest, SettingsRowsAreInsertedOnceAndStamped) {
@@ -155,95 +152,87 @@ TEST_F(StatementTest, SettingsRowsAreInsertedOnceAndStamped) {
       "'Stay.FocusURL')");
   EXPECT_EQ(Exec(insert), 1);
   EXPECT_EQ(Exec(insert), 0);
-  EXPECT_EQ(Rows(QStringLiteral("SELECT ID, Val1, Val2, Val3, Alias, [Order] FROM TSettings ORDER BY ID")),
-            (QStringList{"DBVersion|299||||0",
-                         "Stay.FocusURL|0|1||URL링크 포커싱|5"}));
+  EXPECT_EQ(Rows("SELECT ID, Val1, Val2, Val3, Alias, [Order] FROM TSettings ORDER BY ID"),
+            (QStringList{"DBVersion|299||||0", "Stay.FocusURL|0|1||URL링크 포커싱|5"}));
   // A MEMO column keeps what a number literal wrote into it as text.
-  auto rs = conn_->OpenRecordset(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'Stay.FocusURL'"),
-                                 CursorType::Static, LockType::ReadOnly);
+  auto rs = conn_->OpenRecordset("SELECT Val1 FROM TSettings WHERE ID = 'Stay.FocusURL'", CursorType::Static,
+                                 LockType::ReadOnly);
   EXPECT_EQ(rs->Value(0).typeId(), QMetaType::QString);
 
-  EXPECT_EQ(Exec(QStringLiteral("UPDATE [TSettings] SET Val1=\"300\" WHERE [ID]=\"DBVersion\"")), 1);
-  EXPECT_EQ(Value(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'")),
-            QVariant(QStringLiteral("300")));
+  EXPECT_EQ(Exec("UPDATE [TSettings] SET Val1=\"300\" WHERE [ID]=\"DBVersion\""), 1);
+  EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), QVariant("300"));
 }
 
 TEST_F(StatementTest, SelectFormsOfTheDialect) {
-  Exec(QStringLiteral("CREATE TABLE TCodes (Code TEXT(50), Val LONG, Description TEXT(50))"));
-  Exec(QStringLiteral("CREATE TABLE TTasks (IDX LONG, FunctionType LONG, Arg1 TEXT(50))"));
-  Exec(QStringLiteral("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 4, '페이지뷰')"));
-  Exec(QStringLiteral("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 5, 'Push')"));
-  Exec(QStringLiteral("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (1, 4, 'Blog_a')"));
-  Exec(QStringLiteral("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (2, 5, NULL)"));
-  Exec(QStringLiteral("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (3, 9, 'blogXa')"));
+  Exec("CREATE TABLE TCodes (Code TEXT(50), Val LONG, Description TEXT(50))");
+  Exec("CREATE TABLE TTasks (IDX LONG, FunctionType LONG, Arg1 TEXT(50))");
+  Exec("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 4, '페이지뷰')");
+  Exec("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 5, 'Push')");
+  Exec("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (1, 4, 'Blog_a')");
+  Exec("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (2, 5, NULL)");
+  Exec("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (3, 9, 'blogXa')");
 
-  EXPECT_EQ(Rows(QStringLiteral("SELECT TOP 2 IDX FROM TTasks ORDER BY IDX DESC")),
-            (QStringList{"3", "2"}));
-  EXPECT_EQ(Rows(QStringLiteral(
-                "SELECT T.IDX, C.Description FROM (TTasks AS T INNER JOIN TCodes AS C ON "
-                "T.FunctionType = C.Val) WHERE C.Code = \"FunctionType\" ORDER BY T.IDX")),
+  EXPECT_EQ(Rows("SELECT TOP 2 IDX FROM TTasks ORDER BY IDX DESC"), (QStringList{"3", "2"}));
+  EXPECT_EQ(Rows(QStringLiteral("SELECT T.IDX, C.Description FROM (TTasks AS T INNER JOIN TCodes AS C ON "
+                                "T.FunctionType = C.Val) WHERE C.Code = \"FunctionType\" ORDER BY T.IDX")),
             (QStringList{"1|페이지뷰", "2|Push"}));
   // LIKE: "_" is one character, "%" any run, case-insensitive.
-  EXPECT_EQ(Rows(QStringLiteral("SELECT IDX FROM TTasks WHERE Arg1 LIKE 'BLOG_a%' ORDER BY IDX")),
-            (QStringList{"1", "3"}));
-  EXPECT_EQ(Rows(QStringLiteral("SELECT IDX, IIF(ISNULL(Arg1), 'none', Arg1) FROM TTasks WHERE "
-                                "EXISTS (SELECT * FROM TCodes WHERE Val = TTasks.FunctionType) ORDER BY IDX")),
-            (QStringList{"1|Blog_a", "2|none"}));
+  EXPECT_EQ(Rows("SELECT IDX FROM TTasks WHERE Arg1 LIKE 'BLOG_a%' ORDER BY IDX"), (QStringList{"1", "3"}));
+  EXPECT_EQ(
+      Rows(QStringLiteral("SELECT IDX, IIF(ISNULL(Arg1), 'none', Arg1) FROM TTasks WHERE "
+                          "EXISTS (SELECT * FROM TCodes WHERE Val = TTasks.FunctionType) ORDER BY IDX")),
+      (QStringList{"1|Blog_a", "2|none"}));
 }
 
 TEST_F(StatementTest, ARejectedStatementChangesNothingAndTheConnectionGoesOn) {
-  Exec(QStringLiteral("CREATE TABLE TKeyed (K LONG NOT NULL, V TEXT(10), CONSTRAINT PrimaryKey PRIMARY KEY (K))"));
-  Exec(QStringLiteral("CREATE TABLE TSource (K LONG, V TEXT(10))"));
-  Exec(QStringLiteral("INSERT INTO TKeyed (K, V) VALUES (2, 'two')"));
-  for (int k = 1; k <= 3; ++k)
-    Exec(QStringLiteral("INSERT INTO TSource (K, V) VALUES (%1, 'src')").arg(k));
+  Exec("CREATE TABLE TKeyed (K LONG NOT NULL, V TEXT(10), CONSTRAINT PrimaryKey PRIMARY KEY (K))");
+  Exec("CREATE TABLE TSource (K LONG, V TEXT(10))");
+  Exec("INSERT INTO TKeyed (K, V) VALUES (2, 'two')");
+  for (int k = 1; k <= 3; ++k) Exec(QStringLiteral("INSERT INTO TSource (K, V) VALUES (%1, 'src')").arg(k));
 
   // The second source row collides with the key: no row of the statement stays.
-  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TKeyed (K, V) SELECT K, V FROM TSource")); }),
-            dberr::kConstraint);
-  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TKeyed (K, V) VALUES (NULL, 'x')")); }),
-            dberr::kConstraint);
-  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TMissing (K) VALUES (1)")); }),
-            dberr::kNotFound);
-  EXPECT_EQ(ErrorOf([&] { Exec(QStringLiteral("INSERT INTO TKeyed K VALUES")); }), dberr::kSyntax);
-  EXPECT_EQ(Rows(QStringLiteral("SELECT K, V FROM TKeyed")), QStringList{"2|two"});
+  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TKeyed (K, V) SELECT K, V FROM TSource"); }), dberr::kConstraint);
+  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TKeyed (K, V) VALUES (NULL, 'x')"); }), dberr::kConstraint);
+  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TMissing (K) VALUES (1)"); }), dberr::kNotFound);
+  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TKeyed K VALUES"); }), dberr::kSyntax);
+  EXPECT_EQ(Rows("SELECT K, V FROM TKeyed"), QStringList{"2|two"});
 
-  EXPECT_EQ(Exec(QStringLiteral("INSERT INTO TKeyed (K, V) VALUES (3, 'three')")), 1);
+  EXPECT_EQ(Exec("INSERT INTO TKeyed (K, V) VALUES (3, 'three')"), 1);
   // Nothing was left pending: a fresh connection sees exactly the committed rows.
   conn_->Close();
   conn_ = engine_.Open(Path(), kPassword);
-  EXPECT_EQ(Rows(QStringLiteral("SELECT K FROM TKeyed ORDER BY K")), (QStringList{"2", "3"}));
+  EXPECT_EQ(Rows("SELECT K FROM TKeyed ORDER BY K"), (QStringList{"2", "3"}));
 }
 
 // When the disk fills, the large change fails and is rolled back; a small
 // one after it would still fit and record work that never reached the file.
 // The connection takes no change at all until it is opened again.
 TEST_F(StatementTest, AFullDiskStopsEveryLaterWriteUntilReopened) {
-  Exec(QStringLiteral("CREATE TABLE TBig (K LONG, V MEMO)"));
-  Exec(QStringLiteral("CREATE TABLE TStamp (ID TEXT(20), Val1 TEXT(20))"));
-  Exec(QStringLiteral("INSERT INTO TStamp (ID, Val1) VALUES ('DBVersion', '1')"));
+  Exec("CREATE TABLE TBig (K LONG, V MEMO)");
+  Exec("CREATE TABLE TStamp (ID TEXT(20), Val1 TEXT(20))");
+  Exec("INSERT INTO TStamp (ID, Val1) VALUES ('DBVersion', '1')");
   sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
   // The file may not grow: SQLite's stand-in for a full disk.
   sqlite3_exec(handle, "PRAGMA max_page_count = 1", nullptr, nullptr, nullptr);
 
   const QString big = QStringLiteral("INSERT INTO TBig (K, V) VALUES (1, '%1')").arg(QString(200000, u'x'));
   EXPECT_EQ(ErrorOf([&] { Exec(big); }), dberr::kOpenFailed);
-  for (const char* write : {"UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'",
-                            "DELETE * FROM TBig", "ALTER TABLE TStamp ADD COLUMN Val2 TEXT(20)"}) {
+  for (const char* write : {"UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'", "DELETE * FROM TBig",
+                            "ALTER TABLE TStamp ADD COLUMN Val2 TEXT(20)"}) {
     SCOPED_TRACE(write);
     try {
       Exec(QString::fromLatin1(write));
       ADD_FAILURE() << "a write went through after the disk was full";
     } catch (const DbError& e) {
-      EXPECT_TRUE(e.description().contains(QStringLiteral("full"))) << e.description().toStdString();
+      EXPECT_TRUE(e.description().contains("full")) << e.description().toStdString();
     }
   }
-  EXPECT_EQ(Rows(QStringLiteral("SELECT Val1 FROM TStamp")), QStringList{"1"});  // reading goes on
+  EXPECT_EQ(Rows("SELECT Val1 FROM TStamp"), QStringList{"1"});  // reading goes on
 
   conn_->Close();
   conn_ = engine_.Open(Path(), kPassword);
-  EXPECT_EQ(Exec(QStringLiteral("UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'")), 1);
-  EXPECT_EQ(Rows(QStringLiteral("SELECT Val1 FROM TStamp")), QStringList{"2"});
+  EXPECT_EQ(Exec("UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'"), 1);
+  EXPECT_EQ(Rows("SELECT Val1 FROM TStamp"), QStringList{"2"});
 }
 
 }  // namespace
