@@ -1,6 +1,7 @@
-// Helpers of the schema tests: the schema listing of a database file (the
-// marrowtide-db schema lines), running the tool, and a comparison of two
-// listings that reports what differs.
+// Helpers of the schema tests: the embedded scripts as text and as the
+// statements the engine dispatches, the schema listing of a database file
+// (the marrowtide-db schema lines), running the tool, and a comparison of
+// two listings that reports what differs.
 #pragma once
 
 #include <QFile>
@@ -13,8 +14,31 @@
 #include "db/engine/engine.h"
 #include "db/engine/schema_listing.h"
 #include "db/query.h"
+#include "upgrade/statement_text.h"
 
 namespace mt::schematest {
+
+// The embedded script of a version, as stored (byte order mark included).
+inline QByteArray ScriptBytes(int version) {
+  QFile f(QStringLiteral(":/SQL/%1").arg(10000 + version));
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Its text without the byte order mark.
+inline QString ScriptText(int version) {
+  const QByteArray bytes = ScriptBytes(version);
+  return QString::fromUtf8(bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+}
+
+// The statements of a script as the engine dispatches them.
+inline QStringList ScriptStatements(int version) {
+  QStringList out;
+  for (const QString& piece : upgrade::SplitScript(ScriptText(version))) {
+    const QString s = upgrade::NormaliseStatement(piece);
+    if (s.size() > upgrade::kMaxSkippedLength) out << s;
+  }
+  return out;
+}
 
 inline QString ToolPath() { return QStringLiteral(MT_BINARY_DIR "/marrowtide-db"); }
 

@@ -26,6 +26,7 @@ using schematest::ExpectSameSchema;
 using schematest::Parse;
 using schematest::ReadReference;
 using schematest::SchemaLines;
+using schematest::ScriptStatements;
 
 QString StoredVersion() {
   return DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"), QString()).toString();
@@ -51,20 +52,6 @@ QStringList StatisticsRow() {
       0, 1, -1, 3);
   if (rs && !rs->Eof()) {
     for (int i = 0; i < rs->FieldCount(); ++i) out << rs->Value(i).toString();
-  }
-  return out;
-}
-
-// The statements of an embedded script as the engine dispatches them.
-QStringList ScriptStatements(int version) {
-  QFile f(QStringLiteral(":/SQL/%1").arg(10000 + version));
-  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-  QByteArray bytes = f.readAll();
-  if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
-  QStringList out;
-  for (const QString& piece : upgrade::SplitScript(QString::fromUtf8(bytes))) {
-    const QString s = upgrade::NormaliseStatement(piece);
-    if (s.size() > upgrade::kMaxSkippedLength) out << s;
   }
   return out;
 }
