@@ -27,7 +27,6 @@ class ChannelDbTest : public MigrationDbTest {
              .arg(minute_, 2, 10, QLatin1Char('0'))
              .arg(DBQuoteValue(category), DBQuoteValue(arg1))
              .arg(exchangeSn));
-    logs_ << QStringLiteral("%1 10:%2").arg(task).arg(minute_, 2, 10, QLatin1Char('0'));
   }
   // Content keys of the log rows, in the order they were added.
   QStringList LogKeys() { return Column("SELECT ContentKey FROM TTaskLog ORDER BY LogDate"); }
@@ -46,7 +45,6 @@ class ChannelDbTest : public MigrationDbTest {
 
  private:
   int minute_ = 0;
-  QStringList logs_;
 };
 
 TEST_F(ChannelDbTest, MovesChannelKeysToCode102) {

@@ -14,14 +14,6 @@ using namespace endpoints;
 
 const QString kCatalog = QStringLiteral("https://") + MobileShoppingHost + QStringLiteral("/catalog/");
 
-TEST(Endpoints, MobilePlaceHostIsSubDomainOfPlaceHost) {
-  EXPECT_TRUE(MobilePlaceHost.endsWith(QLatin1Char('.') + PlaceHost));
-  for (const QString& h : {MobileShoppingHost, PlaceHost, StoreHost, BlogHost, BlogAliasDomain}) {
-    EXPECT_TRUE(h.contains(QLatin1Char('.'))) << h.toStdString();
-    EXPECT_FALSE(h.contains(QLatin1Char('/'))) << h.toStdString();
-  }
-}
-
 TEST(ShoppingLinks, ItemIdSources) {
   EXPECT_EQ(GetShoppingMid("https://h/detail/lite?nv_mid=1&nvMid=2"), "1");
   EXPECT_EQ(GetShoppingMid("https://h/detail/lite?nvMid=2"), "2");

@@ -12,37 +12,23 @@ class UserIdDbTest : public MigrationDbTest {
              .arg(idx)
              .arg(DBQuoteValue(name)));
   }
-  QString AddAction(int userIdx, const QVariant& userId) {
-    Exec(QStringLiteral("INSERT INTO TUserActions (UserIDX, UserId, ActionDate) VALUES (%1, %2, "
-                        "#2024-03-01 10:00:00#)")
-             .arg(userIdx)
-             .arg(DBQuoteValue(userId)));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TUserActions"));
-  }
-  // Log rows are keyed by (TaskIDX, LogDate): each gets its own task number.
-  int AddLog(int userIdx, const QVariant& userId) {
-    ++logTask_;
-    Exec(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate, UserIDX, UserId) VALUES (%1, "
-                        "#2024-03-01 10:00:00#, %2, %3)")
-             .arg(logTask_)
-             .arg(userIdx)
-             .arg(DBQuoteValue(userId)));
-    return logTask_;
-  }
-  QString AddListRow(int userIdx, const QVariant& userId) {
-    Exec(QStringLiteral("INSERT INTO TActionList (UserIDX, UserId) VALUES (%1, %2)")
-             .arg(userIdx)
-             .arg(DBQuoteValue(userId)));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TActionList"));
-  }
-  QString ActionName(const QString& idx) {
-    return Cell("SELECT UserId FROM TUserActions WHERE IDX = " + idx);
-  }
-  QString LogName(int task) {
-    return Cell(QStringLiteral("SELECT UserId FROM TTaskLog WHERE TaskIDX = %1").arg(task));
-  }
-  QString ListName(const QString& idx) {
-    return Cell("SELECT UserId FROM TActionList WHERE IDX = " + idx);
+  // Adds a row of TUserActions, TTaskLog or TActionList for the account;
+  // returns the query that reads its UserId back. Log rows are keyed by
+  // (TaskIDX, LogDate): each gets its own task number.
+  QString AddRow(const QString& table, int userIdx, const QVariant& userId) {
+    const QString values = QStringLiteral("%1, %2").arg(userIdx).arg(DBQuoteValue(userId));
+    if (table == "TTaskLog") {
+      Exec(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate, UserIDX, UserId) VALUES (%1, "
+                          "#2024-03-01 10:00:00#, %2)")
+               .arg(++logTask_)
+               .arg(values));
+      return QStringLiteral("SELECT UserId FROM TTaskLog WHERE TaskIDX = %1").arg(logTask_);
+    }
+    if (table == "TUserActions")
+      Exec("INSERT INTO TUserActions (UserIDX, UserId, ActionDate) VALUES (" + values + ", #2024-03-01#)");
+    else
+      Exec("INSERT INTO " + table + " (UserIDX, UserId) VALUES (" + values + ")");
+    return "SELECT UserId FROM " + table + " WHERE IDX = " + Cell("SELECT MAX(IDX) FROM " + table);
   }
 
  private:
@@ -56,47 +42,39 @@ TEST_F(UserIdDbTest, FillsNamesInThreePasses) {
   AddAccount(9, "");
   AddAccount(11, "eleven");
   AddAccount(12, "twelve");
-
-  const QString act7 = AddAction(7, "");
-  const QString act8 = AddAction(8, QVariant());
-  const QString act9 = AddAction(9, "");        // empty name: skipped
-  const QString act10 = AddAction(10, "");      // no account row: skipped
-  const QString act0 = AddAction(0, "");        // never selected
-  const QString actNeg = AddAction(-1, "");
-  const QString named = AddAction(7, "keep");   // has a name: never selected
-
-  const int log7 = AddLog(7, "old");            // overwritten by pass 1's statement
-  const int log11 = AddLog(11, "");             // pass 2
-  const int log10 = AddLog(10, "");
-  const int log0 = AddLog(0, "");
-
-  const QString list7 = AddListRow(7, "x");
-  const QString list8 = AddListRow(8, "");
-  const QString list11 = AddListRow(11, "");
-  const QString list12 = AddListRow(12, QVariant());  // pass 3
-  const QString list9 = AddListRow(9, "");
+  const struct {
+    const char* table;
+    int userIdx;
+    QVariant userId;
+    const char* expected;
+  } rows[] = {
+      // Pass 1: actions without a name, then their account's log and list rows.
+      {"TUserActions", 7, "", "user1"},
+      {"TUserActions", 8, QVariant(), "us\"er"},
+      {"TUserActions", 9, "", ""},      // empty name: skipped
+      {"TUserActions", 10, "", ""},     // no account row: skipped
+      {"TUserActions", 0, "", ""},      // never selected
+      {"TUserActions", -1, "", ""},
+      {"TUserActions", 7, "keep", "keep"},  // has a name: never selected
+      {"TTaskLog", 7, "old", "user1"},      // overwritten by pass 1's statement
+      {"TActionList", 7, "x", "user1"},
+      {"TActionList", 8, "", "us\"er"},
+      // Pass 2: log rows left, with their account's list rows.
+      {"TTaskLog", 11, "", "eleven"},
+      {"TTaskLog", 10, "", ""},
+      {"TTaskLog", 0, "", ""},
+      {"TActionList", 11, "", "eleven"},
+      // Pass 3: list rows left.
+      {"TActionList", 12, QVariant(), "twelve"},
+      {"TActionList", 9, "", ""},
+  };
+  QStringList readBack;
+  for (const auto& r : rows) readBack << AddRow(r.table, r.userIdx, r.userId);
 
   p_DBUpgrade_335();
 
-  EXPECT_EQ(ActionName(act7), "user1");
-  EXPECT_EQ(ActionName(act8), "us\"er");
-  EXPECT_EQ(ActionName(act9), "");
-  EXPECT_EQ(ActionName(act10), "");
-  EXPECT_EQ(ActionName(act0), "");
-  EXPECT_EQ(ActionName(actNeg), "");
-  EXPECT_EQ(ActionName(named), "keep");
-
-  EXPECT_EQ(LogName(log7), "user1");
-  EXPECT_EQ(LogName(log11), "eleven");
-  EXPECT_EQ(LogName(log10), "");
-  EXPECT_EQ(LogName(log0), "");
-
-  EXPECT_EQ(ListName(list7), "user1");
-  EXPECT_EQ(ListName(list8), "us\"er");
-  EXPECT_EQ(ListName(list11), "eleven");
-  EXPECT_EQ(ListName(list12), "twelve");
-  EXPECT_EQ(ListName(list9), "");
-
+  for (size_t i = 0; i < std::size(rows); ++i)
+    EXPECT_EQ(Cell(readBack[i]), rows[i].expected) << rows[i].table << " of account " << rows[i].userIdx;
   EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_335").isEmpty());
   EXPECT_TRUE(LogMessages().contains("modMain.p_DBUpgrade_335 End"));
 }
@@ -105,17 +83,17 @@ TEST_F(UserIdDbTest, FailingStatementEndsAllPasses) {
   OpenDatabaseAt(334);
   AddAccount(7, "user1");
   AddAccount(11, "eleven");
-  const QString act7 = AddAction(7, "");
-  const int log7 = AddLog(7, "");
-  const int log11 = AddLog(11, "");
+  const QString act7 = AddRow("TUserActions", 7, "");
+  const QString log7 = AddRow("TTaskLog", 7, "");
+  const QString log11 = AddRow("TTaskLog", 11, "");
   // Pass 1 updates the log first, then the action list, which is gone.
   Exec("DROP TABLE TActionList");
 
   p_DBUpgrade_335();
 
-  EXPECT_EQ(LogName(log7), "user1");  // the statement before the failure stays written
-  EXPECT_EQ(ActionName(act7), "");     // the row update after it never ran
-  EXPECT_EQ(LogName(log11), "");       // pass 2 never ran
+  EXPECT_EQ(Cell(log7), "user1");  // the statement before the failure stays written
+  EXPECT_EQ(Cell(act7), "");        // the row update after it never ran
+  EXPECT_EQ(Cell(log11), "");       // pass 2 never ran
   EXPECT_EQ(ErrorLines("modDB.DBExecute").size(), 1);
   const QStringList errors = ErrorLines("modMain.p_DBUpgrade_335");
   ASSERT_EQ(errors.size(), 1);

@@ -22,7 +22,6 @@ struct FakeDatabase {
   QStringList catalogCalls;                 // "AppendView V", "DeleteProcedure P", ...
   QStringList rejectContaining;             // Execute rejects statements containing these
   QString failCatalogCall;                  // the catalogue call that fails, e.g. "RenameTable A"
-  QString dbVersion;
   QStringList versionHistory;  // every value DBVersion was given, in order
 
   void Reject(const QString& sql) const {
@@ -88,10 +87,7 @@ class FakeConnection final : public Connection {
     static const QRegularExpression stamp(
         QStringLiteral(R"re(^UPDATE \[TSettings\] SET Val1="(\d+)" WHERE \[ID\]="DBVersion"$)re"));
     const auto m = stamp.match(sql);
-    if (m.hasMatch()) {
-      db_.dbVersion = m.captured(1);
-      db_.versionHistory << db_.dbVersion;
-    }
+    if (m.hasMatch()) db_.versionHistory << m.captured(1);
     return 1;
   }
   std::unique_ptr<Recordset> OpenRecordset(const QString&, CursorType, LockType) override {
