@@ -145,24 +145,22 @@ TEST(FileExists, MatchesPlainFilesAndWildcardsInTheLastComponent) {
   }
   QDir(f.Path()).mkdir(QStringLiteral("folder.mdb"));
 
-  EXPECT_TRUE(FileExists(f.File(QStringLiteral("Marrowtide.mdb"))));
-  EXPECT_TRUE(FileExists(f.File(QStringLiteral(".hidden.mdb"))));
-  EXPECT_TRUE(FileExists(f.File(QStringLiteral("a b.txt"))));
-  EXPECT_TRUE(FileExists(f.File(QStringLiteral("Marrow*.mdb"))));
-  EXPECT_TRUE(FileExists(f.File(QStringLiteral("Marrowtide.md?"))));
-  EXPECT_TRUE(FileExists(f.File(QStringLiteral("*"))));
-
-  EXPECT_FALSE(FileExists(QString()));
-  EXPECT_FALSE(FileExists(f.File(QStringLiteral("missing.mdb"))));
-  EXPECT_FALSE(FileExists(f.File(QStringLiteral("folder.mdb"))));   // a directory
-  EXPECT_FALSE(FileExists(f.File(QStringLiteral("folder.*"))));      // matches only a directory
-  EXPECT_FALSE(FileExists(f.File(QStringLiteral("Marrowtide.md"))));  // no partial match
-  EXPECT_FALSE(FileExists(f.File(QStringLiteral("Marrowtide.mdb?"))));
-  EXPECT_FALSE(FileExists(f.Path()));
-  EXPECT_FALSE(FileExists(f.Path() + QStringLiteral("/")));
-  EXPECT_FALSE(FileExists(f.Path() + QStringLiteral("/*/x")));  // wildcard outside the last part
-  EXPECT_FALSE(FileExists(QLatin1Char('"') + f.File(QStringLiteral("Marrowtide.mdb")) + QLatin1Char('"')));
-  EXPECT_FALSE(FileExists(f.File(QStringLiteral("[M]arrowtide.mdb"))));  // brackets are literal
+  const struct {
+    QString path;
+    bool exists;
+  } cases[] = {
+      {f.File("Marrowtide.mdb"), true}, {f.File(".hidden.mdb"), true}, {f.File("a b.txt"), true},
+      {f.File("Marrow*.mdb"), true}, {f.File("Marrowtide.md?"), true}, {f.File("*"), true},
+      {QString(), false}, {f.File("missing.mdb"), false},
+      {f.File("folder.mdb"), false},      // a directory
+      {f.File("folder.*"), false},        // matches only a directory
+      {f.File("Marrowtide.md"), false},   // no partial match
+      {f.File("Marrowtide.mdb?"), false}, {f.Path(), false}, {f.Path() + "/", false},
+      {f.Path() + "/*/x", false},  // wildcard outside the last part
+      {QLatin1Char('"') + f.File("Marrowtide.mdb") + QLatin1Char('"'), false},
+      {f.File("[M]arrowtide.mdb"), false},  // brackets are literal
+  };
+  for (const auto& c : cases) EXPECT_EQ(FileExists(c.path), c.exists) << c.path.toStdString();
 }
 
 TEST(WaitWithEvents, WaitsLongerThanAskedAndRefusesToNest) {

@@ -1,3 +1,5 @@
+#include "app/run.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <functional>
 
 #include "app/globals.h"
-#include "app/run.h"
 #include "db/query.h"
 #include "support/fake_services.h"
 
@@ -15,10 +16,12 @@ namespace {
 
 using test::SpineScope;
 
-const QString kConnectTitle = QStringLiteral("DB 연결 실패");
+const QString kConnectTitle = "DB 연결 실패";
 const QString kM1 = kConnectTitle + QStringLiteral("|DB 연결 실패로 DB 업그레이드 프로그램을 종료합니다.");
-const QString kM2 = kConnectTitle + QStringLiteral("|데이터베이스 연결에 실패하여 프로그램을 실행할 수 없습니다.");
-const QString kM3 = QStringLiteral("DB 암호화 실패|DB 암호화 실패로 DB 업그레이드 프로그램을 종료합니다.");
+const QString kM2 =
+    kConnectTitle + QStringLiteral("|데이터베이스 연결에 실패하여 프로그램을 실행할 수 없습니다.");
+const QString kM3 = "DB 암호화 실패|DB 암호화 실패로 DB 업그레이드 프로그램을 종료합니다.";
+const QString kEnd = "modMain.Main End ";
 
 // Passes that record their calls and, by default, behave like the real ones
 // towards the run: the value passes flip the marker and release the
@@ -27,11 +30,8 @@ class FakePasses : public RunPasses {
  public:
   explicit FakePasses(test::ScriptedDatabase& db) : db_(db) {}
   QStringList calls;
-  std::function<void()> onEncrypt = [this] { db_.SetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1")); };
-  std::function<void()> onDecrypt = [this] { db_.SetSetting(QStringLiteral("IsDBEn"), QStringLiteral("0")); };
-  std::function<QString(const QString&)> decrypt = [](const QString& t) {
-    return t.startsWith(QLatin1String("ENC:")) ? t.mid(4) : t;
-  };
+  std::function<void()> onEncrypt = [this] { db_.SetSetting("IsDBEn", "1"); };
+  std::function<void()> onDecrypt = [this] { db_.SetSetting("IsDBEn", "0"); };
 
   void p_DBDecrypt(int32_t version) override {
     calls << QStringLiteral("decrypt %1").arg(version);
@@ -40,179 +40,162 @@ class FakePasses : public RunPasses {
   }
   void p_DBUpgrade(int32_t version) override { calls << QStringLiteral("upgrade %1").arg(version); }
   void p_DBEncrypt() override {
-    calls << QStringLiteral("encrypt");
+    calls << "encrypt";
     ReleaseSharedConnection();
     onEncrypt();
   }
-  void p_CompactDB() override { calls << QStringLiteral("compact"); }
+  void p_CompactDB() override { calls << "compact"; }
   QString DBDecryptValue(const QString& text) override {
-    calls << QStringLiteral("value ") + text;
-    return decrypt(text);
+    calls << "value " + text;
+    return text.startsWith(QLatin1String("ENC:")) ? text.mid(4) : text;
   }
 
  private:
   test::ScriptedDatabase& db_;
 };
 
-class RunTest : public ::testing::Test {
- protected:
-  RunTest() : path(s.folder.File(QStringLiteral("Marrowtide.mdb"))), db(s.engine.At(path)), passes(db) {
-    QFile(path).open(QIODevice::WriteOnly);  // the default database file exists
-  }
+// One run's world: services, a default database file that exists, passes.
+struct Harness {
+  explicit Harness(bool withLogFolder = true) : s(withLogFolder) { QFile(path).open(QIODevice::WriteOnly); }
   void Given(const QVariant& version, const QVariant& marker) {
-    db.SetSetting(QStringLiteral("DBVersion"), version);
-    db.SetSetting(QStringLiteral("IsDBEn"), marker);
+    db.SetSetting("DBVersion", version);
+    db.SetSetting("IsDBEn", marker);
   }
-  QStringList Run(const QString& argument = QString()) {
+  QStringList Upgrade(const QString& argument = QString()) {
     RunMain(argument, passes, false);
     return passes.calls;
   }
   // The log lines of the run without the Start/End lines of IsDBEncrypt.
   QStringList Messages() const {
     QStringList m = s.folder.LogMessages();
-    m.removeAll(QStringLiteral("modDB.IsDBEncrypt Start"));
-    m.removeAll(QStringLiteral("modDB.IsDBEncrypt End"));
+    m.removeAll("modDB.IsDBEncrypt Start");
+    m.removeAll("modDB.IsDBEncrypt End");
     return m;
   }
   SpineScope s;
-  QString path;
-  test::ScriptedDatabase& db;
-  FakePasses passes;
+  QString path = s.folder.File("Marrowtide.mdb");
+  test::ScriptedDatabase& db = s.engine.At(path);
+  FakePasses passes{db};
 };
 
-TEST_F(RunTest, LatestVersionIsOnlyCompacted) {
-  Given(QStringLiteral("405"), QStringLiteral("1"));
-  EXPECT_EQ(Run(), QStringList{QStringLiteral("compact")});
-  EXPECT_EQ(Messages(), (QStringList{QStringLiteral("DBPath = ") + path, QStringLiteral("modMain.Main End ")}));
-  EXPECT_EQ(s.ui.calls, (QStringList{QStringLiteral("ShowProgress"), QStringLiteral("UnloadProgress")}));
+class RunTest : public ::testing::Test, protected Harness {};
+
+// The branch a stored version and marker take, and what the log says of it.
+TEST(RunBranches, StoredVersionAndMarkerChooseThePasses) {
+  const QVariant kMissing = "<missing row>";
+  const struct {
+    QVariant version;
+    const char* marker;
+    QStringList calls;
+    int opens;
+    const char* error;  // the failure of Main logged between the two lines, or null
+  } cases[] = {
+      {"405", "1", {"compact"}, 1, nullptr},
+      {"300", "0", {"upgrade 300", "encrypt", "compact"}, 2, nullptr},
+      {"ENC:300", "1", {"value ENC:300", "decrypt 300", "upgrade 300", "encrypt", "compact"}, 3, nullptr},
+      // Above the latest version, or missing, or Null: the upgrade branch.
+      {" 406 ", "1", {"decrypt 406", "upgrade 406", "encrypt", "compact"}, 3, nullptr},
+      {QVariant(), "0", {"upgrade 1", "encrypt", "compact"}, 2, nullptr},
+      {kMissing, "0", {"upgrade 1", "encrypt", "compact"}, 2, nullptr},
+      {"ENC:abc", "1", {"value ENC:abc"}, 1, "ERROR: modMain.Main Line = 0\t13\tType mismatch"},
+      {"99999999999", "0", {}, 1, "ERROR: modMain.Main Line = 0\t6\tOverflow"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.version.toString().toStdString());
+    Harness h;
+    h.Given(c.version, c.marker);
+    if (c.version == kMissing)
+      h.db.queries[test::SettingQuery("DBVersion")] = test::ScriptedRows{{"Val1"}, {}};
+    EXPECT_EQ(h.Upgrade(), c.calls);
+    EXPECT_EQ(h.db.opens, c.opens);
+    QStringList log{"DBPath = " + h.path};
+    if (c.error) log << c.error;
+    EXPECT_EQ(h.Messages(), log << kEnd);
+    EXPECT_TRUE(h.s.ui.Boxes().isEmpty());
+    EXPECT_FALSE(h.s.ui.loaded);
+    if (c.calls.contains("encrypt")) EXPECT_TRUE(Globals().IsDBEncrypted);
+  }
+}
+
+TEST_F(RunTest, LatestVersionRunShowsAndUnloadsTheWindowWithLoggingOn) {
+  Given("405", "1");
+  Upgrade();
+  EXPECT_EQ(s.ui.calls, (QStringList{"ShowProgress", "UnloadProgress"}));
   EXPECT_GE(s.ui.processed, 1);
-  EXPECT_EQ(Globals().AppName, QStringLiteral("Marrowtide"));
+  EXPECT_EQ(Globals().AppName, "Marrowtide");
   EXPECT_TRUE(Globals().LoggingEnabled);
-  EXPECT_FALSE(s.folder.LogText().contains(QStringLiteral("modMain.Main Start")));
+  EXPECT_FALSE(s.folder.LogText().contains("modMain.Main Start"));
 }
 
-TEST_F(RunTest, PlainDatabaseIsUpgradedEncryptedAndCompacted) {
-  Given(QStringLiteral("300"), QStringLiteral("0"));
-  EXPECT_EQ(Run(), (QStringList{QStringLiteral("upgrade 300"), QStringLiteral("encrypt"), QStringLiteral("compact")}));
-  EXPECT_TRUE(Globals().IsDBEncrypted);
-  EXPECT_TRUE(s.ui.Boxes().isEmpty());
-  EXPECT_EQ(db.opens, 2);  // opened by the run, reopened after the encryption pass
-}
-
-TEST_F(RunTest, EncryptedVersionIsDecryptedBeforeTheUpgrade) {
-  Given(QStringLiteral("ENC:300"), QStringLiteral("1"));
-  EXPECT_EQ(Run(), (QStringList{QStringLiteral("value ENC:300"), QStringLiteral("decrypt 300"),
-                               QStringLiteral("upgrade 300"), QStringLiteral("encrypt"),
-                               QStringLiteral("compact")}));
-  EXPECT_EQ(db.opens, 3);
-  EXPECT_EQ(Messages().first(), QStringLiteral("DBPath = ") + path);
-  EXPECT_EQ(Messages().last(), QStringLiteral("modMain.Main End "));
-}
-
-TEST_F(RunTest, MissingOrNullVersionCountsAsOne) {
-  db.SetSetting(QStringLiteral("IsDBEn"), QStringLiteral("0"));
-  db.queries[test::SettingQuery(QStringLiteral("DBVersion"))] = test::ScriptedRows{{QStringLiteral("Val1")}, {}};
-  EXPECT_EQ(Run().first(), QStringLiteral("upgrade 1"));
-
-  passes.calls.clear();
-  Given(QVariant(), QStringLiteral("0"));
-  ReleaseSharedConnection();
-  EXPECT_EQ(Run().first(), QStringLiteral("upgrade 1"));
-}
-
-TEST_F(RunTest, VersionsAboveTheLatestTakeTheUpgradeBranch) {
-  Given(QStringLiteral(" 406 "), QStringLiteral("1"));
-  EXPECT_EQ(Run(), (QStringList{QStringLiteral("decrypt 406"), QStringLiteral("upgrade 406"),
-                               QStringLiteral("encrypt"), QStringLiteral("compact")}));
-}
-
-TEST_F(RunTest, UnreadableVersionIsAFailureOfMain) {
-  Given(QStringLiteral("ENC:abc"), QStringLiteral("1"));
-  EXPECT_EQ(Run(), QStringList{QStringLiteral("value ENC:abc")});
-  const QStringList m = Messages();
-  ASSERT_EQ(m.size(), 3);
-  EXPECT_EQ(m[0], QStringLiteral("DBPath = ") + path);
-  EXPECT_EQ(m[1], QStringLiteral("ERROR: modMain.Main Line = 0\t13\tType mismatch"));
-  EXPECT_EQ(m[2], QStringLiteral("modMain.Main End "));
-  EXPECT_FALSE(s.ui.loaded);
-  EXPECT_TRUE(s.ui.Boxes().isEmpty());
-}
-
-TEST_F(RunTest, VersionBeyondThirtyTwoBitsIsAFailureOfMain) {
-  Given(QStringLiteral("99999999999"), QStringLiteral("0"));
-  EXPECT_TRUE(Run().isEmpty());
-  EXPECT_EQ(Messages().at(1), QStringLiteral("ERROR: modMain.Main Line = 0\t6\tOverflow"));
-}
-
-TEST_F(RunTest, ConnectionFailureShowsM1) {
-  db.openError = DbError(dberr::kOpenFailed, QStringLiteral("Not a valid password."));
-  EXPECT_TRUE(Run().isEmpty());
-  EXPECT_EQ(s.ui.calls, QStringList{QStringLiteral("Box ") + kM1});
+TEST_F(RunTest, ConnectionFailuresShowM1) {
+  db.openError = DbError(dberr::kOpenFailed, "Not a valid password.");
+  EXPECT_TRUE(Upgrade().isEmpty());
+  EXPECT_EQ(s.ui.calls, QStringList{"Box " + kM1});
   EXPECT_EQ(Messages(),
-            (QStringList{QStringLiteral("ERROR: modDB.DBGetConnection Line = 0\t-2147467259\tNot a valid password."),
-                         QStringLiteral("DBPath = ") + path, QStringLiteral("modMain.Main End ")}));
+            (QStringList{"ERROR: modDB.DBGetConnection Line = 0\t-2147467259\tNot a valid password.",
+                         "DBPath = " + path, kEnd}));
+
+  Harness closed;
+  closed.db.opensClosed = true;
+  EXPECT_TRUE(closed.Upgrade().isEmpty());
+  EXPECT_EQ(closed.s.ui.Boxes(), QStringList{kM1});
 }
 
-TEST_F(RunTest, ConnectionThatIsNotOpenShowsM1) {
-  db.opensClosed = true;
-  EXPECT_TRUE(Run().isEmpty());
-  EXPECT_EQ(s.ui.Boxes(), QStringList{kM1});
-}
-
-TEST_F(RunTest, LostDatabaseAfterDecryptionShowsM2) {
-  Given(QStringLiteral("300"), QStringLiteral("1"));
-  passes.onDecrypt = [&] { s.engine.Remove(path); };
-  EXPECT_EQ(Run(), QStringList{QStringLiteral("decrypt 300")});
-  EXPECT_EQ(s.ui.Boxes(), QStringList{kM2});
-  EXPECT_EQ(Messages().last(), QStringLiteral("modMain.Main End "));
-  EXPECT_FALSE(s.ui.loaded);
-}
-
-TEST_F(RunTest, LostDatabaseAfterEncryptionShowsM2) {
-  Given(QStringLiteral("300"), QStringLiteral("0"));
-  passes.onEncrypt = [&] { s.engine.Remove(path); };
-  EXPECT_EQ(Run(), (QStringList{QStringLiteral("upgrade 300"), QStringLiteral("encrypt")}));
-  EXPECT_EQ(s.ui.Boxes(), QStringList{kM2});
-}
-
-TEST_F(RunTest, FailedEncryptionShowsM3AndSkipsCompaction) {
-  Given(QStringLiteral("300"), QStringLiteral("0"));
-  passes.onEncrypt = [] {};  // the marker stays "0"
-  EXPECT_EQ(Run(), (QStringList{QStringLiteral("upgrade 300"), QStringLiteral("encrypt")}));
-  EXPECT_EQ(s.ui.Boxes(), QStringList{kM3});
-  EXPECT_EQ(s.ui.calls.last(), QStringLiteral("UnloadProgress"));
+// A database that is gone after a value pass shows M2; an encryption that
+// leaves the marker at "0" shows M3 and skips compaction.
+TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
+  {
+    Harness h;
+    h.Given("300", "1");
+    h.passes.onDecrypt = [&] { h.s.engine.Remove(h.path); };
+    EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
+    EXPECT_EQ(h.Messages().last(), kEnd);
+    EXPECT_FALSE(h.s.ui.loaded);
+  }
+  {
+    Harness h;
+    h.Given("300", "0");
+    h.passes.onEncrypt = [&] { h.s.engine.Remove(h.path); };
+    EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
+  }
+  {
+    Harness h;
+    h.Given("300", "0");
+    h.passes.onEncrypt = [] {};  // the marker stays "0"
+    EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM3});
+    EXPECT_EQ(h.s.ui.calls.last(), "UnloadProgress");
+  }
 }
 
 TEST_F(RunTest, AnotherInstanceDoesNothingAtAll) {
-  Given(QStringLiteral("300"), QStringLiteral("0"));
+  Given("300", "0");
   RunMain(QString(), passes, /*anotherInstanceRunning=*/true);
   EXPECT_TRUE(passes.calls.isEmpty());
   EXPECT_TRUE(s.ui.calls.isEmpty());
   EXPECT_TRUE(s.engine.OpenedPaths().empty());
-  EXPECT_EQ(QDir(s.folder.File(QStringLiteral("log"))).entryList(QDir::Files), QStringList());
+  EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
 }
 
-TEST_F(RunTest, WithoutLogFolderTheRunIsTheSame) {
-  SpineScope bare(/*withLogFolder=*/false);
-  const QString barePath = bare.folder.File(QStringLiteral("Marrowtide.mdb"));
-  auto& bareDb = bare.engine.At(barePath);
-  bareDb.SetSetting(QStringLiteral("DBVersion"), QStringLiteral("405"));
-  bareDb.SetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"));
-  FakePasses barePasses(bareDb);
-  RunMain(QString(), barePasses, false);
-  EXPECT_EQ(barePasses.calls, QStringList{QStringLiteral("compact")});
-  EXPECT_TRUE(QDir(bare.folder.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+TEST(RunWithoutLogFolder, TheRunIsTheSameAndCreatesNothing) {
+  Harness h(/*withLogFolder=*/false);
+  QFile::remove(h.path);
+  h.Given("405", "1");
+  EXPECT_EQ(h.Upgrade(), QStringList{"compact"});
+  EXPECT_TRUE(QDir(h.s.folder.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST_F(RunTest, ArgumentIsUsedOnlyWhenAFileMatchesIt) {
-  Given(QStringLiteral("405"), QStringLiteral("1"));
-  const QString other = s.folder.File(QStringLiteral("other db.mdb"));
+  Given("405", "1");
+  const QString other = s.folder.File("other db.mdb");
   QFile(other).open(QIODevice::WriteOnly);
-  QDir(s.folder.Path()).mkdir(QStringLiteral("dir.mdb"));
+  QDir(s.folder.Path()).mkdir("dir.mdb");
   auto& otherDb = s.engine.At(other);
-  otherDb.SetSetting(QStringLiteral("DBVersion"), QStringLiteral("405"));
-  otherDb.SetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"));
-  const QString pattern = s.folder.File(QStringLiteral("other*.mdb"));
+  otherDb.SetSetting("DBVersion", "405");
+  otherDb.SetSetting("IsDBEn", "1");
+  const QString pattern = s.folder.File("other*.mdb");
   s.engine.At(pattern) = otherDb;
 
   const auto dbPathFor = [&](const QString& argument) {
@@ -221,8 +204,8 @@ TEST_F(RunTest, ArgumentIsUsedOnlyWhenAFileMatchesIt) {
     return Globals().DBPath;
   };
   EXPECT_EQ(dbPathFor(QString()), path);
-  EXPECT_EQ(dbPathFor(s.folder.File(QStringLiteral("missing.mdb"))), path);
-  EXPECT_EQ(dbPathFor(s.folder.File(QStringLiteral("dir.mdb"))), path);
+  EXPECT_EQ(dbPathFor(s.folder.File("missing.mdb")), path);
+  EXPECT_EQ(dbPathFor(s.folder.File("dir.mdb")), path);
   EXPECT_EQ(dbPathFor(other), other);
   EXPECT_EQ(dbPathFor(pattern), pattern);  // used unchanged
   EXPECT_EQ(s.engine.OpenedPaths().back(), pattern);

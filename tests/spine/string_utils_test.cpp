@@ -57,38 +57,30 @@ TEST(GetStringBetween, InvalidSearchPositionIsLoggedAndGivesEmpty) {
   EXPECT_TRUE(scope.folder.LogMessages()[0].startsWith(QStringLiteral("ERROR: modString.GetStringBetween Line = ")));
 }
 
-TEST(GetQuotedValue, UsesWhicheverQuoteComesFirst) {
-  int open = -1, close = -1;
-  EXPECT_EQ(GetQuotedValue(QStringLiteral("x 'one' \"two\""), 1, &open, &close), QStringLiteral("one"));
-  EXPECT_EQ(open, 3);
-  EXPECT_EQ(close, 7);
-  EXPECT_EQ(GetQuotedValue(QStringLiteral("x \"it's\" 'b'"), 1, &open, &close), QStringLiteral("it's"));
-  EXPECT_EQ(open, 3);
-  EXPECT_EQ(close, 8);
-  // From a later start the first quotes are skipped.
-  EXPECT_EQ(GetQuotedValue(QStringLiteral("'a' 'b'"), 4, &open, &close), QStringLiteral("b"));
-  EXPECT_EQ(open, 5);
-}
-
-TEST(GetQuotedValue, DoubledQuotesStayDoubledAndUnclosedValuesAreEmpty) {
-  const QString desc = QStringLiteral("TCodes, Code, \"구분\"\"코드\", Val, \"값\"");
-  int open = -1, close = -1;
-  EXPECT_EQ(GetQuotedValue(desc, 7, &open, &close), QStringLiteral("구분\"\"코드"));
-  EXPECT_EQ(open, 15);
-  EXPECT_EQ(close, 22);
-
-  open = close = -1;
-  EXPECT_EQ(GetQuotedValue(QStringLiteral("no quotes"), 1, &open, &close), QString());
-  EXPECT_EQ(open, -1);
-  EXPECT_EQ(close, -1);
-
-  EXPECT_EQ(GetQuotedValue(QStringLiteral("a \"open"), 1, &open, &close), QString());
-  EXPECT_EQ(open, 3);
-  EXPECT_EQ(close, -1);
-
-  EXPECT_EQ(GetQuotedValue(QStringLiteral("a 'open"), 1, &open, &close), QString());
-  EXPECT_EQ(open, 3);
-  EXPECT_EQ(close, 0);
+// Whichever quote comes first from the start position is the one; doubled
+// quotes stay doubled; an unclosed value is empty (its close position 0 for
+// a single quote, untouched for a double one).
+TEST(GetQuotedValue, ValueAndPositions) {
+  const struct {
+    QString text;
+    int start;
+    QString value;
+    int open, close;
+  } cases[] = {
+      {"x 'one' \"two\"", 1, "one", 3, 7},
+      {"x \"it's\" 'b'", 1, "it's", 3, 8},
+      {"'a' 'b'", 4, "b", 5, 7},
+      {"TCodes, Code, \"구분\"\"코드\", Val, \"값\"", 7, "구분\"\"코드", 15, 22},
+      {"no quotes", 1, "", -1, -1},
+      {"a \"open", 1, "", 3, -1},
+      {"a 'open", 1, "", 3, 0},
+  };
+  for (const auto& c : cases) {
+    int open = -1, close = -1;
+    EXPECT_EQ(GetQuotedValue(c.text, c.start, &open, &close), c.value) << c.text.toStdString();
+    EXPECT_EQ(open, c.open) << c.text.toStdString();
+    EXPECT_EQ(close, c.close) << c.text.toStdString();
+  }
 }
 
 TEST(StripEnclosingBrackets, RemovesEachBracketAtLineEndsUntilStable) {

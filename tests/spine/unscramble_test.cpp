@@ -32,15 +32,12 @@ TEST(StringUnscramble, OneValueIsItsOwnCharacterAndOuterSpacesDoNotCount) {
   EXPECT_EQ(Unscramble(QStringLiteral(" 10 20 30 "), 777), Unscramble(QStringLiteral("10 20 30"), 777));
 }
 
-TEST(StringUnscramble, TwoValuesGoThroughTheLastTwoPassesOnly) {
+TEST(StringUnscramble, FewerThanThreeValuesSkipTheFirstTwoPasses) {
   // Seed 0: m1 = 11, m2 = 7. Worked by hand:
   //   pass 3: b1 = 65 ^ 66 ^ (66*7 mod 256 = 206) = 205
   //   pass 4: b2 = 66 ^ 205 ^ (205*11 mod 256 = 207) = 64
   EXPECT_EQ(Unscramble(QStringLiteral("65 66")), QString(QChar(205)) + QChar(64));
-}
-
-TEST(StringUnscramble, ThreeValuesGoThroughAllFourPasses) {
-  // Seed 0: m1 = 11, m2 = 7, m3 = 5, m4 = 3; list 1 2 3. Worked by hand:
+  // Three values go through all four passes. Seed 0: m1 = 11, m2 = 7, m3 = 5, m4 = 3; list 1 2 3. Worked by hand:
   //   pass 1 (i=1):    b1 = 1 ^ 3 ^ (2*3)        = 4        -> 4 2 3
   //   pass 2 (i=3):    b3 = 3 ^ 4 ^ (2*5)        = 13       -> 4 2 13
   //   pass 3 (i=1,2):  b1 = 4 ^ 2 ^ (2*7)        = 8
@@ -64,9 +61,7 @@ TEST(StringUnscramble, StripEndsDropsTwoCharactersAtEachEnd) {
   const QString five = Unscramble(QStringLiteral("1 2 3 4 5"), 9, false);
   ASSERT_EQ(five.size(), 5);
   EXPECT_EQ(Unscramble(QStringLiteral("1 2 3 4 5"), 9, true), five.mid(2, 1));
-}
-
-TEST(StringUnscramble, SeedAndFlagAreOnlyRead) {
+  // The seed and the flag are only read.
   int32_t seed = 4242;
   bool strip = true;
   StringUnscramble(QStringLiteral("0 0 0 0 0"), seed, strip);
