@@ -23,30 +23,30 @@ struct Counts {
 class CountingCrypto : public CryptoComponent {
  public:
   CountingCrypto(std::unique_ptr<CryptoComponent> inner, Counts& counts, bool failKey1)
-      : inner_(std::move(inner)), counts_(counts), failKey1_(failKey1) {}
+      : inner_(std::move(inner)), c_(counts), failKey1_(failKey1) {}
   void SetKey1(const QString& key) override {
-    ++counts_.key1;
-    counts_.keys << key;
+    ++c_.key1;
+    c_.keys << key;
     if (failKey1_) throw DbError(-5, QStringLiteral("setter refused"));
     inner_->SetKey1(key);
   }
   void SetKey2(const QString& key) override {
-    ++counts_.key2;
-    counts_.keys << key;
+    ++c_.key2;
+    c_.keys << key;
     inner_->SetKey2(key);
   }
   QString Encrypt(const QString& t) override {
-    ++counts_.encrypt;
+    ++c_.encrypt;
     return inner_->Encrypt(t);
   }
   QString Decrypt(const QString& t) override {
-    ++counts_.decrypt;
+    ++c_.decrypt;
     return inner_->Decrypt(t);
   }
 
  private:
   std::unique_ptr<CryptoComponent> inner_;
-  Counts& counts_;
+  Counts& c_;
   bool failKey1_;
 };
 
@@ -78,14 +78,13 @@ class Cipher : public ::testing::Test {
   CountingFactory factory_;
 };
 
-TEST_F(Cipher, EmptyValuesNeverTouchTheComponent) {
+TEST_F(Cipher, CreatesOnFirstUseAndKeysEachSetterOnceWithTheCipherKeyText) {
+  // Empty values never touch the component.
   EXPECT_EQ(StringDecrypt(QString()), QString());
   EXPECT_EQ(DBDecryptValue(QString()), QString());
   EXPECT_EQ(DBEncryptValue(QString()), QString());
   EXPECT_EQ(factory_.counts.created, 0);
-}
 
-TEST_F(Cipher, CreatesOnFirstUseAndKeysEachSetterOnceWithTheCipherKeyText) {
   const QString stored = DBEncryptValue(QStringLiteral("300"));
   EXPECT_EQ(factory_.counts.created, 1);
   EXPECT_EQ(factory_.counts.encrypt, 3);
@@ -103,20 +102,8 @@ TEST_F(Cipher, CreatesOnFirstUseAndKeysEachSetterOnceWithTheCipherKeyText) {
   // Three layers deep: one layer off is still cipher text, all three give the value.
   EXPECT_NE(StringDecrypt(stored), QStringLiteral("300"));
   EXPECT_EQ(StringDecrypt(StringDecrypt(StringDecrypt(stored))), QStringLiteral("300"));
+  EXPECT_EQ(DBDecryptValue(stored), QStringLiteral("300"));
   EXPECT_EQ(ErrorLines(QString()), 0);
-}
-
-TEST_F(Cipher, StoredFormRoundTripsAndDiffersFromThePlainValue) {
-  for (const QString& v : {QStringLiteral("1"), QStringLiteral(" "), QStringLiteral("\"q\"'s'"),
-                           QStringLiteral("로그인 비밀번호"), QString(3000, QLatin1Char('z'))}) {
-    const QString stored = DBEncryptValue(v);
-    EXPECT_FALSE(stored.isEmpty());
-    EXPECT_NE(stored, v);
-    bool numeric = false;
-    stored.toDouble(&numeric);
-    EXPECT_FALSE(numeric);
-    EXPECT_EQ(DBDecryptValue(stored), v);
-  }
 }
 
 TEST_F(Cipher, ForeignTextDecryptsToItselfWithOneLoggedError) {

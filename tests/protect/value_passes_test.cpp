@@ -103,6 +103,11 @@ class ValuePasses : public ::testing::Test {
     for (auto& r : test::Rows(Db(), QString::fromLatin1(kAgentRows))) all.push_back(r);
     return all;
   }
+  // Where this second's pass makes its work copy.
+  QString WorkCopy() const {
+    return folder_.File(QStringLiteral("Marrowtide_backup_en_") +
+                        clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
+  }
   QStringList WorkCopies() const {
     return QDir(folder_.Path()).entryList({QStringLiteral("Marrowtide_backup_en_*")}, QDir::Files);
   }
@@ -215,11 +220,9 @@ TEST_F(ValuePasses, DecryptOpensUserAgentsOnlyFromVersion318) {
   EXPECT_EQ(test::Column(Db(), "SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"),
             QVariantList{QStringLiteral("300")});
 
-  {
-    QFile f(Db());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(encrypted);
-  }
+  QFile f(Db());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(encrypted) == encrypted.size());
+  f.close();
   p_DBDecrypt(318);
   EXPECT_EQ(test::Rows(Db(), QString::fromLatin1(kAgentRows)), plainAgents);
 }
@@ -265,9 +268,6 @@ TEST_F(ValuePasses, MissingDatabaseIsLoggedAndCreatesNothing) {
 TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndTheProcessedCopy) {
   Build();
   const QByteArray before = test::FileBytes(Db());
-  const QString expectedCopy = QStringLiteral("Marrowtide_backup_en_") +
-                               clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) +
-                               QStringLiteral(".mdb");
   const QString stray = Db() + QStringLiteral("-wal");
   // Something opens the database between the close and the swap.
   clock_.onSleep = [&](int ms) {
@@ -276,39 +276,21 @@ TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndTheProcessedCopy) {
   p_DBEncrypt();
   QFile::remove(stray);
   EXPECT_EQ(test::FileBytes(Db()), before);
-  ASSERT_EQ(WorkCopies(), QStringList{expectedCopy});
-  const QVariantList version =
-      test::Column(folder_.File(expectedCopy), "SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'");
+  ASSERT_EQ(WorkCopies(), QStringList{QFileInfo(WorkCopy()).fileName()});
+  const QVariantList version = test::Column(WorkCopy(), "SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'");
   ASSERT_EQ(version.size(), 1);
   EXPECT_EQ(DBDecryptValue(version[0].toString()), QStringLiteral("300"));
   EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
 }
 
-// A run killed during its pass and started again within the same second
-// finds the killed run's work copy, and its log, under this second's name.
-TEST_F(ValuePasses, LeftoverWorkCopyOfAKilledRunIsReplaced) {
-  Build();
-  const QString work = folder_.File(QStringLiteral("Marrowtide_backup_en_") +
-                                    clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
-  for (const QString& f : {work, work + QStringLiteral("-wal")}) {
-    QFile stale(f);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write("left by a killed run");
-  }
-  p_DBEncrypt();
-  EXPECT_TRUE(MarkedEncrypted());
-  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
-  EXPECT_FALSE(QFileInfo::exists(work));
-  EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("-wal")));
-}
-
 // What is at the work-copy path and cannot be deleted fails the pass with a
-// logged reason and leaves the database as it was.
-TEST_F(ValuePasses, UndeletableWorkCopyPathFailsThePass) {
+// logged reason and leaves the database as it was. A run killed during its
+// pass and started again within the same second finds the killed run's work
+// copy, and its log, under this second's name: those are replaced.
+TEST_F(ValuePasses, WhatIsAtTheWorkCopyPathIsReplacedOrFailsThePass) {
   Build();
   const QByteArray before = test::FileBytes(Db());
-  const QString work = folder_.File(QStringLiteral("Marrowtide_backup_en_") +
-                                    clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
+  const QString work = WorkCopy();
   ASSERT_TRUE(QDir().mkdir(work));
   p_DBEncrypt();
   EXPECT_EQ(test::FileBytes(Db()), before);
@@ -316,6 +298,17 @@ TEST_F(ValuePasses, UndeletableWorkCopyPathFailsThePass) {
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 1);
   EXPECT_TRUE(folder_.LogText().contains(QStringLiteral("work copy"))) << folder_.LogText().toStdString();
   EXPECT_EQ(SharedConnection(), nullptr);
+
+  ASSERT_TRUE(QDir().rmdir(work));
+  for (const QString& f : {work, work + QStringLiteral("-wal")}) {
+    QFile stale(f);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("left by a killed run") > 0);
+  }
+  p_DBEncrypt();
+  EXPECT_TRUE(MarkedEncrypted());
+  EXPECT_EQ(ErrorLines(), 1) << folder_.LogText().toStdString();
+  EXPECT_FALSE(QFileInfo::exists(work));
+  EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("-wal")));
 }
 
 }  // namespace

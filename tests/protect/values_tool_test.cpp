@@ -49,6 +49,8 @@ class ValuesTool : public ::testing::Test {
     const QVariantList v = test::Column(db_, QString::fromLatin1(sql));
     return v.isEmpty() ? QStringLiteral("<no row>") : v[0].toString();
   }
+  QString Version() const { return Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"); }
+  QString Marker() const { return Value("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'"); }
   QStringList FolderFiles() const {
     return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
   }
@@ -61,7 +63,7 @@ class ValuesTool : public ::testing::Test {
 TEST_F(ValuesTool, EncryptsAndDecryptsAFileInPlace) {
   Build();
   ASSERT_EQ(Run({"values", db_, "encrypt"}), 0);
-  const QString version = Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'");
+  const QString version = Version();
   EXPECT_NE(version, QStringLiteral("320"));
   EXPECT_EQ(DBDecryptValue(version), QStringLiteral("320"));
   EXPECT_EQ(DBDecryptValue(Value("SELECT ValText FROM TCodes")), QStringLiteral("코드 값"));
@@ -72,12 +74,12 @@ TEST_F(ValuesTool, EncryptsAndDecryptsAFileInPlace) {
   QString err;
   EXPECT_EQ(Run({"values", db_, "encrypt"}, &err), 1);
   EXPECT_TRUE(err.startsWith(QStringLiteral("error "))) << err.toStdString();
-  EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"), version);
+  EXPECT_EQ(Version(), version);
 
   ASSERT_EQ(Run({"values", db_, "decrypt"}), 0);
-  EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"), QStringLiteral("320"));
+  EXPECT_EQ(Version(), QStringLiteral("320"));
   EXPECT_EQ(Value("SELECT UA FROM TUserAgentsRaw"), QStringLiteral("agent"));
-  EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'"), QStringLiteral("0"));
+  EXPECT_EQ(Marker(), QStringLiteral("0"));
 }
 
 TEST_F(ValuesTool, FailuresReportAndLeaveTheFileAlone) {
@@ -92,8 +94,8 @@ TEST_F(ValuesTool, FailuresReportAndLeaveTheFileAlone) {
   Build(/*withCodes=*/false);
   EXPECT_EQ(Run({"values", db_, "encrypt"}, &err), 1);
   EXPECT_TRUE(err.contains(QStringLiteral("TCodes"))) << err.toStdString();
-  EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"), QStringLiteral("320"));
-  EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'"), QStringLiteral("0"));
+  EXPECT_EQ(Version(), QStringLiteral("320"));
+  EXPECT_EQ(Marker(), QStringLiteral("0"));
   EXPECT_EQ(FolderFiles(), QStringList{QStringLiteral("Marrowtide.mdb")});
 }
 
