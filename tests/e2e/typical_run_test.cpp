@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "app/globals.h"
 #include "app/production.h"
 #include "app/run.h"
+#include "e2e/program_run.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 #include "protect/value_passes.h"
@@ -33,32 +33,18 @@ namespace {
 
 using Rows = std::vector<QVariantList>;
 
-QString Literal(const QDateTime& t) {
-  return QLatin1Char('#') + t.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QLatin1Char('#');
-}
+// The log tables with their key column. Each gets a row years past every age
+// limit (key 1) and one of today (key 2); the limits themselves are the
+// maintenance tests' matter.
+const std::pair<const char*, const char*> kLogTables[] = {
+    {"TTaskLog", "TaskIDX"},         {"TTaskLogHour", "TaskIDX"}, {"TTaskLogDay", "TaskIDX"},
+    {"TTaskLogInterval", "TaskIDX"}, {"TTaskStatistics", "webSN"}};
 
-// Rows of the log tables: TaskIDX 1 is past every age limit, 2 within it.
 QStringList LogRows() {
-  const QDateTime now = QDateTime::currentDateTime();
-  struct Age {
-    const char* table;
-    QDateTime old, recent;
-  };
-  const Age ages[] = {
-      {"TTaskLog", now.addDays(-4), now.addDays(-2)},
-      {"TTaskLogHour", now.addMonths(-1).addDays(-1), now.addMonths(-1).addDays(1)},
-      {"TTaskLogDay", now.addMonths(-3).addDays(-1), now.addMonths(-3).addDays(1)},
-      {"TTaskLogInterval", now.addDays(-11), now.addDays(-9)},
-  };
   QStringList sql;
-  for (const Age& a : ages) {
-    sql << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (1, %2)")
-               .arg(QString::fromLatin1(a.table), Literal(a.old))
-        << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (2, %2)")
-               .arg(QString::fromLatin1(a.table), Literal(a.recent));
-  }
-  sql << QStringLiteral("INSERT INTO TTaskStatistics (webSN, LogDate) VALUES (1, %1)").arg(Literal(now.addDays(-4)))
-      << QStringLiteral("INSERT INTO TTaskStatistics (webSN, LogDate) VALUES (2, %1)").arg(Literal(now.addDays(-2)));
+  for (const auto& [table, key] : kLogTables)
+    sql << QStringLiteral("INSERT INTO %1 (%2, LogDate) VALUES (1, #2001-01-01 00:00:00#)").arg(table, key)
+        << QStringLiteral("INSERT INTO %1 (%2, LogDate) VALUES (2, Now())").arg(table, key);
   return sql;
 }
 
@@ -201,13 +187,8 @@ void ExpectFinishedRun(const QString& db, const QString& programFolder) {
   EXPECT_FALSE(plainAgents.empty());
   EXPECT_EQ(Decrypted(test::Rows(db, agents), 1), plainAgents);
 
-  for (const char* table :
-       {"TTaskLog", "TTaskLogHour", "TTaskLogDay", "TTaskLogInterval"}) {
-    EXPECT_EQ(Texts(test::Column(db, QStringLiteral("SELECT TaskIDX FROM %1").arg(QLatin1String(table)))),
-              QStringList{"2"})
-        << table;
-  }
-  EXPECT_EQ(Texts(test::Column(db, "SELECT webSN FROM TTaskStatistics")), QStringList{"2"});
+  for (const auto& [table, key] : kLogTables)
+    EXPECT_EQ(Texts(test::Column(db, QStringLiteral("SELECT %2 FROM %1").arg(table, key))), QStringList{"2"}) << table;
 
   const QStringList leftovers =
       QDir(programFolder).entryList({"Marrowtide_backup_en_*", "tmp.mdb*"}, QDir::Files);
@@ -254,27 +235,19 @@ TEST_F(TypicalRun, InProcessWithTheProductionPasses) {
 TEST_F(TypicalRun, TheBuiltProgramInAFolderOfItsOwn) {
   if (qEnvironmentVariable("MT_E2E_REAL_RUN") != QLatin1String("1"))
     GTEST_SKIP() << "waits the run's real 20 s of fixed delays; set MT_E2E_REAL_RUN=1";
-  const QString built = QStringLiteral(MT_BINARY_DIR "/marrowtide-dbupgrade");
-  if (!QFileInfo::exists(built)) GTEST_SKIP() << "marrowtide-dbupgrade is not built";
-
   QTemporaryDir program;
-  const QString exe = program.filePath(QStringLiteral("marrowtide-dbupgrade"));
-  ASSERT_TRUE(QFile::copy(built, exe));
-  ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("log")));
+  const QString exe = e2e::InstallProgram(program.path());
+  if (exe.isEmpty()) GTEST_SKIP() << "marrowtide-dbupgrade is not built";
   QTemporaryDir data;
   const QString db = data.filePath(QStringLiteral("Marrowtide.mdb"));
   ASSERT_TRUE(QFile::copy(g_inputs->encrypted300, db));
 
-  QProcess run;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(var));
-  run.setProcessEnvironment(env);  // headless: a message box would go to standard error
+  e2e::EnsureCoreApplication();
   const QDateTime started = QDateTime::currentDateTime();
-  run.start(exe, {db});
-  ASSERT_TRUE(run.waitForFinished(300000));
-  EXPECT_EQ(run.exitCode(), 0);
-  EXPECT_TRUE(run.readAllStandardOutput().isEmpty());
-  EXPECT_TRUE(run.readAllStandardError().isEmpty());
+  const e2e::ProgramResult run = e2e::RunHeadless(exe, {db}, false, 300000);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(run.out.isEmpty());
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
   EXPECT_GE(started.msecsTo(QDateTime::currentDateTime()), 20000);  // the fixed delays were waited
 
   const QDateTime stamp =
@@ -284,9 +257,7 @@ TEST_F(TypicalRun, TheBuiltProgramInAFolderOfItsOwn) {
 
   Scope scope;  // the cipher, to read the values back
   ExpectFinishedRun(db, program.path());
-  QFile logFile(program.filePath(QStringLiteral("log/marrowtide-dbupgrade.log")));
-  ASSERT_TRUE(logFile.open(QIODevice::ReadOnly));
-  const QString log = QString::fromUtf8(logFile.readAll());
+  const QString log = e2e::LogOf(program.path());
   EXPECT_TRUE(log.contains(QStringLiteral("\tmodMain.p_CompactDB End \r\n")));
   EXPECT_FALSE(log.contains(QStringLiteral("ERROR: modMain.p_DBEncrypt")));
 }
