@@ -11,6 +11,11 @@
 namespace mt {
 namespace {
 
+template <typename Rect>
+QList<int> Edges(const Rect& r) {
+  return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
 class Monitors : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { testing::UiApp(); }
@@ -24,19 +29,22 @@ class Monitors : public ::testing::Test {
     return win;
   }
 
+  // The window's outer rectangle once the move is done.
+  static QRect Frame(QWidget* w) {
+    QCoreApplication::processEvents();
+    return w->frameGeometry();
+  }
+
   static int32_t HandleAt(int x, int y) {
     return clsMonitors().GetMonitorFromXYPoint(x, y, MONITOR_DEFAULTTONULL);
   }
 };
 
-TEST_F(Monitors, ThreeScreensAreConfigured) {
+TEST_F(Monitors, DesktopCoversAllScreens) {
   ASSERT_EQ(QGuiApplication::screens().size(), 3);
-  EXPECT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
+  ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 1920, 1080));
   EXPECT_DOUBLE_EQ(TwipsPerPixelX(), 15.0);
   EXPECT_DOUBLE_EQ(TwipsPerPixelY(), 15.0);
-}
-
-TEST_F(Monitors, DesktopCoversAllScreens) {
   clsMonitors m;
   EXPECT_EQ(m.DesktopLeft(), -1280);
   EXPECT_EQ(m.DesktopTop(), -768);
@@ -55,15 +63,10 @@ TEST_F(Monitors, RefreshFindsEachScreenOnceIncludingNegativeOrigins) {
 
   const clsMonitor* left = m.Item(QString::number(HandleAt(-10, 10)));
   ASSERT_NE(left, nullptr);
-  EXPECT_EQ(left->Left, -1280);
-  EXPECT_EQ(left->Right, 0);
-  EXPECT_EQ(left->Top, 0);
-  EXPECT_EQ(left->Bottom, 1024);
-  EXPECT_EQ(left->Width, 1280);
-  EXPECT_EQ(left->Height, 1024);
+  EXPECT_EQ(Edges(*left), (QList<int>{-1280, 0, 0, 1024}));
+  EXPECT_EQ(QSize(left->Width, left->Height), QSize(1280, 1024));
   // The offscreen screens have no task bars: the work area is the screen.
-  EXPECT_EQ(left->WorkLeft, -1280);
-  EXPECT_EQ(left->WorkBottom, 1024);
+  EXPECT_EQ(QPoint(left->WorkLeft, left->WorkBottom), QPoint(-1280, 1024));
   EXPECT_EQ(m.Item(QStringLiteral("99")), nullptr);
 
   m.Refresh();
@@ -91,7 +94,7 @@ TEST_F(Monitors, PointAndWindowLookups) {
   auto win = Window(-300, 100, 400, 200);
   EXPECT_EQ(m.GetMonitorFromWindow(win.get(), MONITOR_DEFAULTTONULL), left);
   win->move(-100, 100);
-  QCoreApplication::processEvents();
+  Frame(win.get());
   EXPECT_EQ(m.GetMonitorFromWindow(win.get(), MONITOR_DEFAULTTONULL), primary);
   EXPECT_EQ(m.GetMonitorFromWindow(nullptr, MONITOR_DEFAULTTONEAREST), 0);
 
@@ -99,53 +102,37 @@ TEST_F(Monitors, PointAndWindowLookups) {
   EXPECT_FALSE(m.GetMonitorInformation(0, info));
   ASSERT_TRUE(m.GetMonitorInformation(above, info));
   EXPECT_EQ(info.Handle, above);
-  EXPECT_EQ(info.Top, -768);
-  EXPECT_EQ(info.Right, 1024);
+  EXPECT_EQ(Edges(info), (QList<int>{0, -768, 1024, 0}));
 }
 
 TEST_F(Monitors, CenteringWithinTheWorkArea) {
   clsMonitors m;
   auto form = Window(10, 10, 401, 301);
   m.CenterFormOnMonitor(form.get());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(form->frameGeometry(), QRect(759, 389, 401, 301));
+  EXPECT_EQ(Frame(form.get()), QRect(759, 389, 401, 301));
 
   // Centred on the monitor of a reference window on the left screen.
   auto reference = Window(-1000, 50, 100, 100);
   m.CenterFormOnMonitor(form.get(), reference.get());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(form->frameGeometry(), QRect(-1280 + 439, 361, 401, 301));
+  EXPECT_EQ(Frame(form.get()), QRect(-1280 + 439, 361, 401, 301));
 
   auto hwnd = Window(50, -700, 200, 100);
   m.CenterFormOnMonitorHwnd(hwnd.get());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(hwnd->frameGeometry(), QRect(412, -768 + 334, 200, 100));
+  EXPECT_EQ(Frame(hwnd.get()), QRect(412, -768 + 334, 200, 100));
   m.CenterFormOnMonitorHwnd(hwnd.get(), form.get());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(hwnd->frameGeometry(), QRect(-1280 + 540, 462, 200, 100));
+  EXPECT_EQ(Frame(hwnd.get()), QRect(-1280 + 540, 462, 200, 100));
 
-  const MonitorRect work = m.GetWorkingMonitorRect(hwnd.get());
-  EXPECT_EQ(work.Left, -1280);
-  EXPECT_EQ(work.Top, 0);
-  EXPECT_EQ(work.Right, 0);
-  EXPECT_EQ(work.Bottom, 1024);
-  const MonitorRect none = m.GetWorkingMonitorRect(nullptr);
-  EXPECT_EQ(none.Left, 0);
-  EXPECT_EQ(none.Right, 1920) << "without monitor information: the primary screen's size";
-  EXPECT_EQ(none.Bottom, 1080);
-}
+  EXPECT_EQ(Edges(m.GetWorkingMonitorRect(hwnd.get())), (QList<int>{-1280, 0, 0, 1024}));
+  EXPECT_EQ(Edges(m.GetWorkingMonitorRect(nullptr)), (QList<int>{0, 0, 1920, 1080}))
+      << "without monitor information: the primary screen's size";
 
-TEST_F(Monitors, LargerWindowsAreShrunkToTheWorkArea) {
-  clsMonitors m;
-  auto form = Window(0, 0, 2500, 1200);
-  m.CenterFormOnMonitor(form.get());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(form->frameGeometry(), QRect(0, 0, 1920, 1080));
-
-  auto other = Window(-1200, 10, 1500, 1500);
-  m.CenterFormOnMonitorHwnd(other.get());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(other->frameGeometry(), QRect(-1280, 0, 1280, 1024));
+  // Larger windows are shrunk to the work area.
+  auto large = Window(0, 0, 2500, 1200);
+  m.CenterFormOnMonitor(large.get());
+  EXPECT_EQ(Frame(large.get()), QRect(0, 0, 1920, 1080));
+  auto tall = Window(-1200, 10, 1500, 1500);
+  m.CenterFormOnMonitorHwnd(tall.get());
+  EXPECT_EQ(Frame(tall.get()), QRect(-1280, 0, 1280, 1024));
 }
 
 }  // namespace

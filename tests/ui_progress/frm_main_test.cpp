@@ -47,7 +47,7 @@ TEST_F(ProgressWindow, LayoutFontsAndInitialText) {
   EXPECT_TRUE(KoreanCapable(form.font()));
 }
 
-TEST_F(ProgressWindow, PercentTextHasOneDecimalRoundedHalfAway) {
+TEST_F(ProgressWindow, PercentTextHasOneDecimalRoundedHalfAwayAndAMessageReplacesIt) {
   frmMain form;
   form.ShowPercent(12.345f);
   EXPECT_TRUE(form.lblMsg()->text().endsWith(QStringLiteral("...(12.3%)")));
@@ -58,11 +58,8 @@ TEST_F(ProgressWindow, PercentTextHasOneDecimalRoundedHalfAway) {
       {99.94f, "99.9"}, {99.95f, "100.0"}, {66.66666f, "66.7"}, {7.0f, "7.0"}, {0.25f, "0.3"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(frmMain::FormatPercent(value), text) << value;
-}
 
-TEST_F(ProgressWindow, ShowMsgReplacesTheWholeTextAndKeepsIt) {
-  frmMain form;
-  form.ShowPercent(50.0f);
+  // A message replaces the whole text, and keeps it.
   form.ShowMsg(kCompacting);
   QApplication::processEvents();
   EXPECT_EQ(form.lblMsg()->text(), kCompacting);
