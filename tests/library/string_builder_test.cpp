@@ -33,6 +33,7 @@ TEST(StringBuilder, GrowsByWholeChunksNeverByDoubling) {
       {8192, {1, 8191, 1}, 16384},
       {8192, {8193}, 16384},
       {8192, {20000}, 24576},
+      {8192, {16385, 8192}, 32768},  // one chunk more, not twice as much
       {10, {11, 0}, 20},
   };
   for (const Case& c : cases) {
