@@ -158,7 +158,7 @@ TEST(FileExists, MatchesPlainFilesAndWildcardsInTheLastComponent) {
       {f.File("Marrowtide.mdb?"), false}, {f.Path(), false}, {f.Path() + "/", false},
       {f.Path() + "/*/x", false},  // wildcard outside the last part
       {QLatin1Char('"') + f.File("Marrowtide.mdb") + QLatin1Char('"'), false},
-      {f.File("[M]arrowtide.mdb"), false},  // brackets are literal
+      {f.File("[M]arrowtide.mdb"), false}, {f.File("[M]arrow*.mdb"), false},  // brackets are literal
   };
   for (const auto& c : cases) EXPECT_EQ(FileExists(c.path), c.exists) << c.path.toStdString();
 }
