@@ -163,27 +163,6 @@ TEST_F(StatementTest, SettingsRowsAreInsertedOnceAndStamped) {
   EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), QVariant("300"));
 }
 
-TEST_F(StatementTest, SelectFormsOfTheDialect) {
-  Exec("CREATE TABLE TCodes (Code TEXT(50), Val LONG, Description TEXT(50))");
-  Exec("CREATE TABLE TTasks (IDX LONG, FunctionType LONG, Arg1 TEXT(50))");
-  Exec("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 4, '페이지뷰')");
-  Exec("INSERT INTO TCodes (Code, Val, Description) VALUES ('FunctionType', 5, 'Push')");
-  Exec("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (1, 4, 'Blog_a')");
-  Exec("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (2, 5, NULL)");
-  Exec("INSERT INTO TTasks (IDX, FunctionType, Arg1) VALUES (3, 9, 'blogXa')");
-
-  EXPECT_EQ(Rows("SELECT TOP 2 IDX FROM TTasks ORDER BY IDX DESC"), (QStringList{"3", "2"}));
-  EXPECT_EQ(Rows(QStringLiteral("SELECT T.IDX, C.Description FROM (TTasks AS T INNER JOIN TCodes AS C ON "
-                                "T.FunctionType = C.Val) WHERE C.Code = \"FunctionType\" ORDER BY T.IDX")),
-            (QStringList{"1|페이지뷰", "2|Push"}));
-  // LIKE: "_" is one character, "%" any run, case-insensitive.
-  EXPECT_EQ(Rows("SELECT IDX FROM TTasks WHERE Arg1 LIKE 'BLOG_a%' ORDER BY IDX"), (QStringList{"1", "3"}));
-  EXPECT_EQ(
-      Rows(QStringLiteral("SELECT IDX, IIF(ISNULL(Arg1), 'none', Arg1) FROM TTasks WHERE "
-                          "EXISTS (SELECT * FROM TCodes WHERE Val = TTasks.FunctionType) ORDER BY IDX")),
-      (QStringList{"1|Blog_a", "2|none"}));
-}
-
 TEST_F(StatementTest, ARejectedStatementChangesNothingAndTheConnectionGoesOn) {
   Exec("CREATE TABLE TKeyed (K LONG NOT NULL, V TEXT(10), CONSTRAINT PrimaryKey PRIMARY KEY (K))");
   Exec("CREATE TABLE TSource (K LONG, V TEXT(10))");

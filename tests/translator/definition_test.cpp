@@ -125,22 +125,5 @@ TEST(Definition, RejectsWhatItCannotCarryOut) {
   EXPECT_FALSE(test::TranslateError("CREATE TABLE t (a LONG").isEmpty());
 }
 
-TEST(Definition, DeclaredTablesStoreWhatJetStores) {
-  test::JetSqlite db;
-  db.Run("CREATE TABLE [TSettings] ([ID] MEMO WITH COMPRESSION DEFAULT \"\", [Val1] MEMO DEFAULT \"\", "
-         "[Order] INT NOT NULL DEFAULT 0, [IsOn] BIT DEFAULT True, [Made] DATETIME DEFAULT NOW, "
-         "[Zero] DATE DEFAULT 0)");
-  db.Run("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '123')");
-  const std::vector<QVariantList> rows =
-      db.Run("SELECT Val1, [Order], IsOn, Made, Zero FROM TSettings WHERE ID = 'DBVersion'");
-  ASSERT_EQ(rows.size(), 1u);
-  // A MEMO keeps "123" as text: the declared type gives text affinity.
-  EXPECT_EQ(rows[0][0].typeId(), QMetaType::QString);
-  EXPECT_EQ(rows[0][1].toLongLong(), 0);
-  EXPECT_EQ(rows[0][2].toLongLong(), -1);
-  EXPECT_GT(rows[0][3].toDouble(), 40000.0);  // Now() as a day serial
-  EXPECT_EQ(rows[0][4].typeId(), QMetaType::Double);
-}
-
 }  // namespace
 }  // namespace mt::engine
