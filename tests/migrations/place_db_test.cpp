@@ -53,21 +53,5 @@ TEST_F(PlaceDbTest, RewritesLinksAndKeysOfPlaceTasks) {
   EXPECT_TRUE(LogMessages().contains("modMain.p_DBUpgrade_319 End"));
 }
 
-TEST_F(PlaceDbTest, UpgradeRunsTheStepInsteadOfTheStoredScript) {
-  OpenDatabaseAt(318);
-  const QString link = "http://" + PlaceHost + "/places/1?a=b";
-  const QString t = AddTask("Mobile_Naver_Restaurant", link, "0|" + link);
-
-  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(318, 320);
-
-  EXPECT_EQ(outcome.lastRecorded, 320);
-  EXPECT_EQ(Get("Arg2", t), "https://" + MobilePlaceHost + "/place/1");
-  EXPECT_EQ(Get("ContentKey", t), "113|1");
-  // The script stored under 319 is the script of 320: had it run, every
-  // statement of 320 would have failed on the columns it had already added.
-  EXPECT_EQ(outcome.failures, 0);
-  EXPECT_EQ(Cell("SELECT COUNT(*) FROM TTaskLog WHERE IsExchangeTaskResultRes = False"), "0");
-}
-
 }  // namespace
 }  // namespace mt::testing

@@ -52,15 +52,6 @@ TEST(WriteLog, DropsUnforcedLinesUntilLoggingIsEnabled) {
   EXPECT_EQ(s.folder.LogMessages(), QStringList{QStringLiteral("forced")});
 }
 
-TEST(WriteLog, FileArgumentOverridesTheLogPath) {
-  SpineScope s;
-  Globals().LoggingEnabled = true;
-  const QString other = s.folder.File(QStringLiteral("other.txt"));
-  WriteLog(QStringLiteral("elsewhere"), other);
-  EXPECT_EQ(ReadBytes(other), Line(s, "elsewhere"));
-  EXPECT_FALSE(QFileInfo::exists(s.folder.LogPath()));
-}
-
 TEST(WriteLog, WithoutLogFolderLinesAreLostAndNothingIsCreated) {
   SpineScope s(/*withLogFolder=*/false);
   Globals().LoggingEnabled = true;
@@ -94,7 +85,8 @@ TEST(WriteLog, TodayComesFromTheClockAndNamesWithoutExtensionRotate) {
   const QString plain = s.folder.File(QStringLiteral("log/trace"));
   s.clock.now = QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45));
   WriteLog(QStringLiteral("one"), plain);
-  // Written on the clock's day (not the real one): no rotation.
+  // Written on the clock's day (not the real one): no rotation, and the
+  // default log file is never made.
   Touch(plain, QDateTime(QDate(2024, 7, 4), QTime(0, 0, 1)));
   WriteLog(QStringLiteral("two"), plain);
   EXPECT_EQ(QDir(s.folder.File(QStringLiteral("log"))).entryList(QDir::Files), QStringList{QStringLiteral("trace")});

@@ -64,9 +64,6 @@ TEST(Definition, TypeSynonymsMapToCanonicalTypes) {
     EXPECT_EQ(col.type, c.type) << c.written;
     if (c.type == JetType::Text) EXPECT_EQ(col.size, c.size) << c.written;
   }
-  EXPECT_EQ(JetTypeName(JetType::Text, 50), "TEXT(50)");
-  EXPECT_EQ(JetTypeName(JetType::AutoIncrement, 255), "AUTOINCREMENT");
-  EXPECT_EQ(JetTypeName(JetType::DateTime, 255), "DATETIME");
 }
 
 TEST(Definition, ColumnLevelKeysAndUnnamedKeys) {
