@@ -125,23 +125,22 @@ class Downloader : public ::testing::Test {
   CURLDownloader downloader_;
 };
 
-TEST_F(Downloader, NormalFileAndRedirect) {
+TEST_F(Downloader, NormalFileAndRedirectAndAZeroLengthFileIsRemoved) {
   const QString url = server_.Url(QStringLiteral("/file.txt"));
   EXPECT_TRUE(downloader_.Download(url, Target()));
   EXPECT_EQ(Read(Target()), fileText_);
-  EXPECT_EQ(Log(), QStringList({StartLine(url), QStringLiteral("CURLDownloader.Download End True")}));
-
   QFile::remove(Target());
   EXPECT_TRUE(downloader_.Download(server_.Url(QStringLiteral("/moved")), Target()));
   EXPECT_EQ(Read(Target()), fileText_);
-}
 
-TEST_F(Downloader, ZeroLengthFileIsRemoved) {
-  const QString url = server_.Url(QStringLiteral("/empty"));
-  EXPECT_FALSE(downloader_.Download(url, Target()));
+  const QString empty = server_.Url(QStringLiteral("/empty"));
+  EXPECT_FALSE(downloader_.Download(empty, Target()));
   EXPECT_FALSE(QFile::exists(Target()));
-  EXPECT_EQ(Log(), QStringList({StartLine(url), QStringLiteral("CURLDownloader.Download Error: Downloaded File Size = 0"),
-                                QStringLiteral("CURLDownloader.Download End False")}));
+  const QString end = QStringLiteral("CURLDownloader.Download End ");
+  EXPECT_EQ(Log(), QStringList({StartLine(url), end + "True", StartLine(server_.Url(QStringLiteral("/moved"))),
+                                end + "True", StartLine(empty),
+                                QStringLiteral("CURLDownloader.Download Error: Downloaded File Size = 0"),
+                                end + "False"}));
 }
 
 TEST_F(Downloader, FailedTransfersKeepTheOldFileAndLeaveNoPartialOne) {
