@@ -22,44 +22,36 @@ struct Env {
 };
 
 TEST(WindowSystemReachable, NeedsAPlatformOrALiveDisplaySocket) {
-  Env e;
-  EXPECT_FALSE(e.Reachable());
-
-  e.vars["DISPLAY"] = QStringLiteral(":7");
-  EXPECT_FALSE(e.Reachable());  // no X server behind it
-  e.sockets.insert(QStringLiteral("/tmp/.X11-unix/X7"));
-  EXPECT_TRUE(e.Reachable());
-  e.vars["DISPLAY"] = QStringLiteral("unix:7.0");
-  EXPECT_TRUE(e.Reachable());
-  e.vars["DISPLAY"] = QStringLiteral(":8");
-  EXPECT_FALSE(e.Reachable());
-  e.vars["DISPLAY"] = QStringLiteral("otherhost:0");
-  EXPECT_TRUE(e.Reachable());
-  e.vars["DISPLAY"] = QStringLiteral("garbage");
-  EXPECT_FALSE(e.Reachable());
-}
-
-TEST(WindowSystemReachable, WaylandSocketLivesInTheRuntimeFolder) {
-  Env e;
-  e.vars["WAYLAND_DISPLAY"] = QStringLiteral("wayland-0");
-  EXPECT_FALSE(e.Reachable());
-  e.vars["XDG_RUNTIME_DIR"] = QStringLiteral("/run/user/1000");
-  EXPECT_FALSE(e.Reachable());
-  e.sockets.insert(QStringLiteral("/run/user/1000/wayland-0"));
-  EXPECT_TRUE(e.Reachable());
-}
-
-TEST(WindowSystemReachable, ExplicitPlatformDecidesAlone) {
-  Env e;
-  e.vars["DISPLAY"] = QStringLiteral(":0");
-  e.sockets.insert(QStringLiteral("/tmp/.X11-unix/X0"));
-  e.vars["QT_QPA_PLATFORM"] = QStringLiteral("offscreen");
-  EXPECT_FALSE(e.Reachable());  // nobody could close a message box
-  e.vars["QT_QPA_PLATFORM"] = QStringLiteral("minimal");
-  EXPECT_FALSE(e.Reachable());
-  e.vars.erase("DISPLAY");
-  e.vars["QT_QPA_PLATFORM"] = QStringLiteral("xcb");
-  EXPECT_TRUE(e.Reachable());
+  const QString x7 = QStringLiteral("/tmp/.X11-unix/X7");
+  const QString wayland = QStringLiteral("/run/user/1000/wayland-0");
+  const struct {
+    std::map<std::string, QString> vars;
+    std::set<QString> sockets;
+    bool reachable;
+  } cases[] = {
+      {{}, {}, false},
+      {{{"DISPLAY", ":7"}}, {}, false},  // no X server behind it
+      {{{"DISPLAY", ":7"}}, {x7}, true},
+      {{{"DISPLAY", "unix:7.0"}}, {x7}, true},
+      {{{"DISPLAY", ":8"}}, {x7}, false},
+      {{{"DISPLAY", "otherhost:0"}}, {}, true},
+      {{{"DISPLAY", "garbage"}}, {x7}, false},
+      // The Wayland socket lives in the runtime folder.
+      {{{"WAYLAND_DISPLAY", "wayland-0"}}, {wayland}, false},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/run/user/1000"}}, {}, false},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/run/user/1000"}}, {wayland}, true},
+      // An explicit platform decides alone: nobody could close a message box
+      // on offscreen or minimal.
+      {{{"DISPLAY", ":7"}, {"QT_QPA_PLATFORM", "offscreen"}}, {x7}, false},
+      {{{"DISPLAY", ":7"}, {"QT_QPA_PLATFORM", "minimal"}}, {x7}, false},
+      {{{"QT_QPA_PLATFORM", "xcb"}}, {}, true},
+  };
+  for (const auto& c : cases) {
+    std::string env;
+    for (const auto& [name, value] : c.vars) env += name + "=" + value.toStdString() + " ";
+    const Env e{c.vars, c.sockets};
+    EXPECT_EQ(e.Reachable(), c.reachable) << env << c.sockets.size() << " socket(s)";
+  }
 }
 
 }  // namespace
