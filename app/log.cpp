@@ -1,12 +1,10 @@
 #include "app/log.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringEncoder>
-#include <QThread>
 #include <algorithm>
 #include <exception>
 
@@ -156,12 +154,13 @@ void WaitWithEvents(int32_t ms, int32_t sleepInterval) {
   struct Reset {
     ~Reset() { waiting = false; }
   } reset;
-  QElapsedTimer timer;
-  timer.start();
+  // Through the clock service, so that a test's clock decides how long this takes.
+  Clock& clock = *services().clock;
+  const qint64 start = clock.MonotonicMs();
   for (;;) {
     services().ui->ProcessEvents();
-    if (sleepInterval > 0) QThread::msleep(static_cast<unsigned long>(sleepInterval));
-    if (timer.elapsed() > ms) break;
+    if (sleepInterval > 0) clock.Sleep(sleepInterval);
+    if (clock.MonotonicMs() - start > ms) break;
   }
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -164,19 +163,18 @@ TEST(WaitWithEvents, WaitsLongerThanAskedAndRefusesToNest) {
     WaitWithEvents(60000, 1000);  // would block for a minute if it nested
     nestedProcessed = s.ui.processed - before;
   };
-  QElapsedTimer timer;
-  timer.start();
   WaitWithEvents(20, 2);
-  EXPECT_GT(timer.elapsed(), 20);
-  EXPECT_LT(timer.elapsed(), 5000);
+  EXPECT_EQ(s.clock.slept, 22);  // more than asked, in steps of the interval
+  EXPECT_EQ(s.clock.sleeps, std::vector<int>(11, 2));
   EXPECT_EQ(nestedProcessed, 0);
-  EXPECT_GE(s.ui.processed, 2);
+  EXPECT_EQ(s.ui.processed, 11);  // events between every two sleeps
 
-  // The guard is cleared afterwards: the next wait processes events again.
-  s.ui.onProcessEvents = nullptr;
-  const int before = s.ui.processed;
-  WaitWithEvents(1, 0);
-  EXPECT_GT(s.ui.processed, before);
+  // The guard is cleared afterwards: the next wait processes events again,
+  // and without an interval it only watches the clock (100 ms when 0 asked).
+  s.ui.onProcessEvents = [&] { s.clock.monotonic += 30; };
+  WaitWithEvents(0, 0);
+  EXPECT_EQ(s.ui.processed, 15);
+  EXPECT_EQ(s.clock.slept, 22);
 }
 
 }  // namespace

@@ -17,18 +17,20 @@
 namespace mt {
 namespace {
 
-// Each reading of the time is `step` later than the one before.
+// Each reading of the time is `step` later than the one before; sleeps
+// only move the monotonic count (the window's timer still fires in real time).
 class SteppingClock : public Clock {
  public:
   explicit SteppingClock(qint64 stepMs) : step_(stepMs) {}
   QDateTime Now() const override { return base_.addMSecs(step_ * calls_++); }
-  void Sleep(int) override {}
-  qint64 MonotonicMs() const override { return 0; }
+  void Sleep(int ms) override { monotonic_ += ms; }
+  qint64 MonotonicMs() const override { return monotonic_; }
 
  private:
   QDateTime base_ = QDateTime(QDate(2024, 7, 3), QTime(10, 0, 0));
   qint64 step_;
   mutable qint64 calls_ = 0;
+  qint64 monotonic_ = 0;
 };
 
 void Click(QWidget* w, QPoint at = QPoint(5, 5)) {
