@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QString>
@@ -16,6 +17,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "app/log.h"
+#include "app/production.h"
 #include "app/services.h"
 #include "db/engine/engine.h"
 
@@ -63,6 +66,18 @@ class NoWaitClock final : public Clock {
  private:
   QElapsedTimer timer_;
 };
+
+// Makes `folder` the program folder (created here, with a log folder when
+// asked), installs the production services and a clock that skips the fixed
+// waits; the clock lives as long as the process.
+inline NoWaitClock& InstallBenchServices(const QString& folder, const QString& exeName, bool logFolder) {
+  QDir().mkpath(logFolder ? folder + QStringLiteral("/log") : folder);
+  SetProgramLocation(folder, exeName);
+  InstallProductionServices();
+  static NoWaitClock clock;
+  SetClock(&clock);
+  return clock;
+}
 
 // Passes everything on to another engine and counts the statements its
 // connections run (Execute) and the recordsets they open.

@@ -5,7 +5,6 @@
 //
 // usage: bench_compaction [ROWS [ROUNDS]]   (default 100000 rows, 3 rounds; the best round counts)
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -14,8 +13,6 @@
 #include <cstdlib>
 
 #include "app/globals.h"
-#include "app/log.h"
-#include "app/production.h"
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "db/maintenance.h"
@@ -66,11 +63,7 @@ int main(int argc, char** argv) {
   QTextStream out(stdout);
   QTemporaryDir dir;
   const QString program = dir.filePath(QStringLiteral("program"));
-  QDir().mkpath(program + QStringLiteral("/log"));
-  SetProgramLocation(program, QStringLiteral("marrowtide-dbupgrade"));
-  InstallProductionServices();
-  NoWaitClock clock;
-  SetClock(&clock);
+  InstallBenchServices(program, QStringLiteral("marrowtide-dbupgrade"), true);
 
   const QString base = dir.filePath(QStringLiteral("base.mdb"));
   try {

@@ -43,8 +43,6 @@
 #include <optional>
 
 #include "app/globals.h"
-#include "app/log.h"
-#include "app/production.h"
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/run_checks.h"
@@ -76,17 +74,12 @@ struct Input {
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   Options o;
-  const QString here = QCoreApplication::applicationDirPath();
-  o.program = here + QStringLiteral("/../marrowtide-dbupgrade");
-  o.tool = here + QStringLiteral("/../marrowtide-db");
+  UseBuiltPrograms(o, QCoreApplication::applicationDirPath());
   const QStringList args = app.arguments();
   for (int i = 1; i + 1 < args.size(); i += 2) {
     if (args[i] == u"--kills") o.kills = args[i + 1].toInt();
     else if (args[i] == u"--seed") o.seed = args[i + 1].toUInt();
-    else if (args[i] == u"--shim") o.shim = QFileInfo(args[i + 1]).absoluteFilePath();
-    else if (args[i] == u"--program") o.program = args[i + 1];
-    else if (args[i] == u"--tool") o.tool = args[i + 1];
-    else {
+    else if (!TakeProgramOption(o, args[i], args[i + 1])) {
       out << "unknown option " << args[i] << "\n";
       return 2;
     }
@@ -98,18 +91,13 @@ int main(int argc, char** argv) {
     }
 
   QTemporaryDir root;
-  QDir().mkpath(root.filePath(QStringLiteral("driver")));
-  SetProgramLocation(root.filePath(QStringLiteral("driver")), QStringLiteral("driver"));  // no log folder
-  InstallProductionServices();
-  NoWaitClock noWait;
-  SetClock(&noWait);
+  InstallBenchServices(root.filePath(QStringLiteral("driver")), QStringLiteral("driver"), false);
 
-  QFile ref(QStringLiteral(MT_SOURCE_DIR "/tests/schema/reference_405.tsv"));
-  if (!ref.open(QIODevice::ReadOnly)) {
+  const QStringList reference = ReferenceSchema();
+  if (reference.isEmpty()) {
     out << "cannot read the reference schema\n";
     return 2;
   }
-  const QStringList reference = Lines(QString::fromUtf8(ref.readAll()));
 
   // The two inputs, seeded before anything runs on them.
   std::vector<Input> inputs(2);

@@ -33,8 +33,6 @@
 #include <functional>
 
 #include "app/globals.h"
-#include "app/log.h"
-#include "app/production.h"
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/run_checks.h"
@@ -186,16 +184,11 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   Setup o;
   QString only;
-  const QString here = QCoreApplication::applicationDirPath();
-  o.program = here + QStringLiteral("/../marrowtide-dbupgrade");
-  o.tool = here + QStringLiteral("/../marrowtide-db");
+  UseBuiltPrograms(o, QCoreApplication::applicationDirPath());
   const QStringList args = app.arguments();
   for (int i = 1; i + 1 < args.size(); i += 2) {
-    if (args[i] == u"--shim") o.shim = QFileInfo(args[i + 1]).absoluteFilePath();
-    else if (args[i] == u"--program") o.program = args[i + 1];
-    else if (args[i] == u"--tool") o.tool = args[i + 1];
-    else if (args[i] == u"--only") only = args[i + 1];
-    else {
+    if (args[i] == u"--only") only = args[i + 1];
+    else if (!TakeProgramOption(o, args[i], args[i + 1])) {
       out << "unknown option " << args[i] << "\n";
       return 2;
     }
@@ -205,15 +198,11 @@ int main(int argc, char** argv) {
   QTemporaryDir tmp;
   const QString base = tmp.path();
   QFile::setPermissions(base, QFileDevice::Permissions(0x7755));  // reachable for "nobody"
-  QDir().mkpath(base + QStringLiteral("/driver"));
-  SetProgramLocation(base + QStringLiteral("/driver"), QStringLiteral("driver"));
-  InstallProductionServices();
-  NoWaitClock noWait;
-  SetClock(&noWait);
-  {
-    QFile ref(QStringLiteral(MT_SOURCE_DIR "/tests/schema/reference_405.tsv"));
-    if (!ref.open(QIODevice::ReadOnly)) return 2;
-    reference = Lines(QString::fromUtf8(ref.readAll()));
+  InstallBenchServices(base + QStringLiteral("/driver"), QStringLiteral("driver"), false);
+  reference = ReferenceSchema();
+  if (reference.isEmpty()) {
+    out << "cannot read the reference schema\n";
+    return 2;
   }
 
   // Inputs, and what an uninterrupted run makes of them.

@@ -37,6 +37,21 @@ struct Setup {
   QString runAs;    // "nobody" to run the program as that user (when root), or empty
 };
 
+// The two programs as the build places them, one folder above the benchmarks.
+inline void UseBuiltPrograms(Setup& o, const QString& benchFolder) {
+  o.program = benchFolder + QStringLiteral("/../marrowtide-dbupgrade");
+  o.tool = benchFolder + QStringLiteral("/../marrowtide-db");
+}
+
+// Takes the options --shim, --program and --tool; false for any other name.
+inline bool TakeProgramOption(Setup& o, const QString& name, const QString& value) {
+  if (name == u"--shim") o.shim = QFileInfo(value).absoluteFilePath();
+  else if (name == u"--program") o.program = value;
+  else if (name == u"--tool") o.tool = value;
+  else return false;
+  return true;
+}
+
 inline const char* const kLinks[] = {
     "https://m.shopping.naver.com/product/%1?NaPm=ct%3Dx",
     "https://smartstore.naver.com/shop%1/products/%1",
@@ -238,6 +253,12 @@ inline QStringList Lines(const QString& text) {
   for (const QString& l : text.split(u'\n'))
     if (!l.isEmpty() && !l.startsWith(u'#')) lines << l;
   return lines;
+}
+
+// The schema listing of version 405 kept with the tests; empty when unreadable.
+inline QStringList ReferenceSchema() {
+  QFile ref(QStringLiteral(MT_SOURCE_DIR "/tests/schema/reference_405.tsv"));
+  return ref.open(QIODevice::ReadOnly) ? Lines(QString::fromUtf8(ref.readAll())) : QStringList();
 }
 
 // Tables, columns (in order), keys and named queries equal; the reference's

@@ -12,14 +12,11 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdlib>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 
 #include "app/globals.h"
-#include "app/log.h"
-#include "app/production.h"
 #include "app/run.h"
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
@@ -69,11 +66,7 @@ int main(int argc, char** argv) {
   QTextStream out(stdout);
   QTemporaryDir dir;
   const QString program = dir.filePath(QStringLiteral("program"));
-  QDir().mkpath(program + QStringLiteral("/log"));
-  SetProgramLocation(program, QStringLiteral("marrowtide-dbupgrade"));
-  InstallProductionServices();
-  NoWaitClock clock;
-  SetClock(&clock);
+  NoWaitClock& clock = InstallBenchServices(program, QStringLiteral("marrowtide-dbupgrade"), true);
 
   const QString input = dir.filePath(QStringLiteral("encrypted300.mdb"));
   try {
