@@ -9,7 +9,6 @@
 
 #include "db/engine/engine.h"
 #include "db/engine/schema_listing.h"
-#include "db/query.h"
 #include "protect/cipher.h"
 #include "tools/command.h"
 
@@ -50,24 +49,17 @@ int RunInfo(const QStringList& args) {
     QTextStream(stderr) << "usage: marrowtide-db info FILE\n";
     return kUsage;
   }
-  QTextStream out(stdout);
-  try {
-    auto connection = DefaultEngine().Open(args[0], DatabasePassword());
-    out << "version\t" << Version(*connection) << '\n';
+  return WithDatabase(args[0], [](Connection& connection, QTextStream& out) {
+    out << "version\t" << Version(connection) << '\n';
     const bool encrypted =
-        Setting(*connection, QStringLiteral("IsDBEn"), QStringLiteral("0")) != QLatin1String("0");
+        Setting(connection, QStringLiteral("IsDBEn"), QStringLiteral("0")) != QLatin1String("0");
     out << "encrypted\t" << (encrypted ? "yes" : "no") << '\n';
-    for (const QString& line : engine::ListSchema(*connection)) {
+    for (const QString& line : engine::ListSchema(connection)) {
       if (!line.startsWith(QLatin1String("table\t"))) continue;
       const QString name = line.mid(6);
-      out << "table\t" << name << '\t' << RowCount(*connection, name) << '\n';
+      out << "table\t" << name << '\t' << RowCount(connection, name) << '\n';
     }
-    connection->Close();
-  } catch (const DbError& e) {
-    out.flush();
-    return ReportError(e.code(), e.description());
-  }
-  return kOk;
+  });
 }
 
 const ToolCommand kInfo("info", "info FILE", RunInfo);

@@ -4,7 +4,6 @@
 
 #include "db/engine/engine.h"
 #include "db/engine/schema_listing.h"
-#include "db/query.h"
 #include "tools/command.h"
 
 namespace mt::tool {
@@ -15,17 +14,9 @@ int RunSchema(const QStringList& args) {
     QTextStream(stderr) << "usage: marrowtide-db schema FILE\n";
     return kUsage;
   }
-  QTextStream out(stdout);
-  try {
-    auto connection = DefaultEngine().Open(args[0], DatabasePassword());
-    const QStringList lines = engine::ListSchema(*connection);
-    connection->Close();
-    for (const QString& line : lines) out << line << '\n';
-  } catch (const DbError& e) {
-    out.flush();
-    return ReportError(e.code(), e.description());
-  }
-  return kOk;
+  return WithDatabase(args[0], [](Connection& connection, QTextStream& out) {
+    for (const QString& line : engine::ListSchema(connection)) out << line << '\n';
+  });
 }
 
 const ToolCommand kSchema("schema", "schema FILE", RunSchema);

@@ -7,7 +7,6 @@
 #include "db/engine/engine.h"
 #include "db/engine/result_text.h"
 #include "db/engine/translator.h"
-#include "db/query.h"
 #include "tools/command.h"
 
 namespace mt::tool {
@@ -18,25 +17,18 @@ int RunSql(const QStringList& args) {
     QTextStream(stderr) << "usage: marrowtide-db sql FILE STATEMENT\n";
     return kUsage;
   }
-  QTextStream out(stdout);
-  try {
-    auto connection = DefaultEngine().Open(args[0], DatabasePassword());
-    const QString& statement = args[1];
+  const QString& statement = args[1];
+  return WithDatabase(args[0], [&](Connection& connection, QTextStream& out) {
     engine::Command command = engine::Translate(statement);
     const auto* sql = std::get_if<engine::SqlStatement>(&command);
     if (sql && sql->returnsRows) {
-      auto rs = connection->OpenRecordset(statement, CursorType::Static, LockType::ReadOnly);
+      auto rs = connection.OpenRecordset(statement, CursorType::Static, LockType::ReadOnly);
       for (const QString& line : engine::RecordsetLines(*rs)) out << line << '\n';
       rs->Close();
     } else {
-      out << connection->Execute(statement) << '\n';
+      out << connection.Execute(statement) << '\n';
     }
-    connection->Close();
-  } catch (const DbError& e) {
-    out.flush();
-    return ReportError(e.code(), e.description());
-  }
-  return kOk;
+  });
 }
 
 const ToolCommand kSql("sql", "sql FILE STATEMENT", RunSql);

@@ -8,7 +8,12 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 #include <functional>
+
+namespace mt {
+class Connection;
+}
 
 namespace mt::tool {
 
@@ -25,5 +30,9 @@ struct ToolCommand {
 
 // Prints "error CODE: DESCRIPTION" to standard error and returns kFailed.
 int ReportError(int code, const QString& description);
+
+// Opens the database at `path`, lets `work` read it and write to standard
+// output, and closes it; returns kOk, or reports an engine failure as above.
+int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work);
 
 }  // namespace mt::tool

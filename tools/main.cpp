@@ -7,6 +7,8 @@
 #include <map>
 
 #include "app/production.h"
+#include "db/engine/engine.h"
+#include "db/query.h"
 #include "tools/command.h"
 
 namespace mt::tool {
@@ -38,6 +40,19 @@ ToolCommand::ToolCommand(const char* name, const char* usage, CommandFn fn) {
 int ReportError(int code, const QString& description) {
   QTextStream(stderr) << "error " << code << ": " << description << "\n";
   return kFailed;
+}
+
+int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work) {
+  QTextStream out(stdout);
+  try {
+    auto connection = DefaultEngine().Open(path, DatabasePassword());
+    work(*connection, out);
+    connection->Close();
+  } catch (const DbError& e) {
+    out.flush();
+    return ReportError(e.code(), e.description());
+  }
+  return kOk;
 }
 
 }  // namespace mt::tool
