@@ -11,12 +11,9 @@ const QString kChannel = QStringLiteral("Mobile_Naver_Channel");
 class ChannelDbTest : public MigrationDbTest {
  protected:
   QString AddTask(const QString& category, const QVariant& arg1, const QVariant& arg2,
-                  const QString& functionType = QStringLiteral("1")) {
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, FunctionType, Arg1, Arg2, ContentKey) "
-                        "VALUES (%1, %2, %3, %4, %5)")
-             .arg(DBQuoteValue(category), functionType, DBQuoteValue(arg1), DBQuoteValue(arg2),
-                  DBQuoteValue("122|" + TextOrEmpty(arg1))));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+                  const QVariant& functionType = 1) {
+    return AddTaskRow({"SiteCategory", "FunctionType", "Arg1", "Arg2", "ContentKey"},
+                      {category, functionType, arg1, arg2, "122|" + TextOrEmpty(arg1)});
   }
   // A log row of task (which may be any number); its LogDate keeps keys apart.
   void AddLog(const QString& task, const QString& category, const QVariant& arg1, int exchangeSn = 0) {
@@ -100,7 +97,7 @@ TEST_F(ChannelDbTest, TaskWithoutFunctionTypeStopsTheMigration) {
   // Let the column hold a Null, which no number can be made of.
   Exec("ALTER TABLE TTaskList ALTER COLUMN FunctionType INT");
   const QString t1 = AddTask(kChannel, "k1", "https://ch.example/1");
-  const QString t2 = AddTask(kChannel, "k2", "https://ch.example/2", "NULL");
+  const QString t2 = AddTask(kChannel, "k2", "https://ch.example/2", QVariant());  // Null
   const QString t3 = AddTask(kChannel, "k3", "https://ch.example/3");
   AddLog(t3, kChannel, "k3");
   const QString action = AddAction("122|abc");

@@ -14,11 +14,8 @@ TEST_F(MigrationDbTest, UpgradeFrom297AppliesEveryStepInTurn) {
   OpenDatabaseAt(297);
   const auto add = [](const QString& category, const QString& arg1, const QVariant& arg2,
                       const QVariant& arg5) {
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg1, Arg2, Arg5, ContentKey) VALUES "
-                        "(%1, %2, %3, %4, %5)")
-             .arg(DBQuoteValue(category), DBQuoteValue(arg1), DBQuoteValue(arg2),
-                  DBQuoteValue(arg5), DBQuoteValue("0|" + TextOrEmpty(arg2))));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+    return AddTaskRow({"SiteCategory", "Arg1", "Arg2", "Arg5", "ContentKey"},
+                      {category, arg1, arg2, arg5, "0|" + TextOrEmpty(arg2)});
   };
   // 298 renames nv_mid, then 329 finds the item under its new name.
   const QString shop = add("Mobile_Naver_Shopping", "s", "",

@@ -72,6 +72,19 @@ class MigrationDbTest : public ::testing::Test {
     return values.isEmpty() ? QStringLiteral("<no row>") : values.first();
   }
 
+  // Adds a TTaskList row with these column values and returns its IDX.
+  static QString AddTaskRow(const QStringList& columns, const QVariantList& values) {
+    QStringList literals;
+    for (const QVariant& v : values) literals << DBQuoteValue(v);
+    Exec(QStringLiteral("INSERT INTO TTaskList (%1) VALUES (%2)")
+             .arg(columns.join(QStringLiteral(", ")), literals.join(QStringLiteral(", "))));
+    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+  }
+
+  static QString TaskValue(const QString& column, const QString& idx) {
+    return Cell(QStringLiteral("SELECT %1 FROM TTaskList WHERE IDX = %2").arg(column, idx));
+  }
+
   static QString DbVersion() {
     return Cell(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"));
   }

@@ -11,13 +11,9 @@ using namespace endpoints;
 class PlaceDbTest : public MigrationDbTest {
  protected:
   QString AddTask(const QString& category, const QVariant& arg2, const QVariant& key) {
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg2, ContentKey) VALUES (%1, %2, %3)")
-             .arg(DBQuoteValue(category), DBQuoteValue(arg2), DBQuoteValue(key)));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+    return AddTaskRow({"SiteCategory", "Arg2", "ContentKey"}, {category, arg2, key});
   }
-  QString Get(const QString& column, const QString& idx) {
-    return Cell(QStringLiteral("SELECT %1 FROM TTaskList WHERE IDX = %2").arg(column, idx));
-  }
+  QString Get(const QString& column, const QString& idx) { return TaskValue(column, idx); }
 };
 
 TEST_F(PlaceDbTest, RewritesLinksAndKeysOfPlaceTasks) {

@@ -10,19 +10,14 @@ namespace {
 
 const QString kShopping = QStringLiteral("Mobile_Naver_Shopping");
 
-QString Lit(const QVariant& v) { return DBQuoteValue(v); }
 
 class ShoppingDbTest : public MigrationDbTest {
  protected:
   // Adds a task and returns its IDX.
   QString AddTask(const QString& category, const QVariant& arg2, const QVariant& arg5) {
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES (%1, %2, %3)")
-             .arg(Lit(category), Lit(arg2), Lit(arg5)));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+    return AddTaskRow({"SiteCategory", "Arg2", "Arg5"}, {category, arg2, arg5});
   }
-  QString Arg(const QString& column, const QString& idx) {
-    return Cell(QStringLiteral("SELECT %1 FROM TTaskList WHERE IDX = %2").arg(column, idx));
-  }
+  QString Arg(const QString& column, const QString& idx) { return TaskValue(column, idx); }
 };
 
 TEST_F(ShoppingDbTest, RenamesParametersInTheLinkColumnOnly) {
