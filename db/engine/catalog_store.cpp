@@ -111,6 +111,10 @@ std::optional<TableInfo> CatalogStore::LoadTable(const QString& name) {
       c.column.name = cols.Text(0);
       c.column.type = JetTypeFromKeyword(cols.Text(1)).value_or(JetType::Memo);
       c.column.size = cols.IsNull(2) ? 255 : int(cols.Int(2));
+      if (c.column.type == JetType::Decimal) {  // stored as precision * 100 + scale
+        c.column.scale = c.column.size % 100;
+        c.column.size /= 100;
+      }
       c.column.compression = cols.Int(3) != 0;
       c.column.notNull = cols.Int(4) != 0;
       if (!cols.IsNull(5)) c.column.defaultValue = DefaultDef{cols.Text(5)};
@@ -246,7 +250,12 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
     ins.Bind(2, int64_t(i));
     ins.Bind(3, c.name);
     ins.Bind(4, JetTypeKeyword(c.type));
-    if (c.type == JetType::Text) ins.Bind(5, int64_t(c.size)); else ins.BindNull(5);
+    if (c.type == JetType::Text || c.type == JetType::Binary)
+      ins.Bind(5, int64_t(c.size));
+    else if (c.type == JetType::Decimal)
+      ins.Bind(5, int64_t(c.size) * 100 + c.scale);
+    else
+      ins.BindNull(5);
     ins.Bind(6, int64_t(c.compression ? 1 : 0));
     ins.Bind(7, int64_t(c.notNull ? 1 : 0));
     if (c.defaultValue) ins.Bind(8, c.defaultValue->jetText); else ins.BindNull(8);

@@ -35,6 +35,10 @@ constexpr TypeNames kTypes[] = {
     {JetType::Float, "FLOAT", "FLOAT REAL"},
     {JetType::Money, "MONEY", "MONEY REAL"},
     {JetType::AutoIncrement, "AUTOINCREMENT", "INTEGER"},
+    {JetType::LongBinary, "LONGBINARY", "LONGBINARY BLOB"},
+    {JetType::Binary, "BINARY", "BINARY BLOB"},
+    {JetType::Guid, "GUID", "GUID TEXT"},
+    {JetType::Decimal, "DECIMAL", "DECIMAL TEXT"},
 };
 
 bool IsWholeNumberType(JetType t) {
@@ -42,6 +46,7 @@ bool IsWholeNumberType(JetType t) {
          t == JetType::AutoIncrement;
 }
 bool IsTextType(JetType t) { return t == JetType::Text || t == JetType::Memo; }
+bool IsBinaryType(JetType t) { return t == JetType::LongBinary || t == JetType::Binary; }
 
 [[noreturn]] void Mismatch(const QVariant& value, JetType to) {
   throw DbError(dberr::kTypeMismatch,
@@ -66,6 +71,26 @@ std::optional<double> ParseNumber(const QString& text) {
   double d = QLocale::c().toDouble(t.startsWith(QLatin1Char('+')) ? t.mid(1) : t, &ok);
   if (!ok) return std::nullopt;
   return d;
+}
+
+// "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" in upper case, from a GUID text
+// with or without braces.
+std::optional<QString> CanonicalGuid(const QString& text) {
+  static const QRegularExpression re(QStringLiteral(
+      "^\\{?([0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12})\\}?$"));
+  auto m = re.match(text.trimmed());
+  if (!m.hasMatch()) return std::nullopt;
+  return QLatin1Char('{') + m.captured(1).toUpper() + QLatin1Char('}');
+}
+
+// A DECIMAL value as exact decimal text: plain decimal texts keep their
+// digits (no rounding through a double); other numbers in their plain form.
+std::optional<QString> DecimalText(const QString& text) {
+  static const QRegularExpression plain(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)$"));
+  QString t = text.trimmed();
+  if (plain.match(t).hasMatch()) return t.startsWith(QLatin1Char('+')) ? t.mid(1) : t;
+  if (auto d = ParseNumber(t)) return PlainNumber(*d);
+  return std::nullopt;
 }
 
 std::optional<bool> ParseBoolWord(const QString& text) {
@@ -191,6 +216,15 @@ JetType JetTypeFromDeclared(const QString& declared, int* size) {
   if (w == QLatin1String("MONEY") || w == QLatin1String("CURRENCY")) return JetType::Money;
   if (w == QLatin1String("COUNTER") || w == QLatin1String("AUTOINCREMENT"))
     return JetType::AutoIncrement;
+  if (w == QLatin1String("LONGBINARY") || w == QLatin1String("IMAGE") || w == QLatin1String("OLEOBJECT") ||
+      w == QLatin1String("BLOB"))
+    return JetType::LongBinary;
+  if (w == QLatin1String("BINARY") || w == QLatin1String("VARBINARY")) {
+    if (size) *size = n > 0 ? n : 510;
+    return JetType::Binary;
+  }
+  if (w == QLatin1String("GUID") || w == QLatin1String("UNIQUEIDENTIFIER")) return JetType::Guid;
+  if (w == QLatin1String("DECIMAL")) return JetType::Decimal;
   return JetType::Float;  // FLOAT, DOUBLE, REAL, NUMERIC, ...
 }
 
@@ -257,6 +291,9 @@ DefaultSql DefaultClause(const ColumnDef& column) {
 
 QString ZeroValueSql(JetType type) {
   if (IsTextType(type)) return QStringLiteral("''");
+  if (IsBinaryType(type)) return QStringLiteral("X''");
+  if (type == JetType::Guid) return QStringLiteral("'{00000000-0000-0000-0000-000000000000}'");
+  if (type == JetType::Decimal) return QStringLiteral("'0'");
   return QStringLiteral("0");
 }
 
@@ -336,6 +373,25 @@ QVariant ConvertStoredValue(const QVariant& value, JetType from, JetType to) {
     if (from == JetType::Bit) return QVariant(num != 0 ? QStringLiteral("True") : QStringLiteral("False"));
     if (isInt) return QVariant(QString::number(value.toLongLong()));
     return QVariant(PlainNumber(num));
+  }
+
+  // Bytes were handed back above; nothing else becomes binary.
+  if (IsBinaryType(to)) Mismatch(value, to);
+
+  if (to == JetType::Guid) {
+    if (!isText) Mismatch(value, to);
+    if (value.toString().trimmed().isEmpty()) return QVariant();
+    if (auto g = CanonicalGuid(value.toString())) return QVariant(*g);
+    Mismatch(value, to);
+  }
+
+  if (to == JetType::Decimal) {
+    if (isInt) return QVariant(QString::number(value.toLongLong()));
+    if (!isText) return QVariant(PlainNumber(num));
+    if (value.toString().trimmed().isEmpty()) return QVariant();
+    if (auto d = DecimalText(value.toString())) return QVariant(*d);
+    if (auto b = ParseBoolWord(value.toString())) return QVariant(QString::fromLatin1(*b ? "-1" : "0"));
+    Mismatch(value, to);
   }
 
   if (to == JetType::Bit) {

@@ -4,7 +4,9 @@
 // Promises:
 //  - Each Jet type gets a declared SQLite type whose affinity keeps its values
 //    the way Jet keeps them (text stays text, "123" in a MEMO column stays
-//    "123"; whole numbers are INTEGER; dates, SINGLE, FLOAT and MONEY are REAL)
+//    "123"; whole numbers are INTEGER; dates, SINGLE, FLOAT and MONEY are REAL;
+//    LONGBINARY and BINARY keep bytes as BLOBs; GUID and DECIMAL are TEXT, so
+//    a decimal keeps every digit)
 //    and whose first word names the Jet type, so the type of a result column
 //    can be read back from sqlite3_column_decltype, also through views.
 //  - A Jet DEFAULT text becomes an SQLite DEFAULT clause: numbers as they are,

@@ -67,6 +67,12 @@ const TypeName kTypeNames[] = {
     {"NUMBER", JetType::Float},       {"MONEY", JetType::Money},
     {"CURRENCY", JetType::Money},     {"AUTOINCREMENT", JetType::AutoIncrement},
     {"COUNTER", JetType::AutoIncrement},
+    {"LONGBINARY", JetType::LongBinary}, {"IMAGE", JetType::LongBinary},
+    {"OLEOBJECT", JetType::LongBinary},  {"GENERAL", JetType::LongBinary},
+    {"BINARY", JetType::Binary},         {"VARBINARY", JetType::Binary},
+    {"GUID", JetType::Guid},             {"UNIQUEIDENTIFIER", JetType::Guid},
+    {"DECIMAL", JetType::Decimal},       {"DEC", JetType::Decimal},
+    {"NUMERIC", JetType::Decimal},
 };
 
 bool JetTypeFromName(QStringView name, JetType* type) {
@@ -693,6 +699,10 @@ class Parser {
     const bool isCounter = c.type == JetType::AutoIncrement;
     ++p_;
     c.size = isText ? 255 : 0;
+    if (c.type == JetType::Binary || c.type == JetType::Decimal) {
+      parseBinaryOrDecimalSize(c);
+      return;
+    }
     if (isText || isCounter) {
       if (acceptOp("(")) {
         const Token& n = cur();
@@ -710,6 +720,31 @@ class Parser {
         expectOp(")");
       }
     }
+  }
+
+  // BINARY [(n)], n 1 to 510 (510 when absent); DECIMAL [(p [, s])],
+  // p 1 to 28, s 0 to p (18 and 0 when absent).
+  void parseBinaryOrDecimalSize(ColumnDef& c) {
+    const bool isBinary = c.type == JetType::Binary;
+    c.size = isBinary ? 510 : 18;
+    c.scale = 0;
+    if (!acceptOp("(")) return;
+    auto number = [this](const QString& what, int lo, int hi) {
+      const Token& n = cur();
+      bool ok = false;
+      int v = n.kind == TokenKind::Number ? t_.raw(n).toInt(&ok) : 0;
+      if (!ok) fail(what);
+      if (v < lo || v > hi) failAt(n, QStringLiteral("%1 must be %2 to %3").arg(what).arg(lo).arg(hi));
+      ++p_;
+      return v;
+    };
+    if (isBinary) {
+      c.size = number(QStringLiteral("a binary size"), 1, 510);
+    } else {
+      c.size = number(QStringLiteral("a precision"), 1, 28);
+      if (acceptOp(",")) c.scale = number(QStringLiteral("a scale"), 0, c.size);
+    }
+    expectOp(")");
   }
 
   // A column definition with its attributes. Column-level keys go to *keys.

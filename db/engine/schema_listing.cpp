@@ -42,7 +42,7 @@ QStringList ListSchema(Connection& connection) {
     const QString& table = info.def.name;
     lines << Line({QStringLiteral("table"), table});
     for (const ColumnDef& c : info.def.columns)
-      lines << Line({QStringLiteral("column"), table, c.name, JetTypeName(c.type, c.size),
+      lines << Line({QStringLiteral("column"), table, c.name, JetTypeName(c),
                      c.notNull ? QStringLiteral("NOT NULL") : QString(),
                      c.defaultValue ? c.defaultValue->jetText : QString()});
     for (const KeyDef& k : info.def.keys)

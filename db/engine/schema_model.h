@@ -25,10 +25,19 @@ enum class JetType {
   Float,          // FLOAT, DOUBLE
   Money,          // MONEY, CURRENCY
   AutoIncrement,  // AUTOINCREMENT, COUNTER
+  // The types of files brought in from Jet (and accepted in definitions):
+  LongBinary,     // LONGBINARY, IMAGE, OLEOBJECT: bytes of any length (OLE objects)
+  Binary,         // BINARY(n), VARBINARY(n): up to n bytes; n in ColumnDef::size (510 when absent)
+  Guid,           // GUID, UNIQUEIDENTIFIER: "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}"
+  Decimal,        // DECIMAL(p,s), DEC: exact numbers held as their decimal text;
+                  // precision in ColumnDef::size, scale in ColumnDef::scale
 };
 
-// "TEXT(50)", "MEMO", "LONG", ... as the schema listing prints it.
+struct ColumnDef;
+
+// "TEXT(50)", "MEMO", "LONG", "BINARY(16)", ... as the schema listing prints it.
 QString JetTypeName(JetType type, int size);
+QString JetTypeName(const ColumnDef& column);
 
 // A DEFAULT clause, kept as the Jet text it was declared with ("0", "\"\"",
 // "True", "NULL", "Now()", "\"5,100|10,100\"") so the listing and a rebuild
@@ -40,7 +49,8 @@ struct DefaultDef {
 struct ColumnDef {
   QString name;
   JetType type = JetType::Text;
-  int size = 255;            // TEXT only
+  int size = 255;            // TEXT and BINARY: length; DECIMAL: precision
+  int scale = 0;             // DECIMAL only
   bool compression = false;  // WITH COMPRESSION
   bool notNull = false;
   std::optional<DefaultDef> defaultValue;

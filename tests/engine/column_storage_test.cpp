@@ -23,7 +23,8 @@ int32_t ConvertError(const QVariant& v, JetType from, JetType to) {
 
 TEST(ColumnStorageTest, DeclaredTypesReadBackAsTheirJetType) {
   for (JetType t : {JetType::Text, JetType::Memo, JetType::Long, JetType::Short, JetType::Byte, JetType::Bit,
-                    JetType::DateTime, JetType::Single, JetType::Float, JetType::Money}) {
+                    JetType::DateTime, JetType::Single, JetType::Float, JetType::Money, JetType::LongBinary,
+                    JetType::Binary, JetType::Guid, JetType::Decimal}) {
     int size = 0;
     EXPECT_EQ(JetTypeFromDeclared(DeclaredType(t, 40), &size), t) << DeclaredType(t, 40).toStdString();
     if (t == JetType::Text) EXPECT_EQ(size, 40);
