@@ -15,8 +15,10 @@
 namespace mt::tool {
 namespace {
 
-// Val1 of a settings row, or def when the row is missing or Null.
+// Val1 of a settings row, or def when the row (or, in an imported file, the
+// settings table) is missing or Null.
 QString Setting(Connection& connection, const QString& id, const QString& def) {
+  if (!connection.GetCatalog().HasTable(QStringLiteral("TSettings"))) return def;
   auto rs = connection.OpenRecordset(
       QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE '") + id + QLatin1Char('\''),
       CursorType::Static, LockType::ReadOnly);
