@@ -85,6 +85,22 @@ TEST(ColumnStorageTest, ConversionsToYesNoTextAndDates) {
   EXPECT_EQ(ToStoredValue(7, JetType::Memo), QVariant(QStringLiteral("7")));
 }
 
+// The types of imported Jet files keep their values exactly.
+TEST(ColumnStorageTest, ConversionsToBinaryGuidAndDecimal) {
+  const QByteArray bytes("\x00\x01\xff", 3);
+  EXPECT_EQ(ConvertStoredValue(bytes, JetType::LongBinary, JetType::Binary), QVariant(bytes));
+  EXPECT_EQ(ConvertError(QStringLiteral("abc"), JetType::Text, JetType::LongBinary), dberr::kTypeMismatch);
+  EXPECT_EQ(ConvertStoredValue(QStringLiteral("0a1b2c3d-0000-4000-8000-00000000abcd"), JetType::Text, JetType::Guid),
+            QVariant(QStringLiteral("{0A1B2C3D-0000-4000-8000-00000000ABCD}")));
+  EXPECT_EQ(ConvertError(QStringLiteral("{not-a-guid}"), JetType::Text, JetType::Guid), dberr::kTypeMismatch);
+  // Digits beyond a double's reach survive as text.
+  EXPECT_EQ(ConvertStoredValue(QStringLiteral(" 12345678901234567890.1234 "), JetType::Text, JetType::Decimal),
+            QVariant(QStringLiteral("12345678901234567890.1234")));
+  EXPECT_EQ(ConvertStoredValue(qint64(-7), JetType::Long, JetType::Decimal), QVariant(QStringLiteral("-7")));
+  EXPECT_EQ(ConvertStoredValue(QStringLiteral("-0.5"), JetType::Decimal, JetType::Float), QVariant(-0.5));
+  EXPECT_EQ(ConvertError(QStringLiteral("x1"), JetType::Text, JetType::Decimal), dberr::kTypeMismatch);
+}
+
 TEST(ColumnStorageTest, DefaultClauses) {
   auto clause = [](JetType type, const QString& text) {
     ColumnDef c;

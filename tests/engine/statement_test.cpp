@@ -77,6 +77,31 @@ TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
   EXPECT_EQ(SchemaOf("TOne"), (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
 }
 
+// The types of imported Jet files: declared, listed, stored and printed.
+TEST_F(StatementTest, BinaryGuidAndDecimalColumnsKeepTheirValues) {
+  Exec("CREATE TABLE [Jet] (ID LONG, Pic LONGBINARY, Tag BINARY(16), Rep GUID, Amount DECIMAL(28,4), "
+       "CONSTRAINT PK PRIMARY KEY (ID))");
+  EXPECT_EQ(SchemaOf("Jet").mid(1, 5),
+            (QStringList{"column\tJet\tID\tLONG\t\t", "column\tJet\tPic\tLONGBINARY\t\t",
+                         "column\tJet\tTag\tBINARY(16)\t\t", "column\tJet\tRep\tGUID\t\t",
+                         "column\tJet\tAmount\tDECIMAL(28,4)\t\t"}));
+  Exec("INSERT INTO [Jet] (ID, Amount) VALUES (1, '123456789012345678901234.5678')");
+  auto rs = conn_->OpenRecordset("SELECT * FROM [Jet]", CursorType::Dynamic, LockType::Optimistic);
+  rs->SetValue("Pic", QByteArray("\x00\x10\xfe", 3));
+  rs->SetValue("Tag", QByteArray(16, '\x7f'));
+  rs->SetValue("Rep", QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff"));
+  rs->Update();
+  EXPECT_EQ(Rows("SELECT Pic, Rep, Amount FROM [Jet]"),
+            QStringList{"0x0010fe|{6F9619FF-8B86-D011-B42D-00C04FC964FF}|123456789012345678901234.5678"});
+  EXPECT_EQ(Value("SELECT Tag FROM [Jet]").toByteArray(), QByteArray(16, '\x7f'));
+  EXPECT_EQ(ErrorOf([&] {
+              rs->SetValue("Rep", QStringLiteral("no guid"));
+              rs->Update();
+            }),
+            dberr::kTypeMismatch);
+  rs->Close();
+}
+
 TEST_F(StatementTest, TextColumnsKeepDigitsAsTextAndNumbersStayNumbers) {
   Exec("CREATE TABLE TMix (M MEMO, T TEXT(10), N LONG, F FLOAT, C MONEY)");
   Exec("INSERT INTO TMix (M, T, N, F, C) VALUES ('0123', \"123\", '45', '2.5', 3)");
