@@ -6,7 +6,8 @@
 #      synchronous=NORMAL);
 #   2. the typical encrypted run from version 300 without its fixed waits;
 #   3. compaction of a database with 100,000 task-log rows, against the bare
-#      sqlcipher_export.
+#      sqlcipher_export;
+#   4. importing nwind.mdb, against mdb-export of all its tables (target <= 2).
 #
 #   bench/run_all.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -14,7 +15,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$root" -B "$build" -G Ninja >/dev/null
-cmake --build "$build" -j2 --target bench_upgrade_full bench_engine_insert bench_typical_run bench_compaction \
+cmake --build "$build" -j2 --target bench_upgrade_full bench_engine_insert bench_typical_run bench_compaction bench_jet_import \
   >/dev/null
 bin="$build/bench"
 
@@ -36,3 +37,6 @@ echo "== 2. typical encrypted run"
 
 echo "== 3. compaction"
 "$bin/bench_compaction" 2>/dev/null
+
+echo "== 4. Jet import"
+"$bin/bench_jet_import" 2>/dev/null | sed 's/^/  /'
