@@ -211,9 +211,6 @@ class MdbFile : public JetFile {
     return queries;
   }
 
-  MdbHandle* mdb_;
-  QString path_;
-
  private:
   static QString Name(const MdbCatalogEntry* e) { return QString::fromUtf8(e->object_name); }
 
@@ -367,6 +364,8 @@ class MdbFile : public JetFile {
     Fail(dberr::kOpenFailed, QStringLiteral("%1: a value cannot be read.").arg(ColumnPlace(table, QString::fromUtf8(col->name))));
   }
 
+  MdbHandle* mdb_;
+  QString path_;
   std::vector<MdbCatalogEntry*> entries_;
   std::map<MdbCatalogEntry*, MdbTableDef*> tables_;
 };
