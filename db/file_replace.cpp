@@ -34,10 +34,19 @@ void SyncFile(const QString& path) {
   if (rc != 0) Fail("Cannot flush", path, err);
 }
 
+QString StagingPattern(const QString& target) {
+  return FolderOf(target) + QStringLiteral("/.") + QFileInfo(target).fileName() +
+         QStringLiteral(".swap-XXXXXX");
+}
+
 }  // namespace
 
 FileReplacement::FileReplacement(QString source, QString target)
-    : source_(std::move(source)), target_(std::move(target)) {}
+    : source_(std::move(source)), target_(std::move(target)) {
+  // A symbolic link stays: the file it names is the one replaced.
+  const QString resolved = QFileInfo(target_).canonicalFilePath();
+  if (!resolved.isEmpty()) target_ = resolved;
+}
 
 FileReplacement::~FileReplacement() {
   if (copied_ && !committed_) QFile::remove(staged_);
@@ -61,8 +70,7 @@ void FileReplacement::Stage() {
   // final step is again a rename inside one folder.
   QFile in(source_);
   if (!in.open(QIODevice::ReadOnly)) Fail("Cannot read", source_, errno);
-  QTemporaryFile out(FolderOf(target_) + QStringLiteral("/.") + QFileInfo(target_).fileName() +
-                     QStringLiteral(".swap-XXXXXX"));
+  QTemporaryFile out(StagingPattern(target_));
   out.setAutoRemove(true);
   if (!out.open()) Fail("Cannot create a staging file beside", target_, errno);
   char buffer[1 << 16];
@@ -100,9 +108,23 @@ void RefuseOpenDatabase(const QString& path) {
                   QStringLiteral("FileReplacement"));
 }
 
+QStringList LeftoverStagingFiles(const QString& target) {
+  QFileInfo resolved(target);
+  if (resolved.exists()) resolved = QFileInfo(resolved.canonicalFilePath());
+  const QString pattern = QFileInfo(StagingPattern(resolved.absoluteFilePath())).fileName();
+  QStringList found;
+  const QDir folder(resolved.absolutePath());
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    if (name.size() == pattern.size() && name.startsWith(pattern.chopped(6)))
+      found << folder.filePath(name);
+  }
+  return found;
+}
+
 bool RemoveDatabaseFiles(const QString& path) {
   bool removed = true;
-  for (const QString& p : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm")})
+  for (const QString& p : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm"),
+                           path + QStringLiteral("-journal")})
     if (QFile::exists(p) && !QFile::remove(p)) removed = false;
   return removed;
 }

@@ -12,6 +12,8 @@
 // the rename has succeeded (and, for a same-volume rename, is gone anyway).
 //
 // Promises:
+//  - A target that is a symbolic link stays a link: the file it names (its
+//    canonical path) is replaced, and staging happens beside that file.
 //  - Stage() and Commit() throw DbError on failure and then leave the target
 //    exactly as it was and the source where it was; a staging file that was
 //    not committed is deleted by the destructor.
@@ -23,6 +25,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace mt {
@@ -57,7 +60,12 @@ void ReplaceFile(const QString& source, const QString& target);
 // database is still open somewhere, or its last changes are not in the file.
 void RefuseOpenDatabase(const QString& path);
 
-// Deletes a database file of ours together with its "-wal" and "-shm" files;
+// The staging files a killed replacement of target may have left beside the
+// file target names.
+QStringList LeftoverStagingFiles(const QString& target);
+
+// Deletes a database file of ours together with its "-wal", "-shm" and
+// "-journal" files;
 // false when one of them could not be deleted.
 bool RemoveDatabaseFiles(const QString& path);
 
