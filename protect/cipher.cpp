@@ -71,6 +71,16 @@ QString DBDecryptValue(const QString& text) {
   return StringDecrypt(StringDecrypt(StringDecrypt(text)));
 }
 
+bool IsProtectedValue(const QString& text) {
+  if (text.isEmpty()) return false;
+  try {
+    EnsureComponent().Decrypt(text);
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
 void ResetCipherComponent() { Component().reset(); }
 
 }  // namespace mt

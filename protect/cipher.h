@@ -14,6 +14,9 @@
 //  - DBEncryptValue / DBDecryptValue: an empty text stays empty (the
 //    component is not created); any other text goes through StringEncrypt /
 //    StringDecrypt three times.
+//  - IsProtectedValue(text) is true when text authenticates as cipher text
+//    made under the program's key (one layer opens); it logs nothing, and a
+//    component that cannot be created answers false.
 #pragma once
 
 #include <QString>
@@ -24,6 +27,7 @@ QString StringEncrypt(const QString& text);
 QString StringDecrypt(const QString& text);
 QString DBEncryptValue(const QString& text);
 QString DBDecryptValue(const QString& text);
+bool IsProtectedValue(const QString& text);
 
 // Drops the process's component, so the next call creates and keys a new one
 // from the factory installed then. For tests.

@@ -12,6 +12,7 @@
 #include "db/file_replace.h"
 #include "db/query.h"
 #include "protect/cipher.h"
+#include "protect/work_copy_check.h"
 
 namespace mt {
 namespace {
@@ -75,6 +76,8 @@ QString RowCondition(const Table& table, const Recordset& rs) {
   return {};
 }
 
+void RequireChangesTaken();
+
 void ProcessTable(const Table& table, Transform transform) {
   std::unique_ptr<Recordset> rs = DBOpenRecordset(QString::fromLatin1(table.listing),
                                                   static_cast<int>(CursorType::ForwardOnly),
@@ -86,8 +89,10 @@ void ProcessTable(const Table& table, Transform transform) {
     for (const Column& col : table.columns) {
       const QString value = Text(rs->Value(QString::fromLatin1(col.name)));
       if (value.isEmpty()) continue;  // empty and Null values are never written
+      const QString changed = transform(value);
+      if (changed == value) continue;  // nothing to write
       if (!assignments.isEmpty()) assignments += QLatin1Char(',');
-      assignments += QString::fromLatin1(col.assignment) + DBQuoteValue(transform(value));
+      assignments += QString::fromLatin1(col.assignment) + DBQuoteValue(changed);
     }
     if (assignments.isEmpty()) continue;
     const QString sql = QString::fromLatin1(table.head) + assignments + RowCondition(table, *rs);
@@ -95,10 +100,24 @@ void ProcessTable(const Table& table, Transform transform) {
       int32_t affected = 0;
       DBExecute(sql, affected);
     } catch (const DbError&) {
-      // DBExecute has logged it; the row keeps its old values.
+      // DBExecute has logged it. A row the engine refused (a constraint)
+      // keeps its old values and the pass goes on; a copy that takes no more
+      // changes at all (disk full, I/O error, read-only) would be swapped in
+      // half processed, so the pass ends here.
+      RequireChangesTaken();
     }
   }
   rs->Close();
+}
+
+// Throws when the work copy refuses a write that changes nothing.
+void RequireChangesTaken() {
+  try {
+    int32_t affected = 0;
+    DBExecute(QStringLiteral("UPDATE TSettings SET Val1 = Val1 WHERE 1 = 0"), affected);
+  } catch (const DbError& e) {
+    throw DbError(e.code(), QStringLiteral("The work copy takes no more changes: ") + e.description());
+  }
 }
 
 QString WorkCopyPath() {
@@ -146,11 +165,17 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
       ProcessTable(table, transform);
     }
     if (encrypting) {
-      DBSetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"), QString(), QString(), true);
+      if (!DBSetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"), QString(), QString(), true))
+        throw DbError(kFileAccessError, QStringLiteral("The marker IsDBEn could not be written"));
     } else {
       int32_t affected = 0;
       DBExecute(QStringLiteral("UPDATE TSettings SET Val1=\"0\" WHERE ID LIKE 'IsDBEn'"), affected);
     }
+    // Closed, the copy is one file: check that file before it may take the
+    // database's place.
+    ReleaseSharedConnection();
+    const QString problem = WorkCopyProblem(work, encrypting);
+    if (!problem.isEmpty()) throw DbError(kFileAccessError, problem);
     result.ok = true;
   } catch (const Abandoned& a) {
     result.description = a.why;
@@ -165,8 +190,8 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
   if (!result.ok) {
     if (copied) RemoveDatabaseFiles(work);
   } else {
-    // From here on failures are not the pass's: the processed copy is whole
-    // and stays where it is unless it has taken the database's place.
+    // From here on failures are not the pass's: the database stays as it
+    // was unless the processed copy has taken its place.
     FileReplacement replacement(work, dbPath);
     QString swapError;
     clock.Sleep(1000);
@@ -185,8 +210,8 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
     }
     clock.Sleep(3000);
     if (!swapError.isEmpty()) {
-      WriteLog(procedure + QStringLiteral(" could not replace the database; the processed copy is ") +
-               work + QStringLiteral(": ") + swapError);
+      WriteLog(procedure + QStringLiteral(" could not replace the database: ") + swapError);
+      RemoveDatabaseFiles(work);
       result = {false, kFileAccessError, swapError};
     }
   }
@@ -194,10 +219,16 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
   return result;
 }
 
+// A value that already opens under the program's key is protected already:
+// it never gets a second layer.
+QString EncryptUnlessProtected(const QString& value) {
+  return IsProtectedValue(value) ? value : DBEncryptValue(value);
+}
+
 }  // namespace
 
 ValuePassResult EncryptDatabaseValues() {
-  return RunPass(QStringLiteral("modMain.p_DBEncrypt"), &DBEncryptValue, true, true);
+  return RunPass(QStringLiteral("modMain.p_DBEncrypt"), &EncryptUnlessProtected, true, true);
 }
 
 ValuePassResult DecryptDatabaseValues(int32_t version) {

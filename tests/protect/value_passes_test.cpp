@@ -265,7 +265,134 @@ TEST_F(ValuePasses, MissingDatabaseIsLoggedAndCreatesNothing) {
   EXPECT_EQ(SharedConnection(), nullptr);
 }
 
-TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndTheProcessedCopy) {
+// The production engine with one fault put in: the statement that matches
+// fails, and with a storage fault every later write fails too (as after a
+// full disk); or the file is damaged as the connection closes.
+struct Fault {
+  const char* name;
+  const char* statement;  // the first statement holding this text fails
+  bool storage;           // ... and so does every write after it
+  bool damageAtClose;
+};
+
+class FaultyConnection final : public Connection {
+ public:
+  FaultyConnection(std::unique_ptr<Connection> inner, QString path, const Fault& fault)
+      : inner_(std::move(inner)), path_(std::move(path)), fault_(fault) {}
+  bool IsOpen() const override { return inner_->IsOpen(); }
+  int32_t Execute(const QString& sql) override {
+    if (failing_ || (fault_.statement && !fired_ && sql.contains(QLatin1String(fault_.statement)))) {
+      fired_ = true;
+      failing_ = fault_.storage;
+      throw DbError(dberr::kConstraint, fault_.storage ? "database or disk is full" : "constraint failed");
+    }
+    return inner_->Execute(sql);
+  }
+  std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType c, LockType l) override {
+    return inner_->OpenRecordset(sql, c, l);
+  }
+  Catalog& GetCatalog() override { return inner_->GetCatalog(); }
+  void Close() override {
+    const bool wasOpen = inner_->IsOpen();
+    inner_->Close();
+    if (!wasOpen || !fault_.damageAtClose) return;
+    QFile f(path_);  // overwrite a page in the middle of the file
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.seek(f.size() / 2);
+    f.write(QByteArray(4096, 'x'));
+  }
+
+ private:
+  std::unique_ptr<Connection> inner_;
+  QString path_;
+  Fault fault_;
+  bool fired_ = false, failing_ = false;
+};
+
+// Faults go into work copies only; the database itself opens as it is.
+class FaultyEngine final : public Engine {
+ public:
+  explicit FaultyEngine(const Fault& fault) : fault_(fault) {}
+  ~FaultyEngine() override { SetDefaultEngine(nullptr); }
+  std::unique_ptr<Connection> Open(const QString& path, const QString& password) override {
+    auto c = real_.Open(path, password);
+    if (!path.contains(QLatin1String("_backup_en_"))) return c;
+    return std::make_unique<FaultyConnection>(std::move(c), path, fault_);
+  }
+  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override {
+    return real_.Create(path, password);
+  }
+  void Compact(const QString& src, const QString& dst, const QString& password) override {
+    real_.Compact(src, dst, password);
+  }
+  Engine& real_ = DefaultEngine();
+  Fault fault_;
+};
+
+// A work copy that takes no more changes, a marker that is not written and a
+// damaged work copy each end the pass on its failure path: database as it
+// was, work copy gone, the reason logged under the pass. A row the engine
+// refuses while the copy still takes changes keeps its values and the pass
+// goes on.
+TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
+  const Fault faults[] = {
+      {"disk full at a row", "UPDATE TCodes", true, false},
+      {"disk full at the marker", "WHERE ID = 'IsDBEn'", true, false},
+      {"marker refused", "WHERE ID = 'IsDBEn'", false, false},
+      {"damaged at close", nullptr, false, true},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.name);
+    QFile::remove(Db());
+    Build();
+    const QByteArray before = test::FileBytes(Db());
+    const int errorsBefore = ErrorLines(QStringLiteral("modMain.p_DBEncrypt"));
+    {
+      FaultyEngine engine(fault);
+      SetDefaultEngine(&engine);
+      const ValuePassResult result = EncryptDatabaseValues();
+      EXPECT_FALSE(result.ok);
+      EXPECT_NE(result.description, QString());
+    }
+    EXPECT_EQ(test::FileBytes(Db()), before);
+    EXPECT_TRUE(WorkCopies().isEmpty());
+    EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), errorsBefore + 1);
+    EXPECT_EQ(SharedConnection(), nullptr);
+  }
+
+  QFile::remove(Db());
+  Build();
+  const auto agents = test::Rows(Db(), QString::fromLatin1(kAgentRows));
+  {
+    FaultyEngine engine({"constraint at a row", "UPDATE TUserAgentsRaw", false, false});
+    SetDefaultEngine(&engine);
+    EXPECT_TRUE(EncryptDatabaseValues().ok);
+  }
+  EXPECT_TRUE(MarkedEncrypted());
+  const auto after = test::Rows(Db(), QString::fromLatin1(kAgentRows));
+  ASSERT_EQ(after.size(), 2u);
+  EXPECT_EQ(after[0], agents[0]);  // refused: as it was
+  ExpectEncryptedRow(agents[1], after[1], kAgentKeys);
+}
+
+// Values that already open under the program's key keep their exact text, so
+// a rerun of the pass over protected values adds no second layer.
+TEST_F(ValuePasses, EncryptionLeavesProtectedValuesAsTheyAre) {
+  Build();
+  const QString triple = DBEncryptValue(QStringLiteral("이미"));
+  const QString single = StringEncrypt(QStringLiteral("once"));
+  test::ExecuteOn(Db(), {"UPDATE TCodes SET ValText = '" + triple + "', Tag = '" + single +
+                         "' WHERE [Order] = 1"});
+  p_DBEncrypt();
+  ASSERT_TRUE(MarkedEncrypted());
+  const auto row = test::Rows(Db(), "SELECT ValText, Tag, Description FROM TCodes WHERE [Order] = 1");
+  ASSERT_EQ(row.size(), 1u);
+  EXPECT_EQ(row[0][0].toString(), triple);
+  EXPECT_EQ(row[0][1].toString(), single);
+  EXPECT_EQ(DBDecryptValue(row[0][2].toString()), QStringLiteral("검색방문"));
+}
+
+TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndDeletesTheCopy) {
   Build();
   const QByteArray before = test::FileBytes(Db());
   const QString stray = Db() + QStringLiteral("-wal");
@@ -273,13 +400,10 @@ TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndTheProcessedCopy) {
   clock_.onSleep = [&](int ms) {
     if (ms == 1000) QFile(stray).open(QIODevice::WriteOnly);
   };
-  p_DBEncrypt();
+  EXPECT_FALSE(EncryptDatabaseValues().ok);
   QFile::remove(stray);
   EXPECT_EQ(test::FileBytes(Db()), before);
-  ASSERT_EQ(WorkCopies(), QStringList{QFileInfo(WorkCopy()).fileName()});
-  const QVariantList version = test::Column(WorkCopy(), "SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'");
-  ASSERT_EQ(version.size(), 1);
-  EXPECT_EQ(DBDecryptValue(version[0].toString()), QStringLiteral("300"));
+  EXPECT_TRUE(WorkCopies().isEmpty());
   EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
 }
 
