@@ -1,15 +1,12 @@
 #include "app/run.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QLocale>
-#include <QLockFile>
 #include <QVariant>
 #include <cmath>
 #include <optional>
-#include <unistd.h>
 
 #include "app/globals.h"
+#include "app/leftovers.h"
 #include "app/log.h"
 #include "app/services.h"
 #include "db/query.h"
@@ -66,23 +63,43 @@ int32_t StoredVersion(RunPasses& passes) {
 bool Reconnected() { return DBGetConnection(Globals().DBPath) != nullptr; }
 
 // Steps 3 to 20 of the run: everything between the instance check and the
-// shutdown. Returning early is "go to the end".
-void Work(const QString& argument, RunPasses& passes) {
+// shutdown. Returning early is "go to the end". The database lock is taken
+// before the connection opens and stays in dbLock until the run ends.
+RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& instance,
+                std::optional<RunLock>& dbLock) {
   RunGlobals& g = Globals();
   Ui& ui = *services().ui;
 
   g.DBPath = (argument.size() > 0 && FileExists(argument))
                  ? argument
                  : ProgramFolder() + QStringLiteral("/Marrowtide.mdb");
+  QString lockProblem = instance.why;
+  if (instance.state == LockState::Taken) {
+    dbLock.emplace(DatabaseLockPath(g.DBPath));
+    // Another run on this database file, from this or another installation:
+    // end as silently as a second copy does.
+    if (dbLock->result().state == LockState::HeldElsewhere) return RunOutcome::AnotherRunHoldsTheLock;
+    lockProblem = dbLock->result().why;
+  }
   g.LoggingEnabled = true;
   g.AppName = QStringLiteral("Marrowtide");
+  if (!lockProblem.isEmpty()) {
+    // Without its locks the run cannot tell whether another one works on
+    // this database: it does not touch it.
+    WriteLog(QStringLiteral("DBPath = ") + g.DBPath);
+    WriteLog(lockProblem);
+    ui.MessageBox(kDbConnectTitle, kM1Text);
+    return RunOutcome::Completed;
+  }
+  const QStringList removed = RemoveLeftovers(ProgramFolder(), g.AppName, g.DBPath);
   DBGetConnection(g.DBPath);
   WriteLog(QStringLiteral("DBPath = ") + g.DBPath);
+  for (const QString& path : removed) WriteLog(QStringLiteral("Removed the leftover working file ") + path);
 
   Connection* conn = SharedConnection();
   if (!conn || !conn->IsOpen()) {
     ui.MessageBox(kDbConnectTitle, kM1Text);
-    return;
+    return RunOutcome::Completed;
   }
 
   ui.ShowProgress();
@@ -91,46 +108,49 @@ void Work(const QString& argument, RunPasses& passes) {
   g.IsDBEncrypted = IsDBEncrypt();
   const int32_t version = StoredVersion(passes);
 
-  if (version == LatestDBVersion) {
-    passes.p_CompactDB();
-    return;
-  }
-
-  if (g.IsDBEncrypted) {
-    passes.p_DBDecrypt(version);
-    if (!Reconnected()) {
-      ui.MessageBox(kDbConnectTitle, kM2Text);
-      return;
+  // At the latest version an encrypted database is only pruned and
+  // compacted; a plain one (a run that ended before its encryption) gets its
+  // values protected first.
+  if (version != LatestDBVersion) {
+    if (g.IsDBEncrypted) {
+      passes.p_DBDecrypt(version);
+      if (!Reconnected()) {
+        ui.MessageBox(kDbConnectTitle, kM2Text);
+        return RunOutcome::Completed;
+      }
     }
+    passes.p_DBUpgrade(version);
+    g.IsDBEncrypted = IsDBEncrypt();
   }
-
-  passes.p_DBUpgrade(version);
-  g.IsDBEncrypted = IsDBEncrypt();
 
   if (!g.IsDBEncrypted) {
     passes.p_DBEncrypt();
     if (!Reconnected()) {
       ui.MessageBox(kDbConnectTitle, kM2Text);
-      return;
+      return RunOutcome::Completed;
     }
     g.IsDBEncrypted = IsDBEncrypt();
   }
 
   if (g.IsDBEncrypted) {
     passes.p_CompactDB();
-    return;
+    return RunOutcome::Completed;
   }
   ui.MessageBox(kM3Title, kM3Text);
+  return RunOutcome::Completed;
 }
 
 }  // namespace
 
-int RunMain(const QString& argument, RunPasses& passes, bool anotherInstanceRunning) {
+RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance) {
   WriteLog(QStringLiteral("modMain.Main Start "));
-  if (!anotherInstanceRunning) {
+  RunOutcome outcome = RunOutcome::AnotherRunHoldsTheLock;
+  std::optional<RunLock> dbLock;
+  if (instance.state != LockState::HeldElsewhere) {
     try {
-      Work(argument, passes);
+      outcome = Work(argument, passes, instance, dbLock);
     } catch (...) {
+      outcome = RunOutcome::Completed;
       const CaughtError e = CurrentError();
       LogError(QStringLiteral("modMain.Main"), e.number, e.description, 0);
     }
@@ -138,32 +158,14 @@ int RunMain(const QString& argument, RunPasses& passes, bool anotherInstanceRunn
   Ui& ui = *services().ui;
   if (ui.IsProgressLoaded()) ui.UnloadProgress();
   WriteLog(QStringLiteral("modMain.Main End "));
-  return 0;
-}
-
-QString InstanceLockPath() {
-  // Keyed by folder and user: copies installed in different folders guard
-  // different databases and logs, and another user's copy cannot block ours.
-  const QByteArray key = (QDir(ProgramFolder()).canonicalPath() + QLatin1Char('\n') +
-                          qEnvironmentVariable("USER") + QLatin1Char('\n') +
-                          QString::number(getuid()))
-                             .toUtf8();
-  const QString digest =
-      QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
-  return QDir::tempPath() + QStringLiteral("/marrowtide-dbupgrade-") + digest +
-         QStringLiteral(".lock");
-}
-
-int RunMain(const QString& argument) {
-  QLockFile lock(InstanceLockPath());
-  // A long run must never look stale to a second process; a crashed run's
-  // lock is still taken over, because its process is gone.
-  lock.setStaleLockTime(0);
-  const bool locked = lock.tryLock(0);
-  const int status = RunMain(argument, ProductionPasses(), !locked);
-  // The process ends here: leave the database as one closed file.
+  // The database is one closed file before its lock goes.
   ReleaseSharedConnection();
-  return status;
+  return outcome;
+}
+
+RunOutcome RunMain(const QString& argument) {
+  const RunLock instance(InstanceLockPath());
+  return RunMain(argument, ProductionPasses(), instance.result());
 }
 
 }  // namespace mt

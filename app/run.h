@@ -9,12 +9,23 @@
 //    last "modMain.Main End ".
 //  - The passes are reached through RunPasses, so tests drive every branch
 //    with fakes; the production passes live in app/production_passes.cpp.
-//  - At most one run at a time per program folder and user: a second one
-//    does nothing at all (no window, no log line).
+//  - At most one run at a time per program folder and user, and one per
+//    database file from any installation (app/run_lock.h): a second one does
+//    nothing at all (no window, no log line) and its outcome says so. A lock
+//    that cannot be made ends the run with M1 and a log line naming the
+//    cause, the database untouched.
+//  - Under both locks, before the connection opens, the working files a
+//    killed run left behind are deleted (app/leftovers.h).
+//  - At the latest version an encrypted database is only pruned and
+//    compacted; a plain one is encrypted first (M2 and M3 as after an upgrade).
+//  - The shared connection is closed when the run ends, before its
+//    database lock is released.
 #pragma once
 
 #include <QString>
 #include <cstdint>
+
+#include "app/run_lock.h"
 
 namespace mt {
 
@@ -32,15 +43,15 @@ class RunPasses {
 
 RunPasses& ProductionPasses();
 
-// The run with the given passes. anotherInstanceRunning skips everything up
-// to the shutdown steps, which then write nothing because logging stays off.
-int RunMain(const QString& argument, RunPasses& passes, bool anotherInstanceRunning);
+// How a run ended: it ran (whatever it achieved; failures are logged and
+// shown), or it did nothing because another run holds the installation or
+// the database.
+enum class RunOutcome { Completed, AnotherRunHoldsTheLock };
 
-// The production run: takes the single-instance lock and uses the production passes.
-int RunMain(const QString& argument);
+// The run with the given passes and the result of the installation lock.
+RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance);
 
-// The key of the single-instance lock: a file in the temporary folder named
-// from the program folder and the user.
-QString InstanceLockPath();
+// The production run: takes the installation lock and uses the production passes.
+RunOutcome RunMain(const QString& argument);
 
 }  // namespace mt

@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     counting.counts = {};
     clock.skippedMs = 0;
     Stopwatch watch;
-    RunMain(db, ProductionPasses(), false);
+    RunMain(db, ProductionPasses(), LockResult{});
     KeepBest(run, watch.Stop(), round == 0);
     counts = counting.counts;
     ReleaseSharedConnection();

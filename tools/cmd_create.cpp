@@ -28,7 +28,7 @@ int Create(const QStringList& args) {
   return kOk;
 }
 
-const ToolCommand kCreate("create", "create FILE", Create);
+const ToolCommand kCreate("create", "create FILE", Create, true);
 
 }  // namespace
 }  // namespace mt::tool

@@ -70,7 +70,7 @@ int RunMigrate(const QStringList& args) {
   return kOk;
 }
 
-const ToolCommand kMigrate("migrate", "migrate FILE --to N", RunMigrate);
+const ToolCommand kMigrate("migrate", "migrate FILE --to N", RunMigrate, true);
 
 }  // namespace
 }  // namespace mt::tool

@@ -31,7 +31,7 @@ int RunSql(const QStringList& args) {
   });
 }
 
-const ToolCommand kSql("sql", "sql FILE STATEMENT", RunSql);
+const ToolCommand kSql("sql", "sql FILE STATEMENT", RunSql, true);
 
 }  // namespace
 }  // namespace mt::tool

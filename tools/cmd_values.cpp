@@ -83,7 +83,7 @@ int Values(const QStringList& args) {
   return kOk;
 }
 
-const ToolCommand kValues("values", "values FILE encrypt|decrypt", Values);
+const ToolCommand kValues("values", "values FILE encrypt|decrypt", Values, true);
 
 }  // namespace
 }  // namespace mt::tool

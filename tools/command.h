@@ -24,8 +24,11 @@ constexpr int kUsage = 2;
 // Runs the command with the arguments after its name; returns the exit status.
 using CommandFn = std::function<int(const QStringList& args)>;
 
+// changesDatabase: the first argument is a database file the command writes;
+// it runs only while it holds that file's database lock (app/run_lock.h) and
+// otherwise fails with a clear error (exit 1).
 struct ToolCommand {
-  ToolCommand(const char* name, const char* usage, CommandFn fn);
+  ToolCommand(const char* name, const char* usage, CommandFn fn, bool changesDatabase = false);
 };
 
 // Prints "error CODE: DESCRIPTION" to standard error and returns kFailed.

@@ -5,8 +5,10 @@
 #include <QTextStream>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include "app/production.h"
+#include "app/run_lock.h"
 #include "db/engine/engine.h"
 #include "db/query.h"
 #include "tools/command.h"
@@ -17,6 +19,7 @@ namespace {
 struct Entry {
   const char* usage;
   CommandFn fn;
+  bool changesDatabase;
 };
 
 std::map<QString, Entry>& Registry() {
@@ -33,8 +36,8 @@ int Usage() {
 
 }  // namespace
 
-ToolCommand::ToolCommand(const char* name, const char* usage, CommandFn fn) {
-  Registry().emplace(QString::fromUtf8(name), Entry{usage, std::move(fn)});
+ToolCommand::ToolCommand(const char* name, const char* usage, CommandFn fn, bool changesDatabase) {
+  Registry().emplace(QString::fromUtf8(name), Entry{usage, std::move(fn), changesDatabase});
 }
 
 int ReportError(int code, const QString& description) {
@@ -66,5 +69,17 @@ int main(int argc, char** argv) {
   auto it = mt::tool::Registry().find(args.first());
   if (it == mt::tool::Registry().end()) return mt::tool::Usage();
   args.removeFirst();
+  // A command that changes FILE holds its database lock, as a run does, so
+  // it never works under a running upgrade, nor one under it.
+  std::optional<mt::RunLock> lock;
+  if (it->second.changesDatabase && !args.isEmpty()) {
+    lock.emplace(mt::DatabaseLockPath(args.first()));
+    const mt::LockResult& held = lock->result();
+    if (held.state == mt::LockState::HeldElsewhere)
+      return mt::tool::ReportError(0, QStringLiteral("%1 is in use by an upgrade run or another "
+                                                     "marrowtide-db command; try again when it has ended")
+                                          .arg(args.first()));
+    if (held.state == mt::LockState::Unavailable) return mt::tool::ReportError(0, held.why);
+  }
   return it->second.fn(args);
 }

@@ -69,8 +69,8 @@ inline QString LogOf(const QString& folder) {
   return QString::fromUtf8(test::FileBytes(folder + QStringLiteral("/log/marrowtide-dbupgrade.log")));
 }
 
-// A database stamped with the newest version, which the run only prunes and
-// compacts: the five activity-log tables each hold a row older than any
+// A database stamped with the newest version and marked encrypted, which the
+// run only prunes and compacts: the five activity-log tables each hold a row older than any
 // pruning age (TaskIDX 1) and a row of today (TaskIDX 7).
 inline void MakeLatest(const QString& path) {
   CreateInitialDatabase(path);
@@ -80,7 +80,8 @@ inline void MakeLatest(const QString& path) {
   for (const char* t : {"TTaskLog", "TTaskLogHour", "TTaskLogDay", "TTaskLogInterval", "TTaskStatistics"})
     sql << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (1, #2001-01-01 00:00:00#)").arg(QLatin1String(t))
         << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (7, Now())").arg(QLatin1String(t));
-  sql << QStringLiteral("UPDATE TSettings SET Val1 = '%1' WHERE ID = 'DBVersion'").arg(LatestDBVersion);
+  sql << QStringLiteral("UPDATE TSettings SET Val1 = '%1' WHERE ID = 'DBVersion'").arg(LatestDBVersion)
+      << QStringLiteral("UPDATE TSettings SET Val1 = '1' WHERE ID = 'IsDBEn'");  // as a run leaves it
   test::ExecuteOn(path, sql);
 }
 

@@ -210,7 +210,7 @@ TEST_F(TypicalRun, InProcessWithTheProductionPasses) {
   ASSERT_TRUE(QFile::copy(g_inputs->encrypted300, db));
   {
     Scope scope;
-    RunMain(db, ProductionPasses(), false);
+    RunMain(db, ProductionPasses(), LockResult{});
 
     EXPECT_EQ(scope.clock.sleeps,
               (std::vector<int>{3000, 1000, 3000, 3000, 3000, 1000, 3000, 3000}));

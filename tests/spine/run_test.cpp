@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <functional>
 
 #include "app/globals.h"
@@ -62,7 +63,7 @@ struct Harness {
     db.SetSetting("IsDBEn", marker);
   }
   QStringList Upgrade(const QString& argument = QString()) {
-    RunMain(argument, passes, false);
+    RunMain(argument, passes, LockResult{});
     return passes.calls;
   }
   // The log lines of the run without the Start/End lines of IsDBEncrypt.
@@ -91,6 +92,8 @@ TEST(RunBranches, StoredVersionAndMarkerChooseThePasses) {
     const char* error;  // the failure of Main logged between the two lines, or null
   } cases[] = {
       {"405", "1", {"compact"}, 1, nullptr},
+      // A run that ended before its encryption: protected now.
+      {"405", "0", {"encrypt", "compact"}, 2, nullptr},
       {"300", "0", {"upgrade 300", "encrypt", "compact"}, 2, nullptr},
       {"ENC:300", "1", {"value ENC:300", "decrypt 300", "upgrade 300", "encrypt", "compact"}, 3, nullptr},
       // Above the latest version, or missing, or Null: the upgrade branch.
@@ -172,11 +175,64 @@ TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
 
 TEST_F(RunTest, AnotherInstanceDoesNothingAtAll) {
   Given("300", "0");
-  RunMain(QString(), passes, /*anotherInstanceRunning=*/true);
+  EXPECT_EQ(RunMain(QString(), passes, {LockState::HeldElsewhere}), RunOutcome::AnotherRunHoldsTheLock);
   EXPECT_TRUE(passes.calls.isEmpty());
   EXPECT_TRUE(s.ui.calls.isEmpty());
   EXPECT_TRUE(s.engine.OpenedPaths().empty());
   EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(RunTest, AnotherRunOnTheSameDatabaseFileEndsSilently) {
+  Given("300", "0");
+  const QString link = s.folder.File("link.mdb");
+  ASSERT_TRUE(QFile::link(path, link));
+  const RunLock other(DatabaseLockPath(link));  // the same file under another name
+  ASSERT_EQ(other.result().state, LockState::Taken);
+  EXPECT_EQ(RunMain(QString(), passes, LockResult{}), RunOutcome::AnotherRunHoldsTheLock);
+  EXPECT_TRUE(passes.calls.isEmpty());
+  EXPECT_TRUE(s.ui.calls.isEmpty());
+  EXPECT_TRUE(s.engine.OpenedPaths().empty());
+  EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
+}
+
+// A lock that cannot be made is not another run: the run says why and ends
+// with M1 without opening the database.
+TEST(RunLocks, ALockThatCannotBeMadeEndsWithM1AndItsCause) {
+  const QByteArray tmp = qgetenv("TMPDIR");
+  for (const bool instance : {true, false}) {
+    SCOPED_TRACE(instance ? "installation lock" : "database lock");
+    Harness h;
+    h.Given("300", "0");
+    const LockResult given =
+        instance ? LockResult{LockState::Unavailable, "no lock file"} : LockResult{};
+    if (!instance) qputenv("TMPDIR", h.s.folder.File("missing").toUtf8());
+    EXPECT_EQ(RunMain(QString(), h.passes, given), RunOutcome::Completed);
+    qputenv("TMPDIR", tmp);
+    EXPECT_TRUE(h.passes.calls.isEmpty());
+    EXPECT_TRUE(h.s.engine.OpenedPaths().empty());
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM1});
+    const QStringList log = h.Messages();
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_EQ(log[0], "DBPath = " + h.path);
+    EXPECT_TRUE(log[1].contains(instance ? "no lock file" : "cannot be made")) << log[1].toStdString();
+  }
+}
+
+// The working files a killed run left go before the database opens; other
+// files stay.
+TEST_F(RunTest, LeftoversOfAKilledRunAreRemoved) {
+  Given("405", "1");
+  const QStringList leftovers = {"Marrowtide_backup_en_20240101120000.mdb",
+                                 "Marrowtide_backup_en_20240101120000.mdb-wal", "tmp.mdb",
+                                 "tmp.mdb-journal", "10388.sql", ".Marrowtide.mdb.swap-a1B2c3"};
+  const QStringList kept = {"Marrowtide_backup_en_2024.mdb", "10000.sql", "10406.sql",
+                            "notes.sql", ".Marrowtide.mdb.swap-a1B2c3d", "Marrowtide.mdb"};
+  for (const QString& name : leftovers + kept) QFile(s.folder.File(name)).open(QIODevice::WriteOnly);
+  Upgrade();
+  QStringList present = QDir(s.folder.Path()).entryList(QDir::Files | QDir::Hidden);
+  present.removeAll("autoup.ini");
+  EXPECT_EQ(QSet<QString>(present.begin(), present.end()), QSet<QString>(kept.begin(), kept.end()));
+  EXPECT_EQ(s.folder.LogText().count("Removed the leftover working file "), leftovers.size());
 }
 
 TEST(RunWithoutLogFolder, TheRunIsTheSameAndCreatesNothing) {
@@ -200,7 +256,7 @@ TEST_F(RunTest, ArgumentIsUsedOnlyWhenAFileMatchesIt) {
 
   const auto dbPathFor = [&](const QString& argument) {
     ReleaseSharedConnection();
-    RunMain(argument, passes, false);
+    RunMain(argument, passes, LockResult{});
     return Globals().DBPath;
   };
   EXPECT_EQ(dbPathFor(QString()), path);
