@@ -3,8 +3,11 @@
 // display aborts the process).
 //
 // Promises:
+//  - It is the first sieve, from the environment alone; a true answer is
+//    confirmed by starting the window system in a child process
+//    (app/main.cpp), so a server that does not answer also means headless.
 //  - QT_QPA_PLATFORM naming offscreen or minimal means "no one can see a
-//    window": false. Any other platform it names is trusted: true.
+//    window": false. Any other platform it names passes: true.
 //  - WAYLAND_DISPLAY counts when its socket exists (absolute, or under
 //    XDG_RUNTIME_DIR); DISPLAY counts when it names a remote host or a local
 //    display whose socket /tmp/.X11-unix/X<n> exists.

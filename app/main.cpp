@@ -6,11 +6,52 @@
 #include <QStringList>
 #include <memory>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "app/display.h"
 #include "app/production.h"
 #include "app/run.h"
 #include "db/query.h"
 #include "ui/qt_ui.h"
+
+namespace {
+
+// Starts a window-system application in a child process first: whatever
+// would abort this process (no server behind DISPLAY, a stale forward, a
+// platform plugin that cannot start) then ends only the child. A child that
+// does not finish within a few seconds counts as a failure too.
+bool WindowSystemStarts(int argc, char** argv) {
+  const pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    const int devnull = open("/dev/null", O_WRONLY);
+    if (devnull >= 0) {
+      dup2(devnull, STDOUT_FILENO);
+      dup2(devnull, STDERR_FILENO);
+    }
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    QApplication probe(argc, argv);
+    _exit(0);
+  }
+  constexpr int kStepMs = 10, kLimitMs = 5000;
+  for (int waited = 0; waited < kLimitMs; waited += kStepMs) {
+    int status = 0;
+    const pid_t done = waitpid(child, &status, WNOHANG);
+    if (done == child) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (done < 0) return false;
+    usleep(kStepMs * 1000);
+  }
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // The argument text taken whole: the arguments as the shell passed them,
@@ -19,9 +60,9 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) parts << QString::fromLocal8Bit(argv[i]);
   const QString argument = parts.join(QLatin1Char(' '));
 
-  // Windows only when a window system can be reached; otherwise the run goes
-  // on headless and message boxes go to standard error.
-  const bool windows = mt::WindowSystemReachable();
+  // Windows only when a window system can be reached and starts; otherwise
+  // the run goes on headless and message boxes go to standard error.
+  const bool windows = mt::WindowSystemReachable() && WindowSystemStarts(argc, argv);
   std::unique_ptr<QCoreApplication> app;
   if (windows) app = std::make_unique<QApplication>(argc, argv);
   else app = std::make_unique<QCoreApplication>(argc, argv);

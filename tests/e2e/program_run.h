@@ -36,12 +36,15 @@ inline void EnsureCoreApplication() {
 }
 
 // Runs program headless; asNobody runs it as user 65534 when the test runs as
-// root, for whom permissions do not bind.
+// root, for whom permissions do not bind. extraEnv ("NAME=value") is set on
+// top, a window-system variable included.
 inline ProgramResult RunHeadless(const QString& program, const QStringList& args, bool asNobody = false,
-                                 int timeoutMs = 120000) {
+                                 int timeoutMs = 120000, const QStringList& extraEnv = {}) {
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
+  for (const QString& assignment : extraEnv)
+    env.insert(assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1));
   p.setProcessEnvironment(env);
   if (asNobody && geteuid() == 0)
     p.start(QStringLiteral("/usr/bin/setpriv"),

@@ -105,6 +105,49 @@ TEST_F(UpgradeProgram, SecondInstanceWritesNothingAndALockOfAKilledRunIsTakenOve
   QFile::remove(LockPath());
 }
 
+// A window system that cannot be reached is found out before any window
+// exists: the run goes on headless and does its work.
+TEST_F(UpgradeProgram, AnUnreachableWindowSystemMeansHeadless) {
+  for (const char* env : {"DISPLAY=:99", "QT_QPA_PLATFORM=xcb", "DISPLAY=localhost:10.0",
+                          "WAYLAND_DISPLAY=wayland-9"}) {
+    SCOPED_TRACE(env);
+    QFile::remove(db);
+    e2e::MakeLatest(db);
+    const ProgramResult r = e2e::RunHeadless(program, {}, false, 120000, {QString::fromLatin1(env)});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(LogMessages().value(0), QStringLiteral("DBPath = ") + db);
+    EXPECT_EQ(test::Column(db, QStringLiteral("SELECT TaskIDX FROM TTaskLog")), QVariantList{7});
+  }
+}
+
+// Another run holds the database (here the test, through a link to it): the
+// program does nothing at all, marrowtide-db refuses to write. A lock that
+// cannot be made is no such run: M1 and its cause in the log.
+TEST_F(UpgradeProgram, ADatabaseHeldByAnotherRunIsLeftAlone) {
+  e2e::MakeLatest(db);
+  const QByteArray before = test::FileBytes(db);
+  const QString link = dir.filePath(QStringLiteral("link.mdb"));
+  ASSERT_TRUE(QFile::link(db, link));
+  {
+    const RunLock other(DatabaseLockPath(link));
+    ASSERT_EQ(other.result().state, LockState::Taken);
+    const ProgramResult r = Upgrade(db);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.isEmpty());
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
+    const ProgramResult tool = Tool({QStringLiteral("sql"), db, QStringLiteral("DELETE * FROM TTaskLog")});
+    EXPECT_EQ(tool.exitCode, 1);
+    EXPECT_TRUE(tool.err.contains(QStringLiteral("in use"))) << tool.err.toStdString();
+    EXPECT_EQ(test::FileBytes(db), before);
+  }
+  const QString notAFolder = dir.filePath(QStringLiteral("marrowtide-dbupgrade"));
+  const ProgramResult r =
+      e2e::RunHeadless(program, {db}, false, 120000, {QStringLiteral("TMPDIR=") + notAFolder});
+  EXPECT_EQ(r.err.trimmed(), kM1);
+  EXPECT_TRUE(e2e::LogOf(dir.path()).contains(QStringLiteral("cannot be made")));
+  EXPECT_EQ(test::FileBytes(db), before);
+}
+
 // Files that are not a usable database: the run ends with M1, the reason is
 // in the log, and the file is left exactly as it was.
 TEST_F(UpgradeProgram, UnusableDatabaseEndsInM1AndIsLeftAlone) {
