@@ -25,6 +25,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -165,6 +167,13 @@ QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db, bo
   if (!schema.isEmpty()) problems << QStringLiteral("schema: ") + schema.left(300);
   const QString rows = RowsDifference(want, s);
   if (!rows.isEmpty()) problems << rows;
+  if (s.counts != want.counts) {
+    QStringList differ;
+    for (const auto& [table, n] : want.counts)
+      if (s.counts.count(table) == 0 || s.counts.at(table) != n)
+        differ << QStringLiteral("%1 %2 rows, want %3").arg(table).arg(s.counts.count(table) ? s.counts.at(table) : -1).arg(n);
+    problems << QStringLiteral("row counts: ") + (differ.isEmpty() ? QStringLiteral("other tables") : differ.join(u',').left(300));
+  }
   if (s.inClear > 0 && !clearAllowed)
     problems << QStringLiteral("%1 protected values in clear in a database marked encrypted").arg(s.inClear);
   if (s.encrypted != want.encrypted)
@@ -209,6 +218,7 @@ int main(int argc, char** argv) {
   const QString plain2 = base + QStringLiteral("/plain2.mdb");
   const QString enc300 = base + QStringLiteral("/encrypted300.mdb");
   const QString done405 = base + QStringLiteral("/done405.mdb");
+  const QString plain405 = base + QStringLiteral("/plain405.mdb");  // upgraded, never encrypted
   Snapshot refPlain, refEnc;
   try {
     MakeDatabase(plain2, 2);
@@ -216,6 +226,8 @@ int main(int argc, char** argv) {
     QFile::copy(plain2, enc300);
     UpgradeDatabase(enc300, 2, 300);
     EncryptValues(enc300, 300);
+    QFile::copy(plain2, plain405);
+    UpgradeDatabase(plain405, 2, 405);
   } catch (const DbError& e) {
     out << "cannot build the inputs: " << e.description() << "\n";
     return 2;
@@ -419,6 +431,90 @@ int main(int argc, char** argv) {
                    fullProgramFolder(enc300, refEnc, 48 * 1024)});
   cases.push_back({QStringLiteral("full disk in the program folder during compaction"),
                    fullProgramFolder(done405, refPlain, 256 * 1024)});
+
+  // The program folder fills up while the encryption pass writes its work
+  // copy of a plain database at version 405 (one left so by an earlier run):
+  // there is room for the copy and `extra` bytes more. The database must end
+  // as it was (plain, every value as before, so no cipher text under a plain
+  // marker) or encrypted with every value opening to the original; a run with
+  // room then encrypts it.
+  auto fullDuringEncryption = [&](qint64 extra) {
+    return [&o, &plain405, &refPlain, extra, root](const QString& dir) {
+      Outcome r;
+      if (!root) return Outcome{false};
+      const QString mnt = dir + QStringLiteral("/program");
+      const qint64 need = QFileInfo(o.program).size() + QFileInfo(plain405).size();
+      if (!Mount(mnt, QStringLiteral("size=%1k").arg((need + 8 * 1048576) / 1024))) return Outcome{false};
+      QDir().mkpath(mnt + QStringLiteral("/log"));
+      QFile::copy(o.program, mnt + QStringLiteral("/marrowtide-dbupgrade"));
+      QFile::setPermissions(mnt + QStringLiteral("/marrowtide-dbupgrade"), QFileDevice::Permissions(0x7755));
+      const QString data = dir + QStringLiteral("/data");
+      QDir().mkpath(data);
+      const QString db = data + QStringLiteral("/Marrowtide.mdb");
+      QFile::copy(plain405, db);
+      Fill(mnt, QFileInfo(db).size() + extra);
+      const Before before = Take(o, db);
+      Program program(mnt, o);
+      program.SetArguments({db});
+      const RunResult run = program.Run(std::nullopt);
+      r.evidence = Evidence(program.Log(), run.err);
+      const Snapshot afterFull = Read(db, false);
+      r.result = QStringLiteral("with %1 KiB spare: ").arg(extra / 1024) + Describe(afterFull);
+      if (!Upgraded(o, refPlain, db).isEmpty()) {
+        r.problems = AsItWas(o, before, db);
+        QFile::remove(mnt + QStringLiteral("/filler"));
+        program.Run(std::nullopt);
+        r.problems += Upgraded(o, refPlain, db);
+        r.result += QStringLiteral("; run again with room: ") + Describe(Read(db, false));
+      }
+      const QStringList left = QDir(mnt).entryList({QStringLiteral("*.mdb*")}, QDir::Files);
+      if (!left.isEmpty()) r.problems << QStringLiteral("left in the program folder: ") + left.join(u',');
+      Unmount(mnt);
+      return r;
+    };
+  };
+  for (const qint64 extra : {qint64(16) << 10, qint64(128) << 10, qint64(512) << 10, qint64(2) << 20})
+    cases.push_back({QStringLiteral("full disk during the encryption pass, %1 KiB spare").arg(extra >> 10),
+                     fullDuringEncryption(extra)});
+
+  // Two installations (two program folders) on one database, the second
+  // started through a symbolic link while the first is at a given point:
+  // the second does nothing, the first upgrades, no row is added twice.
+  auto twoInstallations = [&](const QString& when) {
+    return [&o, &enc300, &refEnc, when](const QString& dir) {
+      Outcome r;
+      const QString first = ProgramFolder(dir + QStringLiteral("/first"), o);
+      const QString second = ProgramFolder(dir + QStringLiteral("/second"), o);
+      const QString data = dir + QStringLiteral("/data");
+      QDir().mkpath(data);
+      const QString db = data + QStringLiteral("/Marrowtide.mdb");
+      QFile::copy(enc300, db);
+      QFile::link(db, dir + QStringLiteral("/link.mdb"));
+      Program a(first, o), b(second, o);
+      a.SetArguments({db});
+      b.SetArguments({dir + QStringLiteral("/link.mdb")});
+      QProcess running;
+      a.Prepare(running);
+      running.start();
+      QElapsedTimer waited;
+      waited.start();
+      while (!a.Log().contains(when) && running.state() != QProcess::NotRunning && waited.elapsed() < 600000)
+        running.waitForFinished(1);
+      const bool during = running.state() != QProcess::NotRunning;
+      const RunResult other = b.Run(std::nullopt);
+      running.waitForFinished(600000);
+      r.result = QStringLiteral("second started %1 \"%2\"; ").arg(during ? "during" : "after", when) +
+                 Describe(Read(db, false));
+      if (!b.Log().isEmpty() && during) r.problems << QStringLiteral("the second run worked on the database too");
+      r.problems += Upgraded(o, refEnc, db);
+      r.evidence = Evidence(a.Log(), QString::fromUtf8(running.readAllStandardError()) + other.err);
+      return r;
+    };
+  };
+  for (const char* when : {"DBPath = ", "modMain.p_DBDecrypt Start", "modMain.p_DBUpgrade_319", "modMain.p_DBEncrypt Start",
+                           "modDB.CompactDatabase Start"})
+    cases.push_back({QStringLiteral("two installations on one database, second at %1").arg(QLatin1String(when)),
+                     twoInstallations(QLatin1String(when))});
 
   // Something at the work-copy path that cannot be deleted: every name the
   // next quarter of an hour can give.

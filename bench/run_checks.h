@@ -348,9 +348,8 @@ class Program {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
   }
 
-  // Runs the program; with a trigger, kills it when the trigger fires.
-  RunResult Run(const std::optional<Trigger>& trigger, int timeoutMs = 600000) {
-    QProcess p;
+  // Sets p up to run the program (environment, user, arguments), not started.
+  void Prepare(QProcess& p) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(var));
     if (!o_.shim.isEmpty()) env.insert(QStringLiteral("LD_PRELOAD"), o_.shim);
@@ -367,6 +366,12 @@ class Program {
       p.setArguments(args_);
     }
     p.setStandardOutputFile(QProcess::nullDevice());
+  }
+
+  // Runs the program; with a trigger, kills it when the trigger fires.
+  RunResult Run(const std::optional<Trigger>& trigger, int timeoutMs = 600000) {
+    QProcess p;
+    Prepare(p);
     const qsizetype logStart = Log().size();
     QElapsedTimer clock;
     clock.start();
