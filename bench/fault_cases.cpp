@@ -5,13 +5,16 @@
 //   a garbage, a truncated and an empty database file; a read-only database
 //   file and a read-only file system; a missing log folder; a program folder
 //   the program may not write; a full disk under the database, and in the
-//   program folder during the value pass and during the compaction; a folder
-//   in the way of the work copy and of tmp.mdb.
+//   program folder during the value pass and during the compaction; a full
+//   disk at several sizes during the encryption pass of the run and of
+//   marrowtide-db values; two installations started on one database at
+//   several points of a run; a folder in the way of the work copy and of
+//   tmp.mdb.
 // "As it was": it opens, passes the integrity check, and its version, schema
 // listing, seeded rows and row counts are those from before the run.
 // "Upgraded": version 405, the reference schema, the seeded rows as an
-// uninterrupted run left them, no protected value in clear in a database
-// marked encrypted. When a value pass cannot write its work copy the run
+// uninterrupted run left them, every table with the row count of that run,
+// no protected value in clear in a database marked encrypted. When a value pass cannot write its work copy the run
 // goes on without it: an encrypted database is upgraded over its encrypted
 // values (the values the scripts write stay in clear and read back as they
 // are), a plain one stays plain after its failed encryption pass.
@@ -476,6 +479,33 @@ int main(int argc, char** argv) {
   for (const qint64 extra : {qint64(16) << 10, qint64(128) << 10, qint64(512) << 10, qint64(2) << 20})
     cases.push_back({QStringLiteral("full disk during the encryption pass, %1 KiB spare").arg(extra >> 10),
                      fullDuringEncryption(extra)});
+
+  // marrowtide-db values on a small file system: its work copy lies beside
+  // the database, with room for the copy and 64 KiB more. It must fail with
+  // exit 1 and leave the database as it was.
+  cases.push_back({QStringLiteral("full disk during marrowtide-db values encrypt"), [&](const QString& dir) {
+                     Outcome r;
+                     if (!root) return Outcome{false};
+                     const QString mnt = dir + QStringLiteral("/small");
+                     if (!Mount(mnt, QStringLiteral("size=%1k").arg(QFileInfo(plain405).size() / 1024 * 3)))
+                       return Outcome{false};
+                     const QString db = mnt + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(plain405, db);
+                     Fill(mnt, QFileInfo(db).size() + 64 * 1024);
+                     const Before before = Take(o, db);
+                     QProcess tool;
+                     tool.start(o.tool, {QStringLiteral("values"), db, QStringLiteral("encrypt")});
+                     tool.waitForFinished(600000);
+                     const QString err = QString::fromUtf8(tool.readAllStandardError()).trimmed();
+                     r.result = QStringLiteral("exit %1, ").arg(tool.exitCode()) + Describe(Read(db, false));
+                     if (tool.exitCode() != 1) r.problems << QStringLiteral("exit status %1, want 1").arg(tool.exitCode());
+                     r.problems += AsItWas(o, before, db);
+                     const QStringList left = QDir(mnt).entryList({QStringLiteral("*_backup_en_*")}, QDir::Files);
+                     if (!left.isEmpty()) r.problems << QStringLiteral("work copy left: ") + left.join(u',');
+                     r.evidence = QStringList{err.left(170)};
+                     Unmount(mnt);
+                     return r;
+                   }});
 
   // Two installations (two program folders) on one database, the second
   // started through a symbolic link while the first is at a given point:

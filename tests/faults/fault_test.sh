@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real upgrade program against faults of its surroundings (full
 # disks on small tmpfs mounts, read-only database and file system, a program
-# folder it may not write, missing log folder, unusable database files,
+# folder it may not write, missing log folder, unusable database files, a
+# full disk during the encryption pass, two installations on one database,
 # folders in the way of the work copy and of tmp.mdb) and prints, for each,
 # what became of the database and the lines that said what went wrong (see
 # bench/fault_cases.cpp). Mounts and running as another user need root; those
