@@ -111,6 +111,17 @@ QString ProgramFolder(const QString& folder, const Setup& o, bool logFolder = tr
   return folder;
 }
 
+// The program folder on a tmpfs of the program's size and `room` bytes more
+// (log folder included), and a copy of input at db, on the disk of the test.
+bool SmallProgramFolder(const QString& mnt, const Setup& o, qint64 room, const QString& input, const QString& db) {
+  if (!Mount(mnt, QStringLiteral("size=%1k").arg((QFileInfo(o.program).size() + room) / 1024))) return false;
+  QDir().mkpath(mnt + QStringLiteral("/log"));
+  QFile::copy(o.program, mnt + QStringLiteral("/marrowtide-dbupgrade"));
+  QFile::setPermissions(mnt + QStringLiteral("/marrowtide-dbupgrade"), QFileDevice::Permissions(0x7755));
+  QDir().mkpath(QFileInfo(db).absolutePath());
+  return QFile::copy(input, db);
+}
+
 // The lines of a run that say what went wrong: error lines of the log and
 // the message boxes (written to standard error by the headless program).
 QStringList Evidence(const QString& log, const QString& err) {
@@ -395,16 +406,9 @@ int main(int argc, char** argv) {
       Outcome r;
       if (!root) return Outcome{false};
       const QString mnt = dir + QStringLiteral("/program");
-      const qint64 programSize = QFileInfo(o.program).size();
-      if (!Mount(mnt, QStringLiteral("size=%1k").arg((programSize + 4 * 1048576) / 1024))) return Outcome{false};
-      QDir().mkpath(mnt + QStringLiteral("/log"));
-      QFile::copy(o.program, mnt + QStringLiteral("/marrowtide-dbupgrade"));
-      QFile::setPermissions(mnt + QStringLiteral("/marrowtide-dbupgrade"), QFileDevice::Permissions(0x7755));
+      const QString db = dir + QStringLiteral("/data/Marrowtide.mdb");
+      if (!SmallProgramFolder(mnt, o, 4 * 1048576, input, db)) return Outcome{false};
       Fill(mnt, leave);
-      const QString data = dir + QStringLiteral("/data");
-      QDir().mkpath(data);
-      const QString db = data + QStringLiteral("/Marrowtide.mdb");
-      QFile::copy(input, db);
       const Before before = Take(o, db);
       Program program(mnt, o);
       program.SetArguments({db});
@@ -446,15 +450,9 @@ int main(int argc, char** argv) {
       Outcome r;
       if (!root) return Outcome{false};
       const QString mnt = dir + QStringLiteral("/program");
-      const qint64 need = QFileInfo(o.program).size() + QFileInfo(plain405).size();
-      if (!Mount(mnt, QStringLiteral("size=%1k").arg((need + 8 * 1048576) / 1024))) return Outcome{false};
-      QDir().mkpath(mnt + QStringLiteral("/log"));
-      QFile::copy(o.program, mnt + QStringLiteral("/marrowtide-dbupgrade"));
-      QFile::setPermissions(mnt + QStringLiteral("/marrowtide-dbupgrade"), QFileDevice::Permissions(0x7755));
-      const QString data = dir + QStringLiteral("/data");
-      QDir().mkpath(data);
-      const QString db = data + QStringLiteral("/Marrowtide.mdb");
-      QFile::copy(plain405, db);
+      const QString db = dir + QStringLiteral("/data/Marrowtide.mdb");
+      if (!SmallProgramFolder(mnt, o, QFileInfo(plain405).size() + 8 * 1048576, plain405, db))
+        return Outcome{false};
       Fill(mnt, QFileInfo(db).size() + extra);
       const Before before = Take(o, db);
       Program program(mnt, o);
