@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <QFile>
+#include <algorithm>
 #include <QStringList>
 
 #include "db/file_replace.h"
@@ -60,9 +61,10 @@ QString WorkCopyProblem(const QString& path, bool encrypted) {
     return QStringLiteral("The work copy %1 fails the integrity check: %2")
         .arg(path, integrity.join(QStringLiteral("; ")));
   const QStringList marker = file.Lines("SELECT Val1 FROM TSettings WHERE ID LIKE 'IsDBEn'", &failed);
-  const bool expected = !failed && marker.size() == 1 &&
-                        (encrypted ? IsProtectedValue(marker[0]) && DBDecryptValue(marker[0]) == u"1"
-                                   : marker[0] == u"0");
+  const auto holds = [encrypted](const QString& v) {
+    return encrypted ? IsProtectedValue(v) && DBDecryptValue(v) == u"1" : v == u"0";
+  };
+  const bool expected = !failed && !marker.isEmpty() && std::all_of(marker.begin(), marker.end(), holds);
   if (!expected)
     return QStringLiteral("The work copy %1 does not read back the marker IsDBEn = %2 (it reads %3)")
         .arg(path, encrypted ? QStringLiteral("encrypted") : QStringLiteral("0"),
