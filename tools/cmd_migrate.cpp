@@ -63,6 +63,11 @@ int RunMigrate(const QStringList& args) {
   QTextStream(stdout) << "version " << from << " -> " << outcome.lastRecorded << ": "
                       << outcome.statements << " statements, " << outcome.failures
                       << " failures logged\n";
+  if (outcome.abandoned != 0) {
+    return ReportError(dberr::kOpenFailed,
+                       QStringLiteral("version %1 not applied: the database takes no more changes (see the log)")
+                           .arg(outcome.abandoned));
+  }
   if (outcome.missingScript != 0) {
     return ReportError(kResourceNotFound,
                        QStringLiteral("no upgrade script for version %1").arg(outcome.missingScript));

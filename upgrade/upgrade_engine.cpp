@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 #include "app/globals.h"
 #include "app/log.h"
@@ -25,6 +26,8 @@ enum Step : int {
   kStepStatement = 4,
   kStepProgress = 5,
   kStepStamp = 6,
+  kStepBegin = 7,
+  kStepCommit = 8,
 };
 
 constexpr int32_t kFileAccess = 75;
@@ -32,21 +35,28 @@ constexpr int32_t kFileAccess = 75;
 const QString kScriptType = QStringLiteral("SQL");
 
 // Runs one step under the upgrade's failure trap: a failure is logged with
-// the version and the last statement, and the upgrade resumes after it.
+// the version and the last statement, and the upgrade resumes after it -
+// unless the database takes no more changes: then the entry also says that
+// the upgrade ends, and Ended() is true.
 class FailureTrap {
  public:
   explicit FailureTrap(UpgradeOutcome& outcome) : outcome_(outcome) {}
 
   void SetVersion(int32_t version) { version_ = version; }
   void SetStatement(const QString& statement) { statement_ = statement; }
+  bool Ended() const { return !ending_.isEmpty(); }
 
+  // failureEnds: any failure of this step ends the upgrade.
   template <typename Fn>
-  bool Run(Step step, Fn&& fn) {
+  bool Run(Step step, Fn&& fn, bool failureEnds = false) {
+    if (Ended()) return false;
     try {
       fn();
       return true;
     } catch (...) {
       const CaughtError e = CurrentError();
+      if (Connection* conn = SharedConnection(); conn && conn->IsOpen()) ending_ = conn->WriteRefusal();
+      if (ending_.isEmpty() && failureEnds) ending_ = e.description;
       Log(step, e.number, e.description);
     }
     return false;
@@ -56,15 +66,47 @@ class FailureTrap {
   void Log(Step step, int32_t number, const QString& description) {
     ++outcome_.failures;
     // Concatenated, not formatted: descriptions and statements may hold "%1".
-    WriteLog(QStringLiteral("[err: modMain.p_DBUpgrade] line ") + QString::number(int(step)) +
-             QStringLiteral(", ") + QString::number(number) + QStringLiteral(", ") + description +
-             QStringLiteral("\r\n\tResNo = ") + QString::number(version_) +
-             QStringLiteral("\r\n\tSQL = ") + statement_);
+    QString entry = QStringLiteral("[err: modMain.p_DBUpgrade] line ") + QString::number(int(step)) +
+                    QStringLiteral(", ") + QString::number(number) + QStringLiteral(", ") + description +
+                    QStringLiteral("\r\n\tResNo = ") + QString::number(version_) +
+                    QStringLiteral("\r\n\tSQL = ") + statement_;
+    if (Ended())
+      entry += QStringLiteral("\r\n\tThe upgrade ends here; version ") + QString::number(version_) +
+               QStringLiteral(" is not recorded: ") + ending_;
+    WriteLog(entry);
   }
 
   UpgradeOutcome& outcome_;
   int32_t version_ = 0;
   QString statement_;
+  QString ending_;
+};
+
+// The version's transaction on the shared connection. Without an open
+// connection there is none, and each step fails on its own as it always did.
+class VersionTransaction {
+ public:
+  explicit VersionTransaction(FailureTrap& trap) : trap_(trap) {
+    conn_ = SharedConnection();
+    if (conn_ && !conn_->IsOpen()) conn_ = nullptr;
+    // A version that cannot be made whole is not begun.
+    if (conn_ && !trap_.Run(kStepBegin, [&] { conn_->BeginTransaction(); }, true)) conn_ = nullptr;
+  }
+  ~VersionTransaction() {
+    if (conn_) conn_->RollbackTransaction();
+  }
+  // False when the version could not be kept: it is rolled back.
+  bool Commit() {
+    if (!conn_ || trap_.Ended()) return !trap_.Ended();
+    Connection* conn = std::exchange(conn_, nullptr);
+    // A version that could not be committed is rolled back, so no later one
+    // may follow it.
+    return trap_.Run(kStepCommit, [&] { conn->CommitTransaction(); }, true);
+  }
+
+ private:
+  FailureTrap& trap_;
+  Connection* conn_ = nullptr;
 };
 
 }  // namespace
@@ -122,9 +164,8 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
     const int resourceId = kScriptResourceBase + version;
     trap.SetVersion(version);
 
-    if (IsCodeMigrationVersion(version)) {
-      trap.Run(kStepMigration, [&] { RunCodeMigration(version); });
-    } else {
+    QStringList pieces;
+    if (!IsCodeMigrationVersion(version)) {
       const QString path = ScriptFilePath(resourceId);
       if (!ExtractResourceToFile(resourceId, kScriptType, path)) {
         services().ui->MessageBox(ExeName(),
@@ -142,11 +183,17 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
           throw DbError(kFileAccess, QStringLiteral("Path/File access error"));
         }
       });
+      pieces = SplitScript(script);
+    }
 
-      const QStringList pieces = SplitScript(script);
-      script.clear();
+    // The version's statements (or code migration) and its stamp take effect
+    // together or not at all.
+    VersionTransaction transaction(trap);
+    if (IsCodeMigrationVersion(version)) {
+      trap.Run(kStepMigration, [&] { RunCodeMigration(version); });
+    } else {
       const int64_t count = pieces.size();
-      for (int64_t j = 0; j < count; ++j) {
+      for (int64_t j = 0; j < count && !trap.Ended(); ++j) {
         const QString statement = NormaliseStatement(pieces[j]);
         trap.SetStatement(statement);
         if (statement.size() > kMaxSkippedLength) {
@@ -158,9 +205,13 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
       }
     }
 
-    if (trap.Run(kStepStamp, [&] { UpgradeConnection().Execute(VersionStampStatement(version)); })) {
-      outcome.lastRecorded = version;
+    const bool stamped =
+        trap.Run(kStepStamp, [&] { UpgradeConnection().Execute(VersionStampStatement(version)); });
+    if (!transaction.Commit()) {
+      outcome.abandoned = version;
+      return outcome;
     }
+    if (stamped) outcome.lastRecorded = version;
   }
   return outcome;
 }

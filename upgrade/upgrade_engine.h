@@ -4,13 +4,22 @@
 // Each version either runs its code migration (migrations/code_migrations.h)
 // or its embedded script, statement by statement, and is then recorded in
 // TSettings (row DBVersion). Promises:
+//  - A version (its statements, catalogue statements or code migration, and
+//    its stamp) is applied in one transaction of the shared connection: the
+//    database holds all of it or none of it, so after a kill the next run
+//    goes on from the last recorded version. Inside it every statement sees
+//    the ones before; a failing one is undone alone.
 //  - A failing statement (or any other failure while a version is processed)
 //    is logged as "[err: modMain.p_DBUpgrade] line L, NUMBER, DESCRIPTION",
 //    CR LF TAB "ResNo = V", CR LF TAB "SQL = " and the statement, and the
 //    upgrade goes on with the next step. The version is recorded even when
 //    some of its statements failed.
-//  - Only a script that cannot be obtained ends the upgrade early: a message
-//    box, that version is not recorded and no later version is attempted.
+//  - Two things end the upgrade early; that version is not recorded and no
+//    later version is attempted: a script that cannot be obtained (a message
+//    box), and a database that takes no more changes (its transaction lost,
+//    disk full, I/O error, read-only or damaged file: the version is rolled
+//    back and the failure entry of the step that met it adds a line saying
+//    that the upgrade ends; no message box).
 //  - Progress goes to services().ui->ShowPercent after every piece of a
 //    script (skipped ones included); code-migration versions show none.
 //  - The staged script file is deleted once it has been read.
@@ -30,6 +39,7 @@ struct UpgradeOutcome {
   int64_t statements = 0;     // statements dispatched (pieces longer than 5 characters)
   int64_t failures = 0;       // failures caught and logged
   int32_t missingScript = 0;  // the version whose script could not be obtained, or 0
+  int32_t abandoned = 0;      // the version rolled back because the database took no more changes, or 0
 };
 
 // Applies the versions storedVersion + 1 .. targetVersion exactly as

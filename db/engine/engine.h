@@ -5,8 +5,9 @@
 //  - Every operation that fails throws DbError with a negative 32-bit code and
 //    a description; nothing else escapes.
 //  - A statement takes effect at once, on its own (no transaction is left open
-//    between calls); a statement the engine rejects changes nothing and leaves
-//    the connection usable.
+//    between calls), unless the caller opened a transaction; a statement the
+//    engine rejects changes nothing (inside a transaction: nothing of its own,
+//    the earlier statements stay) and leaves the connection usable.
 //  - Values cross this boundary as QVariant: Null is an invalid QVariant,
 //    text is QString, whole numbers qint64 (or int), Yes/No bool, dates
 //    QDateTime in local time, other numbers double.
@@ -106,6 +107,18 @@ class Connection {
   virtual Catalog& GetCatalog() = 0;
   // Closes the file; afterwards the database is one file on disk.
   virtual void Close() = 0;
+
+  // One transaction over the statements, catalogue operations and recordset
+  // updates that follow, until it is committed or rolled back. A commit that
+  // fails rolls back and throws. (Connections without transactions accept
+  // these calls and go on applying each statement at once.)
+  virtual void BeginTransaction() {}
+  virtual void CommitTransaction() {}
+  virtual void RollbackTransaction() {}
+  // Why the connection takes no further change: its transaction was lost,
+  // the disk is full, an I/O error, a read-only or damaged file. Empty while
+  // it takes changes.
+  virtual QString WriteRefusal() const { return QString(); }
 };
 
 class Engine {

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "db/engine/catalog_guard.h"
 #include "db/engine/column_storage.h"
 #include "db/engine/engine.h"
 #include "db/engine/sqlite_db.h"
@@ -52,6 +53,7 @@ void SchemaEditor::Atomically(Fn&& fn) {
 }
 
 const TableInfo& SchemaEditor::RequireTable(const QString& name) {
+  if (IsEngineObjectName(name)) throw DbError(dberr::kInvalidArg, CatalogRefusal(name));
   const TableInfo* info = catalog_.FindTable(name);
   if (!info) throw DbError(dberr::kNotFound, QStringLiteral("Table '%1' does not exist.").arg(name));
   return *info;

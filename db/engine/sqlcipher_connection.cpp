@@ -37,7 +37,9 @@ void CheckpointToSingleFile(SqliteDb& db) {
 }
 
 SqlCipherConnection::SqlCipherConnection(std::shared_ptr<ConnectionState> state)
-    : state_(std::move(state)), catalog_(std::make_unique<JetCatalog>(state_)) {}
+    : state_(std::move(state)), catalog_(std::make_unique<JetCatalog>(state_)) {
+  state_->guard.Install(state_->db.handle());
+}
 
 SqlCipherConnection::~SqlCipherConnection() {
   try {
@@ -119,7 +121,15 @@ int32_t SqlCipherConnection::RunInsertWithBits(Stmt& insert, ConnectionState::Bi
 
 int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
   SqliteDb& db = state_->db;
-  Stmt stmt = db.Prepare(statement.sql);
+  CatalogGuard::UserStatement user(state_->guard);
+  Stmt stmt;
+  try {
+    stmt = db.Prepare(statement.sql);
+  } catch (const DbError&) {
+    if (!state_->guard.refused().isEmpty())
+      throw DbError(dberr::kInvalidArg, CatalogRefusal(state_->guard.refused()));
+    throw;
+  }
   if (!statement.returnsRows && !statement.targetTable.isEmpty() && IsInsert(statement.sql)) {
     if (ConnectionState::BitFixup* fixup = BitFixupFor(statement.targetTable))
       return RunInsertWithBits(stmt, *fixup);
@@ -132,17 +142,64 @@ int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
 int32_t SqlCipherConnection::Execute(const QString& sql) {
   RequireOpen();
   Command command = Translate(sql);
+  SqliteDb& db = state_->db;
+  // Inside the caller's transaction every statement gets its own savepoint:
+  // a failing one is undone alone and the earlier ones stay.
+  const bool held = db.HoldsTransaction();
+  if (held) {
+    db.RequireWritable(nullptr);
+    StepCached(db, "SAVEPOINT mt_exec");
+  }
   try {
-    if (const auto* statement = std::get_if<SqlStatement>(&command)) return RunSql(*statement);
-    state_->editor.Apply(command);
-    return 0;
+    int32_t count = 0;
+    if (const auto* statement = std::get_if<SqlStatement>(&command)) count = RunSql(*statement);
+    else state_->editor.Apply(command);
+    if (held) StepCached(db, "RELEASE mt_exec");
+    return count;
   } catch (...) {
-    // Nothing is ever left pending between statements.
-    if (state_->db.InTransaction())
-      sqlite3_exec(state_->db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (held) {
+      if (db.InTransaction()) {
+        sqlite3_exec(db.handle(), "ROLLBACK TO mt_exec", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "RELEASE mt_exec", nullptr, nullptr, nullptr);
+      } else {
+        // SQLite ended the whole transaction: what was read from it is gone.
+        ForgetDerivedState();
+      }
+    } else if (db.InTransaction()) {
+      // Nothing is ever left pending between statements.
+      sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
     throw;
   }
 }
+
+void SqlCipherConnection::ForgetDerivedState() {
+  state_->catalog.Invalidate();
+  state_->bitFixups.clear();
+}
+
+void SqlCipherConnection::BeginTransaction() {
+  RequireOpen();
+  state_->db.BeginTransaction();
+}
+
+void SqlCipherConnection::CommitTransaction() {
+  RequireOpen();
+  try {
+    state_->db.CommitTransaction();
+  } catch (...) {
+    ForgetDerivedState();
+    throw;
+  }
+}
+
+void SqlCipherConnection::RollbackTransaction() {
+  if (!state_->db.IsOpen()) return;
+  state_->db.RollbackTransaction();
+  ForgetDerivedState();
+}
+
+QString SqlCipherConnection::WriteRefusal() const { return state_->db.WriteRefusal(); }
 
 std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql, CursorType cursor,
                                                               LockType lock) {
@@ -165,8 +222,7 @@ Catalog& SqlCipherConnection::GetCatalog() { return *catalog_; }
 void SqlCipherConnection::Close() {
   if (!state_->db.IsOpen()) return;
   CheckpointToSingleFile(state_->db);
-  state_->catalog.Invalidate();
-  state_->bitFixups.clear();
+  ForgetDerivedState();
   state_->db.CloseHandle();
 }
 

@@ -6,8 +6,11 @@
 //    statement (atomic on their own), data-definition commands through the
 //    SchemaEditor (atomic through a savepoint). The count returned is the
 //    number of rows the statement wrote (0 for definitions and SELECTs).
-//  - After a failed statement no transaction is open and the connection is
-//    usable.
+//  - After a failed statement no transaction of its own is left open and the
+//    connection is usable. Inside the caller's transaction (BeginTransaction)
+//    each statement runs in a savepoint: a failed one is undone alone; when
+//    SQLite itself ends the transaction, WriteRefusal() says so and writing
+//    statements are refused until the transaction is rolled back.
 //  - Close() checkpoints the WAL into the main file and switches the file back
 //    to the rollback journal, so that afterwards the database is exactly one
 //    file; a read-only file stays untouched.
@@ -15,6 +18,7 @@
 
 #include <memory>
 
+#include "db/engine/catalog_guard.h"
 #include "db/engine/catalog_store.h"
 #include "db/engine/engine.h"
 #include "db/engine/schema_editor.h"
@@ -28,6 +32,7 @@ struct ConnectionState {
   SqliteDb db;
   CatalogStore catalog{db};
   SchemaEditor editor{db, catalog};
+  CatalogGuard guard;
 
   // Per table (lower-case name): the statements that normalise the Yes/No
   // columns of inserted rows; empty statements for tables without any.
@@ -51,11 +56,17 @@ class SqlCipherConnection : public Connection {
                                            LockType lock) override;
   Catalog& GetCatalog() override;
   void Close() override;
+  void BeginTransaction() override;
+  void CommitTransaction() override;
+  void RollbackTransaction() override;
+  QString WriteRefusal() const override;
 
   ConnectionState& state() { return *state_; }
 
  private:
   void RequireOpen() const;
+  // Drops what was read from the schema: after a rollback it may be stale.
+  void ForgetDerivedState();
   int32_t RunSql(const SqlStatement& statement);
   int32_t RunInsertWithBits(Stmt& insert, ConnectionState::BitFixup& fixup);
   ConnectionState::BitFixup* BitFixupFor(const QString& table);

@@ -26,15 +26,52 @@ void RemoveFileSet(const QString& path) {
   for (const char* suffix : {"", "-wal", "-shm", "-journal"}) QFile::remove(path + QLatin1String(suffix));
 }
 
+}  // namespace
+
+QString OpenFailureText(int sqliteCode, const QString& path, const QString& message) {
+  QString text;
+  switch (sqliteCode & 0xff) {
+    case SQLITE_NOTADB:
+      text = QStringLiteral("Not a valid password, or '%1' is not a database file (%2).");
+      break;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      text = QStringLiteral("The database '%1' is locked by another process (%2).");
+      break;
+    case SQLITE_FULL:
+      text = QStringLiteral("The disk holding '%1' is full (%2).");
+      break;
+    case SQLITE_IOERR:
+      text = QStringLiteral("An I/O error occurred on '%1' (%2).");
+      break;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+      text = QStringLiteral("The database '%1' is read-only (%2).");
+      break;
+    case SQLITE_CORRUPT:
+      text = QStringLiteral("The database file '%1' is damaged (%2).");
+      break;
+    case SQLITE_CANTOPEN:
+      text = QStringLiteral("The database file '%1' or its journal cannot be opened (%2).");
+      break;
+    default:
+      text = QStringLiteral("The database '%1' cannot be read (%2).");
+      break;
+  }
+  return text.arg(path, message);
+}
+
+namespace {
+
 // Reads the schema with the key in place. A wrong key, a foreign or damaged
-// file fail here, before anything could be written to the file.
+// file fail here, before anything could be written to the file; so does a
+// file another process holds locked or that cannot be read.
 void VerifyReadable(SqliteDb& db, const QString& path) {
   try {
     Stmt stmt = db.Prepare(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     stmt.Run();
   } catch (const DbError& e) {
-    OpenFailed(QStringLiteral("Not a valid password, or '%1' is not a database file (%2).")
-                   .arg(path, e.description()));
+    OpenFailed(OpenFailureText(sqlite3_errcode(db.handle()), path, e.description()));
   }
   // A file cut short still shows its first page; the page count in its
   // header tells how long it must be. (With a -wal file the log may hold the

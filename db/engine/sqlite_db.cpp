@@ -202,6 +202,8 @@ void SqliteDb::OpenHandle(const QString& path, int flags) {
 
 void SqliteDb::CloseHandle() {
   storageFailure_.clear();
+  held_ = false;
+  lostBecause_.clear();
   if (!db_) return;
   for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
   cache_.clear();
@@ -214,7 +216,7 @@ void SqliteDb::CloseHandle() {
 
 void SqliteDb::Exec(const QString& sql) {
   const QByteArray utf8 = sql.toUtf8();
-  if (!storageFailure_.isEmpty() && db_) {
+  if (db_ && !WriteRefusal().isEmpty()) {
     // Look at each statement of the text before any of them runs.
     const char* p = utf8.constData();
     const char* end = p + utf8.size();
@@ -240,17 +242,60 @@ void SqliteDb::Exec(const QString& sql) {
 }
 
 void SqliteDb::NoteFailure(int rc, const QString& message) const {
-  const int primary = rc & 0xff;
-  if ((primary == SQLITE_FULL || primary == SQLITE_IOERR) && storageFailure_.isEmpty())
-    storageFailure_ = message;
+  switch (rc & 0xff) {
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_READONLY:
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+      if (storageFailure_.isEmpty()) storageFailure_ = message;
+      break;
+    default:
+      break;
+  }
+  if (held_ && lostBecause_.isEmpty() && db_ && sqlite3_get_autocommit(db_)) lostBecause_ = message;
+}
+
+QString SqliteDb::WriteRefusal() const {
+  if (!storageFailure_.isEmpty())
+    return QStringLiteral("The database could not be written earlier (%1); it takes no further change "
+                          "until it is opened again.")
+        .arg(storageFailure_);
+  if (held_ && db_ && sqlite3_get_autocommit(db_))
+    return QStringLiteral("The engine rolled the transaction back (%1); it takes no further change "
+                          "until the transaction is ended.")
+        .arg(lostBecause_.isEmpty() ? QStringLiteral("unknown cause") : lostBecause_);
+  return QString();
 }
 
 void SqliteDb::RequireWritable(sqlite3_stmt* stmt) const {
-  if (storageFailure_.isEmpty() || (stmt && sqlite3_stmt_readonly(stmt))) return;
-  throw DbError(dberr::kOpenFailed,
-                QStringLiteral("The database could not be written earlier (%1); it takes no further change "
-                               "until it is opened again.")
-                    .arg(storageFailure_));
+  if (stmt && sqlite3_stmt_readonly(stmt)) return;
+  const QString refusal = WriteRefusal();
+  if (!refusal.isEmpty()) throw DbError(dberr::kOpenFailed, refusal);
+}
+
+void SqliteDb::BeginTransaction() {
+  RequireWritable(nullptr);
+  Exec(QStringLiteral("BEGIN IMMEDIATE"));
+  held_ = true;
+  lostBecause_.clear();
+}
+
+void SqliteDb::CommitTransaction() {
+  try {
+    RequireWritable(nullptr);
+    Exec(QStringLiteral("COMMIT"));
+  } catch (...) {
+    RollbackTransaction();
+    throw;
+  }
+  held_ = false;
+}
+
+void SqliteDb::RollbackTransaction() {
+  if (InTransaction()) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+  held_ = false;
+  lostBecause_.clear();
 }
 
 Stmt SqliteDb::Prepare(const QString& sql) {

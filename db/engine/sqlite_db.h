@@ -8,12 +8,16 @@
 //  - A Savepoint that is not released rolls back everything done since it was
 //    taken, also when SQLite already rolled the enclosing transaction back
 //    itself (sqlite3_get_autocommit is checked), and leaves no transaction open.
-//  - Once a statement has failed for want of space (SQLITE_FULL) or with an
-//    I/O error, the handle refuses every further statement that would write,
-//    until it is opened again; reading goes on. When the disk fills, a large
-//    change fails and is rolled back, but a small one after it may still fit:
-//    it would record work (a schema version, an "encrypted" marker) whose
-//    parts never reached the file.
+//  - Once a statement has failed because the file takes no more changes (no
+//    space, an I/O error, a read-only or damaged file), the handle refuses
+//    every further statement that would write, until it is opened again;
+//    reading goes on. When the disk fills, a large change fails and is rolled
+//    back, but a small one after it may still fit: it would record work (a
+//    schema version, an "encrypted" marker) whose parts never reached the file.
+//  - A transaction opened with BeginTransaction() that SQLite rolls back on
+//    its own (it does so on some errors) is lost: until RollbackTransaction()
+//    the handle refuses every statement that would write, so that nothing
+//    meant for the transaction takes effect on its own.
 #pragma once
 
 #include <QByteArray>
@@ -108,8 +112,15 @@ class SqliteDb {
 
   bool InTransaction() const;
 
-  // Why the handle refuses to write; empty while it writes.
-  const QString& storageFailure() const { return storageFailure_; }
+  // The caller's transaction: BEGIN IMMEDIATE, COMMIT, ROLLBACK. A failed
+  // commit rolls back and throws. Savepoints taken meanwhile nest inside it.
+  void BeginTransaction();
+  void CommitTransaction();
+  void RollbackTransaction();  // never throws
+  bool HoldsTransaction() const { return held_; }
+
+  // Why the handle refuses to write (see above); empty while it writes.
+  QString WriteRefusal() const;
   // Throws when the handle refuses to write and stmt would write.
   void RequireWritable(sqlite3_stmt* stmt) const;
 
@@ -119,6 +130,8 @@ class SqliteDb {
   sqlite3* db_ = nullptr;
   QString path_;
   mutable QString storageFailure_;
+  bool held_ = false;
+  mutable QString lostBecause_;  // the failure after which SQLite ended the held transaction
   std::map<const char*, sqlite3_stmt*> cache_;
 };
 

@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <set>
 
+#include "db/engine/catalog_guard.h"
 #include "db/engine/sqlcipher_connection.h"
 #include "db/engine/sqlite_db.h"
 
@@ -187,6 +188,7 @@ void SqliteRecordset::Update() {
   changes.swap(pending_);
   if (!state_->db.IsOpen())
     throw DbError(dberr::kClosed, QStringLiteral("The connection of the recordset is closed."));
+  if (IsEngineObjectName(updateTable_)) throw DbError(dberr::kInvalidArg, CatalogRefusal(updateTable_));
   SqliteDb& db = state_->db;
 
   QStringList sets;

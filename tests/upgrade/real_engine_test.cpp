@@ -1,7 +1,9 @@
-// The migrate tool over the embedded script set and the production engine.
-// (The shipped scripts applied to a real database, catalogue statements and
+// The migrate tool over the embedded script set and the production engine,
+// and each version applied whole or not at all on a real database. (The
+// shipped scripts applied to a real database, catalogue statements and
 // failing statements included, are checked by the schema tests.)
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <QProcess>
 
@@ -9,6 +11,8 @@
 #include "upgrade/initial_database.h"
 #include "upgrade/upgrade_engine.h"
 #include "upgrade/upgrade_fixture.h"
+#include "support/fault_vfs.h"
+#include "support/real_db.h"
 
 namespace mt::testing {
 namespace {
@@ -27,6 +31,18 @@ class RealEngineUpgrade : public ScriptFixture {
   }
 
   QStringList Schema() { return engine::ListSchema(*SharedConnection()); }
+
+  // A database at version 401 holding TSettings only, open as the shared connection.
+  void OpenAt401() {
+    test::CreateDatabase(path_, {"CREATE TABLE TSettings (ID TEXT(50), Val1 MEMO)",
+                                 "INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '401')"});
+    ASSERT_NE(DBGetConnection(path_), nullptr);
+  }
+  QStringList Values(const QString& sql) {
+    QStringList values;
+    for (const QVariant& v : test::Column(path_, sql)) values << v.toString();
+    return values;
+  }
 
   QString path_;
 };
@@ -60,6 +76,79 @@ TEST_F(RealEngineUpgrade, MigrateToolAppliesTheEmbeddedScripts) {
   ASSERT_TRUE(p.waitForFinished(60000));
   EXPECT_EQ(p.exitCode(), 1);
   EXPECT_TRUE(p.readAllStandardError().startsWith("error "));
+}
+
+// Each statement sees the ones before it, a failing one (a plain statement, a
+// key rebuild, a catalogue statement) is logged and skipped, the rest of its
+// version applies and the version is stamped, as without the transaction.
+TEST_F(RealEngineUpgrade, AFailingStatementIsSkippedAndTheRestOfItsVersionApplies) {
+  OpenAt401();
+  AddScript(402,
+            "CREATE TABLE T (K LONG NOT NULL, V TEXT(20))\xE2\x96\xA0"
+            "INSERT INTO T (K, V) VALUES (1, 'one')\xE2\x96\xA0"
+            "INSERT INTO T (K, V) VALUES (1, 'twice')\xE2\x96\xA0"
+            "ALTER TABLE T ADD CONSTRAINT PrimaryKey PRIMARY KEY (K)\xE2\x96\xA0"
+            "DELETE FROM T WHERE V = 'twice'\xE2\x96\xA0"
+            "ALTER TABLE T ADD CONSTRAINT PrimaryKey PRIMARY KEY (K)\xE2\x96\xA0"
+            "INSERT INTO T (K, V) VALUES (1, 'dup')\xE2\x96\xA0"
+            "CREATE VIEW [VT] SELECT K FROM T\xE2\x96\xA0"
+            "CREATE VIEW [VT] AS SELECT K FROM T\xE2\x96\xA0"
+            "ALTER TABLE T RENAME COLUMN V TO Name\xE2\x96\xA0"
+            "INSERT INTO T (K, Name) SELECT K + 1, 'copy' FROM VT\xE2\x96\xA0");
+  AddScript(403, "INSERT INTO T (K, Name) VALUES (3, 'three')");
+  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(401, 403);
+  EXPECT_EQ(outcome.lastRecorded, 403);
+  EXPECT_EQ(outcome.abandoned, 0);
+  // The first key, the duplicate and the view without its query.
+  EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade] line 4, "), 3);
+  EXPECT_EQ(LogCount("The upgrade ends"), 0);
+  ReleaseSharedConnection();
+  EXPECT_EQ(Values("SELECT Name FROM T ORDER BY K"), (QStringList{"one", "copy", "three"}));
+  EXPECT_EQ(Values("SELECT Val1 FROM TSettings"), QStringList{"403"});
+}
+
+// A disk that fills or a device that fails inside a version: the version is
+// rolled back, not recorded, the upgrade ends with one entry, and a rerun
+// applies it exactly once.
+TEST_F(RealEngineUpgrade, AVersionTheDatabaseCannotTakeIsAbsentAndTheUpgradeEnds) {
+  QByteArray grow = "INSERT INTO T (K, V) VALUES (1, '" + QByteArray(3000, 'x') + "')\xE2\x96\xA0";
+  for (int i = 0; i < 10; ++i) grow += "INSERT INTO T (K, V) SELECT K + 1, V FROM T\xE2\x96\xA0";
+  struct Case {
+    int code;
+    int64_t budget;  // bytes written before the failure: none, or into the version
+  };
+  for (const Case c : {Case{SQLITE_FULL, 0}, Case{SQLITE_FULL, 1 << 20}, Case{SQLITE_IOERR_WRITE, 1 << 20}}) {
+    SCOPED_TRACE(::testing::Message() << c.code << " after " << c.budget);
+    QFile::remove(path_);
+    QFile(spine_.folder.LogPath()).remove();
+    OpenAt401();
+    AddScript(402, "CREATE TABLE T (K LONG, V MEMO)\xE2\x96\xA0INSERT INTO T (K, V) VALUES (0, 'zero')");
+    AddScript(403, grow);
+    AddScript(404, "INSERT INTO T (K, V) VALUES (-1, 'later')");
+    ASSERT_EQ(upgrade::UpgradeRange(401, 402).lastRecorded, 402);
+    {
+      test::FaultVfs vfs;
+      ReleaseSharedConnection();
+      ASSERT_NE(DBGetConnection(path_), nullptr);
+      vfs.FailAfter(c.budget, c.code);
+      const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(402, 404);
+      EXPECT_EQ(outcome.lastRecorded, 402);
+      EXPECT_EQ(outcome.abandoned, 403);
+      EXPECT_GT(vfs.failures(), 0);
+      vfs.Disarm();
+      ReleaseSharedConnection();
+    }
+    EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade]"), 1) << Log().toStdString();
+    EXPECT_EQ(LogCount("The upgrade ends here; version 403 is not recorded: "), 1);
+    EXPECT_TRUE(Boxes().isEmpty());
+    EXPECT_EQ(Values("SELECT Val1 FROM TSettings"), QStringList{"402"});
+    EXPECT_EQ(Values("SELECT count(*) FROM T"), QStringList{"1"});
+
+    ASSERT_NE(DBGetConnection(path_), nullptr);
+    EXPECT_EQ(upgrade::UpgradeRange(402, 404).lastRecorded, 404);
+    ReleaseSharedConnection();
+    EXPECT_EQ(Values("SELECT count(*) FROM T"), QStringList{"2049"});  // 2 x 2^10 + the row of 404
+  }
 }
 
 }  // namespace
