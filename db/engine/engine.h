@@ -74,6 +74,10 @@ class Recordset {
   virtual void SetValue(const QString& name, const QVariant& value) = 0;
   virtual void Update() = 0;
   virtual void MoveNext() = 0;
+  // Persists the recordset where it came from. Every Update is already
+  // written, so this writes only a change still pending; it fails on a
+  // closed recordset or connection.
+  virtual void Save() = 0;
   virtual void Close() = 0;
 };
 

@@ -235,6 +235,13 @@ void SqliteRecordset::MoveNext() {
   ++current_;
 }
 
+void SqliteRecordset::Save() {
+  RequireOpen();
+  if (!state_->db.IsOpen())
+    throw DbError(dberr::kClosed, QStringLiteral("The connection of the recordset is closed."));
+  if (!pending_.empty()) Update();
+}
+
 void SqliteRecordset::Close() {
   if (!open_) return;
   pending_.clear();

@@ -10,7 +10,8 @@
 //  - With an optimistic lock, SetValue() + Update() writes the changed fields
 //    of the current row to its table at once (the row is found by its rowid;
 //    the recordset's columns must come from one table). MoveNext() with
-//    pending changes updates first; Close() drops them.
+//    pending changes updates first; Close() drops them. Save() writes what
+//    is pending, else nothing: the rows are in the table already.
 #pragma once
 
 #include <QHash>
@@ -42,6 +43,7 @@ class SqliteRecordset : public Recordset {
   void SetValue(const QString& name, const QVariant& value) override;
   void Update() override;
   void MoveNext() override;
+  void Save() override;
   void Close() override;
 
  private:

@@ -110,7 +110,9 @@ TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
     ++visited;
     rs->MoveNext();
   }
+  rs->Save();  // after the last row: the rows are written, nothing is left to persist
   rs->Close();
+  EXPECT_EQ(ErrorOf([&] { rs->Save(); }), dberr::kClosed);
   EXPECT_EQ(visited, 2);
   EXPECT_EQ(Rows(QStringLiteral("SELECT IDX, Arg2, Arg5 FROM TTaskList ORDER BY IDX")),
             (QStringList{"1|id=1&catId=5|", "2|keep cat_id|?nvMid=7", "3|cat_id|\\N"}));

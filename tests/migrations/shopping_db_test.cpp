@@ -72,6 +72,27 @@ TEST_F(ShoppingDbTest, NullLinkStopsTheMigrationAtThatRow) {
   EXPECT_TRUE(start >= 0 && start < error && error < end);
 }
 
+// After the last row the recordset is saved; a failing Save is logged like any
+// failure of the frame, the rows staying written.
+TEST(ShoppingKeysFrame, SavesAfterTheLastRowAndLogsAFailingSave) {
+  test::SpineScope spine;
+  Globals().LoggingEnabled = true;
+  const QString path = spine.folder.File(QStringLiteral("Marrowtide.mdb"));
+  test::ScriptedDatabase& db = spine.engine.At(path);
+  db.queries["SELECT IDX, Arg2, Arg5 FROM TTaskList WHERE SiteCategory = \"Mobile_Naver_Shopping\""] =
+      test::ScriptedRows{{"IDX", "Arg2", "Arg5"}, {{1, "cat_id=1", ""}, {2, "", "nv_mid=2"}}};
+  db.saveError = DbError(dberr::kSyntax, QStringLiteral("Save refused"));
+  ASSERT_NE(DBGetConnection(path), nullptr);
+
+  p_DBUpgrade_298();
+
+  EXPECT_EQ(db.updated, (std::vector<std::vector<QVariant>>{{1, "catId=1", ""}, {2, "", "nvMid=2"}}));
+  EXPECT_EQ(db.saves, 1);
+  const QStringList messages = spine.folder.LogMessages();
+  EXPECT_EQ(messages.filter(QRegularExpression("^ERROR: modMain.p_DBUpgrade_298 Line = \\d+\t-2147217900\tSave refused$")).size(), 1);
+  EXPECT_EQ(messages.last(), "modMain.p_DBUpgrade_298 End");
+}
+
 // Records DBVersion as each code step begins, then runs the production step.
 class VersionProbe : public CodeMigrations {
  public:

@@ -6,8 +6,8 @@ namespace {
 
 class ScriptedRecordset final : public Recordset {
  public:
-  ScriptedRecordset(ScriptedRows rows, bool countKnown)
-      : rows_(std::move(rows)), countKnown_(countKnown) {}
+  ScriptedRecordset(ScriptedDatabase& db, ScriptedRows rows, bool countKnown)
+      : db_(db), rows_(std::move(rows)), countKnown_(countKnown) {}
   bool IsOpen() const override { return open_; }
   bool Eof() const override { return pos_ >= rows_.rows.size(); }
   int32_t RecordCount() const override {
@@ -26,15 +26,28 @@ class ScriptedRecordset final : public Recordset {
       if (rows_.columns[i].compare(name, Qt::CaseInsensitive) == 0) return Value(i);
     throw DbError(dberr::kInvalidArg, QStringLiteral("Item cannot be found"));
   }
-  void SetValue(const QString&, const QVariant&) override {
-    throw DbError(dberr::kInvalidArg, QStringLiteral("Read-only scripted recordset"));
+  // Assigned values show in the row; Update records the row as written.
+  void SetValue(const QString& name, const QVariant& value) override {
+    Check();
+    for (int i = 0; i < rows_.columns.size(); ++i)
+      if (rows_.columns[i].compare(name, Qt::CaseInsensitive) == 0) {
+        rows_.rows[pos_][static_cast<size_t>(i)] = value;
+        return;
+      }
+    throw DbError(dberr::kInvalidArg, QStringLiteral("Item cannot be found"));
   }
   void Update() override {
-    throw DbError(dberr::kInvalidArg, QStringLiteral("Read-only scripted recordset"));
+    Check();
+    db_.updated.push_back(rows_.rows[pos_]);
   }
   void MoveNext() override {
     Check();
     ++pos_;
+  }
+  void Save() override {
+    if (!open_) throw DbError(dberr::kClosed, QStringLiteral("Recordset closed"));
+    ++db_.saves;
+    if (db_.saveError) throw *db_.saveError;
   }
   void Close() override { open_ = false; }
 
@@ -43,6 +56,7 @@ class ScriptedRecordset final : public Recordset {
     if (!open_) throw DbError(dberr::kClosed, QStringLiteral("Recordset closed"));
     if (Eof()) throw DbError(dberr::kInvalidArg, QStringLiteral("EOF"));
   }
+  ScriptedDatabase& db_;
   ScriptedRows rows_;
   bool countKnown_;
   size_t pos_ = 0;
@@ -86,7 +100,7 @@ class ScriptedConnection final : public Connection {
     auto it = db_.queries.find(sql);
     if (it == db_.queries.end())
       throw DbError(dberr::kNotFound, QStringLiteral("No scripted answer for: ") + sql);
-    return std::make_unique<ScriptedRecordset>(it->second, cursor != CursorType::ForwardOnly);
+    return std::make_unique<ScriptedRecordset>(db_, it->second, cursor != CursorType::ForwardOnly);
   }
   Catalog& GetCatalog() override { return catalog_; }
   void Close() override {

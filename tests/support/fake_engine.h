@@ -1,6 +1,8 @@
 // A scripted stand-in for the database engine: each database is a path with
 // canned query results and an execute handler, so tests of the connection
 // layer and the run order control every answer and see every statement.
+// Recordsets of canned rows take assigned values and report their Update
+// and Save calls to their database.
 #pragma once
 
 #include <QString>
@@ -33,7 +35,12 @@ struct ScriptedDatabase {
   // When set, Open succeeds but the connection reports itself closed.
   bool opensClosed = false;
 
+  // When set, a recordset's Save fails with this error.
+  std::optional<DbError> saveError;
+
   std::vector<QString> executed;  // every statement Execute received
+  std::vector<std::vector<QVariant>> updated;  // every row a recordset's Update wrote
+  int saves = 0;                  // calls of a recordset's Save
   std::vector<QString> passwords; // the password of every Open
   int opens = 0;
   int closes = 0;
