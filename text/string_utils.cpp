@@ -71,14 +71,15 @@ QString GetQuotedValue(const QString& text, int start, int* openPos, int* closeP
 }
 
 QString StripEnclosingBrackets(const QString& text) {
-  // ^ and $ apply at every line of a multi-line text.
+  // ^ and $ apply at every line of a multi-line text; (*ANYCRLF) makes CR LF,
+  // a lone CR and a lone LF all end a line.
   static const QRegularExpression kPatterns[] = {
-      QRegularExpression(QStringLiteral("^\\("), QRegularExpression::MultilineOption),
-      QRegularExpression(QStringLiteral("\\)$"), QRegularExpression::MultilineOption),
-      QRegularExpression(QStringLiteral("^\\{"), QRegularExpression::MultilineOption),
-      QRegularExpression(QStringLiteral("\\}$"), QRegularExpression::MultilineOption),
-      QRegularExpression(QStringLiteral("^\\["), QRegularExpression::MultilineOption),
-      QRegularExpression(QStringLiteral("\\]$"), QRegularExpression::MultilineOption),
+      QRegularExpression(QStringLiteral("(*ANYCRLF)^\\("), QRegularExpression::MultilineOption),
+      QRegularExpression(QStringLiteral("(*ANYCRLF)\\)$"), QRegularExpression::MultilineOption),
+      QRegularExpression(QStringLiteral("(*ANYCRLF)^\\{"), QRegularExpression::MultilineOption),
+      QRegularExpression(QStringLiteral("(*ANYCRLF)\\}$"), QRegularExpression::MultilineOption),
+      QRegularExpression(QStringLiteral("(*ANYCRLF)^\\["), QRegularExpression::MultilineOption),
+      QRegularExpression(QStringLiteral("(*ANYCRLF)\\]$"), QRegularExpression::MultilineOption),
   };
   QString current = text;
   for (;;) {

@@ -92,6 +92,8 @@ TEST(StripEnclosingBrackets, RemovesEachBracketAtLineEndsUntilStable) {
   EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("a(b)c")), QStringLiteral("a(b)c"));
   EXPECT_EQ(StripEnclosingBrackets(QString()), QString());
   EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("[a]\n(b)")), QStringLiteral("a\nb"));
+  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("[a]\r\n[b]")), QStringLiteral("a\r\nb"));
+  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("(a)\r{b}\r\n")), QStringLiteral("a\rb\r\n"));
 }
 
 TEST(CollapseSpaces, LeavesOneSpacePerRunAndOtherBlanksAlone) {
