@@ -1,8 +1,5 @@
 #include "text/base64.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 #include "db/engine/engine.h"
 #include "text/utf8.h"
 
@@ -82,14 +79,12 @@ QByteArray Base64::DecodeArray64(const QString& text) const {
 
 QString Base64::Encode64(const QString& text) const {
   if (text.isEmpty()) return QString();
-  QStringEncoder toLocale(QStringConverter::System);
-  return EncodeArray64(toLocale(text));
+  return EncodeArray64(EncodeCodePage(text, kCodePageAnsi));
 }
 
 QString Base64::Decode64(const QString& text) const {
   if (text.isEmpty()) return QString();
-  QStringDecoder fromLocale(QStringConverter::System);
-  return fromLocale(DecodeArray64(text));
+  return DecodeCodePage(DecodeArray64(text), kCodePageAnsi);
 }
 
 QString Base64::EncodeUTF8AndBase64(const QString& text) const {

@@ -88,15 +88,36 @@ bool IsReserved(uint8_t b) {
   return false;
 }
 
+// Stateless: a sequence cut off at the end becomes a replacement character
+// instead of being held back; a leading byte-order mark is kept as a
+// character, as the system conversion does.
+QStringDecoder CodePageDecoder(int32_t codePage) {
+  QStringDecoder dec(ConverterName(codePage).constData(),
+                     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+  if (!dec.isValid()) ThrowInvalidCall("unknown code page");
+  return dec;
+}
+
+QStringEncoder CodePageEncoder(int32_t codePage) {
+  QStringEncoder enc(ConverterName(codePage).constData(), QStringConverter::Flag::Stateless);
+  if (!enc.isValid()) ThrowInvalidCall("unknown code page");
+  return enc;
+}
+
 }  // namespace
 
 QByteArray AnsiCodeSetName() { return Ansi(); }
 
+QString DecodeCodePage(const QByteArray& bytes, int32_t codePage) {
+  return CodePageDecoder(codePage).decode(bytes);
+}
+
+QByteArray EncodeCodePage(const QString& text, int32_t codePage) {
+  return CodePageEncoder(codePage).encode(text);
+}
+
 QString FromCodePage(const QByteArray& bytes, int32_t codePage, int32_t flags) {
-  const QByteArray name = ConverterName(codePage);
-  QStringDecoder dec(name.constData(), QStringConverter::Flag::Stateless |
-                                             QStringConverter::Flag::ConvertInitialBom);
-  if (!dec.isValid()) ThrowInvalidCall("unknown code page");
+  QStringDecoder dec = CodePageDecoder(codePage);
   // Read as a NUL-terminated string. For the 16- and 32-bit encodings a
   // terminator is a whole zero code unit, not a single zero byte.
   QByteArray in = bytes;
@@ -111,18 +132,13 @@ QString FromCodePage(const QByteArray& bytes, int32_t codePage, int32_t flags) {
       break;
     }
   }
-  // Stateless: a sequence cut off at the end becomes a replacement character
-  // instead of being held back; a leading byte-order mark is kept as a
-  // character, as the system conversion does.
   QString out = dec.decode(in);
   if ((flags & kMbErrInvalidChars) && dec.hasError()) ThrowInvalidCall("no mapping for the bytes");
   return out;
 }
 
 QByteArray ToCodePage(const QString& text, int32_t codePage, int32_t flags) {
-  const QByteArray name = ConverterName(codePage);
-  QStringEncoder enc(name.constData(), QStringConverter::Flag::Stateless);
-  if (!enc.isValid()) ThrowInvalidCall("unknown code page");
+  QStringEncoder enc = CodePageEncoder(codePage);
   QStringView view(text);
   const qsizetype nul = text.indexOf(QChar(0));
   if (nul >= 0) view = view.left(nul);

@@ -32,6 +32,11 @@ constexpr int32_t kWcErrInvalidChars = 0x80;  // ToCodePage: fail on lone surrog
 QString FromCodePage(const QByteArray& bytes, int32_t codePage, int32_t flags);
 QByteArray ToCodePage(const QString& text, int32_t codePage, int32_t flags);
 
+// The same conversions over the whole input, zero bytes and NUL characters
+// included, without flags. Throw DbError for an unknown code page.
+QString DecodeCodePage(const QByteArray& bytes, int32_t codePage);
+QByteArray EncodeCodePage(const QString& text, int32_t codePage);
+
 // The UTF-8 bytes of text, percent-encoded. Throws DbError only when text
 // starts with a NUL character (there is then no byte to encode).
 QString EncodeUTF8(const QString& text, bool spaceAsPlus);

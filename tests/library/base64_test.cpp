@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "db/engine/engine.h"
+#include "text/utf8.h"
 
 namespace mt {
 namespace {
@@ -94,6 +95,12 @@ TEST(Base64Codec, TextsAsUtf8AndLocale) {
   EXPECT_EQ(b64.Decode64(QStringLiteral("TWFu")), QStringLiteral("Man"));
   EXPECT_EQ(b64.Encode64(QString()), QString());
   EXPECT_EQ(b64.Decode64(QString()), QString());
+  // The ANSI code page conversion is the one of FromCodePage/ToCodePage: a
+  // sequence cut off at the end becomes U+FFFD, a zero byte stays a character.
+  EXPECT_EQ(b64.Decode64(QStringLiteral("Yek=")), QStringLiteral("a\uFFFD"));
+  EXPECT_EQ(b64.Decode64(QStringLiteral("YQBi")), QStringView(u"a\0b", 3).toString());
+  const QString loneSurrogate = QStringLiteral("a") + QChar(0xD800);
+  EXPECT_EQ(b64.Encode64(loneSurrogate), b64.EncodeArray64(ToCodePage(loneSurrogate, kCodePageAnsi, 0)));
 }
 
 }  // namespace
