@@ -1,6 +1,7 @@
 #include "migrations/channel_keys.h"
 
 #include <QRegularExpression>
+#include <memory>
 
 #include "app/log.h"
 #include "db/query.h"
@@ -21,7 +22,8 @@ QString EscapeDots(const QString& host) {
   return s.replace(QLatin1Char('.'), QLatin1String("\\."));
 }
 
-// One expression object serves both patterns, as the two tests never overlap.
+// The built-in pattern service: one expression object serves both patterns,
+// as the two tests never overlap.
 class LinkMatcher {
  public:
   // Length of the match at the start of link, or -1 without one.
@@ -38,7 +40,14 @@ class LinkMatcher {
   QRegularExpression re_{QString(), QRegularExpression::CaseInsensitiveOption};
 };
 
+LinkPatternService& ReplacedService() {
+  static LinkPatternService service;
+  return service;
+}
+
 }  // namespace
+
+void SetLinkPatternService(LinkPatternService service) { ReplacedService() = std::move(service); }
 
 QString GetActionContentKey(int32_t lFuncType, const QString& Arg1, const QString& Arg2,
                             const QString& Arg3, const QString& Detail,
@@ -54,11 +63,17 @@ QString GetActionContentKey(int32_t lFuncType, const QString& Arg1, const QStrin
   int step = 0;
   try {
     const QString link = Arg2;
-    LinkMatcher matcher;
+    LinkPatternService prefixLength = ReplacedService();
+    if (!prefixLength) {
+      prefixLength = [matcher = std::make_shared<LinkMatcher>()](const QString& pattern,
+                                                                 const QString& text) {
+        return matcher->PrefixLength(pattern, text);
+      };
+    }
 
     // A link on the blog host (desktop or "m." mobile): blog id + "/" + post.
     step = 1;
-    const qsizetype blogPrefix = matcher.PrefixLength(
+    const qsizetype blogPrefix = prefixLength(
         QStringLiteral("^https?:\\/\\/(m\\.)?") + EscapeDots(endpoints::BlogHost) +
             QStringLiteral("\\/"),
         link);
@@ -76,7 +91,7 @@ QString GetActionContentKey(int32_t lFuncType, const QString& Arg1, const QStrin
     // A blog's personal host: name + "." + alias domain.
     if (key.isEmpty()) {
       step = 2;
-      const qsizetype aliasPrefix = matcher.PrefixLength(
+      const qsizetype aliasPrefix = prefixLength(
           QStringLiteral("^https?:\\/\\/.*\\.") + EscapeDots(endpoints::BlogAliasDomain) +
               QStringLiteral("\\/"),
           link);
@@ -102,8 +117,9 @@ QString GetActionContentKey(int32_t lFuncType, const QString& Arg1, const QStrin
       step = 4;
       key = link;
     }
-  } catch (const DbError& e) {
-    LogError(procedure, e.code(), e.description(), step, false);
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(procedure, e.number, e.description, step, false);
   }
   const QString result = QString::number(code) + QLatin1Char('|') + key;
   WriteLog(procedure + QStringLiteral(" end. ") + result);

@@ -14,8 +14,15 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 namespace mt {
+
+// The regular-expression service of the link rules: the length of the match
+// of a case-insensitive pattern at the start of a text, or -1. Tests put a
+// failing one in place; an empty function restores the built-in service.
+using LinkPatternService = std::function<qsizetype(const QString& pattern, const QString& text)>;
+void SetLinkPatternService(LinkPatternService service);
 
 QString GetActionContentKey(int32_t lFuncType, const QString& Arg1, const QString& Arg2,
                             const QString& Arg3, const QString& Detail,

@@ -2,10 +2,14 @@
 // (the cases the database tests already go through are not repeated here).
 #include <gtest/gtest.h>
 
+#include "app/globals.h"
 #include "migrations/channel_keys.h"
 #include "migrations/endpoints.h"
 #include "migrations/place_urls.h"
 #include "migrations/shopping_keys.h"
+#include "support/fake_services.h"
+
+#include <stdexcept>
 
 namespace mt {
 namespace {
@@ -146,6 +150,25 @@ TEST(ActionContentKey, ChannelAndFallback) {
   // The category must match exactly here (no wildcard).
   EXPECT_EQ(Key("kw", "", "Mobile-Naver-Channel"), "0|");
   EXPECT_EQ(Key("kw", "https://ch.example/1"), "0|https://ch.example/1");
+}
+
+// Whatever fails inside (here the pattern service, at its first or second
+// use) is logged, and the key is made of what was computed until then.
+TEST(ActionContentKey, AnyFailureInsideIsLoggedAndTheKeyStillMade) {
+  test::SpineScope spine;
+  Globals().LoggingEnabled = true;
+  for (const int failingCall : {1, 2}) {
+    int calls = 0;
+    SetLinkPatternService([&](const QString&, const QString&) -> qsizetype {
+      if (++calls == failingCall) throw std::runtime_error("no pattern service");
+      return 8 + BlogHost.size() + 1;  // the blog prefix matched, nothing after it
+    });
+    EXPECT_EQ(Key("", "https://" + BlogHost + "/"), failingCall == 1 ? "0|" : "102|");
+  }
+  SetLinkPatternService(nullptr);
+  EXPECT_EQ(spine.folder.LogMessages().filter("ERROR: modMain.GetActionContentKey Line = ").size(), 2);
+  EXPECT_EQ(spine.folder.LogMessages().filter("GetActionContentKey end. ").size(), 2);
+  EXPECT_EQ(Key("", "http://" + BlogHost + "/abc/223"), "102|abc/223");
 }
 
 }  // namespace
