@@ -5,7 +5,9 @@
 //  - Lookups of unknown names (and lookups on a closed connection) answer
 //    false; they never throw.
 //  - AppendView/AppendProcedure fail when the name is already used by a view,
-//    a procedure or a table (callers delete first: one name space).
+//    a procedure or a table (callers delete first: one name space), and
+//    refuse a query text the engine cannot read (kSyntax): a view must be a
+//    SELECT, a procedure a data statement.
 //  - Delete*, Rename* and SetColumnDescription throw DbError(kNotFound) for
 //    an unknown object; each change is stored in the file at once.
 #pragma once

@@ -5,6 +5,7 @@
 #include "db/engine/catalog_guard.h"
 #include "db/engine/column_storage.h"
 #include "db/engine/engine.h"
+#include "db/engine/jet_parser.h"
 #include "db/engine/sqlite_db.h"
 #include "db/engine/table_rebuild.h"
 #include "db/engine/table_sql.h"
@@ -284,6 +285,14 @@ void SchemaEditor::SetColumnDescription(const QString& table, const QString& col
 }
 
 void SchemaEditor::AppendQuery(const QString& name, QueryKind kind, const QString& jetSql) {
+  // Only a text the engine can read is stored: a view is a SELECT, a stored
+  // procedure any data statement (an action query with parameters too).
+  const ParsedStatement::Kind read = ParseJet(jetSql).kind;
+  if (read == ParsedStatement::Kind::Definition ||
+      (kind == QueryKind::View && read != ParsedStatement::Kind::Select))
+    throw DbError(dberr::kSyntax, kind == QueryKind::View
+                                      ? QStringLiteral("Syntax error: a view must be a SELECT statement.")
+                                      : QStringLiteral("Syntax error: a procedure must be a data statement."));
   RequireFreeName(name);
   NamedQuery query{name, kind, jetSql};
   Atomically([&] {

@@ -55,6 +55,8 @@ class SchemaEditor {
   void RenameColumn(const QString& table, const QString& from, const QString& to);
   void SetColumnDescription(const QString& table, const QString& column, const QString& text);
 
+  // Stores a named query; a text the engine cannot read (or a view that is
+  // no SELECT) is refused with DbError(kSyntax) and nothing is stored.
   void AppendQuery(const QString& name, QueryKind kind, const QString& jetSql);
   // Deletes the named query; with a kind, only a query of that kind.
   void DeleteQuery(const QString& name, std::optional<QueryKind> kind);

@@ -58,6 +58,19 @@ TEST_F(CatalogTest, ASimpleViewCanBeQueriedAParameterisedOneIsKeptAsText) {
   EXPECT_NE(ErrorOf([&] { Rows("SELECT * FROM VOn"); }), 0);
 }
 
+TEST_F(CatalogTest, AQueryTextTheEngineCannotReadIsRefusedAndNotStored) {
+  for (const QString bad : {"SELEC FROM nowhere", "SELECT FROM", "CREATE TABLE TX (A LONG)"}) {
+    EXPECT_EQ(ErrorOf([&] { Cat().AppendView("VBad", bad); }), dberr::kSyntax) << bad.toStdString();
+    EXPECT_EQ(ErrorOf([&] { Cat().AppendProcedure("PBad", bad); }), dberr::kSyntax) << bad.toStdString();
+  }
+  EXPECT_EQ(ErrorOf([&] { Cat().AppendView("VBad", "DELETE FROM TIPKinds"); }), dberr::kSyntax);
+  EXPECT_TRUE(QueryLines().isEmpty());
+  // What reads is stored, even over a table that does not exist (yet).
+  Cat().AppendView("VLater", "SELECT X FROM TLater");
+  Cat().AppendProcedure("PClear", "DELETE FROM TIPKinds WHERE IPKind = [lKind]");
+  EXPECT_EQ(QueryLines(), (QStringList{"procedure\tPClear", "view\tVLater"}));
+}
+
 TEST_F(CatalogTest, DropProcedureStatementRemovesANamedQuery) {
   Cat().AppendProcedure("PSumLogByDay", "SELECT * FROM TIPKinds WHERE IPKind = [lTaskIDX]");
   Exec("DROP PROCEDURE PSumLogByDay");
