@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+#include <map>
 
 #include "schema/schema_listing.h"
 
@@ -116,6 +117,60 @@ TEST(ScriptSet, LayoutVariantsThatNormalisationMustAbsorb) {
   // database unchanged.
   EXPECT_TRUE(ScriptText(273).contains("\t\tINSERT"));
   EXPECT_TRUE(ScriptStatements(273).filter(QRegularExpression("^\t\tINSERT")).size() > 0);
+}
+
+// The figures the script set is described by: pieces, statements, the count
+// of each kind of statement (told apart by its leading words) and the sizes.
+TEST(ScriptSet, HoldsTheFiguresOfItsCatalogue) {
+  static const QStringList kPlain = {"INSERT INTO", "UPDATE", "DELETE", "CREATE TABLE", "CREATE VIEW",
+                                     "CREATE PROCEDURE", "DROP PROCEDURE", "DROP TABLE",
+                                     "SETCOLUMNDESCRIPTION"};
+  static const QStringList kAlter = {"ADD CONSTRAINT", "DROP CONSTRAINT", "DROP COLUMN", "ALTER COLUMN",
+                                     "RENAME COLUMN", "RENAME TO", "ADD"};
+  auto kindOf = [](const QString& statement) {
+    const QString s = statement.trimmed().toUpper();
+    if (s.startsWith("ALTER TABLE ")) {
+      const QString rest = s.section(' ', 3);
+      for (const QString& k : kAlter)
+        if (rest.startsWith(k + ' ')) return "ALTER TABLE ... " + k;
+    }
+    for (const QString& k : kPlain)
+      if (s.startsWith(k + ' ')) return k;
+    return "other: " + s.left(20);
+  };
+  std::map<QString, int> kinds;
+  qint64 bytes = 0;
+  int pieces = 0, statements = 0, lonePieceSeparators = 0;
+  QString all;
+  for (int v = 3; v <= 405; ++v) {
+    if (!HasScript(v)) continue;
+    bytes += ScriptBytes(v).size();
+    const QString text = ScriptText(v);
+    pieces += int(mt::upgrade::SplitScript(text).size());
+    for (const QString& s : ScriptStatements(v)) {
+      ++statements;
+      ++kinds[kindOf(s)];
+      all += s;
+    }
+    // Each separator follows its statement directly, never on a line of its own.
+    static const QRegularExpression ownLine(QStringLiteral("(^|[\r\n])[ \t]*\u25A0"));
+    lonePieceSeparators += int(text.count(ownLine));
+  }
+  EXPECT_EQ(pieces, 28068);
+  EXPECT_EQ(statements, 27667);
+  const std::map<QString, int> expected = {
+      {"INSERT INTO", 25654}, {"UPDATE", 1004}, {"ALTER TABLE ... ADD", 576},
+      {"ALTER TABLE ... DROP COLUMN", 94}, {"DELETE", 61}, {"ALTER TABLE ... ALTER COLUMN", 27},
+      {"CREATE TABLE", 24}, {"DROP PROCEDURE", 6}, {"ALTER TABLE ... DROP CONSTRAINT", 4},
+      {"ALTER TABLE ... ADD CONSTRAINT", 3}, {"DROP TABLE", 3}, {"SETCOLUMNDESCRIPTION", 130},
+      {"ALTER TABLE ... RENAME COLUMN", 42}, {"CREATE VIEW", 30}, {"CREATE PROCEDURE", 8},
+      {"ALTER TABLE ... RENAME TO", 1}};
+  EXPECT_EQ(kinds, expected);
+  EXPECT_NEAR(bytes / 1e6, 2.76, 0.005);
+  EXPECT_NEAR(ScriptBytes(388).size() / 1e6, 1.22, 0.005);
+  EXPECT_NEAR(ScriptBytes(206).size() / 1e6, 0.91, 0.005);
+  EXPECT_EQ(lonePieceSeparators, 0);
+  EXPECT_TRUE(all.contains("InStr(") && all.contains("Clng(")) << "functions of the dialect in use";
 }
 
 }  // namespace

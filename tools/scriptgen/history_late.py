@@ -1,9 +1,11 @@
 # Versions 121 to 405.
 
 import collections
+import random
 
 import descriptions
 import refdata
+import sqltext as st
 from builder import WC
 from columns_late import ADDS
 from history_early import added_categories, vtasklist
@@ -67,7 +69,6 @@ EXTRA_ADDS = [
     (360, "TTaskList", "NvMid", "TEXT(50) " + WC, 367),
     (360, "TTaskLog", "NvMid", "TEXT(50) " + WC, 369),
     (368, "TUserProfileUsedData", "UsedCount", "LONG DEFAULT 0", 370),
-    (376, "TUserIdIPs", "CookieSyncDate", "DATETIME DEFAULT 0", 377),
     (383, "TTaskLog", "IsTrafficTask", "BIT DEFAULT False", 384),
     (397, "TTaskList", "TaskVer", "LONG DEFAULT 0", 398),
 ]
@@ -130,6 +131,15 @@ class Ctx:
                 rest.append((t, c, d))
         self._adds = rest
 
+    def create(self, table, columns, keys=()):
+        """Creates a table with the columns this version also adds to it
+        written into the CREATE TABLE itself."""
+        mine = [(c, d) for t, c, d in self._adds if t == table]
+        self._adds = [a for a in self._adds if a[0] != table]
+        self.h.create(table, list(columns) + mine, keys)
+        if mine:
+            self.added[table].extend(c for c, _ in mine)
+
     def drops(self):
         for t, c in self._drops:
             self.h.drop(t, c)
@@ -187,6 +197,10 @@ def describe_table(h, table, columns=None, quote='"', bracket=False):
 # Special steps by version.
 
 SPECIAL = {}
+
+# The keyword groups seeded in 313.
+KEYWORD_GROUPS = 27
+KEYWORDS_PER_GROUP = 88
 
 
 def at(*versions):
@@ -299,11 +313,22 @@ CITY_COLUMNS_206 = CITY_COLUMNS_173 + [
     ("HasChild", "BIT NOT NULL DEFAULT False")]
 
 
-def city_inserts(h, rows, columns):
+def city_inserts(h, rows, columns, compact=False):
     # The *Init columns start as copies of the live ones (set by the next script).
     names = [c for c, _ in columns if not c.endswith("Init")]
     for r in rows:
-        h.insert("TCityLocations", ["[Range]" if n == "Range" else n for n in names], [r[n] for n in names])
+        values = [r[n] for n in names]
+        if not compact:
+            h.insert("TCityLocations", ["[Range]" if n == "Range" else n for n in names], values)
+            continue
+        # The full table of 206 came from an export: coordinates to four
+        # decimals, Yes/No as -1/0, values without blanks after the commas.
+        values = [round(v, 4) if n in ("Latitude", "Longitude") else -int(v) if n == "HasChild" else v
+                  for n, v in zip(names, values)]
+        h.model.require("TCityLocations", names)
+        h.raw("INSERT INTO TCityLocations (%s) VALUES (%s)"
+              % (", ".join("[Range]" if n == "Range" else n for n in names),
+                 ",".join(st.q(v, h.quote) for v in values)), "insert")
 
 
 def city_subset(level_limit, count):
@@ -451,7 +476,7 @@ def v206(c):
     h = c.h
     h.drop_table("TCityLocations")
     h.create("TCityLocations", CITY_COLUMNS_206, [("PrimaryKey", "PRIMARY KEY", ["Code"])])
-    city_inserts(h, refdata.fit_rows(refdata.city_locations(), 3774), CITY_COLUMNS_206)
+    city_inserts(h, refdata.fit_rows(refdata.city_locations(), 3774), CITY_COLUMNS_206, compact=True)
     describe_table(h, "TCityLocations", ["RatioInit", "LatitudeInit", "LongitudeInit", "RangeInit", "Population",
                                          "HasChild"], quote="'")
 
@@ -459,8 +484,9 @@ def v206(c):
 @at(209)
 def v209(c):
     # District ratios from the population of their dongs.
+    # 경상북도 kept the ratios of 206: its districts were counted again later.
     for r in refdata.fit_rows(refdata.city_locations(), 3774):
-        if r["Region2"] and not r["Region3"]:
+        if r["Region2"] and not r["Region3"] and r["Region1"] != "경상북도":
             c.h.update("UPDATE TCityLocations SET Ratio = %d WHERE Code = '%s'"
                        % (max(1, r["Population"] // 100000), r["Code"]))
 
@@ -569,7 +595,7 @@ def v223(c):
     names += [r[2] for r in refdata.ADDED_CATEGORIES if r[0] < 223]
     for i, n in enumerate(names):
         h.update("UPDATE TSiteCategories SET OrderNo = %d WHERE SiteCategory = '%s'" % (i + 1, n))
-    h.update("UPDATE TSiteCategories SET OrderNo = ID WHERE Type = 2")
+    h.update("UPDATE TSiteCategories SET OrderNo = Clng(ID) WHERE Type = 2")
 
 
 @at(226)
@@ -602,7 +628,7 @@ def v233(c):
 @at(237)
 def v237(c):
     h = c.h
-    h.create("TActionList", [
+    c.create("TActionList", [
         ("IDX", "AUTOINCREMENT"), ("TaskIDX", "LONG DEFAULT 0"), ("ActionType", "LONG DEFAULT 0"),
         ("Groupkey", "TEXT(255) %s DEFAULT \"\"" % WC), ("SessionIDX", "LONG DEFAULT 0"),
         ("CommentIDX", "LONG DEFAULT 0")], [("PrimaryKey", "PRIMARY KEY", ["IDX"])])
@@ -762,7 +788,9 @@ def v289(c):
                      ("ppds", "frc"), ("plvs", "bmdn"), ("pzpds", "crdn"), ("pzlvs", "encn"), ("pdzpds", "gkfn")]:
         h.rename("TUserIdIPs", old, new)
     c.adds()
-    h.update("UPDATE TTaskList SET RelatedKeywords = Mid(RelatedKeywordList, 1, 255) "
+    # The list may end in "|" and the date it was fetched: only the keywords move.
+    h.update("UPDATE TTaskList SET RelatedKeywords = Mid(RelatedKeywordList, 1, "
+             "IIf(InStr(RelatedKeywordList, '|') > 0, InStr(RelatedKeywordList, '|') - 1, 255)) "
              "WHERE NOT RelatedKeywordList IS NULL")
     h.update("UPDATE TUserProfiles SET CityCode = CityLocationCode WHERE NOT CityLocationCode IS NULL")
     c.drops()
@@ -821,7 +849,7 @@ def v305(c):
 @at(307)
 def v307(c):
     h = c.h
-    h.create("TKeywordRequestURL", [
+    c.create("TKeywordRequestURL", [
         ("IDX", "AUTOINCREMENT"), ("SiteCategory", "TEXT(255) %s DEFAULT \"\"" % WC),
         ("Keyword", "TEXT(255) %s DEFAULT \"\"" % WC), ("URL", "MEMO %s DEFAULT \"\"" % WC),
         ("TotalPageListCount", "LONG DEFAULT 0"), ("LastUpdateDate", "DATETIME DEFAULT 0")],
@@ -837,7 +865,7 @@ def v308(c):
         ("IDX", "AUTOINCREMENT"), ("NStoreCode", "TEXT(255) %s DEFAULT \"\"" % WC),
         ("NStoreURL", "MEMO %s DEFAULT \"\"" % WC), ("LastIPHost", "TEXT(30) %s DEFAULT \"\"" % WC),
         ("LastVisitDate", "DATETIME DEFAULT 0")], [("PrimaryKey", "PRIMARY KEY", ["IDX"])])
-    h.create("TNStoreVisitLog", [
+    c.create("TNStoreVisitLog", [
         ("IDX", "AUTOINCREMENT"), ("NStoreCode", "TEXT(255) %s DEFAULT \"\"" % WC),
         ("Arg1", "TEXT(255) %s DEFAULT \"\"" % WC), ("Arg2", "MEMO %s DEFAULT \"\"" % WC),
         ("Arg5", "MEMO %s DEFAULT \"\"" % WC), ("MallID", "DATETIME DEFAULT 0"),
@@ -866,6 +894,22 @@ def v312(c):
     c.adds()
     h.update("UPDATE TTaskList SET Keyword = Arg1 WHERE FunctionType = 0 AND NOT Arg1 IS NULL")
     describe_table(h, "TKeywordGroup")
+
+
+@at(313)
+def v313(c):
+    c.adds()
+    # The keyword groups the web service held for the first shopping and place
+    # tasks, seeded once: each a content key and its keywords, comma-separated.
+    words = refdata.keywords(1000)
+    rnd = random.Random(313)
+    for i in range(KEYWORD_GROUPS):
+        kind = 2 if i % 3 else 3
+        pool = [w for k, w in words if k == kind]
+        chosen = rnd.sample(pool, KEYWORDS_PER_GROUP)
+        key = ("102|shop%02d/%d" if kind == 2 else "113|%d%d") % (i + 1, 1000 + 37 * i)
+        c.h.insert("TKeywordGroup", ["ContentKey", "KeywordList", "WebSyncStatus"],
+                   [key, ",".join(chosen), 1])
 
 
 @at(318)
@@ -1034,8 +1078,10 @@ def replaced_by_new(c):
 
 @at(388)
 def v388(c):
-    for prefix in refdata.mac_prefixes(19709):
-        c.h.raw("INSERT INTO TMACPrefixes ([MACPrefix]) VALUES ('%s')" % prefix, "insert")
+    # Two exports put together: every other row names the column bare.
+    for i, prefix in enumerate(refdata.mac_prefixes(19709)):
+        column = "MACPrefix" if i % 2 else "[MACPrefix]"
+        c.h.raw("INSERT INTO TMACPrefixes (%s) VALUES ('%s')" % (column, prefix), "insert")
 
 
 @at(393)

@@ -28,11 +28,9 @@ CRCRLF_VERSIONS = {47, 83, 131, 166, 201, 244, 287, 303, 340, 362, 381, 399}
 TAB_VERSIONS = {4, 18, 24, 29, 36, 37, 41, 42, 52, 58, 65, 174, 79, 99, 120, 126, 148, 165, 173, 193, 203,
                 206, 212, 233, 237, 270, 273, 275, 300, 307, 308, 312, 318, 322, 323, 324, 330, 348, 179, 366}
 
-# Scripts with an empty piece: a separator standing alone on a line.
-EMPTY_PIECE_VERSIONS = {150, 250, 350}
-
-# Scripts whose separators stand on the line after the statement.
-SEPARATOR_OWN_LINE_VERSIONS = {27, 64, 143, 221, 305, 377}
+# Scripts with a leftover piece too short to be a statement: a lone ";" on
+# the line after the first statement, with its own separator.
+LEFTOVER_PIECE_VERSIONS = {150, 250, 350}
 
 
 def statement_text(text, version, eol):
@@ -61,10 +59,9 @@ def render(version, statements):
             after = "\r\r\n"
         if version in LONE_CR_VERSIONS and i == 0 and not any("\n" in s for s in statements):
             after = "\r"
-        sep = (eol + SEPARATOR) if version in SEPARATOR_OWN_LINE_VERSIONS and i % 2 == 1 else SEPARATOR
-        out.append(body + sep + after)
-        if version in EMPTY_PIECE_VERSIONS and i == 0:
-            out.append(SEPARATOR + eol)
+        out.append(body + SEPARATOR + after)
+        if version in LEFTOVER_PIECE_VERSIONS and i == 0:
+            out.append(";" + SEPARATOR + eol)
         # A blank line before the closing version stamp.
         if i == len(statements) - 2 and len(statements) > 3 and version % 2 == 0:
             out.append(eol)

@@ -1,3 +1,2 @@
 ﻿ALTER TABLE TTaskList ADD TaskMemo TEXT(80) WITH COMPRESSION■
-UPDATE TSettings SET Val1="143" WHERE ID="DBVersion"
-■
+UPDATE TSettings SET Val1="143" WHERE ID="DBVersion"■

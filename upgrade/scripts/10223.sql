@@ -48,7 +48,7 @@ UPDATE TSiteCategories SET OrderNo = 45 WHERE SiteCategory = 'Youtube'■
 UPDATE TSiteCategories SET OrderNo = 46 WHERE SiteCategory = 'Mobile_Youtube'■
 UPDATE TSiteCategories SET OrderNo = 47 WHERE SiteCategory = 'Instagram'■
 UPDATE TSiteCategories SET OrderNo = 48 WHERE SiteCategory = 'Mobile_Instagram'■
-UPDATE TSiteCategories SET OrderNo = ID WHERE Type = 2■
+UPDATE TSiteCategories SET OrderNo = Clng(ID) WHERE Type = 2■
 SetColumnDescription TSiteCategories
     OrderNo = "순서 번호"■
 UPDATE [TSettings] SET Val1 = "223" WHERE ID = 'DBVersion'■

@@ -1,5 +1,5 @@
 ﻿ALTER TABLE [TSiteCategories] ADD COLUMN [IsReadyCafeAction] BIT DEFAULT False■
-■
+;■
 ALTER TABLE [TTaskList] ADD COLUMN [CafeActionCount] LONG DEFAULT 0■
 ALTER TABLE [TTaskList] ADD COLUMN [DoneCountCafeAction] LONG DEFAULT 0■
 ALTER TABLE [TTaskList] ADD COLUMN [DoneCountCafeActionInWeb] LONG DEFAULT 0■

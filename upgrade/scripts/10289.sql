@@ -24,7 +24,7 @@ ALTER TABLE [TUserProfiles] ADD [IsNews] BIT DEFAULT False■
 ALTER TABLE [TUserProfiles] ADD [CreateCookieType] INT DEFAULT 0■
 ALTER TABLE [TUserProfiles] ADD [PreCreateCookieType] INT DEFAULT 0■
 ALTER TABLE [TUserProfiles] ADD [CityCode] TEXT(50) WITH COMPRESSION DEFAULT ""■
-UPDATE TTaskList SET RelatedKeywords = Mid(RelatedKeywordList, 1, 255) WHERE NOT RelatedKeywordList IS NULL■
+UPDATE TTaskList SET RelatedKeywords = Mid(RelatedKeywordList, 1, IIf(InStr(RelatedKeywordList, '|') > 0, InStr(RelatedKeywordList, '|') - 1, 255)) WHERE NOT RelatedKeywordList IS NULL■
 UPDATE TUserProfiles SET CityCode = CityLocationCode WHERE NOT CityLocationCode IS NULL■
 ALTER TABLE [TUserProfiles] DROP COLUMN [CityLocationCode]■
 ALTER TABLE [TTaskList] DROP COLUMN [RelatedKeywordList]■

@@ -5,9 +5,9 @@
 	URL MEMO WITH COMPRESSION DEFAULT "",
 	TotalPageListCount LONG DEFAULT 0,
 	LastUpdateDate DATETIME DEFAULT 0,
+	PageNo LONG DEFAULT 0,
 	CONSTRAINT [PrimaryKey] PRIMARY KEY ([IDX])
 )■
-ALTER TABLE [TKeywordRequestURL] ADD [PageNo] LONG DEFAULT 0■
 SetColumnDescription TKeywordRequestURL
     IDX = "일련번호"
     ,SiteCategory = "사이트 분류"
