@@ -119,7 +119,7 @@ QString GetActionContentKey(int32_t lFuncType, const QString& Arg1, const QStrin
     }
   } catch (...) {
     const CaughtError e = CurrentError();
-    LogError(procedure, e.number, e.description, step, false);
+    LogMigrationFailure(procedure, e.number, e.description, step);
   }
   const QString result = QString::number(code) + QLatin1Char('|') + key;
   WriteLog(procedure + QStringLiteral(" end. ") + result);

@@ -23,17 +23,32 @@ void MigrationContext::ReleaseRecordset() {
   rs_.reset();
 }
 
+namespace {
+int64_t& FailureCount() {
+  static int64_t count = 0;
+  return count;
+}
+}  // namespace
+
+void LogMigrationFailure(const QString& procedure, int32_t code, const QString& description,
+                         int32_t step) {
+  ++FailureCount();
+  LogError(procedure, code, description, step, false);
+}
+
+int64_t MigrationFailuresLogged() { return FailureCount(); }
+
 void RunMigration(const QString& name, const std::function<void(MigrationContext&)>& body) {
   WriteLog(name + QStringLiteral(" Start"));
   MigrationContext ctx;
   try {
     body(ctx);
   } catch (const DbError& e) {
-    LogError(name, e.code(), e.description(), ctx.step(), false);
+    LogMigrationFailure(name, e.code(), e.description(), ctx.step());
   } catch (const std::exception& e) {
     // Anything else that goes wrong is reported under the same name; the
     // engine still goes on with the next version.
-    LogError(name, -1, QString::fromLocal8Bit(e.what()), ctx.step(), false);
+    LogMigrationFailure(name, -1, QString::fromLocal8Bit(e.what()), ctx.step());
   }
   ctx.ReleaseRecordset();
   WriteLog(name + QStringLiteral(" End"));

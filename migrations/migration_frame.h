@@ -8,11 +8,15 @@
 //    layer, or a value conversion) ends the body. It is logged once with
 //    LogError(name, code, description, the body's current step, no reraise).
 //    Rows written before it keep their values.
+//  - Every failure a code migration logs goes through LogMigrationFailure,
+//    which counts it: MigrationFailuresLogged() is the count so far in this
+//    process, so a caller can tell how many failures a migration logged.
 //  - Whatever recordset the body still holds is closed (if open) and released
 //    before the end line, whether the body finished or failed.
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -38,6 +42,11 @@ class MigrationContext {
   std::unique_ptr<Recordset> rs_;
   int step_ = 0;
 };
+
+// LogError(procedure, code, description, step), not re-raised, and counted.
+void LogMigrationFailure(const QString& procedure, int32_t code, const QString& description,
+                         int32_t step);
+int64_t MigrationFailuresLogged();
 
 void RunMigration(const QString& name, const std::function<void(MigrationContext&)>& body);
 

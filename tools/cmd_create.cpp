@@ -11,10 +11,7 @@ namespace mt::tool {
 namespace {
 
 int Create(const QStringList& args) {
-  if (args.size() != 1 || args.first().isEmpty()) {
-    QTextStream(stderr) << "usage: marrowtide-db create FILE\n";
-    return kUsage;
-  }
+  if (args.size() != 1 || args.first().isEmpty()) return UsageOf(QStringLiteral("create"));
   const QString& path = args.first();
   // An existing file is never touched, whatever it holds.
   if (QFileInfo::exists(path)) {
@@ -28,7 +25,9 @@ int Create(const QStringList& args) {
   return kOk;
 }
 
-const ToolCommand kCreate("create", "create FILE", Create, true);
+const ToolCommand kCreate("create", "create FILE",
+                         "the product's initial database (version 2), keyed; refuses an existing FILE",
+                         Create, /*changesDatabase=*/true);
 
 }  // namespace
 }  // namespace mt::tool

@@ -13,10 +13,7 @@ namespace mt::tool {
 namespace {
 
 int Import(const QStringList& args) {
-  if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) {
-    QTextStream(stderr) << "usage: marrowtide-db import SOURCE DEST\n";
-    return kUsage;
-  }
+  if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) return UsageOf(QStringLiteral("import"));
   QTextStream err(stderr);
   jetimport::ImportReport report;
   report.tableDone = [&](const QString& table, qint64 rows) { err << table << "  " << rows << Qt::endl; };
@@ -32,7 +29,10 @@ int Import(const QStringList& args) {
   return kOk;
 }
 
-const ToolCommand kImport("import", "import SOURCE DEST", Import);
+const ToolCommand kImport("import", "import SOURCE.mdb FILE",
+                          "a real Jet 3/4 file copied into a new keyed database: tables, types, "
+                          "keys, descriptions, rows, queries",
+                          Import);
 
 }  // namespace
 }  // namespace mt::tool

@@ -1,42 +1,25 @@
 // marrowtide-db info FILE: what a person looking after a database wants to
 // know first, one fact a line, tab-separated:
 //
-//   version    VERSION      the stored schema version (decrypted when stored
-//                           encrypted; 1 when the row is missing or Null)
+//   version    VERSION      the stored schema version as the upgrade run reads
+//                           it (decrypted when stored encrypted; 1 when the
+//                           row, its value or TSettings is missing); the stored
+//                           text itself when it does not read as a version
+//   pending    N            the versions the upgrade would apply (0 when the
+//                           version is the latest or beyond, or unreadable:
+//                           the run then applies nothing)
 //   encrypted  yes|no       whether the protected values are encrypted (IsDBEn)
 //   table      NAME  ROWS   every table in name order with its row count
 #include <QTextStream>
+#include <algorithm>
 
+#include "app/globals.h"
 #include "db/engine/engine.h"
 #include "db/engine/schema_listing.h"
-#include "protect/cipher.h"
 #include "tools/command.h"
 
 namespace mt::tool {
 namespace {
-
-// Val1 of a settings row, or def when the row (or, in an imported file, the
-// settings table) is missing or Null.
-QString Setting(Connection& connection, const QString& id, const QString& def) {
-  if (!connection.GetCatalog().HasTable(QStringLiteral("TSettings"))) return def;
-  auto rs = connection.OpenRecordset(
-      QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE '") + id + QLatin1Char('\''),
-      CursorType::Static, LockType::ReadOnly);
-  QString value = def;
-  if (!rs->Eof()) {
-    const QVariant v = rs->Value(0);
-    if (v.isValid() && !v.isNull()) value = v.toString();
-  }
-  rs->Close();
-  return value;
-}
-
-QString Version(Connection& connection) {
-  const QString stored = Setting(connection, QStringLiteral("DBVersion"), QStringLiteral("1"));
-  bool numeric = false;
-  stored.trimmed().toDouble(&numeric);
-  return numeric ? stored : DBDecryptValue(stored);
-}
 
 qint64 RowCount(Connection& connection, const QString& table) {
   auto rs = connection.OpenRecordset(QStringLiteral("SELECT COUNT(*) FROM [") + table + QLatin1Char(']'),
@@ -46,15 +29,25 @@ qint64 RowCount(Connection& connection, const QString& table) {
   return count;
 }
 
-int RunInfo(const QStringList& args) {
-  if (args.size() != 1) {
-    QTextStream(stderr) << "usage: marrowtide-db info FILE\n";
-    return kUsage;
+void PrintVersion(Connection& connection, QTextStream& out) {
+  try {
+    const int32_t version = StoredVersion(connection);
+    out << "version\t" << version << '\n';
+    out << "pending\t" << std::max(0, LatestDBVersion - version) << '\n';
+  } catch (const DbError&) {
+    const QString stored = Setting(connection, QStringLiteral("DBVersion"), 1).toString();
+    out << "version\t" << engine::EscapeField(stored) << '\n';
+    out << "pending\t0\n";
   }
+}
+
+int RunInfo(const QStringList& args) {
+  if (args.size() != 1) return UsageOf(QStringLiteral("info"));
   return WithDatabase(args[0], [](Connection& connection, QTextStream& out) {
-    out << "version\t" << Version(connection) << '\n';
+    PrintVersion(connection, out);
     const bool encrypted =
-        Setting(connection, QStringLiteral("IsDBEn"), QStringLiteral("0")) != QLatin1String("0");
+        Setting(connection, QStringLiteral("IsDBEn"), QStringLiteral("0")).toString() !=
+        QLatin1String("0");
     out << "encrypted\t" << (encrypted ? "yes" : "no") << '\n';
     for (const QString& line : engine::ListSchema(connection)) {
       if (!line.startsWith(QLatin1String("table\t"))) continue;
@@ -64,7 +57,9 @@ int RunInfo(const QStringList& args) {
   });
 }
 
-const ToolCommand kInfo("info", "info FILE", RunInfo);
+const ToolCommand kInfo("info", "info FILE",
+                        "schema version, pending versions, encrypted flag, tables with row counts",
+                        RunInfo);
 
 }  // namespace
 }  // namespace mt::tool

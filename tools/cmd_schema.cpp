@@ -10,16 +10,13 @@ namespace mt::tool {
 namespace {
 
 int RunSchema(const QStringList& args) {
-  if (args.size() != 1) {
-    QTextStream(stderr) << "usage: marrowtide-db schema FILE\n";
-    return kUsage;
-  }
+  if (args.size() != 1) return UsageOf(QStringLiteral("schema"));
   return WithDatabase(args[0], [](Connection& connection, QTextStream& out) {
     for (const QString& line : engine::ListSchema(connection)) out << line << '\n';
   });
 }
 
-const ToolCommand kSchema("schema", "schema FILE", RunSchema);
+const ToolCommand kSchema("schema", "schema FILE", "the catalogue, one fact a line", RunSchema);
 
 }  // namespace
 }  // namespace mt::tool

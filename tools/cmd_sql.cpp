@@ -13,10 +13,7 @@ namespace mt::tool {
 namespace {
 
 int RunSql(const QStringList& args) {
-  if (args.size() != 2) {
-    QTextStream(stderr) << "usage: marrowtide-db sql FILE STATEMENT\n";
-    return kUsage;
-  }
+  if (args.size() != 2) return UsageOf(QStringLiteral("sql"));
   const QString& statement = args[1];
   return WithDatabase(args[0], [&](Connection& connection, QTextStream& out) {
     engine::Command command = engine::Translate(statement);
@@ -31,7 +28,8 @@ int RunSql(const QStringList& args) {
   });
 }
 
-const ToolCommand kSql("sql", "sql FILE STATEMENT", RunSql, true);
+const ToolCommand kSql("sql", "sql FILE STATEMENT", "one Jet-dialect statement through the engine",
+                      RunSql, /*changesDatabase=*/true);
 
 }  // namespace
 }  // namespace mt::tool

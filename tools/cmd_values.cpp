@@ -17,6 +17,7 @@
 #include "protect/cipher.h"
 #include "protect/value_passes.h"
 #include "tools/command.h"
+#include "upgrade/stored_version.h"
 
 namespace mt::tool {
 namespace {
@@ -32,22 +33,21 @@ class NoWaitClock final : public Clock {
   QElapsedTimer timer_;
 };
 
-// The stored schema version, decrypted when it is not a number; -1 when it
-// reads as neither.
+// The stored schema version as the run reads it; -1 when it is unreadable.
 int32_t StoredVersion() {
-  const QString stored =
-      DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1)
-          .toString();
-  bool ok = false;
-  int32_t version = stored.trimmed().toInt(&ok);
-  if (!ok) version = DBDecryptValue(stored).trimmed().toInt(&ok);
-  return ok ? version : -1;
+  try {
+    return VersionFromStored(
+        DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1),
+        [](const QString& text) { return DBDecryptValue(text); });
+  } catch (const DbError&) {
+    return -1;
+  }
 }
 
 int Values(const QStringList& args) {
   if (args.size() != 2 ||
       (args[1] != QLatin1String("encrypt") && args[1] != QLatin1String("decrypt")))
-    return kUsage;
+    return UsageOf(QStringLiteral("values"));
   const bool encrypt = args[1] == QLatin1String("encrypt");
   const QFileInfo file(args[0]);
   if (!file.isFile())
@@ -83,7 +83,9 @@ int Values(const QStringList& args) {
   return kOk;
 }
 
-const ToolCommand kValues("values", "values FILE encrypt|decrypt", Values, true);
+const ToolCommand kValues("values", "values FILE encrypt|decrypt",
+                         "one value-protection pass on FILE (copy, process, swap)", Values,
+                         /*changesDatabase=*/true);
 
 }  // namespace
 }  // namespace mt::tool

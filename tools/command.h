@@ -4,11 +4,14 @@
 //
 // Exit status: 0 on success, 1 when the engine or the operation fails (the
 // command prints "error CODE: DESCRIPTION" on standard error), 2 for wrong usage.
+// `validate` also exits 1 when it finds differences.
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QVariant>
+#include <cstdint>
 #include <functional>
 
 namespace mt {
@@ -24,12 +27,18 @@ constexpr int kUsage = 2;
 // Runs the command with the arguments after its name; returns the exit status.
 using CommandFn = std::function<int(const QStringList& args)>;
 
+// usage: the arguments after "marrowtide-db"; summary: what the command does,
+// one line. Both make the command's line of the usage text.
 // changesDatabase: the first argument is a database file the command writes;
 // it runs only while it holds that file's database lock (app/run_lock.h) and
 // otherwise fails with a clear error (exit 1).
 struct ToolCommand {
-  ToolCommand(const char* name, const char* usage, CommandFn fn, bool changesDatabase = false);
+  ToolCommand(const char* name, const char* usage, const char* summary, CommandFn fn,
+              bool changesDatabase = false);
 };
+
+// Prints the command's usage line to standard error and returns kUsage.
+int UsageOf(const QString& name);
 
 // Prints "error CODE: DESCRIPTION" to standard error and returns kFailed.
 int ReportError(int code, const QString& description);
@@ -37,5 +46,13 @@ int ReportError(int code, const QString& description);
 // Opens the database at `path`, lets `work` read it and write to standard
 // output, and closes it; returns kOk, or reports an engine failure as above.
 int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work);
+
+// Val1 of the TSettings row `id`, or def when the row, its value or the
+// table itself is missing (what the run's DBGetValue answers).
+QVariant Setting(Connection& connection, const QString& id, const QVariant& def);
+
+// The stored schema version as the upgrade run reads it (decrypted when
+// stored encrypted, 1 without a row). Throws DbError when it is unreadable.
+int32_t StoredVersion(Connection& connection);
 
 }  // namespace mt::tool

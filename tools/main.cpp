@@ -11,13 +11,16 @@
 #include "app/run_lock.h"
 #include "db/engine/engine.h"
 #include "db/query.h"
+#include "protect/cipher.h"
 #include "tools/command.h"
+#include "upgrade/stored_version.h"
 
 namespace mt::tool {
 namespace {
 
 struct Entry {
-  const char* usage;
+  QString usage;
+  QString summary;
   CommandFn fn;
   bool changesDatabase;
 };
@@ -27,17 +30,29 @@ std::map<QString, Entry>& Registry() {
   return registry;
 }
 
+// "marrowtide-db USAGE" padded to one column, then the summary.
+QString Line(const Entry& entry) {
+  return (QStringLiteral("marrowtide-db ") + entry.usage).leftJustified(44) + entry.summary;
+}
+
 int Usage() {
   QTextStream err(stderr);
-  err << "usage: marrowtide-db COMMAND ARGS...\n";
-  for (const auto& [name, entry] : Registry()) err << "  marrowtide-db " << entry.usage << "\n";
+  err << "usage: marrowtide-db COMMAND ARGS...   (marrowtide-db COMMAND --help: that command)\n";
+  for (const auto& [name, entry] : Registry()) err << "  " << Line(entry) << "\n";
   return kUsage;
 }
 
 }  // namespace
 
-ToolCommand::ToolCommand(const char* name, const char* usage, CommandFn fn, bool changesDatabase) {
-  Registry().emplace(QString::fromUtf8(name), Entry{usage, std::move(fn), changesDatabase});
+ToolCommand::ToolCommand(const char* name, const char* usage, const char* summary, CommandFn fn,
+                         bool changesDatabase) {
+  Registry().emplace(QString::fromUtf8(name), Entry{QString::fromUtf8(usage), QString::fromUtf8(summary),
+                                                    std::move(fn), changesDatabase});
+}
+
+int UsageOf(const QString& name) {
+  QTextStream(stderr) << "usage: " << Line(Registry().at(name)) << "\n";
+  return kUsage;
 }
 
 int ReportError(int code, const QString& description) {
@@ -58,6 +73,23 @@ int WithDatabase(const QString& path, const std::function<void(Connection&, QTex
   return kOk;
 }
 
+QVariant Setting(Connection& connection, const QString& id, const QVariant& def) {
+  // Without TSettings (an odd or imported file) the run reads its default too.
+  if (!connection.GetCatalog().HasTable(QStringLiteral("TSettings"))) return def;
+  QVariant value = def;
+  auto rs = connection.OpenRecordset(
+      QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE '") + id + QLatin1Char('\''),
+      CursorType::Static, LockType::ReadOnly);
+  if (!rs->Eof() && !rs->Value(0).isNull()) value = rs->Value(0);
+  rs->Close();
+  return value;
+}
+
+int32_t StoredVersion(Connection& connection) {
+  return VersionFromStored(Setting(connection, QStringLiteral("DBVersion"), 1),
+                           [](const QString& text) { return DBDecryptValue(text); });
+}
+
 }  // namespace mt::tool
 
 int main(int argc, char** argv) {
@@ -69,6 +101,10 @@ int main(int argc, char** argv) {
   auto it = mt::tool::Registry().find(args.first());
   if (it == mt::tool::Registry().end()) return mt::tool::Usage();
   args.removeFirst();
+  if (args == QStringList{QStringLiteral("--help")}) {
+    QTextStream(stdout) << mt::tool::Line(it->second) << "\n";
+    return mt::tool::kOk;
+  }
   // A command that changes FILE holds its database lock, as a run does, so
   // it never works under a running upgrade, nor one under it.
   std::optional<mt::RunLock> lock;

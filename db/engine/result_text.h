@@ -3,9 +3,10 @@
 //
 // Promises:
 //  - Null is \N; text escapes backslash, tab, line feed and carriage return
-//    as \\, \t, \n, \r; dates read yyyy-mm-dd hh:nn:ss; Yes/No is
-//    True/False; numbers are in plain decimal form (never an exponent; the
-//    shortest digits that read back as the same value).
+//    as \\, \t, \n, \r and any other control character as \xHH; dates
+//    read yyyy-mm-dd hh:nn:ss; Yes/No is True/False; numbers are in plain
+//    decimal form (never an exponent; the shortest digits that read back as
+//    the same value).
 #pragma once
 
 #include <QString>

@@ -22,7 +22,13 @@ QString EscapeField(const QString& text) {
       case '\t': out += QLatin1String("\\t"); break;
       case '\n': out += QLatin1String("\\n"); break;
       case '\r': out += QLatin1String("\\r"); break;
-      default: out += c;
+      default:
+        // Any other control character (C0, DEL, C1) as \xHH: text never drives a terminal.
+        if (c.category() == QChar::Other_Control) {
+          out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+          out += c;
+        }
     }
   }
   return out;

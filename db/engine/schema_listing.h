@@ -15,7 +15,8 @@
 //    name order. The engine's own tables do not appear.
 //  - TYPE is the canonical Jet name (JetTypeName), DEFAULT the Jet text it
 //    was declared with. Fields escape backslash, tab, line feed and carriage
-//    return as \\, \t, \n, \r, so each fact stays on one line.
+//    return as \\, \t, \n, \r and any other control character as \xHH, so
+//    each fact stays on one line.
 #pragma once
 
 #include <QString>
@@ -28,7 +29,8 @@ namespace mt::engine {
 // Throws DbError(kInvalidArg) for a connection of another engine.
 QStringList ListSchema(Connection& connection);
 
-// Backslash, tab, line feed and carriage return escaped.
+// Backslash, tab, line feed and carriage return escaped, other control
+// characters as \xHH (two lower-case hex digits).
 QString EscapeField(const QString& text);
 
 }  // namespace mt::engine

@@ -215,7 +215,8 @@ TEST_F(UpgradeProgram, InfoToolReportsVersionFlagAndRowCounts) {
   const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
   ASSERT_GE(lines.size(), 3);
   EXPECT_EQ(lines[0], QStringLiteral("version\t2"));
-  EXPECT_EQ(lines[1], QStringLiteral("encrypted\tno"));
+  EXPECT_EQ(lines[1], QStringLiteral("pending\t%1").arg(LatestDBVersion - 2));
+  EXPECT_EQ(lines[2], QStringLiteral("encrypted\tno"));
   EXPECT_TRUE(lines.contains(QStringLiteral("table\tTSettings\t") + settingsRows));
 
   EXPECT_EQ(Tool({QStringLiteral("info")}).exitCode, 2);

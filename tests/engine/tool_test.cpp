@@ -2,10 +2,10 @@
 // formatting directly, and the commands themselves when the tool is built.
 #include <QDateTime>
 #include <QFileInfo>
-#include <QProcess>
 
 #include "db/query.h"
 #include "engine_fixture.h"
+#include "support/tool_run.h"
 
 namespace mt::test {
 namespace {
@@ -15,6 +15,9 @@ TEST(FieldTextTest, ValuesPrintAsTheToolContractSays) {
   EXPECT_EQ(FieldText(QVariant()), QStringLiteral("\\N"));
   EXPECT_EQ(FieldText(QVariant(QString())), QString());
   EXPECT_EQ(FieldText(QStringLiteral("a\tb\nc\rd\\e")), QStringLiteral("a\\tb\\nc\\rd\\\\e"));
+  // Other control characters (C0, DEL, C1) never reach the terminal as they are.
+  EXPECT_EQ(FieldText(QString::fromUtf8("\x1b[2Jx\x07\x7f\xc2\x9b\x00é", 12)),
+            QStringLiteral("\\x1b[2Jx\\x07\\x7f\\x9b\\x00é"));
   EXPECT_EQ(FieldText(true), QStringLiteral("True"));
   EXPECT_EQ(FieldText(false), QStringLiteral("False"));
   EXPECT_EQ(FieldText(QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45))), QStringLiteral("2024-07-04 05:38:45"));
@@ -29,8 +32,7 @@ TEST(FieldTextTest, ValuesPrintAsTheToolContractSays) {
 class ToolTest : public EngineTest {
  protected:
   void SetUp() override {
-    tool_ = QStringLiteral(MT_BINARY_DIR "/marrowtide-db");
-    if (!QFileInfo::exists(tool_)) GTEST_SKIP() << "marrowtide-db is not built";
+    if (ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
     ASSERT_TRUE(dir_.isValid());
     // The tool opens databases with the product's password.
     conn_ = engine_.Create(Path(), DatabasePassword());
@@ -44,20 +46,8 @@ class ToolTest : public EngineTest {
     conn_->Close();
   }
 
-  struct Result {
-    int exitCode;
-    QString out;
-    QString err;
-  };
-  Result Run(const QStringList& args) {
-    QProcess p;
-    p.start(tool_, args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-  }
-
-  QString tool_;
+  using Result = ToolResult;
+  Result Run(const QStringList& args) { return RunTool(args); }
 };
 
 TEST_F(ToolTest, SqlPrintsRowsOrTheAffectedCount) {

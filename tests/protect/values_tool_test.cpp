@@ -3,12 +3,12 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "protect/cipher.h"
 #include "protect/sodium_crypto.h"
 #include "support/real_db.h"
+#include "support/tool_run.h"
 
 namespace mt {
 namespace {
@@ -16,8 +16,7 @@ namespace {
 class ValuesTool : public ::testing::Test {
  protected:
   void SetUp() override {
-    tool_ = QStringLiteral(MT_BINARY_DIR "/marrowtide-db");
-    if (!QFileInfo::exists(tool_)) GTEST_SKIP() << "marrowtide-db is not built";
+    if (test::ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
     ResetCipherComponent();
     SetCryptoFactory(&crypto_);
     db_ = dir_.filePath(QStringLiteral("Marrowtide.mdb"));
@@ -39,11 +38,9 @@ class ValuesTool : public ::testing::Test {
     test::CreateDatabase(db_, sql);
   }
   int Run(const QStringList& args, QString* err = nullptr) {
-    QProcess p;
-    p.start(tool_, args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    if (err) *err = QString::fromUtf8(p.readAllStandardError());
-    return p.exitCode();
+    const test::ToolResult r = test::RunTool(args);
+    if (err) *err = r.err;
+    return r.exitCode;
   }
   QString Value(const char* sql) const {
     const QVariantList v = test::Column(db_, QString::fromLatin1(sql));
@@ -55,7 +52,7 @@ class ValuesTool : public ::testing::Test {
     return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
   }
 
-  QString tool_, db_;
+  QString db_;
   QTemporaryDir dir_;
   SodiumCryptoFactory crypto_;
 };

@@ -1,0 +1,177 @@
+// marrowtide-db validate, info, migrate and its usage text, run as the built
+// tool on databases that the tool itself brought to a version.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/globals.h"
+#include "support/real_db.h"
+#include "support/tool_run.h"
+
+namespace mt::test {
+namespace {
+
+class ToolCommands : public ::testing::Test {
+ protected:
+  // Databases at 297, 300 and 405, migrated once for the whole suite.
+  static void SetUpTestSuite() {
+    if (ToolPath().isEmpty()) return;
+    shared_ = new QTemporaryDir;
+    QString from;
+    for (int version : {297, 300, LatestDBVersion}) {
+      const QString path = At(version);
+      if (from.isEmpty()) {
+        ASSERT_EQ(RunTool({"create", path}).exitCode, 0);
+      } else {
+        ASSERT_TRUE(QFile::copy(from, path));
+      }
+      const ToolResult r = RunTool({"migrate", path, "--to", QString::number(version)});
+      ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+      from = path;
+    }
+  }
+  static void TearDownTestSuite() {
+    delete shared_;
+    shared_ = nullptr;
+  }
+  static QString At(int version) { return shared_->filePath(QStringLiteral("v%1.mdb").arg(version)); }
+
+  void SetUp() override {
+    if (ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
+    ASSERT_TRUE(dir_.isValid());
+  }
+  // A copy of the suite's database at version, or a fresh one at 2.
+  QString Copy(int version) {
+    const QString path = dir_.filePath(QStringLiteral("db%1.mdb").arg(version));
+    if (version == 2) EXPECT_EQ(RunTool({"create", path}).exitCode, 0);
+    else EXPECT_TRUE(QFile::copy(At(version), path));
+    return path;
+  }
+
+  static QTemporaryDir* shared_;
+  QTemporaryDir dir_;
+};
+QTemporaryDir* ToolCommands::shared_ = nullptr;
+
+TEST_F(ToolCommands, ValidateListsExactlyTheDriftAndNeverChangesTheFile) {
+  for (int version : {2, 300, LatestDBVersion}) {
+    SCOPED_TRACE(version);
+    const QString db = Copy(version);
+    QByteArray before = FileBytes(db);
+    ToolResult r = RunTool({"validate", db});
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_EQ(r.out, QString());
+    EXPECT_EQ(FileBytes(db), before);
+
+    for (const char* sql : {"ALTER TABLE TCodes DROP COLUMN Tag", "ALTER TABLE TCodes ADD COLUMN Extra LONG",
+                            "ALTER TABLE TCodes ALTER COLUMN Val TEXT(10)"})
+      ASSERT_EQ(RunTool({"sql", db, sql}).exitCode, 0) << sql;
+    before = FileBytes(db);
+    r = RunTool({"validate", db});
+    EXPECT_EQ(r.exitCode, 1);
+    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("type\tTCodes\tVal\tLONG\tTEXT(10)"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("missing column\tTCodes\tTag\t"))) << lines[1].toStdString();
+    EXPECT_EQ(lines[2], QStringLiteral("extra column\tTCodes\tExtra\t\tLONG"));
+    EXPECT_EQ(FileBytes(db), before);
+  }
+}
+
+TEST_F(ToolCommands, AnEncryptedDatabaseValidatesAndReportsItsDecryptedVersion) {
+  const QString db = Copy(LatestDBVersion);
+  ASSERT_EQ(RunTool({"values", db, "encrypt"}).exitCode, 0);
+  const QByteArray before = FileBytes(db);
+  const ToolResult r = RunTool({"validate", db});
+  EXPECT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+  EXPECT_EQ(FileBytes(db), before);
+  EXPECT_TRUE(RunTool({"info", db}).out.startsWith(
+      QStringLiteral("version\t%1\npending\t0\nencrypted\tyes\n").arg(LatestDBVersion)));
+}
+
+TEST_F(ToolCommands, InfoReadsTheVersionAsTheRunWould) {
+  const QString settings = QStringLiteral("CREATE TABLE TSettings (ID TEXT(50), Val1 TEXT(255))");
+  const QString stamp = QStringLiteral("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', %1)");
+  const struct {
+    const char* name;
+    QStringList sql;
+    QString head;  // version and pending lines
+  } cases[] = {
+      {"no TSettings", {"CREATE TABLE TOther (A LONG)"}, "version\t1\npending\t404\n"},
+      {"no DBVersion row", {settings}, "version\t1\npending\t404\n"},
+      {"Null version", {settings, stamp.arg("NULL")}, "version\t1\npending\t404\n"},
+      {"version with blanks", {settings, stamp.arg("' 299 '")}, "version\t299\npending\t106\n"},
+      {"latest", {settings, stamp.arg("'405'")}, "version\t405\npending\t0\n"},
+      {"beyond the latest", {settings, stamp.arg("'406'")}, "version\t406\npending\t0\n"},
+      {"unreadable", {settings, stamp.arg("'4\x1b'")}, "version\t4\\x1b\npending\t0\n"},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString db = dir_.filePath(QStringLiteral("odd%1.mdb").arg(n++));
+    CreateDatabase(db, c.sql);
+    const ToolResult r = RunTool({"info", db});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith(c.head + QStringLiteral("encrypted\tno\n"))) << r.out.toStdString();
+  }
+}
+
+TEST_F(ToolCommands, MigrateStagesOutsideTheToolFolderAndNamesWhyItCannot) {
+  // A tool folder where version 3's script cannot be staged, even by root: a
+  // folder stands where the script file would go.
+  const QString folder = dir_.filePath(QStringLiteral("tool"));
+  ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/10003.sql")));
+  ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/log")));
+  const QString tool = folder + QStringLiteral("/marrowtide-db");
+  ASSERT_TRUE(QFile::copy(ToolPath(), tool));
+  QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+  const QString db = Copy(2);
+  ToolResult r = RunTool({"migrate", db, "--to", "4"}, tool);
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.out.startsWith(QStringLiteral("version 2 -> 4: "))) << r.out.toStdString();
+  EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList({"10003.sql", "log", "marrowtide-db"}));
+
+  // No place to stage at all: the reason, and the file as it was.
+  const QByteArray before = FileBytes(db);
+  const QString notAFolder = dir_.filePath(QStringLiteral("file"));
+  ASSERT_TRUE(QFile(notAFolder).open(QIODevice::WriteOnly));
+  r = RunTool({"migrate", db, "--to", "5"}, ToolPath(), {"TMPDIR=" + notAFolder});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("temporary folder"))) << r.err.toStdString();
+  EXPECT_EQ(FileBytes(db), before);
+}
+
+TEST_F(ToolCommands, MigrateCountsTheFailuresCodeMigrationsLog) {
+  // A shopping task with an empty Arg5 and no Arg2 fails the step of 298,
+  // which version 299 runs once more.
+  const QString folder = dir_.filePath(QStringLiteral("tool"));
+  ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/log")));
+  const QString tool = folder + QStringLiteral("/marrowtide-db");
+  ASSERT_TRUE(QFile::copy(ToolPath(), tool));
+  const QString db = Copy(297);
+  ExecuteOn(db, {"INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES ('Mobile_Naver_Shopping', NULL, '')"});
+  const ToolResult r = RunTool({"migrate", db, "--to", "299"}, tool);
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QString log = QString::fromUtf8(FileBytes(folder + QStringLiteral("/log/marrowtide-db.log")));
+  EXPECT_EQ(log.count(QStringLiteral("ERROR: modMain.p_DBUpgrade_298")), 2) << log.toStdString();
+  EXPECT_EQ(r.out, QStringLiteral("version 297 -> 299: 0 statements, 2 failures logged\n"));
+}
+
+TEST_F(ToolCommands, UsageListsEveryCommandAndHelpPrintsOne) {
+  const ToolResult usage = RunTool({});
+  EXPECT_EQ(usage.exitCode, 2);
+  for (const char* command : {"create", "sql", "schema", "migrate", "values", "info", "validate", "import"}) {
+    const ToolResult help = RunTool({command, "--help"});
+    EXPECT_EQ(help.exitCode, 0) << command;
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("marrowtide-db ") + command + ' ')) << command;
+    EXPECT_EQ(help.out.count('\n'), 1) << command;
+    EXPECT_TRUE(usage.err.contains(help.out)) << command;
+  }
+  EXPECT_TRUE(RunTool({"info", "--help"}).out.contains(QStringLiteral("pending")));
+}
+
+}  // namespace
+}  // namespace mt::test

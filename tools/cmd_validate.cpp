@@ -1,0 +1,98 @@
+// marrowtide-db validate FILE: is FILE's schema the one its stored version
+// should have? Builds that schema in a temporary database of its own (the
+// initial database of version 2, then the versions up to the stored one
+// through the upgrade engine, as `migrate` applies them), lists both with the
+// schema listing and prints their differences (tools/schema_diff.h). Exit 0
+// when there are none, 1 when there are any or the check cannot be made.
+//
+// FILE itself is never opened: the engine switches the journal mode of a
+// database it opens, which rewrites its first page, so the tool reads a copy
+// in its temporary folder and FILE stays byte for byte as it was.
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include "app/globals.h"
+#include "db/engine/engine.h"
+#include "db/engine/schema_listing.h"
+#include "db/query.h"
+#include "tools/command.h"
+#include "tools/schema_diff.h"
+#include "tools/script_staging.h"
+#include "upgrade/initial_database.h"
+#include "upgrade/upgrade_engine.h"
+
+namespace mt::tool {
+namespace {
+
+constexpr int32_t kInitialVersion = 2;
+
+struct Listing {
+  int32_t version = 0;
+  QStringList lines;
+};
+
+Listing Read(const QString& path) {
+  auto connection = DefaultEngine().Open(path, DatabasePassword());
+  Listing listing{StoredVersion(*connection), engine::ListSchema(*connection)};
+  connection->Close();
+  return listing;
+}
+
+// The schema the upgrade gives at `version`, built at `path`.
+QStringList ExpectedSchema(const QString& path, int32_t version) {
+  CreateInitialDatabase(path);
+  Globals().DBPath = path;
+  Connection* conn = DBGetConnection(path);
+  if (conn == nullptr || !conn->IsOpen()) {
+    ReleaseSharedConnection();
+    throw DbError(dberr::kOpenFailed, QStringLiteral("cannot open the reference database ") + path);
+  }
+  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(kInitialVersion, version);
+  ReleaseSharedConnection();
+  if (outcome.missingScript != 0) {
+    throw DbError(326, QStringLiteral("no upgrade script for version %1").arg(outcome.missingScript));
+  }
+  return Read(path).lines;
+}
+
+int RunValidate(const QStringList& args) {
+  if (args.size() != 1) return UsageOf(QStringLiteral("validate"));
+  const QString& file = args[0];
+  if (!QFileInfo(file).isFile()) {
+    return ReportError(dberr::kOpenFailed, QStringLiteral("No database file at ") + file);
+  }
+  ScriptStaging staging;
+  if (!staging.Start(/*keepLog=*/false)) return ReportError(dberr::kOpenFailed, staging.error());
+  const QString copy = staging.path() + QStringLiteral("/actual.mdb");
+  if (QFile source(file); !source.copy(copy)) {
+    return ReportError(dberr::kOpenFailed,
+                       QStringLiteral("cannot copy %1: %2").arg(file, source.errorString()));
+  }
+  try {
+    const Listing actual = Read(copy);
+    if (actual.version < kInitialVersion || actual.version > LatestDBVersion) {
+      return ReportError(dberr::kInvalidArg,
+                         QStringLiteral("no schema is known for version %1 (known: %2 to %3)")
+                             .arg(actual.version)
+                             .arg(kInitialVersion)
+                             .arg(LatestDBVersion));
+    }
+    const QStringList expected =
+        ExpectedSchema(staging.path() + QStringLiteral("/expected.mdb"), actual.version);
+    const QStringList differences = CompareSchemas(expected, actual.lines);
+    QTextStream out(stdout);
+    for (const QString& line : differences) out << line << '\n';
+    return differences.isEmpty() ? kOk : kFailed;
+  } catch (const DbError& e) {
+    return ReportError(e.code(), e.description());
+  }
+}
+
+const ToolCommand kValidate("validate", "validate FILE",
+                            "the file's schema against the one its stored version should have "
+                            "(exit 1 on drift)",
+                            RunValidate);
+
+}  // namespace
+}  // namespace mt::tool
