@@ -52,9 +52,10 @@ int RunMigrate(const QStringList& args) {
   const int from = stored.trimmed().toInt(&numeric);
   if (!numeric) {
     ReleaseSharedConnection();
-    return ReportError(dberr::kTypeMismatch, QStringLiteral("stored version '%1' is not a number (encrypted values? "
-                                          "decrypt them first)")
-                               .arg(stored));
+    return ReportError(dberr::kTypeMismatch,
+                       QStringLiteral("stored version '%1' is not a number (encrypted values? "
+                                      "decrypt them first)")
+                           .arg(stored));
   }
 
   const int64_t migrationFailuresBefore = MigrationFailuresLogged();
