@@ -149,11 +149,14 @@ TEST_F(ImportTool, TypesKeysDescriptionsAndQueriesAreCarried) {
     schemas[f] = Start(kTool, {QStringLiteral("schema"), Db(f)}).out.split(u'\n', Qt::SkipEmptyParts);
   for (const Case& c : cases)
     EXPECT_TRUE(schemas[c.file].contains(QString::fromUtf8(c.line))) << c.file << ": " << c.line;
-  // Every other kind of saved query is a procedure, with its rebuilt text.
-  for (const char* name : {"AppendQuery", "CrosstabQuery", "DataDefinitionQuery", "DeleteQuery", "MakeTableQuery",
-                           "PassthroughQuery", "UnionQuery", "UpdateQuery"})
+  // Every other kind of saved query is a procedure, with its rebuilt text;
+  // a text the engine cannot read is refused by it, reported and skipped.
+  for (const char* name : {"AppendQuery", "UnionQuery", "UpdateQuery"})
     EXPECT_TRUE(schemas["queryTestV2000"].contains(QStringLiteral("procedure\t") + QLatin1String(name))) << name;
-  EXPECT_TRUE(runs_["nwind"].err.contains(QStringLiteral("20 views, 2 procedures, 0 queries skipped")));
+  for (const char* name : {"CrosstabQuery", "DataDefinitionQuery", "DeleteQuery", "MakeTableQuery", "PassthroughQuery"})
+    EXPECT_TRUE(runs_["queryTestV2000"].err.contains(QStringLiteral("query '%1' skipped: ").arg(QLatin1String(name))))
+        << name;
+  EXPECT_TRUE(runs_["nwind"].err.contains(QStringLiteral("18 views, 1 procedures, 3 queries skipped")));
   // Jet 4's Unicode compression flag becomes WITH COMPRESSION.
   EXPECT_EQ(test::Column(Db("DateTestDatabase"),
                          QStringLiteral("SELECT compression FROM _mt_columns WHERE col = 'LongTextCol'")),
