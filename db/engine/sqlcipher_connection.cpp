@@ -143,27 +143,30 @@ int32_t SqlCipherConnection::Execute(const QString& sql) {
   RequireOpen();
   Command command = Translate(sql);
   SqliteDb& db = state_->db;
-  // Inside the caller's transaction every statement gets its own savepoint:
-  // a failing one is undone alone and the earlier ones stay.
+  const auto* statement = std::get_if<SqlStatement>(&command);
+  // Inside the caller's transaction a failing statement is undone alone and
+  // the earlier ones stay. A single SQL statement is atomic in SQLite itself
+  // (an error undoes that statement only, or ends the whole transaction,
+  // which the connection then reports); the engine's operations of several
+  // steps get a savepoint of their own.
   const bool held = db.HoldsTransaction();
-  if (held) {
-    db.RequireWritable(nullptr);
-    StepCached(db, "SAVEPOINT mt_exec");
-  }
+  const bool savepoint = held && !statement;
+  if (held) db.RequireWritable(nullptr);
+  if (savepoint) StepCached(db, "SAVEPOINT mt_exec");
   try {
     int32_t count = 0;
-    if (const auto* statement = std::get_if<SqlStatement>(&command)) count = RunSql(*statement);
+    if (statement) count = RunSql(*statement);
     else state_->editor.Apply(command);
-    if (held) StepCached(db, "RELEASE mt_exec");
+    if (savepoint) StepCached(db, "RELEASE mt_exec");
     return count;
   } catch (...) {
     if (held) {
-      if (db.InTransaction()) {
-        sqlite3_exec(db.handle(), "ROLLBACK TO mt_exec", nullptr, nullptr, nullptr);
-        sqlite3_exec(db.handle(), "RELEASE mt_exec", nullptr, nullptr, nullptr);
-      } else {
+      if (!db.InTransaction()) {
         // SQLite ended the whole transaction: what was read from it is gone.
         ForgetDerivedState();
+      } else if (savepoint) {
+        sqlite3_exec(db.handle(), "ROLLBACK TO mt_exec", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "RELEASE mt_exec", nullptr, nullptr, nullptr);
       }
     } else if (db.InTransaction()) {
       // Nothing is ever left pending between statements.
