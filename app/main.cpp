@@ -1,6 +1,7 @@
 // marrowtide-dbupgrade: brings the product database to the newest schema in
 // one pass. The whole command-line text is the optional database path.
-// Nothing is written to standard output; the exit status is always 0.
+// Nothing is written to standard output; the exit status says how the run
+// ended (mt::RunOutcome, the table in README.md).
 #include <QApplication>
 #include <QCoreApplication>
 #include <QStringList>
@@ -69,9 +70,9 @@ int main(int argc, char** argv) {
 
   mt::InstallProductionServices();
   if (windows) mt::InstallQtUi();
-  mt::RunMain(argument);
+  const mt::RunOutcome outcome = mt::RunMain(argument);
   // The run leaves the shared connection open; closing it here, and not in a
   // static destructor, keeps it ahead of the crypto library's own exit handlers.
   mt::ReleaseSharedConnection();
-  return 0;
+  return static_cast<int>(outcome);
 }

@@ -1,8 +1,6 @@
 #include "app/run.h"
 
-#include <QLocale>
 #include <QVariant>
-#include <cmath>
 #include <optional>
 
 #include "app/globals.h"
@@ -10,6 +8,7 @@
 #include "app/log.h"
 #include "app/services.h"
 #include "db/query.h"
+#include "upgrade/stored_version.h"
 
 namespace mt {
 
@@ -21,52 +20,48 @@ const QString kM2Text = QStringLiteral("데이터베이스 연결에 실패하�
 const QString kM3Title = QStringLiteral("DB 암호화 실패");
 const QString kM3Text = QStringLiteral("DB 암호화 실패로 DB 업그레이드 프로그램을 종료합니다.");
 
-// The classic conversion failures of a version that is not a whole number.
-constexpr int32_t kTypeMismatch = 13;
-constexpr int32_t kOverflow = 6;
-
-// A number read the classic way: numeric values as they are, texts when they
-// read as a decimal number (blanks around it allowed). Nothing otherwise.
-std::optional<double> AsNumber(const QVariant& value) {
-  if (!value.isValid() || value.isNull()) return std::nullopt;
-  if (value.typeId() == QMetaType::QString) {
-    const QString text = value.toString().trimmed();
-    if (text.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const double d = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(d)) return std::nullopt;
-    return d;
-  }
-  bool ok = false;
-  const double d = value.toDouble(&ok);
-  if (!ok || !std::isfinite(d)) return std::nullopt;
-  return d;
-}
-
-// Whole-number conversion with rounding half to even, failing outside 32 bits.
-int32_t ToLong(double d) {
-  const double r = std::nearbyint(d);  // default rounding mode: half to even
-  if (r < INT32_MIN || r > INT32_MAX) throw DbError(kOverflow, QStringLiteral("Overflow"));
-  return static_cast<int32_t>(r);
-}
-
 int32_t StoredVersion(RunPasses& passes) {
-  const QVariant stored =
-      DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1);
-  if (const auto n = AsNumber(stored)) return ToLong(*n);
-  // Encrypted databases keep the version encrypted too.
-  const QString plain = passes.DBDecryptValue(stored.toString());
-  if (const auto n = AsNumber(plain)) return ToLong(*n);
-  throw DbError(kTypeMismatch, QStringLiteral("Type mismatch"));
+  return VersionFromStored(
+      DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1),
+      [&](const QString& text) { return passes.DBDecryptValue(text); });
 }
+
+// Whether the version stored after the upgrade is the newest or above. One
+// that no longer reads is not, and its failure is logged; the run goes on.
+bool AtLatestVersion(RunPasses& passes) {
+  try {
+    return StoredVersion(passes) >= LatestDBVersion;
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modMain.Main"), e.number, e.description, 0);
+    return false;
+  }
+}
+
+// What the run has achieved so far; its outcome is the first thing missing.
+struct Progress {
+  bool heldElsewhere = false;
+  bool opened = false;  // and still reachable after each value pass
+  bool atLatest = false;
+  bool encrypted = false;
+
+  RunOutcome Outcome() const {
+    if (heldElsewhere) return RunOutcome::AnotherRunHoldsTheLock;
+    if (!opened) return RunOutcome::NotOpened;
+    if (!atLatest) return RunOutcome::NotAtLatestVersion;
+    if (!encrypted) return RunOutcome::NotEncrypted;
+    return RunOutcome::Upgraded;
+  }
+};
 
 bool Reconnected() { return DBGetConnection(Globals().DBPath) != nullptr; }
 
 // Steps 3 to 20 of the run: everything between the instance check and the
-// shutdown. Returning early is "go to the end". The database lock is taken
-// before the connection opens and stays in dbLock until the run ends.
-RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& instance,
-                std::optional<RunLock>& dbLock) {
+// shutdown. Returning early is "go to the end"; done says how far it got.
+// The database lock is taken before the connection opens and stays in dbLock
+// until the run ends.
+void Work(const QString& argument, RunPasses& passes, const LockResult& instance,
+          std::optional<RunLock>& dbLock, Progress& done) {
   RunGlobals& g = Globals();
   Ui& ui = *services().ui;
 
@@ -78,7 +73,8 @@ RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& in
     dbLock.emplace(DatabaseLockPath(g.DBPath));
     // Another run on this database file, from this or another installation:
     // end as silently as a second copy does.
-    if (dbLock->result().state == LockState::HeldElsewhere) return RunOutcome::AnotherRunHoldsTheLock;
+    done.heldElsewhere = dbLock->result().state == LockState::HeldElsewhere;
+    if (done.heldElsewhere) return;
     lockProblem = dbLock->result().why;
   }
   g.LoggingEnabled = true;
@@ -89,7 +85,7 @@ RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& in
     WriteLog(QStringLiteral("DBPath = ") + g.DBPath);
     WriteLog(lockProblem);
     ui.MessageBox(kDbConnectTitle, kM1Text);
-    return RunOutcome::Completed;
+    return;
   }
   const QStringList removed = RemoveLeftovers(ProgramFolder(), g.AppName, g.DBPath);
   DBGetConnection(g.DBPath);
@@ -97,9 +93,10 @@ RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& in
   for (const QString& path : removed) WriteLog(QStringLiteral("Removed the leftover working file ") + path);
 
   Connection* conn = SharedConnection();
-  if (!conn || !conn->IsOpen()) {
+  done.opened = conn && conn->IsOpen();
+  if (!done.opened) {
     ui.MessageBox(kDbConnectTitle, kM1Text);
-    return RunOutcome::Completed;
+    return;
   }
 
   ui.ShowProgress();
@@ -107,6 +104,7 @@ RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& in
 
   g.IsDBEncrypted = IsDBEncrypt();
   const int32_t version = StoredVersion(passes);
+  done.atLatest = version == LatestDBVersion;
 
   // At the latest version an encrypted database is only pruned and
   // compacted; a plain one (a run that ended before its encryption) gets its
@@ -114,43 +112,46 @@ RunOutcome Work(const QString& argument, RunPasses& passes, const LockResult& in
   if (version != LatestDBVersion) {
     if (g.IsDBEncrypted) {
       passes.p_DBDecrypt(version);
-      if (!Reconnected()) {
+      done.opened = Reconnected();
+      if (!done.opened) {
         ui.MessageBox(kDbConnectTitle, kM2Text);
-        return RunOutcome::Completed;
+        return;
       }
     }
     passes.p_DBUpgrade(version);
+    done.atLatest = AtLatestVersion(passes);
     g.IsDBEncrypted = IsDBEncrypt();
   }
 
   if (!g.IsDBEncrypted) {
     passes.p_DBEncrypt();
-    if (!Reconnected()) {
+    done.opened = Reconnected();
+    if (!done.opened) {
       ui.MessageBox(kDbConnectTitle, kM2Text);
-      return RunOutcome::Completed;
+      return;
     }
     g.IsDBEncrypted = IsDBEncrypt();
   }
 
+  done.encrypted = g.IsDBEncrypted;
   if (g.IsDBEncrypted) {
     passes.p_CompactDB();
-    return RunOutcome::Completed;
+    return;
   }
   ui.MessageBox(kM3Title, kM3Text);
-  return RunOutcome::Completed;
 }
 
 }  // namespace
 
 RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance) {
   WriteLog(QStringLiteral("modMain.Main Start "));
-  RunOutcome outcome = RunOutcome::AnotherRunHoldsTheLock;
+  Progress done;
   std::optional<RunLock> dbLock;
-  if (instance.state != LockState::HeldElsewhere) {
+  done.heldElsewhere = instance.state == LockState::HeldElsewhere;
+  if (!done.heldElsewhere) {
     try {
-      outcome = Work(argument, passes, instance, dbLock);
+      Work(argument, passes, instance, dbLock, done);
     } catch (...) {
-      outcome = RunOutcome::Completed;
       const CaughtError e = CurrentError();
       LogError(QStringLiteral("modMain.Main"), e.number, e.description, 0);
     }
@@ -160,7 +161,7 @@ RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult&
   WriteLog(QStringLiteral("modMain.Main End "));
   // The database is one closed file before its lock goes.
   ReleaseSharedConnection();
-  return outcome;
+  return done.Outcome();
 }
 
 RunOutcome RunMain(const QString& argument) {

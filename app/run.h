@@ -3,9 +3,12 @@
 // encrypt again, prune and compact, close the progress window.
 //
 // Promises:
-//  - RunMain returns normally on every path (exit status 0); a failure of the
-//    run itself is logged under "modMain.Main" and the run goes on with the
-//    shutdown steps. The first line a run writes is "DBPath = <path>", the
+//  - RunMain returns normally on every path; a failure of the run itself is
+//    logged under "modMain.Main" and the run goes on with the shutdown steps.
+//    Its outcome (the program's exit status) is the first thing the run did
+//    not achieve, in run order: the database open, then at the newest
+//    version (the stored version read again after the upgrade), then
+//    encrypted. The first line a run writes is "DBPath = <path>", the
 //    last "modMain.Main End ".
 //  - The passes are reached through RunPasses, so tests drive every branch
 //    with fakes; the production passes live in app/production_passes.cpp.
@@ -43,10 +46,13 @@ class RunPasses {
 
 RunPasses& ProductionPasses();
 
-// How a run ended: it ran (whatever it achieved; failures are logged and
-// shown), or it did nothing because another run holds the installation or
-// the database.
-enum class RunOutcome { Completed, AnotherRunHoldsTheLock };
+// How a run ended, as the program's exit status: the database at the newest
+// version (or above it) and encrypted; not opened or lost after a value pass
+// (M1, M2); not at the newest version (a script missing, the version
+// unreadable, the upgrade ended early); not encrypted (M3); or nothing done
+// because another run holds the installation or the database.
+enum class RunOutcome { Upgraded = 0, NotOpened = 1, NotAtLatestVersion = 2, NotEncrypted = 3,
+                        AnotherRunHoldsTheLock = 4 };
 
 // The run with the given passes and the result of the installation lock.
 RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance);

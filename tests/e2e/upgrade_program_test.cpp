@@ -80,7 +80,7 @@ TEST_F(UpgradeProgram, SecondInstanceWritesNothingAndALockOfAKilledRunIsTakenOve
   ASSERT_TRUE(running.tryLock(0));
   const QByteArray before = test::FileBytes(db);
   const ProgramResult r = Upgrade();
-  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.exitCode, 4);
   EXPECT_TRUE(r.out.isEmpty());
   EXPECT_TRUE(r.err.isEmpty());
   EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
@@ -100,7 +100,7 @@ TEST_F(UpgradeProgram, SecondInstanceWritesNothingAndALockOfAKilledRunIsTakenOve
   ASSERT_EQ(waitpid(child, &status, 0), child);
   ASSERT_EQ(WEXITSTATUS(status), 0);
   ASSERT_TRUE(QFile::exists(LockPath()));
-  Upgrade();
+  EXPECT_EQ(Upgrade().exitCode, 0);
   EXPECT_EQ(LogMessages().value(0), QStringLiteral("DBPath = ") + db);
   QFile::remove(LockPath());
 }
@@ -132,7 +132,7 @@ TEST_F(UpgradeProgram, ADatabaseHeldByAnotherRunIsLeftAlone) {
     const RunLock other(DatabaseLockPath(link));
     ASSERT_EQ(other.result().state, LockState::Taken);
     const ProgramResult r = Upgrade(db);
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 4);
     EXPECT_TRUE(r.err.isEmpty());
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
     const ProgramResult tool = Tool({QStringLiteral("sql"), db, QStringLiteral("DELETE * FROM TTaskLog")});
@@ -144,6 +144,7 @@ TEST_F(UpgradeProgram, ADatabaseHeldByAnotherRunIsLeftAlone) {
   const ProgramResult r =
       e2e::RunHeadless(program, {db}, false, 120000, {QStringLiteral("TMPDIR=") + notAFolder});
   EXPECT_EQ(r.err.trimmed(), kM1);
+  EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(e2e::LogOf(dir.path()).contains(QStringLiteral("cannot be made")));
   EXPECT_EQ(test::FileBytes(db), before);
 }
@@ -171,7 +172,7 @@ TEST_F(UpgradeProgram, UnusableDatabaseEndsInM1AndIsLeftAlone) {
     SCOPED_TRACE(path.toStdString());
     const QByteArray before = test::FileBytes(path);
     const ProgramResult r = Upgrade(path);
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err.trimmed(), kM1);
     const QStringList log = LogMessages();
     ASSERT_EQ(log.size(), 3);
@@ -199,11 +200,25 @@ TEST_F(UpgradeProgram, ReadOnlyFolderEndsInM1AndLeavesTheFile) {
   const ProgramResult r = e2e::RunHeadless(program, {path}, /*asNobody=*/true);
   QFile::setPermissions(sub, QFileDevice::Permissions(0x7000));
   EXPECT_EQ(r.err.trimmed(), kM1);
+  EXPECT_EQ(r.exitCode, 1);
   const QStringList log = LogMessages();
   ASSERT_EQ(log.size(), 3);
   EXPECT_TRUE(log[0].startsWith(QStringLiteral("ERROR: modDB.DBGetConnection Line = 0\t-2147467259\t")));
   EXPECT_TRUE(log[0].contains(QStringLiteral("read-only")));
   EXPECT_EQ(test::FileBytes(path), before);
+}
+
+// A stored version that does not read as a number: the run ends there,
+// without a box, and says so in its exit status and its log.
+TEST_F(UpgradeProgram, AnUnreadableVersionEndsWithStatus2) {
+  e2e::MakeLatest(db);
+  test::ExecuteOn(db, {QStringLiteral("UPDATE TSettings SET Val1 = 'abc' WHERE ID = 'DBVersion'")});
+  const ProgramResult r = Upgrade();
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+  EXPECT_TRUE(LogMessages().contains(QStringLiteral("ERROR: modMain.Main Line = 0\t13\tType mismatch")))
+      << LogMessages().join(u'\n').toStdString();
+  EXPECT_EQ(test::Column(db, QStringLiteral("SELECT TaskIDX FROM TTaskLog")).size(), 2);  // untouched
 }
 
 TEST_F(UpgradeProgram, InfoToolReportsVersionFlagAndRowCounts) {

@@ -15,6 +15,7 @@ namespace mt {
 namespace {
 
 struct Result {
+  int exitCode = -1;
   QString err;
   QString log;
 };
@@ -32,7 +33,7 @@ class ProgramFaults : public ::testing::Test {
 
   Result Run(const QStringList& args = {}, bool asNobody = false) {
     const e2e::ProgramResult r = e2e::RunHeadless(program_ + QLatin1Char('/') + e2e::kExeName, args, asNobody);
-    return {r.err, e2e::LogOf(program_)};
+    return {r.exitCode, r.err, e2e::LogOf(program_)};
   }
 
   // What the run must not change: version, marker and the rows it keeps.
@@ -77,27 +78,38 @@ TEST_F(ProgramFaults, WithoutALogFolderTheRunStillCompactsAndCreatesNoLog) {
   EXPECT_EQ(Content(db_), before);
 }
 
-// The scripts cannot be staged nor the work copy made: the upgrade ends at
-// its first script with a message, the encryption pass fails with another,
-// and the database, in a folder of its own, is as it was.
+// The scripts cannot be staged nor the work copy made: the upgrade of an
+// old database ends at its first script with a message (status 2, ahead of
+// the encryption's 3), the encryption pass fails with another, and the
+// database, in a folder of its own, is as it was.
 TEST_F(ProgramFaults, AProgramFolderItMayNotWriteChangesNothing) {
   if (geteuid() == 0 && !QFile::exists(QStringLiteral("/usr/bin/setpriv"))) GTEST_SKIP() << "root without setpriv";
-  const QString data = dir_.filePath(QStringLiteral("data"));
-  ASSERT_TRUE(QDir().mkpath(data));
-  const QString db = data + QStringLiteral("/Marrowtide.mdb");
-  CreateInitialDatabase(db);
-  const QStringList before = Content(db);
-  for (const QString& p : {data, db, program_ + QStringLiteral("/log")})
-    QFile::setPermissions(p, QFileDevice::Permissions(0x7777));
-  QFile::setPermissions(program_, QFileDevice::Permissions(0x5555));
-  const Result r = Run({db}, /*asNobody=*/true);
-  QFile::setPermissions(program_, QFileDevice::Permissions(0x7755));
-  EXPECT_EQ(Content(db), before);
-  EXPECT_TRUE(r.log.contains(QStringLiteral("modMain.ExtractResourceToFile\t75"))) << r.log.toStdString();
-  EXPECT_TRUE(r.log.contains(QStringLiteral("ERROR: modMain.p_DBEncrypt"))) << r.log.toStdString();
-  EXPECT_TRUE(r.err.contains(QStringLiteral("DB 업그레이드 중 오류가 발생하였습니다."))) << r.err.toStdString();
-  EXPECT_TRUE(r.err.contains(QStringLiteral("DB 암호화 실패"))) << r.err.toStdString();
-  EXPECT_TRUE(QDir(program_).entryList({QStringLiteral("Marrowtide_backup_en_*")}).isEmpty());
+  for (const bool latest : {false, true}) {
+    SCOPED_TRACE(latest ? "newest version, plain" : "initial database");
+    const QString data = dir_.filePath(latest ? QStringLiteral("latest") : QStringLiteral("initial"));
+    ASSERT_TRUE(QDir().mkpath(data));
+    const QString db = data + QStringLiteral("/Marrowtide.mdb");
+    if (latest) {
+      e2e::MakeLatest(db);
+      test::ExecuteOn(db, {QStringLiteral("UPDATE TSettings SET Val1 = '0' WHERE ID = 'IsDBEn'")});
+    } else {
+      CreateInitialDatabase(db);
+    }
+    const QStringList before = Content(db);
+    for (const QString& p : {data, db, program_ + QStringLiteral("/log")})
+      QFile::setPermissions(p, QFileDevice::Permissions(0x7777));
+    QFile::remove(program_ + QStringLiteral("/log/marrowtide-dbupgrade.log"));
+    QFile::setPermissions(program_, QFileDevice::Permissions(0x5555));
+    const Result r = Run({db}, /*asNobody=*/true);
+    QFile::setPermissions(program_, QFileDevice::Permissions(0x7755));
+    EXPECT_EQ(r.exitCode, latest ? 3 : 2);
+    EXPECT_EQ(Content(db), before);
+    EXPECT_EQ(r.log.contains(QStringLiteral("modMain.ExtractResourceToFile\t75")), !latest) << r.log.toStdString();
+    EXPECT_TRUE(r.log.contains(QStringLiteral("ERROR: modMain.p_DBEncrypt"))) << r.log.toStdString();
+    EXPECT_EQ(r.err.contains(QStringLiteral("DB 업그레이드 중 오류가 발생하였습니다.")), !latest) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("DB 암호화 실패"))) << r.err.toStdString();
+    EXPECT_TRUE(QDir(program_).entryList({QStringLiteral("Marrowtide_backup_en_*")}).isEmpty());
+  }
 }
 
 }  // namespace

@@ -26,20 +26,26 @@ const QString kEnd = "modMain.Main End ";
 
 // Passes that record their calls and, by default, behave like the real ones
 // towards the run: the value passes flip the marker and release the
-// shared connection.
+// shared connection, the upgrade stamps the newest version.
 class FakePasses : public RunPasses {
  public:
   explicit FakePasses(test::ScriptedDatabase& db) : db_(db) {}
   QStringList calls;
   std::function<void()> onEncrypt = [this] { db_.SetSetting("IsDBEn", "1"); };
   std::function<void()> onDecrypt = [this] { db_.SetSetting("IsDBEn", "0"); };
+  std::function<void(int32_t)> onUpgrade = [this](int32_t version) {
+    if (version < LatestDBVersion) db_.SetSetting("DBVersion", LatestDBVersion);
+  };
 
   void p_DBDecrypt(int32_t version) override {
     calls << QStringLiteral("decrypt %1").arg(version);
     ReleaseSharedConnection();
     onDecrypt();
   }
-  void p_DBUpgrade(int32_t version) override { calls << QStringLiteral("upgrade %1").arg(version); }
+  void p_DBUpgrade(int32_t version) override {
+    calls << QStringLiteral("upgrade %1").arg(version);
+    onUpgrade(version);
+  }
   void p_DBEncrypt() override {
     calls << "encrypt";
     ReleaseSharedConnection();
@@ -63,7 +69,7 @@ struct Harness {
     db.SetSetting("IsDBEn", marker);
   }
   QStringList Upgrade(const QString& argument = QString()) {
-    RunMain(argument, passes, LockResult{});
+    outcome = RunMain(argument, passes, LockResult{});
     return passes.calls;
   }
   // The log lines of the run without the Start/End lines of IsDBEncrypt.
@@ -77,39 +83,52 @@ struct Harness {
   QString path = s.folder.File("Marrowtide.mdb");
   test::ScriptedDatabase& db = s.engine.At(path);
   FakePasses passes{db};
+  RunOutcome outcome{};
 };
 
 class RunTest : public ::testing::Test, protected Harness {};
 
-// The branch a stored version and marker take, and what the log says of it.
+// The branch a stored version and marker take, what the log says of it and
+// the outcome: the version stored after the upgrade decides whether the
+// newest was reached.
 TEST(RunBranches, StoredVersionAndMarkerChooseThePasses) {
   const QVariant kMissing = "<missing row>";
+  constexpr auto kDone = RunOutcome::Upgraded;
+  constexpr auto kBehind = RunOutcome::NotAtLatestVersion;
   const struct {
     QVariant version;
     const char* marker;
     QStringList calls;
     int opens;
     const char* error;  // the failure of Main logged between the two lines, or null
+    RunOutcome outcome;
+    QVariant stamped = LatestDBVersion;  // the version the upgrade leaves
   } cases[] = {
-      {"405", "1", {"compact"}, 1, nullptr},
+      {"405", "1", {"compact"}, 1, nullptr, kDone},
       // A run that ended before its encryption: protected now.
-      {"405", "0", {"encrypt", "compact"}, 2, nullptr},
-      {"300", "0", {"upgrade 300", "encrypt", "compact"}, 2, nullptr},
-      {"ENC:300", "1", {"value ENC:300", "decrypt 300", "upgrade 300", "encrypt", "compact"}, 3, nullptr},
+      {"405", "0", {"encrypt", "compact"}, 2, nullptr, kDone},
+      {"300", "0", {"upgrade 300", "encrypt", "compact"}, 2, nullptr, kDone},
+      {"ENC:300", "1", {"value ENC:300", "decrypt 300", "upgrade 300", "encrypt", "compact"}, 3, nullptr, kDone},
       // Above the latest version, or missing, or Null: the upgrade branch.
-      {" 406 ", "1", {"decrypt 406", "upgrade 406", "encrypt", "compact"}, 3, nullptr},
-      {QVariant(), "0", {"upgrade 1", "encrypt", "compact"}, 2, nullptr},
-      {kMissing, "0", {"upgrade 1", "encrypt", "compact"}, 2, nullptr},
-      {"ENC:abc", "1", {"value ENC:abc"}, 1, "ERROR: modMain.Main Line = 0\t13\tType mismatch"},
-      {"99999999999", "0", {}, 1, "ERROR: modMain.Main Line = 0\t6\tOverflow"},
+      {" 406 ", "1", {"decrypt 406", "upgrade 406", "encrypt", "compact"}, 3, nullptr, kDone, " 406 "},
+      {QVariant(), "0", {"upgrade 1", "encrypt", "compact"}, 2, nullptr, kDone},
+      {kMissing, "0", {"upgrade 1", "encrypt", "compact"}, 2, nullptr, kDone},
+      // An upgrade that ended early (a missing script): encrypted all the same.
+      {"300", "0", {"upgrade 300", "encrypt", "compact"}, 2, nullptr, kBehind, "388"},
+      {"300", "0", {"upgrade 300", "value ENC:x", "encrypt", "compact"}, 2,
+       "ERROR: modMain.Main Line = 0\t13\tType mismatch", kBehind, "ENC:x"},
+      {"ENC:abc", "1", {"value ENC:abc"}, 1, "ERROR: modMain.Main Line = 0\t13\tType mismatch", kBehind},
+      {"99999999999", "0", {}, 1, "ERROR: modMain.Main Line = 0\t6\tOverflow", kBehind},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.version.toString().toStdString());
+    SCOPED_TRACE(c.version.toString().toStdString() + " stamped " + c.stamped.toString().toStdString());
     Harness h;
     h.Given(c.version, c.marker);
     if (c.version == kMissing)
       h.db.queries[test::SettingQuery("DBVersion")] = test::ScriptedRows{{"Val1"}, {}};
+    h.passes.onUpgrade = [&](int32_t) { h.db.SetSetting("DBVersion", c.stamped); };
     EXPECT_EQ(h.Upgrade(), c.calls);
+    EXPECT_EQ(h.outcome, c.outcome);
     EXPECT_EQ(h.db.opens, c.opens);
     QStringList log{"DBPath = " + h.path};
     if (c.error) log << c.error;
@@ -133,6 +152,7 @@ TEST_F(RunTest, LatestVersionRunShowsAndUnloadsTheWindowWithLoggingOn) {
 TEST_F(RunTest, ConnectionFailuresShowM1) {
   db.openError = DbError(dberr::kOpenFailed, "Not a valid password.");
   EXPECT_TRUE(Upgrade().isEmpty());
+  EXPECT_EQ(outcome, RunOutcome::NotOpened);
   EXPECT_EQ(s.ui.calls, QStringList{"Box " + kM1});
   EXPECT_EQ(Messages(),
             (QStringList{"ERROR: modDB.DBGetConnection Line = 0\t-2147467259\tNot a valid password.",
@@ -142,10 +162,12 @@ TEST_F(RunTest, ConnectionFailuresShowM1) {
   closed.db.opensClosed = true;
   EXPECT_TRUE(closed.Upgrade().isEmpty());
   EXPECT_EQ(closed.s.ui.Boxes(), QStringList{kM1});
+  EXPECT_EQ(closed.outcome, RunOutcome::NotOpened);
 }
 
 // A database that is gone after a value pass shows M2; an encryption that
-// leaves the marker at "0" shows M3 and skips compaction.
+// leaves the marker at "0" shows M3 and skips compaction. The outcome is the
+// first failure in run order, even after an upgrade that ended early.
 TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
   {
     Harness h;
@@ -153,6 +175,7 @@ TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
     h.passes.onDecrypt = [&] { h.s.engine.Remove(h.path); };
     EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
     EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
+    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
     EXPECT_EQ(h.Messages().last(), kEnd);
     EXPECT_FALSE(h.s.ui.loaded);
   }
@@ -162,14 +185,17 @@ TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
     h.passes.onEncrypt = [&] { h.s.engine.Remove(h.path); };
     EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
     EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
+    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
   }
-  {
+  for (const bool upgradeEndsEarly : {false, true}) {
     Harness h;
     h.Given("300", "0");
     h.passes.onEncrypt = [] {};  // the marker stays "0"
+    if (upgradeEndsEarly) h.passes.onUpgrade = [](int32_t) {};
     EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
     EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM3});
     EXPECT_EQ(h.s.ui.calls.last(), "UnloadProgress");
+    EXPECT_EQ(h.outcome, upgradeEndsEarly ? RunOutcome::NotAtLatestVersion : RunOutcome::NotEncrypted);
   }
 }
 
@@ -206,7 +232,7 @@ TEST(RunLocks, ALockThatCannotBeMadeEndsWithM1AndItsCause) {
     const LockResult given =
         instance ? LockResult{LockState::Unavailable, "no lock file"} : LockResult{};
     if (!instance) qputenv("TMPDIR", h.s.folder.File("missing").toUtf8());
-    EXPECT_EQ(RunMain(QString(), h.passes, given), RunOutcome::Completed);
+    EXPECT_EQ(RunMain(QString(), h.passes, given), RunOutcome::NotOpened);
     qputenv("TMPDIR", tmp);
     EXPECT_TRUE(h.passes.calls.isEmpty());
     EXPECT_TRUE(h.s.engine.OpenedPaths().empty());
