@@ -109,20 +109,5 @@ TEST(Definition, AlterTableForms) {
   EXPECT_EQ(As<DropProcedure>(Translate("drop view [VTaskList]")).name, "VTaskList");
 }
 
-TEST(Definition, RejectsWhatItCannotCarryOut) {
-  int32_t code = 0;
-  EXPECT_TRUE(test::TranslateError("CREATE TABLE t (a DECIMAL(30,2))", &code).contains("28"));
-  EXPECT_EQ(code, dberr::kSyntax);
-  EXPECT_TRUE(test::TranslateError("CREATE TABLE t (a TEXT(300))").contains("300"));
-  EXPECT_TRUE(test::TranslateError("CREATE TABLE t (a BINARY(600))").contains("510"));
-  EXPECT_TRUE(test::TranslateError("CREATE TABLE t (a DECIMAL(10,12))").contains("scale"));
-  EXPECT_TRUE(test::TranslateError("ALTER TABLE t ADD COLUMN a LONG PRIMARY KEY").contains("PRIMARY"));
-  EXPECT_TRUE(test::TranslateError("CREATE TABLE t (a LONG REFERENCES u (b))").contains("REFERENCES"));
-  EXPECT_FALSE(test::TranslateError("ALTER TABLE t RENAME COLUMN a TO b").isEmpty());
-  EXPECT_FALSE(test::TranslateError("CREATE VIEW [V] AS SELECT 1").isEmpty());
-  EXPECT_FALSE(test::TranslateError("CREATE TABLE t ()").isEmpty());
-  EXPECT_FALSE(test::TranslateError("CREATE TABLE t (a LONG").isEmpty());
-}
-
 }  // namespace
 }  // namespace mt::engine

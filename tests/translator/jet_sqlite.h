@@ -57,16 +57,6 @@ class JetSqlite {
   // The value of a Jet expression, evaluated by a SELECT without FROM.
   QVariant Eval(const QString& jetExpression) { return Value(QStringLiteral("SELECT ") + jetExpression); }
 
-  // The SQLite error a Jet expression raises when evaluated; empty if none.
-  QString EvalError(const QString& jetExpression) {
-    try {
-      Eval(jetExpression);
-    } catch (const DbError& e) {
-      return e.description();
-    }
-    return {};
-  }
-
   std::vector<QVariantList> RunSql(const QString& sql) {
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <string_view>
 
 #include "db/engine/translator.h"
 #include "translator/jet_sqlite.h"
@@ -206,28 +207,50 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
   EXPECT_TRUE(TranslateQuery("SELECT x FROM VUnknown WHERE y = 1", columnsOf).parameters.isEmpty());
 }
 
+// Every statement the translator cannot read or carry out is a syntax error
+// whose text names what is wrong ("" where any text will do).
 TEST(Syntax, ErrorsNameTheOffendingToken) {
+  using namespace std::string_view_literals;  // the NUL cases keep their length
   const struct {
-    const char* sql;
+    std::u16string_view sql;
     const char* mentions;
   } cases[] = {
-      {"SELEC * FROM t", "SELEC"},
-      {"SELECT * FROM t WHERE", "end of statement"},
-      {"SELECT * FROM t WHERE a = 'open", "unterminated string"},
-      {"SELECT [a FROM t", "]"},
-      {"INSERT INTO t (a, b) VALUES (1)", "number of values"},
-      {"SELECT Foo(1) FROM t", "FOO"},
-      {"SELECT Mid('a') FROM t", "MID"},
-      {"SELECT * FROM t WHERE d = #2024-13-40#", "date"},
-      {"SELECT * FROM t extra junk", "junk"},
-      {"UPDATE t SET a = 1 WHERE b = @x", "@"},
-      {"", "end of statement"},
+      {u"SELEC * FROM t"sv, "SELEC"},
+      {u"SELECT * FROM t WHERE"sv, "end of statement"},
+      {u"SELECT * FROM t WHERE a = 'open"sv, "unterminated string"},
+      {u"SELECT 'abc"sv, "unterminated string at position 8"},
+      {u"SELECT \"abc"sv, "unterminated string"},
+      {u"SELECT [a FROM t"sv, "missing \"]\""},
+      {u"SELECT [] FROM TSettings"sv, "empty name"},
+      {u"SELECT [I\0D] FROM TSettings"sv, "NUL"},
+      {u"CREATE TABLE N ([a\0] LONG)"sv, "NUL"},
+      {u"SELECT #2024"sv, "unterminated date literal"},
+      {u"SELECT 12abc"sv, "malformed number"},
+      {u"SELECT @x"sv, "unexpected character"},
+      {u"INSERT INTO t (a, b) VALUES (1)"sv, "number of values"},
+      {u"SELECT Foo(1) FROM t"sv, "FOO"},
+      {u"SELECT Mid('a') FROM t"sv, "MID"},
+      {u"SELECT * FROM t WHERE d = #2024-13-40#"sv, "date"},
+      {u"SELECT * FROM t extra junk"sv, "junk"},
+      {u"UPDATE t SET a = 1 WHERE b = @x"sv, "@"},
+      {u""sv, "end of statement"},
+      {u"CREATE TABLE t (a DECIMAL(30,2))"sv, "28"},
+      {u"CREATE TABLE t (a DECIMAL(10,12))"sv, "scale"},
+      {u"CREATE TABLE t (a TEXT(300))"sv, "300"},
+      {u"CREATE TABLE t (a BINARY(600))"sv, "510"},
+      {u"ALTER TABLE t ADD COLUMN a LONG PRIMARY KEY"sv, "PRIMARY"},
+      {u"CREATE TABLE t (a LONG REFERENCES u (b))"sv, "REFERENCES"},
+      {u"ALTER TABLE t RENAME COLUMN a TO b"sv, ""},
+      {u"CREATE VIEW [V] AS SELECT 1"sv, ""},
+      {u"CREATE TABLE t ()"sv, ""},
+      {u"CREATE TABLE t (a LONG"sv, ""},
   };
   for (const auto& c : cases) {
+    const QString sql = QString::fromUtf16(c.sql.data(), qsizetype(c.sql.size()));
     int32_t code = 0;
-    const QString error = test::TranslateError(c.sql, &code);
-    EXPECT_EQ(code, dberr::kSyntax) << c.sql;
-    EXPECT_TRUE(error.contains(QString::fromUtf8(c.mentions))) << c.sql << " -> " << error.toStdString();
+    const QString error = test::TranslateError(sql, &code);
+    EXPECT_EQ(code, dberr::kSyntax) << sql.toStdString();
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.mentions))) << sql.toStdString() << " -> " << error.toStdString();
   }
 }
 
