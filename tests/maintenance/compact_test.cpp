@@ -11,6 +11,7 @@
 #include "app/globals.h"
 #include "db/query.h"
 #include "support/fake_services.h"
+#include "support/forwarding_engine.h"
 #include "support/real_db.h"
 
 namespace mt {
@@ -54,11 +55,9 @@ QStringList LogSchema(const QStringList& leaveOut = {}) {
   return sql;
 }
 
-class FailingCompactEngine : public Engine {
+class FailingCompactEngine : public test::ForwardingEngine {
  public:
-  explicit FailingCompactEngine(Engine& real) : real_(real) {}
-  std::unique_ptr<Connection> Open(const QString& p, const QString& w) override { return real_.Open(p, w); }
-  std::unique_ptr<Connection> Create(const QString& p, const QString& w) override { return real_.Create(p, w); }
+  using ForwardingEngine::ForwardingEngine;
   void Compact(const QString& src, const QString& dst, const QString&) override {
     sourceAtCompact = test::FileBytes(src);
     QFile half(dst);  // a compaction that dies half way through its copy
@@ -66,9 +65,6 @@ class FailingCompactEngine : public Engine {
     throw DbError(dberr::kOpenFailed, QStringLiteral("Disk full"));
   }
   QByteArray sourceAtCompact;
-
- private:
-  Engine& real_;
 };
 
 class Maintenance : public ::testing::Test {
@@ -93,11 +89,6 @@ class Maintenance : public ::testing::Test {
   QString Ini() const { return folder_.File(QStringLiteral("autoup.ini")); }
   QString Tmp() const { return folder_.File(QStringLiteral("tmp.mdb")); }
   QString Stamp() const { return clock_.now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
-  void Put(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
   QStringList Tags(const char* table) const {
     QStringList tags;
     for (const QVariant& v : test::Column(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag")
@@ -117,11 +108,11 @@ class Maintenance : public ::testing::Test {
 
 TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
   test::CreateDatabase(Db(), LogSchema());
-  Put(Tmp(), "left over by an aborted run");
+  test::WriteFile(Tmp(), "left over by an aborted run");
   const QByteArray ini =
       "; written by the product\r\n[Main]\r\nCompactDBDate=not this one\r\n"
       "[Update]\r\nServer=update.example\r\nCompactDBDate=2020-01-01 00:00:00\r\nChannel=beta\r\n";
-  Put(Ini(), ini);
+  test::WriteFile(Ini(), ini);
   const qint64 sizeBefore = QFileInfo(Db()).size();
   ASSERT_NE(DBGetConnection(Db()), nullptr);  // the run holds it open
 
@@ -145,7 +136,7 @@ TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
 
 TEST_F(Maintenance, FailingPruneStopsBeforeCompactionAndStamp) {
   test::CreateDatabase(Db(), LogSchema({QStringLiteral("TTaskLogDay")}));
-  Put(Tmp(), "left over");
+  test::WriteFile(Tmp(), "left over");
   ASSERT_NE(DBGetConnection(Db()), nullptr);
   p_CompactDB();
   ReleaseSharedConnection();

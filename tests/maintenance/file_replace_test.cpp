@@ -11,19 +11,16 @@
 #include <QTemporaryDir>
 
 #include "db/engine/engine.h"
+#include "support/real_db.h"
 
 namespace mt {
 namespace {
 
-void Put(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
+using test::WriteFile;
 
+// A file's bytes, "<missing>" when there is none.
 QByteArray Get(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+  return QFileInfo::exists(path) ? test::FileBytes(path) : QByteArray("<missing>");
 }
 
 dev_t DeviceOf(const QString& path) {
@@ -35,18 +32,18 @@ TEST(FileReplacement, SameFolderReplacesTargetAndFailuresLeaveBothAsTheyWere) {
   QTemporaryDir dir;
   const QString src = dir.filePath(QStringLiteral("work.mdb"));
   const QString dst = dir.filePath(QStringLiteral("db.mdb"));
-  Put(dst, "old");
+  WriteFile(dst, "old");
   EXPECT_THROW(ReplaceFile(src, dst), DbError);  // no source
   EXPECT_EQ(Get(dst), QByteArray("old"));
 
-  Put(src, "new");
-  Put(dst + QStringLiteral("-wal"), "log of the old database");
+  WriteFile(src, "new");
+  WriteFile(dst + QStringLiteral("-wal"), "log of the old database");
   EXPECT_THROW(ReplaceFile(src, dst), DbError);
   EXPECT_EQ(Get(dst), QByteArray("old"));
   EXPECT_EQ(Get(src), QByteArray("new"));
   QFile::remove(dst + QStringLiteral("-wal"));
 
-  Put(src + QStringLiteral("-wal"), "changes the copy lacks");
+  WriteFile(src + QStringLiteral("-wal"), "changes the copy lacks");
   EXPECT_THROW(ReplaceFile(src, dst), DbError);
   EXPECT_EQ(Get(dst), QByteArray("old"));
   QFile::remove(src + QStringLiteral("-wal"));
@@ -70,8 +67,8 @@ TEST(FileReplacement, AcrossFileSystemsStagesACopyBesideTheTarget) {
   const QString dst = here.filePath(QStringLiteral("db.mdb"));
   QByteArray big(300000, 'x');
   big.append("end");
-  Put(src, big);
-  Put(dst, "old");
+  WriteFile(src, big);
+  WriteFile(dst, "old");
   {
     FileReplacement r(src, dst);
     r.Stage();

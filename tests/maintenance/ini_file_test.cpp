@@ -7,21 +7,16 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/real_db.h"
+
 namespace mt {
 namespace {
 
 class IniFile : public ::testing::Test {
  protected:
   QString Path() const { return dir_.filePath(QStringLiteral("autoup.ini")); }
-  void Put(const QByteArray& bytes) {
-    QFile f(Path());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
-  QByteArray Get() const {
-    QFile f(Path());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
+  void Put(const QByteArray& bytes) { test::WriteFile(Path(), bytes); }
+  QByteArray Get() const { return test::FileBytes(Path()); }
   int Set(const QString& section, const QString& key, const QString& value) {
     return WriteINIValue(Path(), section, key, value);
   }

@@ -16,6 +16,7 @@
 
 #include "app/globals.h"
 #include "support/fake_services.h"
+#include "support/real_db.h"
 
 namespace mt {
 namespace {
@@ -114,10 +115,6 @@ class Downloader : public ::testing::Test {
     return QStringLiteral("CURLDownloader.Download Start szURL = ") + url + QStringLiteral(", szFile = ") +
            (file.isEmpty() ? Target() : file);
   }
-  static QByteArray Read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
 
   test::ProgramFolder folder_;
   LoopbackServer server_;
@@ -128,10 +125,10 @@ class Downloader : public ::testing::Test {
 TEST_F(Downloader, NormalFileAndRedirectAndAZeroLengthFileIsRemoved) {
   const QString url = server_.Url(QStringLiteral("/file.txt"));
   EXPECT_TRUE(downloader_.Download(url, Target()));
-  EXPECT_EQ(Read(Target()), fileText_);
+  EXPECT_EQ(test::FileBytes(Target()), fileText_);
   QFile::remove(Target());
   EXPECT_TRUE(downloader_.Download(server_.Url(QStringLiteral("/moved")), Target()));
-  EXPECT_EQ(Read(Target()), fileText_);
+  EXPECT_EQ(test::FileBytes(Target()), fileText_);
 
   const QString empty = server_.Url(QStringLiteral("/empty"));
   EXPECT_FALSE(downloader_.Download(empty, Target()));
@@ -144,16 +141,12 @@ TEST_F(Downloader, NormalFileAndRedirectAndAZeroLengthFileIsRemoved) {
 }
 
 TEST_F(Downloader, FailedTransfersKeepTheOldFileAndLeaveNoPartialOne) {
-  {
-    QFile old(Target());
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write("previous contents");
-  }
+  test::WriteFile(Target(), "previous contents");
   const QString missing = server_.Url(QStringLiteral("/missing"));
   const QString broken = server_.Url(QStringLiteral("/broken"));
   EXPECT_FALSE(downloader_.Download(missing, Target()));
   EXPECT_FALSE(downloader_.Download(broken, Target()));
-  EXPECT_EQ(Read(Target()), QByteArray("previous contents"));
+  EXPECT_EQ(test::FileBytes(Target()), QByteArray("previous contents"));
   const QString failure = QStringLiteral("CURLDownloader.Download Error: INET_E_DOWNLOAD_FAILURE");
   const QString end = QStringLiteral("CURLDownloader.Download End False");
   EXPECT_EQ(Log(), QStringList({StartLine(missing), failure, end, StartLine(broken), failure, end}));

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "support/real_db.h"
+
 namespace {
 
 // The package data the committed scripts were written from (ieee-data
@@ -25,16 +27,11 @@ const DataFile kDataFiles[] = {
      "23a6705d2ed8f41bb9299c914a51899808d2061c25fed9371651b3209559c47d"},
 };
 
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST(ScriptGenerator, WritesTheCommittedScriptsByteForByte) {
   const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
   if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
   for (const DataFile& d : kDataFiles) {
-    const QByteArray bytes = Read(QString::fromLatin1(d.path));
+    const QByteArray bytes = mt::test::FileBytes(QString::fromLatin1(d.path));
     if (QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() != QByteArray(d.sha256)) {
       GTEST_SKIP() << d.path << " is missing or not the snapshot the scripts were written from";
     }
@@ -52,7 +49,8 @@ TEST(ScriptGenerator, WritesTheCommittedScriptsByteForByte) {
   ASSERT_EQ(written, committed.entryList(filter, QDir::Files, QDir::Name));
   EXPECT_EQ(written.size(), 398);
   for (const QString& name : written) {
-    EXPECT_TRUE(Read(out.filePath(name)) == Read(committed.filePath(name))) << name.toStdString() << " differs";
+    EXPECT_TRUE(mt::test::FileBytes(out.filePath(name)) == mt::test::FileBytes(committed.filePath(name)))
+        << name.toStdString() << " differs";
   }
 }
 

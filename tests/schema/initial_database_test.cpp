@@ -6,6 +6,8 @@
 #include "db/engine/engine.h"
 #include "db/query.h"
 #include "schema/schema_listing.h"
+#include "support/forwarding_engine.h"
+#include "support/real_db.h"
 #include "upgrade/initial_database.h"
 
 namespace mt {
@@ -13,17 +15,11 @@ namespace {
 
 // The production engine, with connections that fail the Nth statement they
 // execute: a creation that breaks off half-way.
-class FailingEngine : public Engine {
+class FailingEngine : public test::ForwardingEngine {
  public:
-  FailingEngine(Engine& real, int failAt) : real_(real), failAt_(failAt) {}
-  std::unique_ptr<Connection> Open(const QString& path, const QString& password) override {
-    return real_.Open(path, password);
-  }
+  FailingEngine(Engine& real, int failAt) : ForwardingEngine(real), failAt_(failAt) {}
   std::unique_ptr<Connection> Create(const QString& path, const QString& password) override {
     return std::make_unique<Conn>(real_.Create(path, password), failAt_);
-  }
-  void Compact(const QString& src, const QString& dst, const QString& password) override {
-    real_.Compact(src, dst, password);
   }
 
  private:
@@ -45,7 +41,6 @@ class FailingEngine : public Engine {
     std::unique_ptr<Connection> inner_;
     int left_;
   };
-  Engine& real_;
   int failAt_;
 };
 
@@ -57,14 +52,7 @@ class InitialDatabase : public ::testing::Test {
   }
   void TearDown() override { SetDefaultEngine(nullptr); }
 
-  QVariant Value(const QString& sql) {
-    auto conn = DefaultEngine().Open(path_, DatabasePassword());
-    auto rs = conn->OpenRecordset(sql, CursorType::Static, LockType::ReadOnly);
-    QVariant v = rs->Eof() ? QVariant() : rs->Value(0);
-    rs->Close();
-    conn->Close();
-    return v;
-  }
+  QVariant Value(const QString& sql) { return test::Column(path_, sql).value(0); }
 
   QTemporaryDir dir_;
   QString path_;
@@ -82,27 +70,19 @@ TEST_F(InitialDatabase, IsAKeyedDatabaseOfVersion2WithTheEightTables) {
                         "TIPs", "TMACPrefixes"}) {
     EXPECT_TRUE(conn->GetCatalog().HasTable(QString::fromLatin1(t))) << t;
   }
+  conn->Close();
   // The version-3 script deletes two mobile user-agent rows and version 49
   // copies the search categories: the base rows they work on are there.
-  auto rs = conn->OpenRecordset(
-      QStringLiteral("SELECT Count(*) FROM TCodes WHERE Code = 'MobileUserAgent' AND Val IN (1, 2)"),
-      CursorType::Static, LockType::ReadOnly);
-  EXPECT_EQ(rs->Value(0).toInt(), 2);
-  rs->Close();
-  conn->Close();
+  EXPECT_EQ(Value(QStringLiteral("SELECT Count(*) FROM TCodes WHERE Code = 'MobileUserAgent' AND Val IN (1, 2)"))
+                .toInt(),
+            2);
   EXPECT_THROW(DefaultEngine().Open(path_, QStringLiteral("not the password")), DbError);
 }
 
 TEST_F(InitialDatabase, RefusesAnExistingFileAndLeavesItAlone) {
-  {
-    QFile f(path_);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("not a database");
-  }
+  test::WriteFile(path_, "not a database");
   EXPECT_THROW(CreateInitialDatabase(path_), DbError);
-  QFile f(path_);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray("not a database"));
+  EXPECT_EQ(test::FileBytes(path_), QByteArray("not a database"));
 }
 
 TEST_F(InitialDatabase, AFailureHalfWayLeavesNoFile) {
@@ -124,17 +104,12 @@ TEST(CreateCommand, WritesANewDatabaseAndRefusesExistingOrMissingArguments) {
   schematest::RunTool({QStringLiteral("create"), path}, &code, &err);
   EXPECT_EQ(code, 0) << err.toStdString();
   EXPECT_TRUE(QFile::exists(path));
-  const QByteArray before = [&] {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }();
+  const QByteArray before = test::FileBytes(path);
 
   schematest::RunTool({QStringLiteral("create"), path}, &code, &err);
   EXPECT_EQ(code, 1);
   EXPECT_TRUE(err.startsWith(QStringLiteral("error "))) << err.toStdString();
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), before) << "an existing file is left as it was";
+  EXPECT_EQ(test::FileBytes(path), before) << "an existing file is left as it was";
 
   schematest::RunTool({QStringLiteral("create")}, &code, &err);
   EXPECT_EQ(code, 2);

@@ -14,14 +14,14 @@
 #include "db/engine/engine.h"
 #include "db/engine/schema_listing.h"
 #include "db/query.h"
+#include "support/real_db.h"
 #include "upgrade/statement_text.h"
 
 namespace mt::schematest {
 
 // The embedded script of a version, as stored (byte order mark included).
 inline QByteArray ScriptBytes(int version) {
-  QFile f(QStringLiteral(":/SQL/%1").arg(10000 + version));
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  return test::FileBytes(QStringLiteral(":/SQL/%1").arg(10000 + version));
 }
 
 // Its text without the byte order mark.

@@ -63,4 +63,10 @@ QByteArray FileBytes(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+  ASSERT_EQ(f.write(bytes), bytes.size()) << path.toStdString();
+}
+
 }  // namespace mt::test

@@ -24,7 +24,10 @@ std::vector<QVariantList> Rows(const QString& path, const QString& sql);
 // The first column of each row.
 QVariantList Column(const QString& path, const QString& sql);
 
+// A file's bytes, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
+// Writes bytes as the whole of a file; fails the test when it cannot.
+void WriteFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace mt::test
 
