@@ -179,8 +179,10 @@ def main():
     base = run_tests(build, args.timeout, seconds=seconds)
     order = sorted(seconds, key=seconds.get)
     out = sys.stdout if args.out == "-" else open(args.out, "w", encoding="utf-8")
-    out.write("# rev\t%s\n# unseeded failures\t%s\n" % (
-        run(["git", "-C", REPO, "rev-parse", args.rev]).stdout.strip(), ",".join(base) or "none"))
+    rev = "kept tree" if args.keep_tree else run(["git", "-C", REPO, "rev-parse", args.rev]).stdout.strip()
+    if args.tests_rev:
+        rev += ", tests of " + run(["git", "-C", REPO, "rev-parse", args.tests_rev]).stdout.strip()
+    out.write("# rev\t%s\n# unseeded failures\t%s\n" % (rev, ",".join(base) or "none"))
     out.write("# program seconds\t%s\n" % ", ".join("%s %.0f" % (n, seconds[n]) for n in order))
     out.write("id\tcaught\tfailing tests\tseconds\n")
     out.flush()
