@@ -95,19 +95,19 @@ TEST(FileReplacement, ALinkStaysALinkAndItsFileIsReplaced) {
   const QString file = dir.filePath(QStringLiteral("data/db.mdb"));
   const QString link = dir.filePath(QStringLiteral("db.mdb"));
   const QString chain = dir.filePath(QStringLiteral("chain.mdb"));
-  Put(file, "old");
+  WriteFile(file, "old");
   ASSERT_TRUE(QFile::link(file, link));
   ASSERT_TRUE(QFile::link(link, chain));
   const QString src = dir.filePath(QStringLiteral("work.mdb"));
-  Put(src, "new");
+  WriteFile(src, "new");
   ReplaceFile(src, chain);
   EXPECT_TRUE(QFileInfo(chain).isSymLink());
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   EXPECT_EQ(Get(file), QByteArray("new"));
   EXPECT_FALSE(QFileInfo::exists(src));
 
-  Put(dir.filePath(QStringLiteral("data/.db.mdb.swap-a1B2c3")), "left by a kill");
-  Put(dir.filePath(QStringLiteral("data/.db.mdb.swap-long-name")), "not ours");
+  WriteFile(dir.filePath(QStringLiteral("data/.db.mdb.swap-a1B2c3")), "left by a kill");
+  WriteFile(dir.filePath(QStringLiteral("data/.db.mdb.swap-long-name")), "not ours");
   EXPECT_EQ(LeftoverStagingFiles(chain), QStringList{dir.filePath(QStringLiteral("data/.db.mdb.swap-a1B2c3"))});
 }
 
