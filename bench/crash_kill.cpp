@@ -1,21 +1,26 @@
 // Kills the real upgrade program with SIGKILL at many points of its run and
 // shows that the database survives every kill: the program is copied with a
 // log folder into a folder of its own, the database beside it; it is killed
-// (during the scripts, a code migration, a value pass, the pruning or the
-// compaction: at a time offset, or a moment after a chosen log line), run
-// again to completion, and the result is checked against an uninterrupted
-// run of the same input:
+// (at a time offset, or inside a chosen step: version 388 with its 19,709
+// inserts, from the moment its staged script appears in the program folder;
+// a code migration; the decryption or the encryption pass; the pruning or
+// the compaction - each at a random moment within the time the step took in
+// the uninterrupted run), run again to completion, and the result is checked
+// against an uninterrupted run of the same input:
 //  - right after each kill the database path holds a database that opens
 //    and passes PRAGMA integrity_check;
 //  - after the final run it is at version 405 with the reference schema
 //    (marrowtide-db schema against tests/schema/reference_405.tsv), passes
-//    the integrity check, and every row seeded before the first run is there
-//    with the values the uninterrupted run gave it (protected values compared
-//    decrypted), and no protected value is stored in clear in a database
-//    marked encrypted.
-// Also reported, as observations: runs that ended with the values plain, row
-// counts that differ from the uninterrupted run, files left in the program
-// folder, and the error lines of the final runs.
+//    the integrity check, every row seeded before the first run is there
+//    with the values the uninterrupted run gave it, every table holds as
+//    many rows and the same distinct rows as after the uninterrupted run
+//    (protected values compared decrypted, so a value in clear or with a
+//    second layer differs; only the TSettings rows DBVersion and IsDBEn are
+//    left out, checked on their own), the values are encrypted as after the
+//    uninterrupted run, and no protected value is stored in clear in a
+//    database marked encrypted.
+// Also reported, as observations: files left in the program folder and the
+// error lines of the final runs.
 //
 // Two inputs alternate: a plain version-2 database (every script, migration,
 // the encryption pass and the compaction) and a version-300 database with
@@ -67,6 +72,11 @@ struct Input {
   Snapshot reference;
   qint64 cleanMs = 0;
   QStringList migrations;  // the code-migration log lines its run writes
+  QMap<QString, qint64> timeline;  // when the uninterrupted run's lines and files appeared
+  // How long the uninterrupted run took from one line or file to another (at least 1 ms).
+  int Span(const QString& from, const QString& to) const {
+    return int(std::max<qint64>(1, timeline.value(to, -1) - timeline.value(from, 0)));
+  }
 };
 
 }  // namespace
@@ -135,8 +145,11 @@ int main(int argc, char** argv) {
     const QString schema = SchemaDifference(reference, ToolSchema(o, db));
     if (!schema.isEmpty()) problems << QStringLiteral("schema:\n      ") + schema;
     if (want) {
+      if (want->encrypted && !s.encrypted) problems << QStringLiteral("values left plain (IsDBEn says plain)");
       const QString rows = RowsDifference(*want, s);
-      if (!rows.isEmpty()) problems << QStringLiteral("rows:\n      ") + rows;
+      if (!rows.isEmpty()) problems << QStringLiteral("seeded rows:\n      ") + rows;
+      const QString tables = TablesDifference(*want, s);
+      if (!tables.isEmpty()) problems << QStringLiteral("tables:\n      ") + tables;
     }
     return problems.join(QStringLiteral("\n    "));
   };
@@ -149,6 +162,7 @@ int main(int argc, char** argv) {
     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
     in.reference = Read(db, true);
     in.cleanMs = r.ms;
+    in.timeline = r.seen;
     static const QRegularExpression migration(QStringLiteral("modMain\\.p_DBUpgrade_\\d+ Start"));
     for (auto it = migration.globalMatch(program.Log()); it.hasNext();) {
       const QString line = it.next().captured(0);
@@ -161,7 +175,16 @@ int main(int argc, char** argv) {
     }
     if (!in.reference.openError.isEmpty()) problems += QStringLiteral("\n    ") + in.reference.openError;
     out << "  " << in.name << ": " << r.ms << " ms, " << (in.reference.encrypted ? "encrypted" : "PLAIN")
-        << (problems.isEmpty() ? QString() : QStringLiteral("\n    ") + problems) << "\n";
+        << (problems.isEmpty() ? QString() : QStringLiteral("\n    ") + problems) << "\n    steps (ms): version 388 "
+        << in.Span(QStringLiteral("10388.sql"), QStringLiteral("10389.sql"));
+    for (const QString& m : in.migrations)
+      out << ", " << QString(m).section(u'_', -1).section(u' ', 0, 0) << " "
+          << in.Span(m, QString(m).replace(QLatin1String(" Start"), QLatin1String(" End")));
+    for (const char* pass : {"DBDecrypt", "DBEncrypt"})
+      if (in.timeline.contains(QStringLiteral("modMain.p_%1 Start").arg(QLatin1String(pass))))
+        out << ", " << pass << " " << in.Span(QStringLiteral("modMain.p_%1 Start").arg(QLatin1String(pass)),
+                                              QStringLiteral("modMain.p_%1 End").arg(QLatin1String(pass)));
+    out << "\n";
     if (!problems.isEmpty()) {
       out << "the uninterrupted run itself fails; nothing to compare with\n";
       return 1;
@@ -173,7 +196,10 @@ int main(int argc, char** argv) {
     try {
       ExecuteOn(spoiled, {QStringLiteral("DELETE FROM TTaskList WHERE IDX = 7"),
                           QStringLiteral("UPDATE TIPs SET IPState = 0 WHERE IPHost = '10.9.8.7'"),
-                          QStringLiteral("ALTER TABLE TMACPrefixes ADD COLUMN Spoiled LONG")});
+                          QStringLiteral("INSERT INTO TMACPrefixes (MACPrefix) VALUES ('00-00-01')"),
+                          QStringLiteral("ALTER TABLE TSiteCategoryVisible ADD COLUMN Spoiled LONG"),
+                          QStringLiteral("UPDATE TUserAgentsRaw SET UA = '%1' WHERE IDX = (SELECT Min(IDX) FROM TUserAgentsRaw)")
+                              .arg(in.reference.encrypted ? DBEncryptValue(QStringLiteral("spoiled")) : QStringLiteral("spoiled"))});
     } catch (const DbError& e) {
       out << "cannot spoil a copy: " << e.description() << "\n";
       return 2;
@@ -181,32 +207,48 @@ int main(int argc, char** argv) {
     const QString seen = check(spoiled, &in.reference);
 
     if (!seen.contains(QLatin1String("TTaskList")) || !seen.contains(QLatin1String("IPState")) ||
-        !seen.contains(QLatin1String("Spoiled"))) {
+        !seen.contains(QLatin1String("Spoiled")) || !seen.contains(QLatin1String("TMACPrefixes: 19711 rows")) ||
+        !seen.contains(QLatin1String("TUserAgentsRaw: distinct rows differ (1 missing, 1 not")) ||
+        !seen.contains(QLatin1String("TSiteCategoryVisible: distinct rows differ"))) {
       out << "the checks missed a spoiled copy:\n    " << seen << "\n";
       return 2;
     }
   }
 
-  // Kill points: by time, or a moment after a log line of each phase.
+  // Kill points: by time, or inside a chosen step. Each input goes through
+  // the ten kinds in turn; a kill in a rerun takes the next kind.
   QRandomGenerator rng(o.seed);
-  auto pick = [&](int trial, const Input& in) -> Trigger {
-    switch (trial % 8) {
+  auto within = [&](const QString& from, const QString& to, const Input& in) { return int(rng.bounded(in.Span(from, to))); };
+  auto inside = [&](const QString& step, const Input& in) {
+    const QString start = QStringLiteral("modMain.p_%1 Start").arg(step);
+    return Trigger{start, {}, within(start, QStringLiteral("modMain.p_%1 End").arg(step), in)};
+  };
+  auto pick = [&](int kind, const Input& in) -> Trigger {
+    const bool encrypted = in.name.startsWith(u"encrypted");
+    switch (kind % 10) {
+      case 0:
+      case 5:
+        return {{}, QStringLiteral("10388.sql"), within(QStringLiteral("10388.sql"), QStringLiteral("10389.sql"), in)};
       case 1:
-        return in.name.startsWith(u"encrypted") ? Trigger{QStringLiteral("modMain.p_DBDecrypt Start"), int(rng.bounded(120))}
-                                                : Trigger{QStringLiteral("DBPath = "), int(rng.bounded(300))};
-      case 3:
-        return {in.migrations.value(int(rng.bounded(int(in.migrations.size())))), int(rng.bounded(8))};
-      case 4: return {QStringLiteral("modMain.p_DBEncrypt Start"), int(rng.bounded(200))};
-      case 5: return {QStringLiteral("modMain.p_CompactDB Start "), int(rng.bounded(60))};
-      case 6: return {QStringLiteral("modDB.CompactDatabase Start"), int(rng.bounded(60))};
-      default: return {QString(), int(rng.bounded(quint32(std::max<qint64>(1, in.cleanMs))))};
+      case 6: {
+        const QString start = in.migrations.value(int(rng.bounded(int(in.migrations.size()))));
+        return {start, {}, within(start, QString(start).replace(QLatin1String(" Start"), QLatin1String(" End")), in)};
+      }
+      case 2: return encrypted ? inside(QStringLiteral("DBDecrypt"), in) : Trigger{QStringLiteral("DBPath = "), {}, int(rng.bounded(300))};
+      case 3: return inside(QStringLiteral("DBEncrypt"), in);
+      case 7: return inside(encrypted ? QStringLiteral("DBDecrypt") : QStringLiteral("DBEncrypt"), in);
+      case 8:
+        return rng.bounded(2) ? Trigger{QStringLiteral("modMain.p_CompactDB Start "), {},
+                                        within(QStringLiteral("modMain.p_CompactDB Start"), QStringLiteral("modDB.CompactDatabase Start"), in)}
+                              : Trigger{QStringLiteral("modDB.CompactDatabase Start"), {},
+                                        within(QStringLiteral("modDB.CompactDatabase Start"), QStringLiteral("modDB.CompactDatabase End"), in)};
+      default: return {{}, {}, int(rng.bounded(quint32(std::max<qint64>(1, in.cleanMs))))};
     }
   };
 
   out << "kills (seed " << o.seed << ")\n";
-  int kills = 0, survived = 0, missed = 0, plainAfter = 0;
+  int kills = 0, survived = 0, missed = 0;
   QMap<QString, int> byPhase;
-  QMap<QString, QStringList> countDrift;  // table -> row-count differences from the uninterrupted run
   QMap<QString, int> leftovers;
   QMap<QString, int> finalErrors;  // procedure -> error lines the final runs logged
   for (int trial = 0; kills < o.kills && trial < 4 * o.kills + 8; ++trial) {
@@ -219,14 +261,15 @@ int main(int argc, char** argv) {
     QStringList phases;
     bool damaged = false;
     for (int k = 0; k < chain && kills < o.kills; ++k) {
-      const Trigger t = pick(trial + k, in);
-      const RunResult r = program.Run(t);
+      const Trigger t = pick(trial / 2 + k, in);
+      RunResult r = program.Run(t);
       if (!r.killed) {
         ++missed;
         phases << QStringLiteral("(finished before the kill)");
         continue;
       }
       ++kills;
+      if (r.phase == u"scripts" && r.lastScript == u"10388.sql") r.phase = QStringLiteral("version 388");
       ++byPhase[r.phase];
       phases << r.phase;
       const Snapshot after = Read(db, false);
@@ -250,16 +293,11 @@ int main(int argc, char** argv) {
       continue;
     }
     survived += int(std::count_if(phases.begin(), phases.end(), [](const QString& p) { return !p.startsWith(u'('); }));
-    const Snapshot s = Read(db, true);
-    if (!s.encrypted) ++plainAfter;
-    for (const auto& [table, n] : in.reference.counts)
-      if (s.counts.count(table) && s.counts.at(table) != n)
-        countDrift[table] << QString::asprintf("%+lld", static_cast<long long>(s.counts.at(table) - n));
     for (const QString& f : QDir(folder).entryList(QDir::Files | QDir::Hidden))
       if (f != u"marrowtide-dbupgrade" && f != u"Marrowtide.mdb" && f != u"stderr.txt" && f != u"autoup.ini")
         ++leftovers[QString(f).replace(QRegularExpression(QStringLiteral("\\d{14}")), QStringLiteral("<time>"))];
     out << "  trial " << trial << " (" << in.name << "): killed in " << phases.join(QStringLiteral(", "))
-        << "; final run " << last.ms << " ms, " << (s.encrypted ? "encrypted" : "PLAIN") << ", ok\n";
+        << "; final run " << last.ms << " ms, ok\n";
     out.flush();
   }
 
@@ -267,12 +305,7 @@ int main(int argc, char** argv) {
       << ", runs that finished before their kill: " << missed << "\n";
   out << "kills by phase:";
   for (auto it = byPhase.begin(); it != byPhase.end(); ++it) out << " " << it.key() << " " << it.value() << ";";
-  out << "\nfinished with values left plain: " << plainAfter << "\n";
-  if (!countDrift.isEmpty()) {
-    out << "row counts that differ from the uninterrupted run (one entry a trial):";
-    for (auto it = countDrift.begin(); it != countDrift.end(); ++it) out << " " << it.key() << " " << it.value().join(u' ') << ";";
-    out << "\n";
-  }
+  out << "\n";
   if (!finalErrors.isEmpty()) {
     out << "error lines of the final runs:";
     for (auto it = finalErrors.begin(); it != finalErrors.end(); ++it) out << " " << it.key() << " " << it.value() << ";";

@@ -1,11 +1,15 @@
 // What the crash and fault programs share: the rows seeded into a
 // version-2 database before its first run, a snapshot of a database read
-// back through the engine (integrity, version, seeded rows, row counts), the
-// comparison of its schema listing with the reference, and the real upgrade
-// program run in a folder of its own (optionally killed on a trigger).
+// back through the engine (integrity, version, seeded rows, row counts, the
+// sorted distinct rows of every table with the protected values decrypted),
+// the comparison of its schema listing with the reference, and the real
+// upgrade program run in a folder of its own (optionally killed on a trigger:
+// a log line or a file created in the program folder, then a delay), with
+// the time each procedure's Start/End line and each created file appeared.
 #pragma once
 
 #include <signal.h>
+#include <sys/inotify.h>
 #include <unistd.h>
 #include <sqlite3.h>
 
@@ -129,6 +133,10 @@ struct Snapshot {
   bool encrypted = false;
   std::map<QString, std::vector<Row>> seeds;
   std::map<QString, qint64> counts;  // rows of every table
+  // Every table's distinct rows, sorted, one line each ("column=value" by
+  // tab), the protected values decrypted when the marker says encrypted;
+  // the TSettings rows that differ from run to run (kVaryingSettings) left out.
+  std::map<QString, QStringList> contents;
   qint64 inClear = 0;  // protected values stored in clear although IsDBEn says encrypted
 };
 
@@ -145,6 +153,19 @@ inline QString Text(const QVariant& v) {
   }
   return v.toString();
 }
+
+// The columns the value passes protect, by table.
+inline const std::vector<std::pair<QString, QStringList>>& ProtectedColumns() {
+  static const std::vector<std::pair<QString, QStringList>> columns = {
+      {QStringLiteral("TCodes"), {"ValText", "Description", "Tag"}},
+      {QStringLiteral("TSettings"), {"Val1", "Val2", "Val3", "Alias"}},
+      {QStringLiteral("TUserAgentsRaw"), {"UA"}}};
+  return columns;
+}
+
+// TSettings rows that no two runs share (left out of Snapshot::contents;
+// the marker and the version are checked on their own).
+inline const QStringList kVaryingSettings = {QStringLiteral("IsDBEn"), QStringLiteral("DBVersion")};
 
 inline QString Integrity(const QString& path) {
   sqlite3* db = nullptr;
@@ -215,12 +236,8 @@ inline Snapshot Read(const QString& path, bool full) {
         }
       }
       if (s.encrypted) {
-        const std::pair<const char*, QStringList> protectedColumns[] = {
-            {"TCodes", {"ValText", "Description", "Tag"}},
-            {"TSettings", {"Val1", "Val2", "Val3", "Alias"}},
-            {"TUserAgentsRaw", {"UA"}}};
-        for (const auto& [table, columns] : protectedColumns) {
-          auto rs = query(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u','), QLatin1String(table)));
+        for (const auto& [table, columns] : ProtectedColumns()) {
+          auto rs = query(QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u','), table));
           for (; !rs->Eof(); rs->MoveNext())
             for (int i = 0; i < rs->FieldCount(); ++i) {
               const QString v = rs->Value(i).toString();
@@ -237,6 +254,25 @@ inline Snapshot Read(const QString& path, bool full) {
         if (!t.startsWith(u'T')) continue;  // the product's tables, not the engine's own
         auto rs = query(QStringLiteral("SELECT Count(*) FROM [%1]").arg(t));
         s.counts[t] = rs->Value(0).toLongLong();
+        QStringList protectedHere;
+        if (s.encrypted)
+          for (const auto& [table, columns] : ProtectedColumns())
+            if (table == t) protectedHere = columns;
+        QStringList& lines = s.contents[t];
+        for (rs = query(QStringLiteral("SELECT * FROM [%1]").arg(t)); !rs->Eof(); rs->MoveNext()) {
+          QStringList line;
+          QString id;
+          for (int i = 0; i < rs->FieldCount(); ++i) {
+            QString v = Text(rs->Value(i));
+            if (protectedHere.contains(rs->FieldName(i)) && v != u"<Null>" && !v.isEmpty()) v = DBDecryptValue(v);
+            if (rs->FieldName(i) == u"ID") id = v;
+            line << rs->FieldName(i) + u'=' + v;
+          }
+          if (t == u"TSettings" && kVaryingSettings.contains(id)) continue;
+          lines << line.join(u'\t');
+        }
+        lines.sort();
+        lines.removeDuplicates();
       }
     }
     c->Close();
@@ -289,7 +325,8 @@ inline QString SchemaDifference(const QStringList& expected, const QStringList& 
 // --- running the program ----------------------------------------------------
 
 struct Trigger {
-  QString line;     // a log line to wait for (empty: count from the start)
+  QString line;     // a log line to wait for
+  QString file;     // or a file to be created in the program folder (neither: count from the start)
   int delayMs = 0;  // then wait this long before the kill
 };
 
@@ -300,6 +337,11 @@ struct RunResult {
   QString phase;  // where the kill landed, from the last log lines
   qint64 ms = 0;
   QString err;    // what the program wrote to standard error (its message boxes, headless)
+  // When (ms after the start) each procedure's first "Start"/"End" log line
+  // ("modMain.p_DBEncrypt End") and each file created in the program folder
+  // ("10388.sql") appeared.
+  QMap<QString, qint64> seen;
+  QString lastScript;  // the last staged script created ("10388.sql"), empty when none
 };
 
 // The phase a log text was in when it ended.
@@ -343,9 +385,10 @@ inline QString PhaseOf(const QString& log) {
 class Program {
  public:
   Program(const QString& folder, const Setup& o) : folder_(folder), o_(o) {}
-  QString Log() const {
+  // The log's text from a byte offset on.
+  QString Log(qint64 from = 0) const {
     QFile f(folder_ + QStringLiteral("/log/marrowtide-dbupgrade.log"));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return f.open(QIODevice::ReadOnly) && f.seek(from) ? QString::fromUtf8(f.readAll()) : QString();
   }
 
   // Sets p up to run the program (environment, user, arguments), not started.
@@ -372,33 +415,85 @@ class Program {
   RunResult Run(const std::optional<Trigger>& trigger, int timeoutMs = 600000) {
     QProcess p;
     Prepare(p);
-    const qsizetype logStart = Log().size();
+    QFile log(folder_ + QStringLiteral("/log/marrowtide-dbupgrade.log"));
+    const qint64 logStart = log.size();
+    // Files created in the program folder, however briefly they exist.
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch >= 0) ::inotify_add_watch(watch, QFile::encodeName(folder_).constData(), IN_CREATE | IN_MOVED_TO);
     QElapsedTimer clock;
     clock.start();
     p.start();
     RunResult r;
-    if (!p.waitForStarted(30000)) return r;
-    qint64 killAt = -1;
-    if (trigger && trigger->line.isEmpty()) killAt = trigger->delayMs;
+    if (!p.waitForStarted(30000)) {
+      if (watch >= 0) ::close(watch);
+      return r;
+    }
+    static const QRegularExpression marker(QStringLiteral("\t(mod\\w+\\.\\w+ (?:Start|End))"));
+    static const QRegularExpression script(QStringLiteral("^10\\d{3}\\.sql$"));
+    qint64 logRead = logStart, killAt = -1;
+    QByteArray partial;
+    bool fired = false;
+    // Notes what appeared since the last look; true when the trigger's line or file is among it.
+    auto look = [&] {
+      const qint64 now = clock.elapsed();
+      bool hit = false;
+      if (watch >= 0) {
+        alignas(inotify_event) char buffer[16384];
+        for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+          for (char* e = buffer; e < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(e);
+            const QString name = event->len ? QFile::decodeName(event->name) : QString();
+            if (!name.isEmpty() && !r.seen.contains(name)) r.seen.insert(name, now);
+            if (script.match(name).hasMatch()) r.lastScript = name;
+            if (trigger && !trigger->file.isEmpty() && name == trigger->file) hit = true;
+            e += sizeof(inotify_event) + event->len;
+          }
+      }
+      if (log.size() > logRead && log.open(QIODevice::ReadOnly)) {
+        log.seek(logRead);
+        partial += log.readAll();
+        logRead = log.pos();
+        log.close();
+        const qsizetype end = partial.lastIndexOf('\n');
+        if (end >= 0) {
+          const QString lines = QString::fromUtf8(partial.left(end + 1));
+          partial.remove(0, end + 1);
+          for (auto it = marker.globalMatch(lines); it.hasNext();) {
+            const QString key = it.next().captured(1);
+            if (!r.seen.contains(key)) r.seen.insert(key, now);
+          }
+          if (trigger && !trigger->line.isEmpty() && lines.contains(trigger->line)) hit = true;
+        }
+      }
+      return hit;
+    };
+    if (trigger && trigger->line.isEmpty() && trigger->file.isEmpty()) killAt = trigger->delayMs;
     while (!p.waitForFinished(1)) {
       if (clock.elapsed() > timeoutMs) break;
-      if (!trigger) continue;
-      if (killAt < 0 && Log().mid(logStart).contains(trigger->line)) killAt = clock.elapsed() + trigger->delayMs;
+      if (look() && !fired) {
+        fired = true;
+        killAt = clock.elapsed() + trigger->delayMs;
+      }
       if (killAt >= 0 && clock.elapsed() >= killAt) {
         ::kill(pid_t(p.processId()), SIGKILL);
         p.waitForFinished(30000);
         r.killed = true;
-        r.phase = PhaseOf(Log().mid(logStart));
         break;
       }
     }
     r.ms = clock.elapsed();
-    if (!r.killed && p.state() != QProcess::NotRunning) {
+    look();
+    if (watch >= 0) ::close(watch);
+    if (r.killed) {
+      r.phase = PhaseOf(Log(logStart));
+      return r;
+    }
+    if (p.state() != QProcess::NotRunning) {
       p.kill();
       p.waitForFinished(30000);
       return r;
     }
-    r.finished = !r.killed && p.exitStatus() == QProcess::NormalExit;
+    r.finished = p.exitStatus() == QProcess::NormalExit;
     r.exitCode = p.exitCode();
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
@@ -455,5 +550,29 @@ inline QString RowsDifference(const Snapshot& want, const Snapshot& got) {
   return diff.join(QStringLiteral("\n      "));
 }
 
+// Every table's row count and distinct rows against want's; what differs,
+// empty when nothing does.
+inline QString TablesDifference(const Snapshot& want, const Snapshot& got) {
+  QStringList diff;
+  for (const auto& [table, n] : want.counts) {
+    const auto it = got.counts.find(table);
+    if (it == got.counts.end()) diff << QStringLiteral("%1: missing").arg(table);
+    else if (it->second != n) diff << QStringLiteral("%1: %2 rows, %3 in the uninterrupted run").arg(table).arg(it->second).arg(n);
+  }
+  for (const auto& [table, lines] : want.contents) {
+    const auto it = got.contents.find(table);
+    if (it == got.contents.end() || it->second == lines) continue;
+    const QSet<QString> w(lines.begin(), lines.end()), g(it->second.begin(), it->second.end());
+    QStringList missing = (w - g).values(), extra = (g - w).values();
+    missing.sort();
+    extra.sort();
+    QString text = QStringLiteral("%1: distinct rows differ (%2 missing, %3 not in the uninterrupted run)")
+                       .arg(table).arg(missing.size()).arg(extra.size());
+    for (const QString& l : missing.mid(0, 2)) text += QStringLiteral("\n        missing: ") + l.left(300);
+    for (const QString& l : extra.mid(0, 2)) text += QStringLiteral("\n        extra:   ") + l.left(300);
+    diff << text;
+  }
+  return diff.join(QStringLiteral("\n      "));
+}
 
 }  // namespace mt::bench
