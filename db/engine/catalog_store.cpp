@@ -25,6 +25,42 @@ const char kCreateCatalog[] =
     "CREATE TABLE IF NOT EXISTS _mt_queries ("
     " name TEXT NOT NULL PRIMARY KEY COLLATE NOCASE, kind TEXT NOT NULL, jet_sql TEXT NOT NULL);";
 
+// One row of _mt_columns, as SaveTable writes it.
+struct ColumnRow {
+  int64_t ord = 0;
+  QString col;
+  QString jetType;
+  std::optional<int64_t> size;
+  bool compression = false;
+  bool notNull = false;
+  std::optional<QString> defaultJet;
+  QString description;
+
+  static ColumnRow Of(const TableInfo& info, size_t i) {
+    const ColumnDef& c = info.def.columns[i];
+    ColumnRow row;
+    row.ord = int64_t(i);
+    row.col = c.name;
+    row.jetType = JetTypeKeyword(c.type);
+    if (c.type == JetType::Text || c.type == JetType::Binary)
+      row.size = c.size;
+    else if (c.type == JetType::Decimal)
+      row.size = int64_t(c.size) * 100 + c.scale;
+    row.compression = c.compression;
+    row.notNull = c.notNull;
+    if (c.defaultValue) row.defaultJet = c.defaultValue->jetText;
+    if (i < info.descriptions.size()) row.description = info.descriptions[i];
+    return row;
+  }
+  bool operator==(const ColumnRow&) const = default;
+};
+
+bool SameKeys(const std::vector<KeyDef>& a, const std::vector<KeyDef>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const KeyDef& x, const KeyDef& y) {
+    return x.name == y.name && x.kind == y.kind && x.columns == y.columns;
+  });
+}
+
 bool LessNoCase(const QString& a, const QString& b) {
   int c = a.compare(b, Qt::CaseInsensitive);
   return c != 0 ? c < 0 : a < b;
@@ -235,51 +271,75 @@ QStringList CatalogStore::TableNames() {
 void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
   EnsureTables();
   const QString old = oldName.isEmpty() ? info.def.name : oldName;
-  for (const char* sql : {"DELETE FROM _mt_columns WHERE tbl = ?1", "DELETE FROM _mt_keys WHERE tbl = ?1"}) {
-    Stmt del = db_.Prepare(QString::fromLatin1(sql));
-    del.Bind(1, old);
-    del.Run();
-  }
-  Stmt ins = db_.Prepare(QStringLiteral(
-      "INSERT INTO _mt_columns (tbl, ord, col, jet_type, size, compression, not_null, default_jet, "
-      "description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
-  for (size_t i = 0; i < info.def.columns.size(); ++i) {
-    const ColumnDef& c = info.def.columns[i];
-    ins.Reset();
-    ins.Bind(1, info.def.name);
-    ins.Bind(2, int64_t(i));
-    ins.Bind(3, c.name);
-    ins.Bind(4, JetTypeKeyword(c.type));
-    if (c.type == JetType::Text || c.type == JetType::Binary)
-      ins.Bind(5, int64_t(c.size));
-    else if (c.type == JetType::Decimal)
-      ins.Bind(5, int64_t(c.size) * 100 + c.scale);
-    else
-      ins.BindNull(5);
-    ins.Bind(6, int64_t(c.compression ? 1 : 0));
-    ins.Bind(7, int64_t(c.notNull ? 1 : 0));
-    if (c.defaultValue) ins.Bind(8, c.defaultValue->jetText); else ins.BindNull(8);
-    QString d = i < info.descriptions.size() ? info.descriptions[i] : QString();
-    if (d.isEmpty()) ins.BindNull(9); else ins.Bind(9, d);
-    ins.Run();
-  }
-  Stmt key = db_.Prepare(QStringLiteral(
-      "INSERT INTO _mt_keys (tbl, name, kind, ord, col) VALUES (?1, ?2, ?3, ?4, ?5)"));
-  for (const KeyDef& k : info.def.keys) {
-    for (int j = 0; j < k.columns.size(); ++j) {
-      key.Reset();
-      key.Bind(1, info.def.name);
-      key.Bind(2, k.name);
-      key.Bind(3, k.kind == KeyKind::PrimaryKey ? QStringLiteral("PRIMARY") : QStringLiteral("UNIQUE"));
-      key.Bind(4, int64_t(j));
-      key.Bind(5, k.columns[j]);
-      key.Run();
+  // The catalogue as it stands, when this table's rows are known: then only
+  // the rows that differ are written (a column added is one row, not all).
+  const auto cached = tables_.find(old.toLower());
+  const TableInfo* stored = cached != tables_.end() && cached->second && cached->second->catalogued &&
+                                    old.compare(info.def.name, Qt::CaseInsensitive) == 0
+                                ? &*cached->second
+                                : nullptr;
+  std::map<QString, ColumnRow> before;
+  if (stored) {
+    for (size_t i = 0; i < stored->def.columns.size(); ++i)
+      before.emplace(stored->def.columns[i].name.toLower(), ColumnRow::Of(*stored, i));
+  } else {
+    for (const char* sql : {"DELETE FROM _mt_columns WHERE tbl = ?1", "DELETE FROM _mt_keys WHERE tbl = ?1"}) {
+      Stmt del = db_.Prepare(QString::fromLatin1(sql));
+      del.Bind(1, old);
+      del.Run();
     }
   }
-  tables_.erase(old.toLower());
+  Stmt ins = db_.Prepare(QStringLiteral(
+      "INSERT OR REPLACE INTO _mt_columns (tbl, ord, col, jet_type, size, compression, not_null, "
+      "default_jet, description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+  for (size_t i = 0; i < info.def.columns.size(); ++i) {
+    const ColumnRow row = ColumnRow::Of(info, i);
+    const auto was = before.find(info.def.columns[i].name.toLower());
+    const bool unchanged = was != before.end() && was->second == row;
+    if (was != before.end()) before.erase(was);
+    if (unchanged) continue;
+    ins.Reset();
+    ins.Bind(1, info.def.name);
+    ins.Bind(2, row.ord);
+    ins.Bind(3, row.col);
+    ins.Bind(4, row.jetType);
+    if (row.size) ins.Bind(5, *row.size); else ins.BindNull(5);
+    ins.Bind(6, int64_t(row.compression ? 1 : 0));
+    ins.Bind(7, int64_t(row.notNull ? 1 : 0));
+    if (row.defaultJet) ins.Bind(8, *row.defaultJet); else ins.BindNull(8);
+    if (row.description.isEmpty()) ins.BindNull(9); else ins.Bind(9, row.description);
+    ins.Run();
+  }
+  for (const auto& [lower, row] : before) {  // columns no longer there
+    Stmt del = db_.Prepare(QStringLiteral("DELETE FROM _mt_columns WHERE tbl = ?1 AND col = ?2"));
+    del.Bind(1, old);
+    del.Bind(2, row.col);
+    del.Run();
+  }
+  if (!stored || !SameKeys(stored->def.keys, info.def.keys)) {
+    if (stored) {
+      Stmt del = db_.Prepare(QStringLiteral("DELETE FROM _mt_keys WHERE tbl = ?1"));
+      del.Bind(1, old);
+      del.Run();
+    }
+    Stmt key = db_.Prepare(QStringLiteral(
+        "INSERT INTO _mt_keys (tbl, name, kind, ord, col) VALUES (?1, ?2, ?3, ?4, ?5)"));
+    for (const KeyDef& k : info.def.keys) {
+      for (int j = 0; j < k.columns.size(); ++j) {
+        key.Reset();
+        key.Bind(1, info.def.name);
+        key.Bind(2, k.name);
+        key.Bind(3, k.kind == KeyKind::PrimaryKey ? QStringLiteral("PRIMARY") : QStringLiteral("UNIQUE"));
+        key.Bind(4, int64_t(j));
+        key.Bind(5, k.columns[j]);
+        key.Run();
+      }
+    }
+  }
   TableInfo saved = info;
   saved.catalogued = true;
   saved.descriptions.resize(saved.def.columns.size());
+  tables_.erase(old.toLower());
   tables_[info.def.name.toLower()] = std::move(saved);
 }
 
@@ -301,9 +361,19 @@ void CatalogStore::SetDescription(const QString& table, const QString& column, c
   if (c < 0)
     throw DbError(dberr::kNotFound,
                   QStringLiteral("Field '%1' does not exist in table '%2'.").arg(column, found->def.name));
-  TableInfo info = *found;
-  info.descriptions[c] = text;
-  SaveTable(info);
+  if (!found->catalogued) {
+    TableInfo info = *found;
+    info.descriptions[c] = text;
+    SaveTable(info);
+    return;
+  }
+  // A catalogued table changes in one row, not in all of its columns.
+  Stmt update = db_.Prepare(QStringLiteral("UPDATE _mt_columns SET description = ?1 WHERE tbl = ?2 AND col = ?3"));
+  if (text.isEmpty()) update.BindNull(1); else update.Bind(1, text);
+  update.Bind(2, found->def.name);
+  update.Bind(3, found->def.columns[c].name);
+  update.Run();
+  tables_[found->def.name.toLower()]->descriptions[c] = text;
 }
 
 std::optional<NamedQuery> CatalogStore::FindQuery(const QString& name) {

@@ -38,6 +38,28 @@ bool IsViewInSqlite(SqliteDb& db, const QString& name) {
   return stmt.Step();
 }
 
+QString CreateViewStatement(const QString& name, const QString& sql) {
+  return QStringLiteral("CREATE VIEW %1 AS %2").arg(QuoteIdent(name), sql);
+}
+
+// The statement the SQLite view of this name was made with, if there is one.
+std::optional<QString> SqliteViewStatement(SqliteDb& db, const QString& name) {
+  Stmt stmt = db.Prepare(QStringLiteral(
+      "SELECT sql FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE"));
+  stmt.Bind(1, name);
+  if (!stmt.Step()) return std::nullopt;
+  return stmt.Text(0);
+}
+
+bool Reads(SqliteDb& db, const QString& view) {
+  try {
+    db.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(view));
+    return true;
+  } catch (const DbError&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 template <typename Fn>
@@ -314,40 +336,54 @@ void SchemaEditor::DeleteQuery(const QString& name, std::optional<QueryKind> kin
   });
 }
 
-void SchemaEditor::CreateSqliteView(const NamedQuery& query) {
-  QString sql;
-  try {
-    // Bare names that are no column of the tables read are parameters, as
-    // in Jet; the catalogue says which names are columns.
-    ColumnsOf columnsOf = [this](const QString& table) -> std::optional<QStringList> {
-      if (const TableInfo* info = catalog_.FindTable(table)) {
+std::optional<QString> SchemaEditor::TranslateView(const NamedQuery& query) {
+  // Bare names that are no column of the tables read are parameters, as in
+  // Jet; the catalogue says which names are columns.
+  ColumnsOf columnsOf = [this](const QString& table) -> std::optional<QStringList> {
+    if (const TableInfo* info = catalog_.FindTable(table)) {
+      QStringList names;
+      for (const ColumnDef& c : info->def.columns) names << c.name;
+      return names;
+    }
+    if (IsViewInSqlite(db_, table)) {
+      try {
+        Stmt stmt = db_.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(table));
         QStringList names;
-        for (const ColumnDef& c : info->def.columns) names << c.name;
+        for (int i = 0; i < stmt.ColumnCount(); ++i) names << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
         return names;
+      } catch (const DbError&) {
       }
-      if (IsViewInSqlite(db_, table)) {
-        try {
-          Stmt stmt = db_.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(table));
-          QStringList names;
-          for (int i = 0; i < stmt.ColumnCount(); ++i)
-            names << QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
-          return names;
-        } catch (const DbError&) {
-        }
-      }
-      return std::nullopt;
-    };
-    sql = TranslateQuery(query.jetSql, columnsOf).sql.trimmed();
+    }
+    return std::nullopt;
+  };
+  try {
+    QString sql = TranslateQuery(query.jetSql, columnsOf).sql.trimmed();
     while (sql.endsWith(QLatin1Char(';'))) sql.chop(1);
-    Stmt probe = db_.Prepare(sql);
-    // A query with parameters cannot be an SQLite view; it stays text only.
-    if (sqlite3_bind_parameter_count(probe.get()) > 0) return;
+    return sql;
   } catch (const DbError&) {
-    return;
+    return std::nullopt;
+  }
+}
+
+void SchemaEditor::CreateSqliteView(const NamedQuery& query) {
+  if (const std::optional<QString> sql = TranslateView(query)) CreateSqliteView(query, *sql, true);
+}
+
+void SchemaEditor::CreateSqliteView(const NamedQuery& query, const QString& sql, bool probe) {
+  if (probe) {
+    // A query with parameters cannot be an SQLite view; it stays text only.
+    // Asked before the view is made, since a view made and taken back costs
+    // SQLite a fresh read of the whole schema.
+    try {
+      Stmt probed = db_.Prepare(sql);
+      if (sqlite3_bind_parameter_count(probed.get()) > 0) return;
+    } catch (const DbError&) {
+      return;
+    }
   }
   try {
     Savepoint sp(db_, "mt_view");
-    db_.Exec(QStringLiteral("CREATE VIEW %1 AS %2").arg(QuoteIdent(query.name), sql));
+    db_.Exec(CreateViewStatement(query.name, sql));
     db_.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(query.name));
     sp.Release();
   } catch (const DbError&) {
@@ -362,8 +398,18 @@ void SchemaEditor::RefreshViews(const QStringList& mentionedNames) {
     for (const QString& n : mentionedNames)
       if (q.jetSql.contains(n, Qt::CaseInsensitive)) mentions = true;
     if (!mentions) continue;
-    if (IsViewInSqlite(db_, q.name)) db_.Exec(QStringLiteral("DROP VIEW ") + QuoteIdent(q.name));
-    CreateSqliteView(q);
+    const std::optional<QString> sql = TranslateView(q);
+    const std::optional<QString> made = SqliteViewStatement(db_, q.name);
+    // A view made from the same text that still reads is kept: every view
+    // dropped and made again is a schema change, and SQLite pays for each one
+    // with work over the whole schema.
+    // (SQLite keeps the column count of a view that reads t.*, so one made
+    // before a column was added to t no longer reads: it is made again from
+    // the same text, which needs no second probe.)
+    const bool sameText = made && sql && *made == CreateViewStatement(q.name, *sql);
+    if (sameText && Reads(db_, q.name)) continue;
+    if (made) db_.Exec(QStringLiteral("DROP VIEW ") + QuoteIdent(q.name));
+    if (sql) CreateSqliteView(q, *sql, !sameText);
   }
 }
 

@@ -70,9 +70,18 @@ class SchemaEditor {
   void Atomically(Fn&& fn);
   const TableInfo& RequireTable(const QString& name);
   void RequireFreeName(const QString& name);
-  // Re-creates the SQLite views whose Jet text mentions one of the names.
+  // Brings the SQLite views whose Jet text mentions one of the names in line
+  // with the schema as it now is: made again where their translation changed
+  // or they no longer read, dropped where they can no longer be views.
   void RefreshViews(const QStringList& mentionedNames);
+  // The SQLite SELECT of a stored view, or none when its text does not
+  // translate.
+  std::optional<QString> TranslateView(const NamedQuery& query);
+  // Makes the SQLite view unless it would have parameters or SQLite refuses
+  // it; then the query stays text only. probe: first ask whether the SELECT
+  // compiles without parameters (unneeded for a text that was a view before).
   void CreateSqliteView(const NamedQuery& query);
+  void CreateSqliteView(const NamedQuery& query, const QString& sql, bool probe);
 
   SqliteDb& db_;
   CatalogStore& catalog_;
