@@ -9,6 +9,7 @@
 #include "app/services.h"
 #include "db/query.h"
 #include "upgrade/stored_version.h"
+#include "upgrade/upgrade_engine.h"
 
 namespace mt {
 
@@ -115,6 +116,17 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
       done.opened = Reconnected();
       if (!done.opened) {
         ui.MessageBox(kDbConnectTitle, kM2Text);
+        return;
+      }
+      // The scripts read and write the protected values as plain text: over
+      // values still encrypted they would change nothing they mean to and
+      // leave the values they add in clear. The database stays as it was
+      // (encrypted, at its version) for the next run.
+      if (IsDBEncrypt()) {
+        WriteLog(QStringLiteral("The values could not be decrypted; the database is not upgraded and "
+                                "stays encrypted at version ") +
+                 QString::number(version));
+        ui.MessageBox(ExeName(), upgrade::kUpgradeFailedText);
         return;
       }
     }

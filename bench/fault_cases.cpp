@@ -168,10 +168,7 @@ QStringList AsItWas(const Setup& o, const Before& before, const QString& db) {
   return problems;
 }
 
-// `clearAllowed`: the decryption pass could not run, so the upgrade went on
-// over the encrypted values (the run order does not stop for it) and the
-// values the scripts wrote stay in clear; they read back as they are.
-QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db, bool clearAllowed = false) {
+QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db) {
   QStringList problems;
   const Snapshot s = Read(db, true);
   if (!s.opened) return {QStringLiteral("does not open: ") + s.openError};
@@ -188,7 +185,7 @@ QStringList Upgraded(const Setup& o, const Snapshot& want, const QString& db, bo
         differ << QStringLiteral("%1 %2 rows, want %3").arg(table).arg(s.counts.count(table) ? s.counts.at(table) : -1).arg(n);
     problems << QStringLiteral("row counts: ") + (differ.isEmpty() ? QStringLiteral("other tables") : differ.join(u',').left(300));
   }
-  if (s.inClear > 0 && !clearAllowed)
+  if (s.inClear > 0)
     problems << QStringLiteral("%1 protected values in clear in a database marked encrypted").arg(s.inClear);
   if (s.encrypted != want.encrypted)
     problems << (s.encrypted ? QStringLiteral("marked encrypted") : QStringLiteral("values left plain"));
@@ -562,10 +559,8 @@ int main(int argc, char** argv) {
       r.evidence = Evidence(program.Log(), run.err);
       const Snapshot s = Read(db, true);
       r.result = Describe(s);
-      // An encrypted database is upgraded without its decryption pass, which
-      // has no work copy to write; the scripts' values stay in clear.
-      const bool clearAllowed = s.encrypted && program.Log().contains(QLatin1String("ERROR: modMain.p_DBDecrypt"));
-      if (clearAllowed) r.result += QStringLiteral(", %1 values written by the scripts in clear").arg(s.inClear);
+      // An encrypted database whose decryption pass has no work copy to
+      // write is not upgraded: it must read as it was.
       // A plain database is upgraded, and its encryption pass fails the same
       // way: the values stay plain and the user is told so (box M3).
       Snapshot want = ref;
@@ -573,7 +568,7 @@ int main(int argc, char** argv) {
         want.encrypted = false;
         r.result += QStringLiteral(", encryption pass failed (box M3)");
       }
-      const QStringList upgraded = Upgraded(o, want, db, clearAllowed);
+      const QStringList upgraded = Upgraded(o, want, db);
       if (!upgraded.isEmpty()) {
         r.problems = AsItWas(o, before, db);
         if (!r.problems.isEmpty()) r.problems.prepend(QStringLiteral("neither upgraded (") + upgraded.join(u';') + u')');

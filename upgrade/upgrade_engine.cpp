@@ -168,8 +168,7 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
     if (!IsCodeMigrationVersion(version)) {
       const QString path = ScriptFilePath(resourceId);
       if (!ExtractResourceToFile(resourceId, kScriptType, path)) {
-        services().ui->MessageBox(ExeName(),
-                                  QStringLiteral("DB 업그레이드 중 오류가 발생하였습니다."));
+        services().ui->MessageBox(ExeName(), kUpgradeFailedText);
         outcome.missingScript = version;
         return outcome;
       }

@@ -34,6 +34,9 @@ void p_DBUpgrade(int32_t storedVersion);
 
 namespace upgrade {
 
+// The message box of an upgrade that could not be carried out.
+inline const QString kUpgradeFailedText = QStringLiteral("DB 업그레이드 중 오류가 발생하였습니다.");
+
 struct UpgradeOutcome {
   int32_t lastRecorded = 0;   // the last version whose stamp succeeded, else the stored one
   int64_t statements = 0;     // statements dispatched (pieces longer than 5 characters)

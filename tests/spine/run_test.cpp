@@ -9,7 +9,9 @@
 #include <functional>
 
 #include "app/globals.h"
+#include "app/log.h"
 #include "db/query.h"
+#include "upgrade/upgrade_engine.h"
 #include "support/fake_services.h"
 
 namespace mt {
@@ -168,7 +170,7 @@ TEST_F(RunTest, ConnectionFailuresShowM1) {
 // A database that is gone after a value pass shows M2; an encryption that
 // leaves the marker at "0" shows M3 and skips compaction. The outcome is the
 // first failure in run order, even after an upgrade that ended early.
-TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
+TEST(RunFailures, LostDatabaseShowsM2UndecryptedValuesStopAndFailedEncryptionM3) {
   {
     Harness h;
     h.Given("300", "1");
@@ -178,6 +180,17 @@ TEST(RunFailures, LostDatabaseShowsM2AndFailedEncryptionM3) {
     EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
     EXPECT_EQ(h.Messages().last(), kEnd);
     EXPECT_FALSE(h.s.ui.loaded);
+  }
+  {
+    // Values that could not be decrypted are never upgraded over.
+    Harness h;
+    h.Given("300", "1");
+    h.passes.onDecrypt = [] {};  // the marker stays "1"
+    EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{ExeName() + "|" + upgrade::kUpgradeFailedText});
+    EXPECT_EQ(h.outcome, RunOutcome::NotAtLatestVersion);
+    EXPECT_TRUE(h.Messages().contains(
+        "The values could not be decrypted; the database is not upgraded and stays encrypted at version 300"));
   }
   {
     Harness h;
