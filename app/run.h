@@ -49,7 +49,8 @@ RunPasses& ProductionPasses();
 // How a run ended, as the program's exit status: the database at the newest
 // version (or above it) and encrypted; not opened or lost after a value pass
 // (M1, M2); not at the newest version (a script missing, the version
-// unreadable, the upgrade ended early); not encrypted (M3); or nothing done
+// unreadable, the upgrade ended early or was not begun over values still
+// encrypted); not encrypted (M3); or nothing done
 // because another run holds the installation or the database.
 enum class RunOutcome { Upgraded = 0, NotOpened = 1, NotAtLatestVersion = 2, NotEncrypted = 3,
                         AnotherRunHoldsTheLock = 4 };
