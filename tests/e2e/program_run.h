@@ -15,6 +15,7 @@
 #include "app/globals.h"
 #include "support/fake_services.h"
 #include "support/real_db.h"
+#include "support/tool_run.h"
 #include "upgrade/initial_database.h"
 
 namespace mt::e2e {
@@ -22,10 +23,7 @@ namespace mt::e2e {
 inline const QString kBinDir = QString::fromUtf8(MT_BINARY_DIR);
 inline const QString kExeName = QStringLiteral("marrowtide-dbupgrade");
 
-struct ProgramResult {
-  int exitCode = -1;
-  QString out, err;
-};
+using ProgramResult = test::ToolResult;
 
 // QProcess wants an application object for its event loop.
 inline void EnsureCoreApplication() {

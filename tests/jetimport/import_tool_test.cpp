@@ -15,6 +15,7 @@
 
 #include "db/query.h"
 #include "support/real_db.h"
+#include "support/tool_run.h"
 
 namespace mt {
 namespace {
@@ -23,18 +24,9 @@ const QString kTool = QStringLiteral(MT_BINARY_DIR "/marrowtide-db");
 const QString kData = QStringLiteral(MT_SOURCE_DIR "/tests/jetimport/data/");
 const char* const kFiles[] = {"nwind", "DateTestDatabase", "queryTestV2000"};
 
-struct ToolRun {
-  int exitCode = -1;
-  QString out, err;
-};
+using ToolRun = test::ToolResult;
 
-ToolRun Start(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  EXPECT_TRUE(p.waitForFinished(60000));
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-          QString::fromUtf8(p.readAllStandardError())};
-}
+ToolRun Start(const QString& program, const QStringList& args) { return test::RunTool(args, program); }
 
 QByteArray Digest(const QString& path) {
   return QCryptographicHash::hash(test::FileBytes(path), QCryptographicHash::Sha256);
@@ -225,9 +217,7 @@ TEST_F(ImportTool, BadSourcesAndDestinationsCreateNothing) {
   QTemporaryDir dir;
   auto file = [&](const char* name, const QByteArray& bytes) {
     const QString path = dir.filePath(QLatin1String(name));
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    test::WriteFile(path, bytes);
     return path;
   };
   const QByteArray nwind = test::FileBytes(Source("nwind"));

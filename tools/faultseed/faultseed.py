@@ -122,7 +122,6 @@ def run_tests(build, timeout, order=None, first=False, seconds=None):
     in `order` (names) when given; with `first`, the run stops after the
     first program that fails. `seconds` collects each program's time."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    env.pop("MT_E2E_REAL_RUN", None)  # the opt-in real-time run stays skipped
     programs = test_programs(build)
     if order:
         rank = {name: i for i, name in enumerate(order)}
