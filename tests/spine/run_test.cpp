@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <functional>
+#include <optional>
 
 #include "app/globals.h"
 #include "app/log.h"
@@ -212,26 +213,24 @@ TEST(RunFailures, LostDatabaseShowsM2UndecryptedValuesStopAndFailedEncryptionM3)
   }
 }
 
-TEST_F(RunTest, AnotherInstanceDoesNothingAtAll) {
-  Given("300", "0");
-  EXPECT_EQ(RunMain(QString(), passes, {LockState::HeldElsewhere}), RunOutcome::AnotherRunHoldsTheLock);
-  EXPECT_TRUE(passes.calls.isEmpty());
-  EXPECT_TRUE(s.ui.calls.isEmpty());
-  EXPECT_TRUE(s.engine.OpenedPaths().empty());
-  EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
-}
-
-TEST_F(RunTest, AnotherRunOnTheSameDatabaseFileEndsSilently) {
+// Another instance, or another run on the same file under another name:
+// nothing at all happens.
+TEST_F(RunTest, AnotherRunHoldingALockMeansNothingHappens) {
   Given("300", "0");
   const QString link = s.folder.File("link.mdb");
   ASSERT_TRUE(QFile::link(path, link));
-  const RunLock other(DatabaseLockPath(link));  // the same file under another name
-  ASSERT_EQ(other.result().state, LockState::Taken);
-  EXPECT_EQ(RunMain(QString(), passes, LockResult{}), RunOutcome::AnotherRunHoldsTheLock);
-  EXPECT_TRUE(passes.calls.isEmpty());
-  EXPECT_TRUE(s.ui.calls.isEmpty());
-  EXPECT_TRUE(s.engine.OpenedPaths().empty());
-  EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
+  for (const bool instance : {true, false}) {
+    SCOPED_TRACE(instance ? "installation lock" : "database lock");
+    std::optional<RunLock> other;
+    if (!instance) other.emplace(DatabaseLockPath(link));
+    if (other) ASSERT_EQ(other->result().state, LockState::Taken);
+    const LockState installation = instance ? LockState::HeldElsewhere : LockState::Taken;
+    EXPECT_EQ(RunMain(QString(), passes, {installation}), RunOutcome::AnotherRunHoldsTheLock);
+    EXPECT_TRUE(passes.calls.isEmpty());
+    EXPECT_TRUE(s.ui.calls.isEmpty());
+    EXPECT_TRUE(s.engine.OpenedPaths().empty());
+    EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
+  }
 }
 
 // A lock that cannot be made is not another run: the run says why and ends

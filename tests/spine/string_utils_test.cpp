@@ -83,33 +83,38 @@ TEST(GetQuotedValue, ValueAndPositions) {
   }
 }
 
-TEST(StripEnclosingBrackets, RemovesEachBracketAtLineEndsUntilStable) {
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("[TUserProfileStatistics]")),
-            QStringLiteral("TUserProfileStatistics"));
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("(([Name]))")), QStringLiteral("Name"));
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("{[x]}")), QStringLiteral("x"));
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("Name)")), QStringLiteral("Name"));
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("a(b)c")), QStringLiteral("a(b)c"));
-  EXPECT_EQ(StripEnclosingBrackets(QString()), QString());
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("[a]\n(b)")), QStringLiteral("a\nb"));
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("[a]\r\n[b]")), QStringLiteral("a\r\nb"));
-  EXPECT_EQ(StripEnclosingBrackets(QStringLiteral("(a)\r{b}\r\n")), QStringLiteral("a\rb\r\n"));
-}
-
-TEST(CollapseSpaces, LeavesOneSpacePerRunAndOtherBlanksAlone) {
-  EXPECT_EQ(CollapseSpaces(QStringLiteral("a     b  c d")), QStringLiteral("a b c d"));
-  EXPECT_EQ(CollapseSpaces(QStringLiteral("a\t\tb \t c")), QStringLiteral("a\t\tb \t c"));
-  EXPECT_EQ(CollapseSpaces(QStringLiteral("   ")), QStringLiteral(" "));
-}
-
-TEST(FileNameHelpers, SplitAtTheLastDot) {
-  EXPECT_EQ(GetFileExtension(QStringLiteral("a.b.log")), QStringLiteral("log"));
-  EXPECT_EQ(RemoveFileExtension(QStringLiteral("a.b.log")), QStringLiteral("a.b"));
-  EXPECT_EQ(GetFileExtension(QStringLiteral("name.")), QString());
-  EXPECT_EQ(RemoveFileExtension(QStringLiteral("name.")), QStringLiteral("name"));
-  EXPECT_EQ(GetFileExtension(QStringLiteral("/x.d/log/trace")), QStringLiteral("d/log/trace"));
-  EXPECT_EQ(RemoveFileExtension(QStringLiteral("plain")), QStringLiteral("plain"));
-  EXPECT_EQ(GetFileExtension(QStringLiteral("plain")), QString());
+// Text helpers with one input and one output.
+TEST(TextHelpers, GiveTheExpectedText) {
+  using Fn = QString (*)(const QString&);
+  const struct {
+    Fn fn;
+    const char* in;
+    const char* out;
+  } cases[] = {
+      // Each bracket at a line end goes, until the text is stable.
+      {StripEnclosingBrackets, "[TUserProfileStatistics]", "TUserProfileStatistics"},
+      {StripEnclosingBrackets, "(([Name]))", "Name"},
+      {StripEnclosingBrackets, "{[x]}", "x"},
+      {StripEnclosingBrackets, "Name)", "Name"},
+      {StripEnclosingBrackets, "a(b)c", "a(b)c"},
+      {StripEnclosingBrackets, "", ""},
+      {StripEnclosingBrackets, "[a]\n(b)", "a\nb"},
+      {StripEnclosingBrackets, "[a]\r\n[b]", "a\r\nb"},
+      {StripEnclosingBrackets, "(a)\r{b}\r\n", "a\rb\r\n"},
+      // One space a run of spaces; other blanks stay.
+      {CollapseSpaces, "a     b  c d", "a b c d"},
+      {CollapseSpaces, "a\t\tb \t c", "a\t\tb \t c"},
+      {CollapseSpaces, "   ", " "},
+      // File names split at the last dot.
+      {GetFileExtension, "a.b.log", "log"},
+      {RemoveFileExtension, "a.b.log", "a.b"},
+      {GetFileExtension, "name.", ""},
+      {RemoveFileExtension, "name.", "name"},
+      {GetFileExtension, "/x.d/log/trace", "d/log/trace"},
+      {RemoveFileExtension, "plain", "plain"},
+      {GetFileExtension, "plain", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.fn(QString::fromLatin1(c.in)), QString::fromLatin1(c.out)) << c.in;
 }
 
 }  // namespace
