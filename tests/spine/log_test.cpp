@@ -60,40 +60,28 @@ TEST(WriteLog, WithoutLogFolderLinesAreLostAndNothingIsCreated) {
   EXPECT_TRUE(QDir(s.folder.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
+// A file last written before the clock's day is renamed with the date of its
+// last write (before any extension) and a new one begun; on the same day
+// writes append.
 TEST(WriteLog, RotatesByTheDateOfTheLastWrite) {
   SpineScope s;
   Globals().LoggingEnabled = true;
   WriteLog(QStringLiteral("old day"));
-  // Last written three days before "today"; the rotated name carries that
-  // date, not yesterday's.
   Touch(s.folder.LogPath(), QDateTime(QDate(2024, 7, 1), QTime(23, 59, 0)));
   WriteLog(QStringLiteral("new day"));
-
-  const QString rotated = s.folder.File(QStringLiteral("log/marrowtide-dbupgrade_2024-07-01.log"));
-  EXPECT_EQ(ReadBytes(rotated), Line(s, "old day"));
-  EXPECT_EQ(s.folder.LogMessages(), QStringList{QStringLiteral("new day")});
-
-  // Further writes on the same day append.
   WriteLog(QStringLiteral("same day"));
+  EXPECT_EQ(ReadBytes(s.folder.File(QStringLiteral("log/marrowtide-dbupgrade_2024-07-01.log"))), Line(s, "old day"));
   EXPECT_EQ(s.folder.LogMessages(), (QStringList{QStringLiteral("new day"), QStringLiteral("same day")}));
-}
 
-TEST(WriteLog, TodayComesFromTheClockAndNamesWithoutExtensionRotate) {
-  SpineScope s;
-  Globals().LoggingEnabled = true;
+  // Today is the clock's day, not the real one.
   const QString plain = s.folder.File(QStringLiteral("log/trace"));
   s.clock.now = QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45));
   WriteLog(QStringLiteral("one"), plain);
-  // Written on the clock's day (not the real one): no rotation, and the
-  // default log file is never made.
   Touch(plain, QDateTime(QDate(2024, 7, 4), QTime(0, 0, 1)));
   WriteLog(QStringLiteral("two"), plain);
-  EXPECT_EQ(QDir(s.folder.File(QStringLiteral("log"))).entryList(QDir::Files), QStringList{QStringLiteral("trace")});
-
   Touch(plain, QDateTime(QDate(2024, 7, 3), QTime(12, 0)));
   WriteLog(QStringLiteral("three"), plain);
-  EXPECT_EQ(ReadBytes(s.folder.File(QStringLiteral("log/trace_2024-07-03"))),
-            Line(s, "one") + Line(s, "two"));
+  EXPECT_EQ(ReadBytes(s.folder.File(QStringLiteral("log/trace_2024-07-03"))), Line(s, "one") + Line(s, "two"));
   EXPECT_EQ(ReadBytes(plain), Line(s, "three"));
 }
 

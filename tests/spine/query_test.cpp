@@ -135,19 +135,16 @@ TEST_F(QueryTest, GetValueReturnsFirstFieldOrTheDefault) {
   EXPECT_EQ(DBGetValue(q, 1, &rows), QVariant(QStringLiteral("300")));
   EXPECT_EQ(rows, 2);
   EXPECT_TRUE(s.folder.LogText().isEmpty());
-}
 
-TEST_F(QueryTest, GetValueFailureIsLoggedWithTheStatementAfterCrLfTab) {
-  const QString q = QStringLiteral("SELECT Nope FROM TSettings");
-  int32_t rows = -1;
-  EXPECT_EQ(DBGetValue(q, 42, &rows), QVariant(42));
+  // A failure is logged with the statement after CR LF TAB: the default.
+  const QString nope = QStringLiteral("SELECT Nope FROM TSettings");
+  EXPECT_EQ(DBGetValue(nope, 42, &rows), QVariant(42));
   EXPECT_EQ(rows, 0);
   EXPECT_TRUE(s.folder.LogText().endsWith(QStringLiteral("\r\n\tSELECT Nope FROM TSettings\r\n")));
   EXPECT_TRUE(s.folder.LogText().contains(QStringLiteral("ERROR: modDB.DBGetValue Line = 0\t-2147217865\t")));
-
   s.engine.Remove(path);
   ReleaseSharedConnection();
-  EXPECT_EQ(DBGetValue(q, 5), QVariant(5));
+  EXPECT_EQ(DBGetValue(nope, 5), QVariant(5));
 }
 
 TEST_F(QueryTest, HasRecordsNeedsAnOpenRecordsetWithRows) {
