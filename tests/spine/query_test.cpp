@@ -171,7 +171,7 @@ TEST(DBQuoteValue, WritesJetLiterals) {
   EXPECT_EQ(DBQuoteValue(true), QStringLiteral("True"));
 }
 
-TEST_F(QueryTest, SetSettingUpdatesOrInserts) {
+TEST_F(QueryTest, SetSettingUpdatesOrInsertsAndEncryptsWhenAsked) {
   // Only the DBVersion row exists: updating any other id affects nothing.
   db->onExecute = [](const QString& sql) { return sql.startsWith("UPDATE") && !sql.contains("'DBVersion'") ? 0 : 1; };
 
@@ -184,9 +184,10 @@ TEST_F(QueryTest, SetSettingUpdatesOrInserts) {
   ASSERT_EQ(db->executed.size(), 3u);
   EXPECT_EQ(db->executed[2],
             QStringLiteral("INSERT INTO TSettings(ID, Val1, Val2, Val3) VALUES( 'IsDBEn', \"1\", \"\", \"\")"));
-}
 
-TEST_F(QueryTest, SetSettingWithFailingUpdateTriesNoInsert) {
+  // A failing update tries no insert; an insert that affects nothing gives false.
+  db->executed.clear();
+  db->onExecute = nullptr;
   const QString update =
       QStringLiteral("UPDATE TSettings SET Val1 = \"1\", Val2 = \"\", Val3 = \"\" WHERE ID = 'IsDBEn'");
   db->failing.emplace(update, DbError(dberr::kSyntax, QStringLiteral("rejected")));
@@ -194,16 +195,15 @@ TEST_F(QueryTest, SetSettingWithFailingUpdateTriesNoInsert) {
   EXPECT_EQ(db->executed, std::vector<QString>{update});
   EXPECT_TRUE(s.folder.LogText().contains(QStringLiteral("ERROR: modDB.DBExecute Line = 0\t-2147217900\trejected\r\n")));
 
-  // An insert that affects nothing gives false as well.
   db->failing.clear();
   db->executed.clear();
   EXPECT_FALSE(DBSetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"), QString(), QString(), false));
   EXPECT_EQ(db->executed.size(), 2u);
-}
 
-TEST_F(QueryTest, SetSettingEncryptsEachValueWhenAsked) {
+  // Each value is encrypted when asked.
   SetSettingEncryptor([](const QString& v) { return v.isEmpty() ? v : QStringLiteral("E(") + v + QLatin1Char(')'); });
   db->onExecute = [](const QString&) { return 1; };
+  db->executed.clear();
   EXPECT_TRUE(DBSetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"), QString(), QStringLiteral("x"), true));
   SetSettingEncryptor(nullptr);
   EXPECT_EQ(db->executed.at(0),

@@ -27,25 +27,22 @@ TEST_F(ScriptStore, ExtractWritesTheExactBytesOverAStaleFile) {
   EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile")), 0);
 }
 
-TEST_F(ScriptStore, AbsentResourceLogsOneLineAndAnswersFalse) {
+// An absent resource (also one of another type) and an unwritable path each
+// log one line and answer false.
+TEST_F(ScriptStore, FailedExtractLogsOneLineAndAnswersFalse) {
   const QString path = spine_.folder.File(QStringLiteral("10001.sql"));
   EXPECT_FALSE(ExtractResourceToFile(10001, QStringLiteral("SQL"), path));
   EXPECT_FALSE(QFile::exists(path));
   EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile\t326\t")), 1);
   EXPECT_TRUE(Log().contains(QStringLiteral("'10001'")));
-  // A resource of another type is just as absent.
-  AddScript(5, "X");
-  EXPECT_FALSE(ExtractResourceToFile(10005, QStringLiteral("BIN"), path));
-}
-
-TEST_F(ScriptStore, UnwritablePathLogsAndAnswersFalse) {
   AddScript(5, "INSERT");
+  EXPECT_FALSE(ExtractResourceToFile(10005, QStringLiteral("BIN"), path));
   EXPECT_FALSE(ExtractResourceToFile(10005, QStringLiteral("SQL"),
                                      spine_.folder.File(QStringLiteral("missing/10005.sql"))));
   EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile\t75\t")), 1);
 }
 
-TEST_F(ScriptStore, ReadDropsOnlyTheByteOrderMark) {
+TEST_F(ScriptStore, ReadDropsOnlyTheByteOrderMarkAndAMissingFileThrows) {
   const char raw[] = "A\r\nB\rC\nD\tE \xE2\x96\xA0\x00\x00\x00";
   const QByteArray body(raw, sizeof raw - 1);
   const QString withBom = spine_.folder.File(QStringLiteral("bom.sql"));
@@ -63,9 +60,6 @@ TEST_F(ScriptStore, ReadDropsOnlyTheByteOrderMark) {
   EXPECT_EQ(text.size(), 15);
   EXPECT_TRUE(text.endsWith(QString(3, QChar(0))));
   EXPECT_EQ(text[11], QChar(0x25A0));
-}
-
-TEST_F(ScriptStore, ReadOfAMissingFileThrows) {
   EXPECT_THROW(ReadScriptFile(spine_.folder.File(QStringLiteral("nothing.sql"))), DbError);
 }
 
