@@ -14,6 +14,7 @@
 #include "protect/cipher.h"
 #include "protect/sodium_crypto.h"
 #include "support/fake_services.h"
+#include "support/forwarding_engine.h"
 #include "support/real_db.h"
 
 namespace mt {
@@ -291,22 +292,17 @@ class FaultyConnection final : public Connection {
 };
 
 // Faults go into work copies only; the database itself opens as it is.
-class FaultyEngine final : public Engine {
+class FaultyEngine final : public test::ForwardingEngine {
  public:
-  explicit FaultyEngine(const Fault& fault) : fault_(fault) {}
+  explicit FaultyEngine(const Fault& fault) : ForwardingEngine(DefaultEngine()), fault_(fault) {
+    SetDefaultEngine(this);
+  }
   ~FaultyEngine() override { SetDefaultEngine(nullptr); }
   std::unique_ptr<Connection> Open(const QString& path, const QString& password) override {
     auto c = real_.Open(path, password);
     if (!path.contains(QLatin1String("_backup_en_"))) return c;
     return std::make_unique<FaultyConnection>(std::move(c), path, fault_);
   }
-  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override {
-    return real_.Create(path, password);
-  }
-  void Compact(const QString& src, const QString& dst, const QString& password) override {
-    real_.Compact(src, dst, password);
-  }
-  Engine& real_ = DefaultEngine();
   Fault fault_;
 };
 
@@ -329,8 +325,7 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
     const QByteArray before = test::FileBytes(Db());
     const int errorsBefore = ErrorLines(QStringLiteral("modMain.p_DBEncrypt"));
     {
-      FaultyEngine engine(fault);
-      SetDefaultEngine(&engine);
+      const FaultyEngine engine(fault);
       const ValuePassResult result = EncryptDatabaseValues();
       EXPECT_FALSE(result.ok);
       EXPECT_NE(result.description, QString());
@@ -345,8 +340,7 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
   Build();
   const auto agents = test::Rows(Db(), QString::fromLatin1(kAgentRows));
   {
-    FaultyEngine engine({"constraint at a row", "UPDATE TUserAgentsRaw", false, false});
-    SetDefaultEngine(&engine);
+    const FaultyEngine engine({"constraint at a row", "UPDATE TUserAgentsRaw", false, false});
     EXPECT_TRUE(EncryptDatabaseValues().ok);
   }
   EXPECT_TRUE(MarkedEncrypted());
