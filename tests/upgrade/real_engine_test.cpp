@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include <QProcess>
-
 #include "db/engine/schema_listing.h"
 #include "upgrade/initial_database.h"
 #include "upgrade/upgrade_engine.h"
 #include "upgrade/upgrade_fixture.h"
 #include "support/fault_vfs.h"
 #include "support/real_db.h"
+#include "support/tool_run.h"
 
 namespace mt::testing {
 namespace {
@@ -49,33 +48,24 @@ class RealEngineUpgrade : public ScriptFixture {
 
 TEST_F(RealEngineUpgrade, MigrateToolAppliesTheEmbeddedScripts) {
   CreateInitialDatabase(path_);
-  const QString tool = QStringLiteral(MT_BINARY_DIR "/marrowtide-db");
-  QProcess p;
-  p.start(tool, {"migrate", path_, "--to", "60"});
-  ASSERT_TRUE(p.waitForFinished(60000));
-  EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-  EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).startsWith("version 2 -> 60: "));
-
+  test::ToolResult r = test::RunTool({"migrate", path_, "--to", "60"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.out.startsWith("version 2 -> 60: "));
   ASSERT_NE(DBGetConnection(path_), nullptr);
   EXPECT_EQ(StoredVersion(), "60");
   EXPECT_TRUE(Schema().contains("table\tTSiteCategories"));  // renamed at 24
   ReleaseSharedConnection();
 
   // Nothing to do below the stored version; wrong usage is told apart.
-  p.start(tool, {"migrate", path_, "--to", "50"});
-  ASSERT_TRUE(p.waitForFinished(60000));
-  EXPECT_EQ(p.exitCode(), 0);
-  EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).startsWith("version 60 -> 60: 0 statements"));
+  r = test::RunTool({"migrate", path_, "--to", "50"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.out.startsWith("version 60 -> 60: 0 statements"));
   for (const QStringList& args : {QStringList{"migrate", path_}, {"migrate", path_, "--to", "406"},
-                                  {"migrate", path_, "--up", "60"}}) {
-    p.start(tool, args);
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 2) << args.join(' ').toStdString();
-  }
-  p.start(tool, {"migrate", spine_.folder.File("missing.mdb"), "--to", "60"});
-  ASSERT_TRUE(p.waitForFinished(60000));
-  EXPECT_EQ(p.exitCode(), 1);
-  EXPECT_TRUE(p.readAllStandardError().startsWith("error "));
+                                  {"migrate", path_, "--up", "60"}})
+    EXPECT_EQ(test::RunTool(args).exitCode, 2) << args.join(' ').toStdString();
+  r = test::RunTool({"migrate", spine_.folder.File("missing.mdb"), "--to", "60"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.startsWith("error "));
 }
 
 // Each statement sees the ones before it, a failing one (a plain statement, a
