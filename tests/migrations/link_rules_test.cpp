@@ -40,8 +40,6 @@ TEST(ShoppingLinks, DetailLinksBecomeCatalogLinks) {
   // "+" and "%20" both end as "%20"; other escapes are re-encoded canonically.
   EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/lite?nv_mid=1&query=a%20b%2fc"),
             kCatalog + "1?query=a%20b%2Fc");
-  EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/detail?nvMid=9&query=q"),
-            kCatalog + "9?query=q");
   EXPECT_EQ(ConvertToMobileCatalogURL("https://x/detail/detail/catalog/777?x=1"), kCatalog + "777");
 }
 
@@ -72,8 +70,6 @@ QString Https(const QString& host, const QString& path) {
 
 TEST(PlaceLinks, Canonicalisation) {
   EXPECT_EQ(NormalizePlaceLink(Https(MobilePlaceHost, "/hospital/detail?id=55")),
-            Https(MobilePlaceHost, "/hospital/55"));
-  EXPECT_EQ(NormalizePlaceLink(Https(MobilePlaceHost, "/hospital/detail?id=55&x=1")),
             Https(MobilePlaceHost, "/hospital/55"));
   EXPECT_EQ(NormalizePlaceLink(Https(PlaceHost, "/common/31?entry=1")),
             Https(MobilePlaceHost, "/hospital/31"));
