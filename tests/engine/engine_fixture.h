@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -12,6 +11,7 @@
 #include "db/engine/result_text.h"
 #include "db/engine/schema_listing.h"
 #include "db/engine/sqlcipher_engine.h"
+#include "support/real_db.h"
 
 namespace mt::test {
 
@@ -70,10 +70,14 @@ class EngineTest : public ::testing::Test {
     return 0;
   }
 
-  static QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+  // The description of the DbError a call throws.
+  static QString DescriptionOf(const std::function<void()>& fn) {
+    try {
+      fn();
+    } catch (const DbError& e) {
+      return e.description();
+    }
+    return QStringLiteral("(no failure)");
   }
 
   QTemporaryDir dir_;

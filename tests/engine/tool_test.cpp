@@ -50,20 +50,16 @@ class ToolTest : public EngineTest {
   Result Run(const QStringList& args) { return RunTool(args); }
 };
 
-TEST_F(ToolTest, SqlPrintsRowsOrTheAffectedCount) {
-  Result r = Run({QStringLiteral("sql"), Path(),
-                  QStringLiteral("SELECT ID, Val1, N, F, B, D FROM TSettings ORDER BY ID")});
+TEST_F(ToolTest, SqlPrintsRowsOrTheAffectedCountAndSchemaTheCatalogue) {
+  Result r = Run({"sql", Path(), "SELECT ID, Val1, N, F, B, D FROM TSettings ORDER BY ID"});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, QStringLiteral("ID\tVal1\tN\tF\tB\tD\n"
                                   "DBVersion\ttab\\there\t405\t0.5\tTrue\t2024-07-04 05:38:45\n"
                                   "IsDBEn\t\\N\t\\N\t\\N\t\\N\t\\N\n"));
-  r = Run({QStringLiteral("sql"), Path(), QStringLiteral("UPDATE TSettings SET N = 1")});
+  r = Run({"sql", Path(), "UPDATE TSettings SET N = 1"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, QStringLiteral("2\n"));
-}
-
-TEST_F(ToolTest, SchemaPrintsTheCatalogue) {
-  Result r = Run({QStringLiteral("schema"), Path()});
+  r = Run({"schema", Path()});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   EXPECT_EQ(r.out, QStringLiteral("table\tTSettings\n"
                                   "column\tTSettings\tID\tTEXT(50)\t\t\n"

@@ -32,12 +32,8 @@ TEST_F(Statements, InsertValuesStoresJetLiterals) {
   EXPECT_FALSE(st.returnsRows);
   EXPECT_EQ(st.targetTable, "TTaskList");
   db.RunSql(st.sql);
-  const std::vector<QVariantList> rows = db.Run("SELECT SiteCategory, Arg1, Range, IsDeleted FROM TTaskList");
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0][0].toString(), "Mobile");
-  EXPECT_EQ(rows[0][1].toString(), "it's \"x\"");
-  EXPECT_EQ(rows[0][2].toLongLong(), -5);
-  EXPECT_EQ(rows[0][3].toLongLong(), -1);
+  EXPECT_EQ(db.Run("SELECT SiteCategory, Arg1, Range, IsDeleted FROM TTaskList"),
+            (std::vector<QVariantList>{{"Mobile", "it's \"x\"", -5LL, -1LL}}));
 }
 
 // The statements the run writes settings with; the engine tests run the
@@ -132,8 +128,7 @@ TEST_F(Statements, UpdateThroughJoinChangesOnlyMatchedRows) {
   db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, 'k2', '0|k2')");
   db.Run("UPDATE TTaskList AS T INNER JOIN TTaskLog AS L ON T.IDX = L.TaskIDX SET T.ContentKey = L.ContentKey "
          "WHERE L.ContentKey LIKE '102|%'");
-  EXPECT_EQ(db.Value("SELECT ContentKey FROM TTaskList WHERE IDX = 1").toString(), "102|k1");
-  EXPECT_EQ(db.Value("SELECT ContentKey FROM TTaskList WHERE IDX = 2").toString(), "old");
+  EXPECT_EQ(db.Run("SELECT ContentKey FROM TTaskList ORDER BY IDX"), (std::vector<QVariantList>{{"102|k1"}, {"old"}}));
   // A value that needs only the target's own columns, over a LEFT JOIN.
   db.Run("UPDATE TTaskList LEFT JOIN TTaskLog ON TTaskList.IDX = TTaskLog.TaskIDX SET TTaskList.Range = 3 "
          "WHERE TTaskLog.TaskIDX IS NULL OR TTaskList.IDX = 2");
@@ -158,8 +153,7 @@ TEST_F(Statements, ChannelKeyStatementsFollowJetPlus) {
   db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'abc', '122|abc')");
   db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, NULL, '122|')");
   db.Run("UPDATE TTaskLog SET ContentKey=\"102|\" + Arg1 WHERE ContentKey LIKE \"122|%\"");
-  EXPECT_EQ(db.Value("SELECT ContentKey FROM TTaskLog WHERE TaskIDX = 1").toString(), "102|abc");
-  EXPECT_TRUE(db.Value("SELECT ContentKey FROM TTaskLog WHERE TaskIDX = 2").isNull());
+  EXPECT_EQ(db.Run("SELECT ContentKey FROM TTaskLog ORDER BY TaskIDX"), (std::vector<QVariantList>{{"102|abc"}, {QVariant()}}));
 }
 
 TEST_F(Statements, QueryParametersBecomeNamedParameters) {
@@ -169,7 +163,6 @@ TEST_F(Statements, QueryParametersBecomeNamedParameters) {
   EXPECT_TRUE(st.returnsRows);
   EXPECT_TRUE(st.sql.contains(":lTaskIDX"));
   EXPECT_TRUE(st.sql.contains(":Log_Day"));
-  EXPECT_FALSE(test::TranslateError("SELECT 1 FROM TTaskLog WHERE x = 1").size() > 0);
   EXPECT_THROW(TranslateQuery("DELETE FROM TTaskLog"), DbError);
 }
 
