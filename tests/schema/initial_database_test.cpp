@@ -8,6 +8,7 @@
 #include "schema/schema_listing.h"
 #include "support/forwarding_engine.h"
 #include "support/real_db.h"
+#include "support/tool_run.h"
 #include "upgrade/initial_database.h"
 
 namespace mt {
@@ -61,10 +62,8 @@ class InitialDatabase : public ::testing::Test {
 TEST_F(InitialDatabase, IsAKeyedDatabaseOfVersion2WithTheEightTables) {
   CreateInitialDatabase(path_);
   ASSERT_TRUE(QFile::exists(path_));
-  EXPECT_EQ(Value(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'")).toString(),
-            QStringLiteral("2"));
-  EXPECT_EQ(Value(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'")).toString(),
-            QStringLiteral("0"));
+  EXPECT_EQ(test::Column(path_, "SELECT Val1 FROM TSettings WHERE ID IN ('DBVersion', 'IsDBEn') ORDER BY ID"),
+            (QVariantList{"2", "0"}));
   auto conn = DefaultEngine().Open(path_, DatabasePassword());
   for (const char* t : {"TSettings", "TCodes", "TFunctionPresets", "TTaskList", "TTaskLogHour", "TTaskLogDay",
                         "TIPs", "TMACPrefixes"}) {
@@ -99,20 +98,15 @@ TEST_F(InitialDatabase, AFailureHalfWayLeavesNoFile) {
 TEST(CreateCommand, WritesANewDatabaseAndRefusesExistingOrMissingArguments) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("new.mdb"));
-  int code = -1;
-  QString err;
-  schematest::RunTool({QStringLiteral("create"), path}, &code, &err);
-  EXPECT_EQ(code, 0) << err.toStdString();
-  EXPECT_TRUE(QFile::exists(path));
+  test::ToolResult r = test::RunTool({QStringLiteral("create"), path});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QByteArray before = test::FileBytes(path);
-
-  schematest::RunTool({QStringLiteral("create"), path}, &code, &err);
-  EXPECT_EQ(code, 1);
-  EXPECT_TRUE(err.startsWith(QStringLiteral("error "))) << err.toStdString();
+  EXPECT_FALSE(before.isEmpty());
+  r = test::RunTool({QStringLiteral("create"), path});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.startsWith(QStringLiteral("error "))) << r.err.toStdString();
   EXPECT_EQ(test::FileBytes(path), before) << "an existing file is left as it was";
-
-  schematest::RunTool({QStringLiteral("create")}, &code, &err);
-  EXPECT_EQ(code, 2);
+  EXPECT_EQ(test::RunTool({QStringLiteral("create")}).exitCode, 2);
 }
 
 }  // namespace

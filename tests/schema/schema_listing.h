@@ -1,12 +1,11 @@
 // Helpers of the schema tests: the embedded scripts as text and as the
 // statements the engine dispatches, the schema listing of a database file
-// (the marrowtide-db schema lines), running the tool, and a comparison of
-// two listings that reports what differs.
+// (the marrowtide-db schema lines), and a comparison of two listings that
+// reports what differs.
 #pragma once
 
 #include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QSet>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -40,21 +39,6 @@ inline QStringList ScriptStatements(int version) {
   return out;
 }
 
-inline QString ToolPath() { return QStringLiteral(MT_BINARY_DIR "/marrowtide-db"); }
-
-// Runs a marrowtide-db command; returns its standard output, or fails the test.
-inline QString RunTool(const QStringList& args, int* exitCode = nullptr, QString* err = nullptr) {
-  QProcess p;
-  p.start(ToolPath(), args);
-  if (!p.waitForFinished(120000)) {
-    ADD_FAILURE() << "marrowtide-db did not finish (is it built? " << ToolPath().toStdString() << ")";
-    return {};
-  }
-  if (exitCode) *exitCode = p.exitCode();
-  if (err) *err = QString::fromUtf8(p.readAllStandardError());
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 // The schema listing of a database file, through the default engine.
 inline QStringList SchemaLines(const QString& dbPath) {
   try {
@@ -69,15 +53,10 @@ inline QStringList SchemaLines(const QString& dbPath) {
 }
 
 inline QStringList ReadReference() {
-  QFile f(QStringLiteral(MT_SOURCE_DIR "/tests/schema/reference_405.tsv"));
-  if (!f.open(QIODevice::ReadOnly)) {
-    ADD_FAILURE() << "cannot read reference_405.tsv";
-    return {};
-  }
   QStringList lines;
-  for (const QString& l : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'))) {
+  for (const QString& l : QString::fromUtf8(test::FileBytes(MT_SOURCE_DIR "/tests/schema/reference_405.tsv")).split('\n'))
     if (!l.isEmpty() && !l.startsWith(QLatin1Char('#'))) lines << l;
-  }
+  EXPECT_FALSE(lines.isEmpty()) << "cannot read reference_405.tsv";
   return lines;
 }
 
@@ -114,19 +93,11 @@ inline std::string Diff(const QSet<QString>& expected, const QSet<QString>& actu
 // expected listing present in the actual one.
 inline void ExpectSameSchema(const Schema& expected, const Schema& actual) {
   EXPECT_EQ(expected.tables, actual.tables) << Diff(expected.tables, actual.tables);
-  for (auto it = expected.columns.begin(); it != expected.columns.end(); ++it) {
-    const QStringList& want = it.value();
-    const QStringList got = actual.columns.value(it.key());
-    if (want == got) continue;
-    int i = 0;
-    while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
-    ADD_FAILURE() << "columns of " << it.key().toStdString() << " differ at position " << i
-                  << "\n  expected: " << (i < want.size() ? want[i].toStdString() : "(end)")
-                  << "\n  actual:   " << (i < got.size() ? got[i].toStdString() : "(end)")
-                  << Diff(QSet<QString>(want.begin(), want.end()), QSet<QString>(got.begin(), got.end()));
-  }
-  for (auto it = actual.columns.begin(); it != actual.columns.end(); ++it) {
-    EXPECT_TRUE(expected.columns.contains(it.key())) << "columns of an unexpected table " << it.key().toStdString();
+  for (const QString& table : QSet<QString>(expected.columns.keyBegin(), expected.columns.keyEnd()) +
+                                  QSet<QString>(actual.columns.keyBegin(), actual.columns.keyEnd())) {
+    const QStringList want = expected.columns.value(table), got = actual.columns.value(table);
+    EXPECT_EQ(want, got) << "columns of " << table.toStdString()
+                         << Diff(QSet<QString>(want.begin(), want.end()), QSet<QString>(got.begin(), got.end()));
   }
   EXPECT_EQ(expected.keys, actual.keys) << Diff(expected.keys, actual.keys);
   EXPECT_EQ(expected.queries, actual.queries) << Diff(expected.queries, actual.queries);

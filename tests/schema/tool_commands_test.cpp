@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/globals.h"
@@ -48,6 +49,14 @@ class ToolCommands : public ::testing::Test {
     if (version == 2) EXPECT_EQ(RunTool({"create", path}).exitCode, 0);
     else EXPECT_TRUE(QFile::copy(At(version), path));
     return path;
+  }
+
+  // A copy of the tool in its own folder with a log folder; its path.
+  QString ToolInItsOwnFolder() {
+    const QString folder = dir_.filePath(QStringLiteral("tool"));
+    EXPECT_TRUE(QDir().mkpath(folder + QStringLiteral("/log")));
+    EXPECT_TRUE(QFile::copy(ToolPath(), folder + QStringLiteral("/marrowtide-db")));
+    return folder + QStringLiteral("/marrowtide-db");
   }
 
   static QTemporaryDir* shared_;
@@ -121,11 +130,8 @@ TEST_F(ToolCommands, InfoReadsTheVersionAsTheRunWould) {
 TEST_F(ToolCommands, MigrateStagesOutsideTheToolFolderAndNamesWhyItCannot) {
   // A tool folder where version 3's script cannot be staged, even by root: a
   // folder stands where the script file would go.
-  const QString folder = dir_.filePath(QStringLiteral("tool"));
+  const QString tool = ToolInItsOwnFolder(), folder = QFileInfo(tool).path();
   ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/10003.sql")));
-  ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/log")));
-  const QString tool = folder + QStringLiteral("/marrowtide-db");
-  ASSERT_TRUE(QFile::copy(ToolPath(), tool));
   QFile(folder).setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
   const QString db = Copy(2);
   ToolResult r = RunTool({"migrate", db, "--to", "4"}, tool);
@@ -147,15 +153,12 @@ TEST_F(ToolCommands, MigrateStagesOutsideTheToolFolderAndNamesWhyItCannot) {
 TEST_F(ToolCommands, MigrateCountsTheFailuresCodeMigrationsLog) {
   // A shopping task with an empty Arg5 and no Arg2 fails the step of 298,
   // which version 299 runs once more.
-  const QString folder = dir_.filePath(QStringLiteral("tool"));
-  ASSERT_TRUE(QDir().mkpath(folder + QStringLiteral("/log")));
-  const QString tool = folder + QStringLiteral("/marrowtide-db");
-  ASSERT_TRUE(QFile::copy(ToolPath(), tool));
+  const QString tool = ToolInItsOwnFolder();
   const QString db = Copy(297);
   ExecuteOn(db, {"INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES ('Mobile_Naver_Shopping', NULL, '')"});
   const ToolResult r = RunTool({"migrate", db, "--to", "299"}, tool);
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-  const QString log = QString::fromUtf8(FileBytes(folder + QStringLiteral("/log/marrowtide-db.log")));
+  const QString log = QString::fromUtf8(FileBytes(QFileInfo(tool).path() + QStringLiteral("/log/marrowtide-db.log")));
   EXPECT_EQ(log.count(QStringLiteral("ERROR: modMain.p_DBUpgrade_298")), 2) << log.toStdString();
   EXPECT_EQ(r.out, QStringLiteral("version 297 -> 299: 0 statements, 2 failures logged\n"));
 }

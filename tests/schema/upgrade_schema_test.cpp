@@ -1,8 +1,7 @@
 // The shipped scripts applied by the real upgrade engine to the product's
-// initial database: the schema they leave at version 405, the statements that
-// fail on the way, an upgrade interrupted at several versions, and the second
-// way through version 395.
-#include <QDir>
+// initial database, in an upgrade interrupted at several versions: the schema
+// they leave at version 405, the statements that fail on the way, and the
+// second way through version 395.
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -35,6 +34,15 @@ QString StoredVersion() {
 qint64 Count(const QString& fromWhere) {
   return DBGetValue(QStringLiteral("SELECT Count(*) FROM ") + fromWhere, -1).toLongLong();
 }
+
+// Reference rows a straight upgrade leaves: what is counted, and how many.
+const std::map<QString, qint64> kReferenceCounts = {
+    {"TMACPrefixes", 19709}, {"TCityLocations", 3774}, {"TKeywordList", 490}, {"TForeignProxyCountries", 82},
+    {"TUserAgentsRaw", 2}, {"TCodes WHERE Code = 'IdState'", 14}, {"TCodes WHERE Code = 'ActionType'", 6},
+    {"TSettings WHERE ID = 'IsDBEn' AND Val1 = '0'", 1}};
+const QString kVisible = QStringLiteral("TSiteCategoryVisible");
+const QString kVisibleWithCategory = kVisible +
+    QStringLiteral(" AS V INNER JOIN TSiteCategories AS S ON V.SiteCategoryID = S.ID AND V.SiteCategory = S.SiteCategory");
 
 // A statistics row written under the column names the table has before 395.
 const char* const kStatisticsRow =
@@ -75,61 +83,50 @@ class UpgradeScope {
   test::SpineScope spine_;
 };
 
-// One upgrade of a fresh initial database from version 2 to 405, with the
-// versions in `stops` reached by separate runs on a reopened connection. At
-// version 394 (when it is a stop) a statistics row is written and a copy of
-// the database is kept.
+// One upgrade of a fresh initial database from version 2 to 405, interrupted:
+// the versions in kStops are reached by separate runs on a reopened
+// connection, as a run stopped there and started again would. At 394 a
+// statistics row is written and a copy of the database is kept.
+const QList<int> kStops = {120, 272, 330, 394};
+
 struct UpgradeRun {
   QTemporaryDir keep;  // the databases outlive the run's program folder
   QString db, copyAt394, log;
   int64_t failures = 0;  // of the legs that end at a stop
   std::map<int, QString> versionAtStop;
   std::map<QString, qint64> counts;
-  QStringList statistics;
-  QStringList listing;
+  QStringList statistics, listing;
 
-  explicit UpgradeRun(const QList<int>& stops) {
+  UpgradeRun() {
     db = keep.filePath(QStringLiteral("Marrowtide.mdb"));
+    copyAt394 = keep.filePath(QStringLiteral("at394.mdb"));
     {
       UpgradeScope scope;
       CreateInitialDatabase(db);
       int from = 2;
-      for (int stop : stops) {
+      for (int stop : kStops) {
         if (DBGetConnection(db) == nullptr) {
-          ADD_FAILURE() << "cannot open the database before version " << stop;
-          break;
+          ADD_FAILURE() << "cannot open the database before " << stop;
+          return;
         }
         failures += upgrade::UpgradeRange(from, stop).failures;
         versionAtStop[stop] = StoredVersion();
-        if (stop == 394) {
-          int32_t n = 0;
-          DBExecute(QString::fromUtf8(kStatisticsRow), n);
-        }
+        int32_t n = 0;
+        if (stop == 394) DBExecute(QString::fromUtf8(kStatisticsRow), n);
         ReleaseSharedConnection();
-        if (stop == 394) {
-          copyAt394 = keep.filePath(QStringLiteral("at394.mdb"));
-          EXPECT_TRUE(QFile::copy(db, copyAt394));
-        }
+        if (stop == 394) EXPECT_TRUE(QFile::copy(db, copyAt394));
         from = stop;
       }
-      if (DBGetConnection(db) != nullptr) {
-        // The last leg goes through the engine's own entry point.
-        p_DBUpgrade(from);
-        versionAtStop[405] = StoredVersion();
-        for (const QString& what :
-             {QStringLiteral("TMACPrefixes"), QStringLiteral("TCityLocations"), QStringLiteral("TKeywordList"),
-              QStringLiteral("TForeignProxyCountries"), QStringLiteral("TUserAgentsRaw"),
-              QStringLiteral("TSiteCategoryVisible"),
-              QStringLiteral("TSiteCategoryVisible AS V INNER JOIN TSiteCategories AS S "
-                             "ON V.SiteCategoryID = S.ID AND V.SiteCategory = S.SiteCategory"),
-              QStringLiteral("TCodes WHERE Code = 'IdState'"), QStringLiteral("TCodes WHERE Code = 'ActionType'"),
-              QStringLiteral("TSettings WHERE ID = 'IsDBEn' AND Val1 = '0'")}) {
-          counts[what] = Count(what);
-        }
-        statistics = StatisticsRow();
-      } else {
+      if (DBGetConnection(db) == nullptr) {
         ADD_FAILURE() << "cannot open the database for the last leg";
+        return;
       }
+      // The last leg goes through the engine's own entry point.
+      p_DBUpgrade(from);
+      versionAtStop[405] = StoredVersion();
+      for (const auto& entry : kReferenceCounts) counts[entry.first] = Count(entry.first);
+      for (const QString& what : {kVisible, kVisibleWithCategory}) counts[what] = Count(what);
+      statistics = StatisticsRow();
       ReleaseSharedConnection();
       log = scope.Log();
     }
@@ -139,25 +136,24 @@ struct UpgradeRun {
 
 class UpgradedSchema : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    straight_ = new UpgradeRun({});
-    resumed_ = new UpgradeRun({120, 272, 330, 394});
-  }
+  static void SetUpTestSuite() { run_ = new UpgradeRun; }
   static void TearDownTestSuite() {
-    delete straight_;
-    delete resumed_;
-    straight_ = resumed_ = nullptr;
+    delete run_;
+    run_ = nullptr;
   }
-  static UpgradeRun* straight_;
-  static UpgradeRun* resumed_;
+  static UpgradeRun* run_;
 };
-UpgradeRun* UpgradedSchema::straight_ = nullptr;
-UpgradeRun* UpgradedSchema::resumed_ = nullptr;
+UpgradeRun* UpgradedSchema::run_ = nullptr;
 
+// The interrupted upgrade stops at each version, no statement before 395
+// fails, and it ends at 405 with the documented schema; the values written
+// under the old statistics names survive the renames of 395.
 TEST_F(UpgradedSchema, ReachesVersion405WithTheDocumentedSchema) {
-  EXPECT_EQ(straight_->versionAtStop[405], QStringLiteral("405"));
-  ASSERT_FALSE(straight_->listing.isEmpty());
-  ExpectSameSchema(Parse(ReadReference()), Parse(straight_->listing));
+  for (int stop : kStops + QList<int>{405}) EXPECT_EQ(run_->versionAtStop[stop], QString::number(stop));
+  EXPECT_EQ(run_->failures, 0);
+  ASSERT_FALSE(run_->listing.isEmpty());
+  ExpectSameSchema(Parse(ReadReference()), Parse(run_->listing));
+  EXPECT_EQ(run_->statistics, kStatisticsValues);
 }
 
 // A clean run fails only where the scripts expect it: version 395 renames
@@ -168,73 +164,39 @@ TEST_F(UpgradedSchema, OnlyTheFallbackHalfOfVersion395Fails) {
       "\\[err: modMain\\.p_DBUpgrade\\] line [^\r\n]*\r\n\tResNo = (\\d+)\r\n\tSQL = ([^\r\n]*)"));
   static const QRegularExpression expected(QStringLiteral(
       "^(ALTER TABLE \\[TUserProfileStatistics\\] (ADD|DROP) COLUMN .*|UPDATE TUserProfileStatistics SET .*)$"));
-  int adds = 0, drops = 0, copies = 0, entries = 0;
-  auto it = entry.globalMatch(straight_->log);
-  while (it.hasNext()) {
+  std::map<QString, int> kinds;  // ADD, DROP or UPDATE
+  for (auto it = entry.globalMatch(run_->log); it.hasNext();) {
     const auto m = it.next();
-    ++entries;
     const QString sql = m.captured(2);
     EXPECT_EQ(m.captured(1), QStringLiteral("395")) << sql.toStdString();
-    EXPECT_TRUE(expected.match(sql).hasMatch()) << "unexpected failure: " << sql.toStdString();
-    if (sql.contains(QStringLiteral(" ADD COLUMN "))) ++adds;
-    if (sql.contains(QStringLiteral(" DROP COLUMN "))) ++drops;
-    if (sql.startsWith(QStringLiteral("UPDATE"))) ++copies;
+    const auto e = expected.match(sql);
+    EXPECT_TRUE(e.hasMatch()) << "unexpected failure: " << sql.toStdString();
+    ++kinds[e.captured(2).isEmpty() ? QStringLiteral("UPDATE") : e.captured(2)];
   }
-  EXPECT_EQ(adds, 8);
-  EXPECT_EQ(copies, 1);
-  EXPECT_EQ(drops, 8);
-  EXPECT_EQ(entries, adds + copies + drops);
-  EXPECT_FALSE(straight_->log.contains(QStringLiteral("ERROR: "))) << "a catalogue statement or migration failed";
+  EXPECT_EQ(kinds, (std::map<QString, int>{{"ADD", 8}, {"DROP", 8}, {"UPDATE", 1}}));
+  EXPECT_FALSE(run_->log.contains(QStringLiteral("ERROR: "))) << "a catalogue statement or migration failed";
 }
 
 TEST_F(UpgradedSchema, ReferenceRowsAreInPlace) {
-  auto& c = straight_->counts;
-  EXPECT_EQ(c["TMACPrefixes"], 19709);
-  EXPECT_EQ(c["TCityLocations"], 3774);
-  EXPECT_EQ(c["TKeywordList"], 490);
-  EXPECT_EQ(c["TForeignProxyCountries"], 82);
-  EXPECT_EQ(c["TUserAgentsRaw"], 2);
-  EXPECT_EQ(c["TCodes WHERE Code = 'IdState'"], 14);
-  EXPECT_EQ(c["TCodes WHERE Code = 'ActionType'"], 6);
-  EXPECT_EQ(c["TSettings WHERE ID = 'IsDBEn' AND Val1 = '0'"], 1);
+  auto& c = run_->counts;
+  for (const auto& [what, expected] : kReferenceCounts) EXPECT_EQ(c[what], expected) << what.toStdString();
   // Every visibility row names a category that exists, by its id and name
   // (the initial database and the scripts agree on the categories).
-  EXPECT_GT(c["TSiteCategoryVisible"], 565);
-  EXPECT_EQ(c["TSiteCategoryVisible AS V INNER JOIN TSiteCategories AS S "
-              "ON V.SiteCategoryID = S.ID AND V.SiteCategory = S.SiteCategory"],
-            c["TSiteCategoryVisible"]);
-}
-
-// A database left at an intermediate version (an interrupted run) and
-// upgraded again ends exactly where the straight upgrade does; the values
-// written under the old statistics names survive the renames of 395.
-TEST_F(UpgradedSchema, UpgradeResumedFromIntermediateVersionsEndsTheSame) {
-  const UpgradeRun& r = *resumed_;
-  EXPECT_EQ(r.versionAtStop.at(120), QStringLiteral("120"));
-  EXPECT_EQ(r.versionAtStop.at(272), QStringLiteral("272"));
-  EXPECT_EQ(r.versionAtStop.at(330), QStringLiteral("330"));
-  EXPECT_EQ(r.versionAtStop.at(394), QStringLiteral("394"));
-  EXPECT_EQ(r.versionAtStop.at(405), QStringLiteral("405"));
-  EXPECT_EQ(r.failures, 0) << "no statement before version 395 fails";
-  ASSERT_FALSE(r.listing.isEmpty());
-  EXPECT_EQ(r.listing, straight_->listing);
-  EXPECT_EQ(r.statistics, kStatisticsValues);
+  EXPECT_GT(c[kVisible], 565);
+  EXPECT_EQ(c[kVisibleWithCategory], c[kVisible]);
 }
 
 // Where the column renames of 395 do not happen, its second half (adding the
 // numbered columns, copying, dropping the old ones) gives the same table and
 // keeps the values.
 TEST_F(UpgradedSchema, Version395WithoutItsRenamesGivesTheSameResult) {
-  ASSERT_FALSE(resumed_->copyAt394.isEmpty());
+  ASSERT_TRUE(QFile::exists(run_->copyAt394));
   UpgradeScope scope;
-  ASSERT_NE(DBGetConnection(resumed_->copyAt394), nullptr);
+  ASSERT_NE(DBGetConnection(run_->copyAt394), nullptr);
   int renames = 0;
   for (const QString& s : ScriptStatements(395)) {
-    if (upgrade::ClassifyStatement(s) == upgrade::StatementKind::RenameColumn) {
-      ++renames;
-      continue;
-    }
-    EXPECT_NO_THROW(upgrade::DispatchStatement(s)) << s.toStdString();
+    if (upgrade::ClassifyStatement(s) == upgrade::StatementKind::RenameColumn) ++renames;
+    else EXPECT_NO_THROW(upgrade::DispatchStatement(s)) << s.toStdString();
   }
   EXPECT_EQ(renames, 8);
   int32_t n = 0;
@@ -242,7 +204,7 @@ TEST_F(UpgradedSchema, Version395WithoutItsRenamesGivesTheSameResult) {
   EXPECT_EQ(upgrade::UpgradeRange(395, 405).failures, 0);
   EXPECT_EQ(StatisticsRow(), kStatisticsValues);
   ReleaseSharedConnection();
-  EXPECT_EQ(SchemaLines(resumed_->copyAt394), straight_->listing);
+  EXPECT_EQ(SchemaLines(run_->copyAt394), run_->listing);
 }
 
 }  // namespace
