@@ -53,12 +53,9 @@ TEST_F(Statements, SelectShapes) {
   EXPECT_EQ(db.Run("SELECT TOP 2 * FROM TTaskList ORDER BY Range DESC").size(), 2u);
   EXPECT_EQ(db.Value("SELECT TOP 1 T.Arg1 FROM TTaskList AS T ORDER BY T.Range DESC").toString(), "a5");
   EXPECT_EQ(db.Run("SELECT DISTINCT SiteCategory FROM TTaskList").size(), 2u);
-  const std::vector<QVariantList> grouped = db.Run(
-      "SELECT SiteCategory, Count(*) AS N, Sum(Range) FROM TTaskList GROUP BY SiteCategory "
-      "HAVING Count(*) > 2 ORDER BY SiteCategory");
-  ASSERT_EQ(grouped.size(), 1u);
-  EXPECT_EQ(grouped[0][0].toString(), "S1");
-  EXPECT_EQ(grouped[0][2].toLongLong(), 90);
+  EXPECT_EQ(db.Run("SELECT SiteCategory, Count(*) AS N, Sum(Range) FROM TTaskList GROUP BY SiteCategory "
+                   "HAVING Count(*) > 2 ORDER BY SiteCategory"),
+            (std::vector<QVariantList>{{"S1", 3LL, 90LL}}));
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Range BETWEEN 20 AND 40 AND NOT Arg1 IN ('a3')")
                 .toLongLong(), 2);
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL").toLongLong(), 5);
@@ -112,11 +109,9 @@ TEST_F(Statements, JoinsIncludingRightAndNested) {
   EXPECT_EQ(db.Run("SELECT T.IDX, L.Arg1 FROM TTaskList AS T LEFT JOIN TTaskLog AS L ON T.IDX = L.TaskIDX").size(), 2u);
   EXPECT_EQ(db.Run("SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL")
                 .at(0).at(0).toString(), "orphan");
-  const std::vector<QVariantList> nested = db.Run(
-      "SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C ON T.IDX = C.Val) "
-      "LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Code = 'SiteCategory'");
-  ASSERT_EQ(nested.size(), 1u);
-  EXPECT_EQ(nested[0][2].toString(), "log1");
+  EXPECT_EQ(db.Run("SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C "
+                   "ON T.IDX = C.Val) LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Code = 'SiteCategory'"),
+            (std::vector<QVariantList>{{"A", "first", "log1"}}));
   EXPECT_EQ(db.Run("SELECT * FROM TTaskList AS T INNER JOIN (TTaskLog AS L INNER JOIN TCodes AS C ON L.TaskIDX = C.Val) "
                    "ON T.IDX = L.TaskIDX").size(), 1u);
 }
