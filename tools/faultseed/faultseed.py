@@ -167,9 +167,13 @@ def main():
         by_id = {f["id"]: f for f in faults}
         faults = [by_id[i] for i in args.only.split(",") if i in by_id]  # in the order given
     env = build_env()
-    tree = os.path.join(args.work, "tree") if args.keep_tree else prepare_tree(args.rev, args.work)
+    # The commit is named once, before anything is built: a branch that moves
+    # during the run must not relabel what was checked.
+    commit = run(["git", "-C", REPO, "rev-parse", args.rev]).stdout.strip()
+    tests_commit = run(["git", "-C", REPO, "rev-parse", args.tests_rev]).stdout.strip() if args.tests_rev else ""
+    tree = os.path.join(args.work, "tree") if args.keep_tree else prepare_tree(commit, args.work)
     if args.keep_tree and args.tests_rev:
-        overlay_tests(args.tests_rev, args.work)
+        overlay_tests(tests_commit, args.work)
     build = configure(tree, env)
     r = build_all(build, env, args.jobs)
     if r.returncode != 0:
@@ -178,9 +182,9 @@ def main():
     base = run_tests(build, args.timeout, seconds=seconds)
     order = sorted(seconds, key=seconds.get)
     out = sys.stdout if args.out == "-" else open(args.out, "w", encoding="utf-8")
-    rev = "kept tree" if args.keep_tree else run(["git", "-C", REPO, "rev-parse", args.rev]).stdout.strip()
+    rev = "kept tree" if args.keep_tree else commit
     if args.tests_rev:
-        rev += ", tests of " + run(["git", "-C", REPO, "rev-parse", args.tests_rev]).stdout.strip()
+        rev += ", tests of " + tests_commit
     out.write("# rev\t%s\n# unseeded failures\t%s\n" % (rev, ",".join(base) or "none"))
     out.write("# program seconds\t%s\n" % ", ".join("%s %.0f" % (n, seconds[n]) for n in order))
     out.write("id\tcaught\tfailing tests\tseconds\n")
