@@ -274,10 +274,12 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
   // The catalogue as it stands, when this table's rows are known: then only
   // the rows that differ are written (a column added is one row, not all).
   const auto cached = tables_.find(old.toLower());
-  const TableInfo* stored = cached != tables_.end() && cached->second && cached->second->catalogued &&
-                                    old.compare(info.def.name, Qt::CaseInsensitive) == 0
-                                ? &*cached->second
-                                : nullptr;
+  // (A rename, even of the letter case only, rewrites every row.)
+  const TableInfo* stored =
+      cached != tables_.end() && cached->second && cached->second->catalogued && old == info.def.name &&
+              cached->second->def.name == info.def.name
+          ? &*cached->second
+          : nullptr;
   std::map<QString, ColumnRow> before;
   if (stored) {
     for (size_t i = 0; i < stored->def.columns.size(); ++i)
