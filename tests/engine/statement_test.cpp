@@ -62,6 +62,10 @@ TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
   EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE TTwo (A LONG, a TEXT(5))"); }), 0);
   EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)"); }), 0);
   EXPECT_NE(ErrorOf([&] { Exec("CREATE TABLE TTwo (A LONG, CONSTRAINT K PRIMARY KEY (Missing))"); }), 0);
+  EXPECT_EQ(DescriptionOf([&] {
+              Exec("CREATE TABLE TTwo (A LONG, B LONG, CONSTRAINT K1 PRIMARY KEY (A), CONSTRAINT K2 PRIMARY KEY (B))");
+            }),
+            "Table 'TTwo' already has a primary key.");
   EXPECT_FALSE(conn_->GetCatalog().HasTable("TTwo"));
   EXPECT_EQ(SchemaOf("TOne"), (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
 }

@@ -98,7 +98,7 @@ TEST_F(Functions, TextFunctions) {
       {"Mid('abc', 0)", "!Invalid procedure call or argument"}, {"InStr('abcabc', 'c')", "3"},
       {"InStr(4, 'abcabc', 'c')", "6"}, {"InStr('abc', 'z')", "0"}, {"InStr('abc', 'B')", "0"},
       {"InStr(1, 'abc', 'B', 1)", "2"}, {"InStr(2, 'abc', '')", "2"}, {"InStr(9, 'abc', 'a')", "0"},
-      {"InStr(NULL, 'a')", "<null>"}, {"Len('한글')", "2"}, {"Left('abcdef', 2) & Right('abcdef', 2)", "abef"},
+      {"InStr(NULL, 'a')", "<null>"}, {"InStrRev('abcabc', 'b')", "5"}, {"InStrRev('abcabc', 'b', 4)", "2"}, {"Len('한글')", "2"}, {"Left('abcdef', 2) & Right('abcdef', 2)", "abef"},
       {"'[' & Trim('  a b  ') & '][' & LTrim('  a ') & '][' & RTrim(' a  ') & ']'", "[a b][a ][ a]"},
       {"UCase('straße') & LCase('ÄB')", "STRASSEäb"}, {"Replace('a-b-c', '-', '+')", "a+b+c"},
       {"Replace('a-b-c', '-', '', 1, 1)", "ab-c"}, {"Space(2) & String(3, 'x')", "  xxx"},
