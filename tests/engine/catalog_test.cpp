@@ -1,5 +1,8 @@
 // The catalogue operations: named queries in one name space, lookups that
 // answer "absent", table and column renames, column descriptions.
+#include <sqlite3.h>
+
+#include "db/engine/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
 namespace mt::test {
@@ -72,6 +75,19 @@ TEST_F(CatalogTest, AQueryTextTheEngineCannotReadIsRefusedAndNotStored) {
   Cat().AppendView("VLater", "SELECT X FROM TLater");
   Cat().AppendProcedure("PClear", "DELETE FROM TIPKinds WHERE IPKind = [lKind]");
   EXPECT_EQ(QueryLines(), (QStringList{"procedure\tPClear", "view\tVLater"}));
+}
+
+// A table whose catalogue rows are gone (one made outside the engine) is
+// described from SQLite's own schema, defaults read back as Jet text.
+TEST_F(CatalogTest, ATableWithoutCatalogueRowsIsDescribedFromSqlite) {
+  Exec("CREATE TABLE TBare (Day DATETIME DEFAULT Date(), At DATETIME DEFAULT Now(), Tag TEXT(9) DEFAULT \"it's\")");
+  sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
+  ASSERT_EQ(sqlite3_exec(handle, "DELETE FROM _mt_columns WHERE tbl = 'TBare'", nullptr, nullptr, nullptr), SQLITE_OK);
+  conn_->Close();
+  conn_ = engine_.Open(Path(), kPassword);
+  EXPECT_EQ(SchemaOf("TBare").mid(1), (QStringList{"column\tTBare\tDay\tDATETIME\t\tDate()",
+                                                   "column\tTBare\tAt\tDATETIME\t\tNow()",
+                                                   "column\tTBare\tTag\tTEXT(9)\t\t\"it's\""}));
 }
 
 TEST_F(CatalogTest, UnknownNamesAreAbsent) {

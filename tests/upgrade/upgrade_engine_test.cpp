@@ -83,6 +83,8 @@ TEST_F(UpgradeEngine, FailuresAreLoggedAndTheUpgradeGoesOn) {
                      ", Syntax error near Val1=\"404\"\r\n\tResNo = 404\r\n\tSQL = \r\n"),
             1);
   EXPECT_EQ(Percents().last(), "Percent 100");
+  // A version whose stamp failed is not counted as recorded.
+  EXPECT_EQ(UpgradeRange(403, 404).lastRecorded, 403);
 }
 
 TEST_F(UpgradeEngine, MissingScriptStopsWithTheMessageBoxWithoutStamping) {
