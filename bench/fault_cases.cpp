@@ -413,10 +413,10 @@ int main(int argc, char** argv) {
       r.evidence = Evidence(program.Log(), run.err);
       const Snapshot afterFull = Read(db, false);
       r.result = Describe(afterFull);
-      // Without room for the work copy the decryption pass fails and the
-      // upgrade goes on over the encrypted values until a script cannot be
-      // extracted into the full folder: the database must be whole, and a
-      // run with room must finish the work.
+      // Without room the decryption pass cannot write its work copy and the
+      // run stops before the upgrade, or the compaction cannot write
+      // tmp.mdb: the database must be whole, and a run with room must finish
+      // the work.
       if (!Upgraded(o, ref, db).isEmpty() && !AsItWas(o, before, db).isEmpty()) {
         if (!afterFull.opened || afterFull.integrity != u"ok")
           r.problems << QStringLiteral("damaged by the full disk: ") + Describe(afterFull);

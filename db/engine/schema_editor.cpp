@@ -31,17 +31,6 @@ std::vector<QString> IdentitySources(const TableDef& def) {
                 QStringLiteral("Field '%1' does not exist in table '%2'.").arg(column, table));
 }
 
-bool IsViewInSqlite(SqliteDb& db, const QString& name) {
-  Stmt stmt = db.Prepare(QStringLiteral(
-      "SELECT 1 FROM sqlite_master WHERE type = 'view' AND name = ?1 COLLATE NOCASE"));
-  stmt.Bind(1, name);
-  return stmt.Step();
-}
-
-QString CreateViewStatement(const QString& name, const QString& sql) {
-  return QStringLiteral("CREATE VIEW %1 AS %2").arg(QuoteIdent(name), sql);
-}
-
 // The statement the SQLite view of this name was made with, if there is one.
 std::optional<QString> SqliteViewStatement(SqliteDb& db, const QString& name) {
   Stmt stmt = db.Prepare(QStringLiteral(
@@ -49,6 +38,12 @@ std::optional<QString> SqliteViewStatement(SqliteDb& db, const QString& name) {
   stmt.Bind(1, name);
   if (!stmt.Step()) return std::nullopt;
   return stmt.Text(0);
+}
+
+bool IsViewInSqlite(SqliteDb& db, const QString& name) { return SqliteViewStatement(db, name).has_value(); }
+
+QString CreateViewStatement(const QString& name, const QString& sql) {
+  return QStringLiteral("CREATE VIEW %1 AS %2").arg(QuoteIdent(name), sql);
 }
 
 bool Reads(SqliteDb& db, const QString& view) {
