@@ -46,13 +46,28 @@ QString CreateViewStatement(const QString& name, const QString& sql) {
   return QStringLiteral("CREATE VIEW %1 AS %2").arg(QuoteIdent(name), sql);
 }
 
-bool Reads(SqliteDb& db, const QString& view) {
+// Whether SQLite can work out the view's columns: every name it reads
+// resolves, unambiguously. Asked through PRAGMA table_info, which resolves
+// the view's SELECT without planning it: a fraction of the cost of preparing
+// a read of a view that joins many tables.
+bool Resolves(SqliteDb& db, const QString& view) {
   try {
-    db.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(view));
+    db.Prepare(QStringLiteral("PRAGMA table_info(%1)").arg(QuoteIdent(view)));
     return true;
   } catch (const DbError&) {
     return false;
   }
+}
+
+// SQLite keeps the columns it worked out for a view until a table or view is
+// dropped, and ALTER TABLE ... ADD COLUMN re-reads only the altered table: a
+// view over t.* would go on counting t's old columns and fail to read
+// ("expected N columns"), and a name the new column makes ambiguous would go
+// unnoticed. Dropping a scratch table makes SQLite forget the columns of
+// every view; far cheaper than dropping and making again each view.
+void ForgetViewColumns(SqliteDb& db) {
+  db.Exec(QStringLiteral("CREATE TABLE _mt_forget_views (x)"));
+  db.Exec(QStringLiteral("DROP TABLE _mt_forget_views"));
 }
 
 }  // namespace
@@ -114,7 +129,7 @@ void SchemaEditor::CreateTable(const TableDef& table) {
     db_.Exec(CreateTableSql(table, table.name));
     for (const QString& sql : BitTriggerSql(table)) db_.Exec(sql);
     catalog_.SaveTable(info);
-    RefreshViews({table.name});
+    RefreshViews({table.name}, {table.name});
   });
 }
 
@@ -124,7 +139,7 @@ void SchemaEditor::DropTable(const QString& table) {
     for (const QString& sql : DropBitTriggerSql(name)) db_.Exec(sql);
     db_.Exec(QStringLiteral("DROP TABLE ") + QuoteIdent(name));
     catalog_.RemoveTable(name);
-    RefreshViews({name});
+    RefreshViews({name}, {name});
   });
 }
 
@@ -154,12 +169,13 @@ void SchemaEditor::AddColumn(const QString& table, const ColumnDef& column) {
         for (const QString& s : BitTriggerSql(next.def)) db_.Exec(s);
       }
       catalog_.SaveTable(next);
+      if (!ViewsMentioning({info.def.name}).empty()) ForgetViewColumns(db_);
     } else {
       std::vector<QString> sources = IdentitySources(info.def);
       sources.push_back(needsValue ? ZeroValueSql(column.type) : QString());
       RebuildTable(db_, catalog_, info, next, sources);
     }
-    RefreshViews({info.def.name});
+    RefreshViews({info.def.name}, {column.name});
   });
 }
 
@@ -182,7 +198,7 @@ void SchemaEditor::DropColumn(const QString& table, const QString& column) {
   next.descriptions.erase(next.descriptions.begin() + c);
   Atomically([&] {
     RebuildTable(db_, catalog_, info, next, IdentitySources(next.def));
-    RefreshViews({info.def.name});
+    RefreshViews({info.def.name}, {info.def.columns[c].name});
   });
 }
 
@@ -202,7 +218,7 @@ void SchemaEditor::AlterColumn(const QString& table, const ColumnDef& column) {
                      .arg(QuoteIdent(old.name), JetTypeKeyword(old.type), JetTypeKeyword(changed.type));
   Atomically([&] {
     RebuildTable(db_, catalog_, info, next, sources);
-    RefreshViews({info.def.name});
+    RefreshViews({info.def.name}, {old.name});
   });
 }
 
@@ -224,10 +240,8 @@ void SchemaEditor::AddConstraint(const QString& table, const KeyDef& key) {
   TableInfo next = info;
   next.def.keys.push_back(added);
   try {
-    Atomically([&] {
-      RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
-      RefreshViews({info.def.name});
-    });
+    // A key changes nothing a view reads: the views stay as they are.
+    Atomically([&] { RebuildTable(db_, catalog_, info, next, IdentitySources(info.def)); });
   } catch (const DbError& e) {
     if (e.code() != dberr::kConstraint) throw;
     throw DbError(dberr::kConstraint,
@@ -245,10 +259,7 @@ void SchemaEditor::DropConstraint(const QString& table, const QString& name) {
                                         .arg(name, info.def.name));
   TableInfo next = info;
   next.def.keys.erase(next.def.keys.begin() + k);
-  Atomically([&] {
-    RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
-    RefreshViews({info.def.name});
-  });
+  Atomically([&] { RebuildTable(db_, catalog_, info, next, IdentitySources(info.def)); });
 }
 
 void SchemaEditor::RenameTable(const QString& from, const QString& to) {
@@ -270,7 +281,7 @@ void SchemaEditor::RenameTable(const QString& from, const QString& to) {
     db_.Exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(QuoteIdent(source), QuoteIdent(to)));
     for (const QString& sql : BitTriggerSql(next.def)) db_.Exec(sql);
     catalog_.SaveTable(next, oldName);
-    RefreshViews({oldName, to});
+    RefreshViews({oldName, to}, {oldName, to});
   });
 }
 
@@ -292,7 +303,7 @@ void SchemaEditor::RenameColumn(const QString& table, const QString& from, const
       if (kc.compare(oldName, Qt::CaseInsensitive) == 0) kc = to;
   Atomically([&] {
     RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
-    RefreshViews({info.def.name});
+    RefreshViews({info.def.name}, {oldName, to});
   });
 }
 
@@ -379,30 +390,48 @@ void SchemaEditor::CreateSqliteView(const NamedQuery& query, const QString& sql,
   try {
     Savepoint sp(db_, "mt_view");
     db_.Exec(CreateViewStatement(query.name, sql));
-    db_.Prepare(QStringLiteral("SELECT * FROM ") + QuoteIdent(query.name));
+    if (!Resolves(db_, query.name)) return;  // the savepoint takes the view back
     sp.Release();
   } catch (const DbError&) {
     // Text only; the savepoint took the half-made view back.
   }
 }
 
-void SchemaEditor::RefreshViews(const QStringList& mentionedNames) {
+std::vector<NamedQuery> SchemaEditor::ViewsMentioning(const QStringList& names) {
+  std::vector<NamedQuery> views;
   for (const NamedQuery& q : catalog_.Queries()) {
     if (q.kind != QueryKind::View) continue;
-    bool mentions = false;
-    for (const QString& n : mentionedNames)
-      if (q.jetSql.contains(n, Qt::CaseInsensitive)) mentions = true;
-    if (!mentions) continue;
+    for (const QString& n : names)
+      if (q.jetSql.contains(n, Qt::CaseInsensitive)) {
+        views.push_back(q);
+        break;
+      }
+  }
+  return views;
+}
+
+void SchemaEditor::RefreshViews(const QStringList& tables, const QStringList& changed) {
+  // A view that names nothing the change made, removed or renamed translates
+  // and resolves as before (a name the view does not mention can neither
+  // become one of its columns nor make one ambiguous).
+  std::vector<NamedQuery> touched;
+  for (NamedQuery& q : ViewsMentioning(tables))
+    for (const QString& n : changed)
+      if (q.jetSql.contains(n, Qt::CaseInsensitive)) {
+        touched.push_back(std::move(q));
+        break;
+      }
+  if (touched.empty()) return;
+  // What SQLite answers about a view must come from the schema as it now is.
+  ForgetViewColumns(db_);
+  for (const NamedQuery& q : touched) {
     const std::optional<QString> sql = TranslateView(q);
     const std::optional<QString> made = SqliteViewStatement(db_, q.name);
-    // A view made from the same text that still reads is kept: every view
-    // dropped and made again is a schema change, and SQLite pays for each one
-    // with work over the whole schema.
-    // (SQLite keeps the column count of a view that reads t.*, so one made
-    // before a column was added to t no longer reads: it is made again from
-    // the same text, which needs no second probe.)
+    // A view made from the same text whose names still resolve is kept:
+    // every view dropped and made again is a schema change, and SQLite pays
+    // for each one with work over the whole schema.
     const bool sameText = made && sql && *made == CreateViewStatement(q.name, *sql);
-    if (sameText && Reads(db_, q.name)) continue;
+    if (sameText && Resolves(db_, q.name)) continue;
     if (made) db_.Exec(QStringLiteral("DROP VIEW ") + QuoteIdent(q.name));
     if (sql) CreateSqliteView(q, *sql, !sameText);
   }

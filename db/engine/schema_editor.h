@@ -70,10 +70,15 @@ class SchemaEditor {
   void Atomically(Fn&& fn);
   const TableInfo& RequireTable(const QString& name);
   void RequireFreeName(const QString& name);
-  // Brings the SQLite views whose Jet text mentions one of the names in line
-  // with the schema as it now is: made again where their translation changed
-  // or they no longer read, dropped where they can no longer be views.
-  void RefreshViews(const QStringList& mentionedNames);
+  // The stored views whose Jet text mentions one of the names.
+  std::vector<NamedQuery> ViewsMentioning(const QStringList& names);
+  // Brings the SQLite views whose Jet text mentions one of the tables in line
+  // with the schema as it now is, looking only at those that also mention one
+  // of the changed names (the tables or columns the change made, removed or
+  // renamed): made again where their translation changed or they no longer
+  // resolve, dropped where they can no longer be views, made where they now
+  // can be.
+  void RefreshViews(const QStringList& tables, const QStringList& changed);
   // The SQLite SELECT of a stored view, or none when its text does not
   // translate.
   std::optional<QString> TranslateView(const NamedQuery& query);

@@ -64,6 +64,19 @@ TEST_F(CatalogTest, ASimpleViewCanBeQueriedAParameterisedOneIsKeptAsText) {
   EXPECT_NE(ErrorOf([&] { Rows("SELECT * FROM VOn"); }), 0);
 }
 
+TEST_F(CatalogTest, ViewsFollowTheColumnsAddedAndDroppedUnderThem) {
+  Cat().AppendView("VAll", "SELECT K.*, 1 AS Marker FROM TIPKinds AS K WHERE K.IPKind = 2");
+  Cat().AppendView("VNote", "SELECT IPKind, Note FROM TIPKinds WHERE IPKind = 2");  // Note: a parameter yet
+  EXPECT_EQ(Rows("SELECT * FROM VAll"), QStringList{"2|office|0|False|1"});
+  Exec("ALTER TABLE TIPKinds ADD COLUMN Note TEXT(10)");
+  Exec("ALTER TABLE TIPKinds ADD COLUMN Score LONG DEFAULT 7");
+  EXPECT_EQ(Rows("SELECT * FROM VAll"), QStringList{"2|office|0|False|\\N|7|1"});
+  EXPECT_EQ(Rows("SELECT * FROM VNote"), QStringList{"2|\\N"});
+  Exec("ALTER TABLE TIPKinds DROP COLUMN Note");
+  EXPECT_NE(ErrorOf([&] { Rows("SELECT * FROM VNote"); }), 0);
+  EXPECT_EQ(Rows("SELECT * FROM VAll"), QStringList{"2|office|0|False|7|1"});
+}
+
 TEST_F(CatalogTest, AQueryTextTheEngineCannotReadIsRefusedAndNotStored) {
   for (const QString bad : {"SELEC FROM nowhere", "SELECT FROM", "CREATE TABLE TX (A LONG)"}) {
     EXPECT_EQ(ErrorOf([&] { Cat().AppendView("VBad", bad); }), dberr::kSyntax) << bad.toStdString();
