@@ -169,7 +169,11 @@ void SchemaEditor::AddColumn(const QString& table, const ColumnDef& column) {
         for (const QString& s : BitTriggerSql(next.def)) db_.Exec(s);
       }
       catalog_.SaveTable(next);
-      if (!ViewsMentioning({info.def.name}).empty()) ForgetViewColumns(db_);
+      for (const NamedQuery& q : ViewsMentioning({info.def.name}))
+        if (q.jetSql.contains(QLatin1Char('*'))) {  // only a view over t.* counts t's columns
+          ForgetViewColumns(db_);
+          break;
+        }
     } else {
       std::vector<QString> sources = IdentitySources(info.def);
       sources.push_back(needsValue ? ZeroValueSql(column.type) : QString());

@@ -186,6 +186,11 @@ QVariant Stmt::Raw(int col) const {
 SqliteDb::~SqliteDb() { CloseHandle(); }
 
 void SqliteDb::OpenHandle(const QString& path, int flags) {
+  // Without memory statistics (which nothing here reads) SQLite allocates
+  // without taking its global mutex: a schema change allocates by the
+  // thousand. Only possible before SQLite first starts; later it is a no-op.
+  static const int configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+  (void)configured;
   CloseHandle();
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
