@@ -41,6 +41,21 @@ QString QuoteSqlString(const QString& text) {
 
 namespace {
 
+// True when no other text equals this one ignoring case: every character is
+// an ASCII character other than a letter, a Hangul syllable or a CJK
+// ideograph (none has a case form, and no character folds to one).
+bool HasOneCaseOnly(const QString& s) {
+  for (const QChar c : s) {
+    const char16_t u = c.unicode();
+    const char16_t lower = u | 0x20;
+    const bool asciiNonLetter = u < 0x80 && !(lower >= u'a' && lower <= u'z');
+    const bool hangul = u >= 0xAC00 && u <= 0xD7A3;
+    const bool ideograph = u >= 0x4E00 && u <= 0x9FFF;
+    if (!asciiNonLetter && !hangul && !ideograph) return false;
+  }
+  return true;
+}
+
 [[noreturn]] void Unsupported(const QString& what) {
   throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: %1.").arg(what));
 }
@@ -122,12 +137,17 @@ class Emitter {
   }
   // A comparison; text compares as Jet compares it, ignoring case, when a
   // string literal takes part (the collation goes on the left operand, which
-  // SQLite then applies to the whole comparison).
-  void compare(const char* op, const Expr& e) {
+  // SQLite then applies to the whole comparison). An equality with texts
+  // that have one case only is the same with or without it: it is left to
+  // SQLite's own comparison, which can find the row through an index.
+  void compare(const char* op, const Expr& e, bool equality = false) {
     out_ += u'(';
     expr(*e.args[0]);
-    if (e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String)
-      textCollation();
+    const bool text = e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String;
+    bool caseless = equality;
+    for (const auto& a : e.args)
+      if (a->kind == ExprKind::String) caseless = caseless && HasOneCaseOnly(a->text);
+    if (text && !caseless) textCollation();
     out_ += QLatin1String(op);
     expr(*e.args[1]);
     out_ += u')';
@@ -354,7 +374,7 @@ void Emitter::cond(const Expr& e) {
       return;
     case ExprKind::Binary:
       switch (e.op) {
-        case Op::Eq: return compare(" = ", e);
+        case Op::Eq: return compare(" = ", e, true);
         case Op::Ne: return compare(" <> ", e);
         case Op::Lt: return compare(" < ", e);
         case Op::Le: return compare(" <= ", e);

@@ -257,5 +257,20 @@ TEST(Syntax, DeepNestingIsRejectedNotFatal) {
   EXPECT_TRUE(test::TranslateError("SELECT " + QString(30, u'(') + "1" + QString(30, u')')).isEmpty());
 }
 
+// Text equality ignores case as Jet's does, also where the texts compared
+// have one case only and SQLite's own comparison is used.
+TEST_F(Statements, TextEqualityIgnoresCase) {
+  db.RunSql(QString::fromUtf8("INSERT INTO TCodes (Code, Val) VALUES ('Abc', 1), ('\u00DF', 2), ('\u1E9E', 3), "
+                              "('1100', 4), ('\uAC00', 5), ('1100 ', 6)"));
+  const std::pair<const char*, std::vector<QVariantList>> cases[] = {
+      {"Code = 'aBC'", {{1LL}}},          {"Code = '\u1E9E'", {{2LL}, {3LL}}}, {"Code = '\u00DF'", {{2LL}, {3LL}}},
+      {"Code = '1100'", {{4LL}}},         {"Code = '\uAC00'", {{5LL}}},       {"'1100' = Code", {{4LL}}},
+      {"Code <> '1100'", {{1LL}, {2LL}, {3LL}, {5LL}, {6LL}}},
+  };
+  for (const auto& [where, vals] : cases)
+    EXPECT_EQ(db.Run(QString::fromUtf8("SELECT Val FROM TCodes WHERE %1 ORDER BY Val").arg(QString::fromUtf8(where))), vals)
+        << where;
+}
+
 }  // namespace
 }  // namespace mt::engine
