@@ -71,12 +71,29 @@ void StepCached(SqliteDb& db, const char* sql) {
 
 }  // namespace
 
+void SqlCipherConnection::ForgetStaleStatements() {
+  ConnectionState& s = *state_;
+  if (s.cachedGeneration == s.editor.generation()) return;
+  s.bitFixups.clear();
+  s.withValues.clear();
+  s.cachedGeneration = s.editor.generation();
+}
+
+Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
+  ForgetStaleStatements();
+  auto& cache = state_->withValues;
+  if (cache.size() >= 64) cache.clear();  // the scripts go from one table to the next
+  auto it = cache.find(statement.sql);
+  if (it == cache.end()) it = cache.emplace(statement.sql, state_->db.Prepare(statement.sql)).first;
+  Stmt& stmt = it->second;
+  stmt.Reset();
+  for (qsizetype i = 0; i < statement.values.size(); ++i) stmt.Bind(int(i + 1), statement.values[i]);
+  return stmt;
+}
+
 ConnectionState::BitFixup* SqlCipherConnection::BitFixupFor(const QString& table) {
   ConnectionState& s = *state_;
-  if (s.bitFixupGeneration != s.editor.generation()) {
-    s.bitFixups.clear();
-    s.bitFixupGeneration = s.editor.generation();
-  }
+  ForgetStaleStatements();
   const QString key = table.toLower();
   auto it = s.bitFixups.find(key);
   if (it == s.bitFixups.end()) {
@@ -122,14 +139,17 @@ int32_t SqlCipherConnection::RunInsertWithBits(Stmt& insert, ConnectionState::Bi
 int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
   SqliteDb& db = state_->db;
   CatalogGuard::UserStatement user(state_->guard);
-  Stmt stmt;
+  Stmt own;
+  Stmt* prepared = &own;
   try {
-    stmt = db.Prepare(statement.sql);
+    if (statement.values.isEmpty()) own = db.Prepare(statement.sql);
+    else prepared = &WithValues(statement);
   } catch (const DbError&) {
     if (!state_->guard.refused().isEmpty())
       throw DbError(dberr::kInvalidArg, CatalogRefusal(state_->guard.refused()));
     throw;
   }
+  Stmt& stmt = *prepared;
   if (!statement.returnsRows && !statement.targetTable.isEmpty() && IsInsert(statement.sql)) {
     if (ConnectionState::BitFixup* fixup = BitFixupFor(statement.targetTable))
       return RunInsertWithBits(stmt, *fixup);
@@ -179,6 +199,7 @@ int32_t SqlCipherConnection::Execute(const QString& sql) {
 void SqlCipherConnection::ForgetDerivedState() {
   state_->catalog.Invalidate();
   state_->bitFixups.clear();
+  state_->withValues.clear();
 }
 
 void SqlCipherConnection::BeginTransaction() {

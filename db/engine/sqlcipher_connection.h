@@ -41,7 +41,10 @@ struct ConnectionState {
     Stmt all;
   };
   std::map<QString, BitFixup> bitFixups;
-  uint64_t bitFixupGeneration = 0;
+  // Statements with bound values (see SqlStatement::values), by SQL text.
+  std::map<QString, Stmt> withValues;
+  // The schema generation both caches were made under.
+  uint64_t cachedGeneration = 0;
 };
 
 class SqlCipherConnection : public Connection {
@@ -67,6 +70,11 @@ class SqlCipherConnection : public Connection {
   void RequireOpen() const;
   // Drops what was read from the schema: after a rollback it may be stale.
   void ForgetDerivedState();
+  // Empties the statement caches when the schema changed since they were made.
+  void ForgetStaleStatements();
+  // The statement for an SQL text with bound values, prepared once and
+  // kept, reset and bound to this statement's values.
+  Stmt& WithValues(const SqlStatement& statement);
   int32_t RunSql(const SqlStatement& statement);
   int32_t RunInsertWithBits(Stmt& insert, ConnectionState::BitFixup& fixup);
   ConnectionState::BitFixup* BitFixupFor(const QString& table);

@@ -753,8 +753,21 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
   return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
 
+// The value a text or whole-number literal stands for, exactly as SQLite
+// reads it; none for any other expression.
+std::optional<QVariant> BoundLiteral(const Expr& e) {
+  if (e.kind == ExprKind::String && !e.text.contains(QChar(u'\0'))) return QVariant(e.text);
+  if (e.kind == ExprKind::Number && !e.text.isEmpty() && e.text.size() <= 18) {
+    for (const QChar c : e.text)
+      if (c < u'0' || c > u'9') return std::nullopt;
+    return QVariant(e.text.toLongLong());
+  }
+  return std::nullopt;
+}
+
 SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint) {
   Emitter em(params, sizeHint);
+  QVariantList values;
   QString& out = em.out();
   out += QStringLiteral("INSERT INTO ");
   out += QuoteSqlIdentifier(ins.table);
@@ -770,18 +783,31 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
     out += u' ';
     em.select(*ins.select);
   } else {
+    // The literals of a single row go as bound values: the scripts insert
+    // thousands of rows that differ only in them, and SQLite then compiles
+    // the statement once. Only values a binding gives exactly as the literal
+    // would: texts, and whole numbers that fit (a decimal is parsed by SQLite
+    // itself, as before).
+    const bool bindLiterals = !params && ins.rows.size() == 1;
     out += QStringLiteral(" VALUES ");
     for (size_t r = 0; r < ins.rows.size(); ++r) {
       if (r) out += QStringLiteral(", ");
       out += u'(';
       for (size_t i = 0; i < ins.rows[r].size(); ++i) {
         if (i) out += QStringLiteral(", ");
-        em.expr(*ins.rows[r][i]);
+        const Expr& value = *ins.rows[r][i];
+        if (std::optional<QVariant> bound = bindLiterals ? BoundLiteral(value) : std::nullopt) {
+          values.push_back(*bound);
+          out += u'?';
+          out += QString::number(values.size());
+        } else {
+          em.expr(value);
+        }
       }
       out += u')';
     }
   }
-  return SqlStatement{em.take(), false, ins.table, em.parameters()};
+  return SqlStatement{em.take(), false, ins.table, em.parameters(), values};
 }
 
 }  // namespace

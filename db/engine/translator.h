@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -27,6 +28,10 @@ struct SqlStatement {
   bool returnsRows;     // SELECT
   QString targetTable;  // INSERT/UPDATE/DELETE: the table written; empty for SELECT
   QStringList parameters = {};  // named parameters in the SQL, as bound: ":name" without ':'
+  // The values of the positional parameters ?1, ?2, ...: an INSERT's text and
+  // whole-number literals, so that INSERTs differing only in them share one
+  // SQL text. Whoever runs `sql` binds them.
+  QVariantList values = {};
 };
 
 struct CreateTable { TableDef table; };

@@ -40,7 +40,7 @@ class JetSqlite {
     }
     auto* st = std::get_if<engine::SqlStatement>(&c);
     if (!st) throw DbError(dberr::kSyntax, QStringLiteral("not run by this harness: ") + jet);
-    return RunSql(st->sql);
+    return RunSql(st->sql, st->values);
   }
 
   // The single value of a one-row, one-column query.
@@ -57,11 +57,17 @@ class JetSqlite {
   // The value of a Jet expression, evaluated by a SELECT without FROM.
   QVariant Eval(const QString& jetExpression) { return Value(QStringLiteral("SELECT ") + jetExpression); }
 
-  std::vector<QVariantList> RunSql(const QString& sql) {
+  std::vector<QVariantList> RunSql(const QString& sql, const QVariantList& values = {}) {
     sqlite3_stmt* stmt = nullptr;
     const QByteArray utf8 = sql.toUtf8();
     if (sqlite3_prepare_v2(db_, utf8.constData(), -1, &stmt, nullptr) != SQLITE_OK)
       throw DbError(dberr::kSyntax, QString::fromUtf8(sqlite3_errmsg(db_)) + QStringLiteral(" in ") + sql);
+    for (int i = 0; i < values.size(); ++i) {
+      if (values[i].typeId() == QMetaType::QString)
+        sqlite3_bind_text(stmt, i + 1, values[i].toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
+      else
+        sqlite3_bind_int64(stmt, i + 1, values[i].toLongLong());
+    }
     std::vector<QVariantList> rows;
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {

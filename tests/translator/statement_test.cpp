@@ -31,7 +31,7 @@ TEST_F(Statements, InsertValuesStoresJetLiterals) {
       Translate("INSERT INTO TTaskList (SiteCategory, Arg1, Range, IsDeleted) VALUES (\"Mobile\", 'it''s \"x\"', -5, True)"));
   EXPECT_FALSE(st.returnsRows);
   EXPECT_EQ(st.targetTable, "TTaskList");
-  db.RunSql(st.sql);
+  db.RunSql(st.sql, st.values);
   EXPECT_EQ(db.Run("SELECT SiteCategory, Arg1, Range, IsDeleted FROM TTaskList"),
             (std::vector<QVariantList>{{"Mobile", "it's \"x\"", -5LL, -1LL}}));
 }
