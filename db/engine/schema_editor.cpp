@@ -151,7 +151,7 @@ void SchemaEditor::AddColumn(const QString& table, const ColumnDef& column) {
   TableInfo next = info;
   next.def.columns.push_back(column);
   next.descriptions.resize(next.def.columns.size());
-  ValidateTable(next.def);
+  ValidateTable(next.def, &info.def);
 
   const DefaultSql def = DefaultClause(column);
   const bool needsValue = column.notNull && def.sql.isEmpty();

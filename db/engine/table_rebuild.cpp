@@ -13,7 +13,7 @@ void RebuildTable(SqliteDb& db, CatalogStore& catalog, const TableInfo& oldInfo,
   const QString oldName = oldInfo.def.name;
   const QString newName = newInfo.def.name;
   const QString scratch = QStringLiteral("_mt_rebuild_") + newName;
-  ValidateTable(newInfo.def);
+  ValidateTable(newInfo.def, &oldInfo.def);
 
   db.Exec(QStringLiteral("DROP TABLE IF EXISTS ") + QuoteIdent(scratch));
   db.Exec(CreateTableSql(newInfo.def, scratch));

@@ -43,19 +43,27 @@ int AutoIncrementColumn(const TableDef& table) {
   return -1;
 }
 
-void ValidateTable(const TableDef& table) {
+void ValidateTable(const TableDef& table, const TableDef* before) {
   if (table.name.trimmed().isEmpty()) Reject(QStringLiteral("The table has no name."));
   if (table.columns.empty())
     Reject(QStringLiteral("Table '%1' must have at least one column.").arg(table.name));
   QSet<QString> seen;
+  seen.reserve(qsizetype(table.columns.size()));
   int autoCount = 0;
-  for (const ColumnDef& c : table.columns) {
+  for (size_t i = 0; i < table.columns.size(); ++i) {
+    const ColumnDef& c = table.columns[i];
     if (c.name.trimmed().isEmpty()) Reject(QStringLiteral("A column of '%1' has no name.").arg(table.name));
-    if (seen.contains(c.name.toLower()))
-      Reject(QStringLiteral("Field '%1' is defined more than once in table '%2'.").arg(c.name, table.name));
+    const qsizetype count = seen.size();
     seen.insert(c.name.toLower());
+    if (seen.size() == count)
+      Reject(QStringLiteral("Field '%1' is defined more than once in table '%2'.").arg(c.name, table.name));
     if (c.type == JetType::AutoIncrement) ++autoCount;
-    DefaultClause(c);  // throws for a default it cannot store
+    // A default is checked once, when its column is made or changed.
+    const ColumnDef* was = before && i < before->columns.size() ? &before->columns[i] : nullptr;
+    const bool checked = was && was->name == c.name && was->type == c.type &&
+                         (was->defaultValue ? was->defaultValue->jetText : QString()) ==
+                             (c.defaultValue ? c.defaultValue->jetText : QString());
+    if (c.defaultValue && !checked) DefaultClause(c);  // throws for a default it cannot store
   }
   if (autoCount > 1)
     Reject(QStringLiteral("Table '%1' can have only one AUTOINCREMENT field.").arg(table.name));

@@ -30,7 +30,9 @@ int FindKey(const TableDef& table, const QString& name);     // -1 when absent
 int PrimaryKeyIndex(const TableDef& table);                 // -1 when none
 int AutoIncrementColumn(const TableDef& table);             // -1 when none
 
-void ValidateTable(const TableDef& table);
+// before: the model this one changes, validated earlier; a column that
+// stands unchanged at the same place keeps its default unchecked.
+void ValidateTable(const TableDef& table, const TableDef* before = nullptr);
 
 QString CreateTableSql(const TableDef& table, const QString& sqliteName);
 
