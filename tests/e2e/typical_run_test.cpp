@@ -53,28 +53,10 @@ struct Inputs {
 };
 Inputs* g_inputs = nullptr;
 
-class Scope {  // the services a piece of work needs, put back afterwards
- public:
-  Scope() {
-    Globals() = RunGlobals{};
-    ReleaseSharedConnection();
-    ResetCipherComponent();
-    InstallProductionServices();
-    SetClock(&clock);
-    SetUi(&ui);
-  }
-  ~Scope() {
-    ReleaseSharedConnection();
-    ResetCipherComponent();
-    SetUi(nullptr);
-    SetClock(nullptr);
-    SetCryptoFactory(nullptr);
-    SetCodeMigrations(nullptr);
-    Globals() = RunGlobals{};
-  }
-  test::FakeClock clock;
-  test::RecordingUi ui;
-  test::ProgramFolder folder;
+// The services a piece of work needs, the production ones included.
+struct Scope : test::RealFilesScope {
+  Scope() { InstallProductionServices(); }
+  ~Scope() { SetCodeMigrations(nullptr); }
 };
 
 void Upgrade(const QString& path, int from, int to) {

@@ -108,8 +108,7 @@ TEST_F(UpgradeProgram, SecondInstanceWritesNothingAndALockOfAKilledRunIsTakenOve
 // A window system that cannot be reached is found out before any window
 // exists: the run goes on headless and does its work.
 TEST_F(UpgradeProgram, AnUnreachableWindowSystemMeansHeadless) {
-  for (const char* env : {"DISPLAY=:99", "QT_QPA_PLATFORM=xcb", "DISPLAY=localhost:10.0",
-                          "WAYLAND_DISPLAY=wayland-9"}) {
+  for (const char* env : {"DISPLAY=:99", "QT_QPA_PLATFORM=xcb"}) {
     SCOPED_TRACE(env);
     QFile::remove(db);
     e2e::MakeLatest(db);
@@ -219,26 +218,6 @@ TEST_F(UpgradeProgram, AnUnreadableVersionEndsWithStatus2) {
   EXPECT_TRUE(LogMessages().contains(QStringLiteral("ERROR: modMain.Main Line = 0\t13\tType mismatch")))
       << LogMessages().join(u'\n').toStdString();
   EXPECT_EQ(test::Column(db, QStringLiteral("SELECT TaskIDX FROM TTaskLog")).size(), 2);  // untouched
-}
-
-TEST_F(UpgradeProgram, InfoToolReportsVersionFlagAndRowCounts) {
-  ASSERT_EQ(Tool({QStringLiteral("create"), db}).exitCode, 0);
-  ASSERT_EQ(Tool({QStringLiteral("sql"), db, QStringLiteral("DELETE * FROM TSettings WHERE ID = 'IsDBEn'")}).exitCode, 0);
-  const QString settingsRows = test::Column(db, QStringLiteral("SELECT COUNT(*) FROM TSettings")).value(0).toString();
-  const ProgramResult r = Tool({QStringLiteral("info"), db});
-  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-  const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-  ASSERT_GE(lines.size(), 3);
-  EXPECT_EQ(lines[0], QStringLiteral("version\t2"));
-  EXPECT_EQ(lines[1], QStringLiteral("pending\t%1").arg(LatestDBVersion - 2));
-  EXPECT_EQ(lines[2], QStringLiteral("encrypted\tno"));
-  EXPECT_TRUE(lines.contains(QStringLiteral("table\tTSettings\t") + settingsRows));
-
-  EXPECT_EQ(Tool({QStringLiteral("info")}).exitCode, 2);
-  const ProgramResult missing = Tool({QStringLiteral("info"), dir.filePath(QStringLiteral("none.mdb"))});
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_TRUE(missing.err.startsWith(QStringLiteral("error -2147467259: ")));
-  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("none.mdb"))));
 }
 
 }  // namespace

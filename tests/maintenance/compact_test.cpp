@@ -11,7 +11,6 @@
 #include "app/globals.h"
 #include "db/query.h"
 #include "support/fake_services.h"
-#include "support/forwarding_engine.h"
 #include "support/real_db.h"
 
 namespace mt {
@@ -55,36 +54,8 @@ QStringList LogSchema(const QStringList& leaveOut = {}) {
   return sql;
 }
 
-class FailingCompactEngine : public test::ForwardingEngine {
- public:
-  using ForwardingEngine::ForwardingEngine;
-  void Compact(const QString& src, const QString& dst, const QString&) override {
-    sourceAtCompact = test::FileBytes(src);
-    QFile half(dst);  // a compaction that dies half way through its copy
-    if (half.open(QIODevice::WriteOnly)) half.write("SQLite format 3\0 truncated");
-    throw DbError(dberr::kOpenFailed, QStringLiteral("Disk full"));
-  }
-  QByteArray sourceAtCompact;
-};
-
 class Maintenance : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Globals() = RunGlobals{};
-    ReleaseSharedConnection();
-    SetClock(&clock_);
-    SetUi(&ui_);
-    Globals().AppName = QStringLiteral("Marrowtide");
-    Globals().LoggingEnabled = true;
-    Globals().DBPath = data_.filePath(QStringLiteral("Marrowtide.mdb"));
-  }
-  void TearDown() override {
-    ReleaseSharedConnection();
-    SetDefaultEngine(nullptr);
-    SetUi(nullptr);
-    SetClock(nullptr);
-    Globals() = RunGlobals{};
-  }
   QString Db() const { return Globals().DBPath; }
   QString Ini() const { return folder_.File(QStringLiteral("autoup.ini")); }
   QString Tmp() const { return folder_.File(QStringLiteral("tmp.mdb")); }
@@ -96,14 +67,13 @@ class Maintenance : public ::testing::Test {
       tags << v.toString();
     return tags;
   }
-  int ErrorLines(const QString& procedure = {}) const {
-    return static_cast<int>(folder_.LogText().count(QStringLiteral("ERROR: ") + procedure));
-  }
+  int ErrorLines(const QString& procedure = {}) const { return folder_.ErrorLines(procedure); }
 
-  test::ProgramFolder folder_;
-  QTemporaryDir data_;  // the database lives in another folder than the program
-  test::FakeClock clock_;
-  test::RecordingUi ui_;
+  test::RealFilesScope run_;
+  test::ProgramFolder& folder_ = run_.folder;
+  QTemporaryDir& data_ = run_.data;
+  test::FakeClock& clock_ = run_.clock;
+  test::RecordingUi& ui_ = run_.ui;
 };
 
 TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
@@ -147,20 +117,6 @@ TEST_F(Maintenance, FailingPruneStopsBeforeCompactionAndStamp) {
   EXPECT_EQ(test::FileBytes(Tmp()), QByteArray("left over"));  // compaction never started
   EXPECT_FALSE(QFileInfo::exists(Ini()));
   EXPECT_EQ(folder_.LogMessages().last(), QStringLiteral("modMain.p_CompactDB End "));
-}
-
-TEST_F(Maintenance, FailedCompactionLeavesTheFileIntactAndStillStamps) {
-  test::CreateDatabase(Db(), LogSchema());
-  FailingCompactEngine failing(DefaultEngine());
-  SetDefaultEngine(&failing);
-  ASSERT_NE(DBGetConnection(Db()), nullptr);
-  p_CompactDB();
-  ASSERT_FALSE(failing.sourceAtCompact.isEmpty());
-  EXPECT_EQ(test::FileBytes(Db()), failing.sourceAtCompact);
-  EXPECT_EQ(Tags("TTaskLog"), QStringList{"recent"});  // pruned, and still readable
-  EXPECT_EQ(ErrorLines(QStringLiteral("modDB.CompactDatabase")), 1);
-  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_CompactDB")), 0);
-  EXPECT_EQ(test::FileBytes(Ini()), "[Update]\r\nCompactDBDate=" + Stamp().toLatin1() + "\r\n");
 }
 
 }  // namespace

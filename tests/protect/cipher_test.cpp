@@ -66,9 +66,7 @@ class Cipher : public ::testing::Test {
     ResetCipherComponent();
     SetCryptoFactory(nullptr);
   }
-  int ErrorLines(const QString& procedure) const {
-    return static_cast<int>(folder_.LogText().count(QStringLiteral("ERROR: ") + procedure));
-  }
+  int ErrorLines(const QString& procedure) const { return folder_.ErrorLines(procedure); }
   test::ProgramFolder folder_;
   CountingFactory factory_;
 };

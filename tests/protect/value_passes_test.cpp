@@ -12,22 +12,12 @@
 #include "app/globals.h"
 #include "db/query.h"
 #include "protect/cipher.h"
-#include "protect/sodium_crypto.h"
 #include "support/fake_services.h"
 #include "support/forwarding_engine.h"
 #include "support/real_db.h"
 
 namespace mt {
 namespace {
-
-class HookedClock : public test::FakeClock {
- public:
-  void Sleep(int milliseconds) override {
-    test::FakeClock::Sleep(milliseconds);
-    if (onSleep) onSleep(milliseconds);
-  }
-  std::function<void(int)> onSleep;
-};
 
 const QStringList kSchema = {
     "CREATE TABLE TSettings (ID MEMO, Val1 MEMO, Val2 MEMO, Val3 MEMO, Alias MEMO, [Order] INT)",
@@ -75,24 +65,6 @@ bool ReadsAsNumber(const QString& s) {
 
 class ValuePasses : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Globals() = RunGlobals{};
-    ReleaseSharedConnection();
-    SetClock(&clock_);
-    ResetCipherComponent();
-    SetCryptoFactory(&crypto_);
-    Globals().AppName = QStringLiteral("Marrowtide");
-    Globals().LoggingEnabled = true;
-    Globals().DBPath = data_.filePath(QStringLiteral("Marrowtide.mdb"));
-  }
-  void TearDown() override {
-    ReleaseSharedConnection();
-    ResetCipherComponent();
-    SetCryptoFactory(nullptr);
-    SetClock(nullptr);
-    Globals() = RunGlobals{};
-  }
-
   QString Db() const { return Globals().DBPath; }
   void Build(const QStringList& extra = {}) {
     test::CreateDatabase(Db(), kSchema + kSettings + kCodes + kAgents + extra);
@@ -117,14 +89,11 @@ class ValuePasses : public ::testing::Test {
     ReleaseSharedConnection();
     return encrypted;
   }
-  int ErrorLines(const QString& procedure = {}) const {
-    return static_cast<int>(folder_.LogText().count(QStringLiteral("ERROR: ") + procedure));
-  }
+  int ErrorLines(const QString& procedure = {}) const { return folder_.ErrorLines(procedure); }
 
-  test::ProgramFolder folder_;
-  QTemporaryDir data_;  // the database lives apart from the program
-  HookedClock clock_;
-  SodiumCryptoFactory crypto_;
+  test::RealFilesScope run_;
+  test::ProgramFolder& folder_ = run_.folder;
+  test::FakeClock& clock_ = run_.clock;
 };
 
 // Compares a row read after encryption with the row before it: keys equal,

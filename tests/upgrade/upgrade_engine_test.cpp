@@ -8,7 +8,6 @@
 namespace mt::testing {
 namespace {
 
-using upgrade::ProgressPercent;
 using upgrade::UpgradeRange;
 
 class UpgradeEngine : public UpgradeFixture {
@@ -149,15 +148,6 @@ TEST_F(UpgradeEngine, ProgressAfterEveryPieceSkippedOnesIncluded) {
   EXPECT_EQ(percents[11], "Percent 75");
   EXPECT_EQ(percents[12], "Percent 87.5");
   EXPECT_EQ(percents.last(), "Percent 100");
-}
-
-TEST(ProgressPercent, LastPieceOfLastVersionIsAlwaysHundred) {
-  for (int64_t steps = 1; steps <= 405; ++steps) {
-    for (int64_t pieces : {1, 2, 3, 7, 10, 99, 19710}) {
-      ASSERT_EQ(ProgressPercent(steps, steps - 1, pieces - 1, pieces), 100.0f)
-          << steps << " steps, " << pieces << " pieces";
-    }
-  }
 }
 
 }  // namespace
