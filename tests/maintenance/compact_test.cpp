@@ -79,9 +79,12 @@ class Maintenance : public ::testing::Test {
 TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
   test::CreateDatabase(Db(), LogSchema());
   test::WriteFile(Tmp(), "left over by an aborted run");
+  // Sections and keys in any case and spacing; only the first key of the
+  // section changes, line ends and all else stay.
   const QByteArray ini =
-      "; written by the product\r\n[Main]\r\nCompactDBDate=not this one\r\n"
-      "[Update]\r\nServer=update.example\r\nCompactDBDate=2020-01-01 00:00:00\r\nChannel=beta\r\n";
+      "; written by the product\r\nCompactDBDate=global\r\n[Main]\r\nCompactDBDate=not this one\r\n"
+      "  [ update ]  \r\nServer = a=b \r\n  compactdbdate  = 2020-01-01 00:00:00\r\nCompactDBDate=second\r\n"
+      "\n[Tail]\nx=1";
   test::WriteFile(Ini(), ini);
   const qint64 sizeBefore = QFileInfo(Db()).size();
   ASSERT_NE(DBGetConnection(Db()), nullptr);  // the run holds it open
@@ -94,7 +97,7 @@ TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
   EXPECT_EQ(QDir(data_.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList{QStringLiteral("Marrowtide.mdb")});
   QByteArray expected = ini;
-  expected.replace("CompactDBDate=2020-01-01 00:00:00", "CompactDBDate=" + Stamp().toLatin1());
+  expected.replace("  compactdbdate  = 2020-01-01 00:00:00", "CompactDBDate=" + Stamp().toLatin1());
   EXPECT_EQ(test::FileBytes(Ini()), expected);
   EXPECT_TRUE(ui_.calls.contains(QStringLiteral("Msg 데이터베이스를 압축하고 있습니다...")));
   EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
