@@ -27,54 +27,21 @@ const QStringList kSchema = {
     "CONSTRAINT PK_UA PRIMARY KEY (IDX))",
 };
 
-const QStringList kSettings = {
-    "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias, [Order]) "
-    "VALUES ('DBVersion', '300', NULL, NULL, '', 1)",
-    // The marker is rewritten with empty Val2 and Val3.
+// The marker is rewritten with empty Val2 and Val3.
+const QStringList kRows = {
+    "INSERT INTO TSettings (ID, Val1, Val2, Val3, [Order]) VALUES ('DBVersion', '300', NULL, NULL, 1)",
     "INSERT INTO TSettings (ID, Val1, Val2, Val3, [Order]) VALUES ('IsDBEn', '0', '', '', 2)",
-    "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias, [Order]) "
-    "VALUES ('Stay.Main', '10', '20', '', '메인 체류', 3)",
-    "INSERT INTO TSettings (ID, Val1, Val2, [Order]) VALUES ('Quote', 'say \"hi\"', 'it''s', 4)",
-    "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias, [Order]) "
-    "VALUES ('Blank', NULL, '', NULL, '', 5)",
-};
-
-const QStringList kCodes = {
     "INSERT INTO TCodes VALUES ('FunctionType', 1, '검색', '검색방문', 't1', 1)",
-    "INSERT INTO TCodes VALUES ('FunctionType', 2, '', '설명', NULL, 2)",
-    "INSERT INTO TCodes VALUES ('Dup', 5, 'same', 'same', 'same', 3)",
-    "INSERT INTO TCodes VALUES ('Dup', 5, 'same', 'same', 'same', 4)",
-};
-
-const QStringList kAgents = {
+    "INSERT INTO TCodes VALUES ('Dup', 5, 'same', '', NULL, 2)",
     "INSERT INTO TUserAgentsRaw (num, UAUseType, UA) VALUES (1, 0, 'Mozilla/5.0 (Linux; Android 10)')",
     "INSERT INTO TUserAgentsRaw (num, UAUseType, UA) VALUES (2, 1, 'UA \"two\"')",
 };
-
-// Rows in a fixed order, the protected columns last.
-const char* const kSettingsRows = "SELECT ID, [Order], Val1, Val2, Val3, Alias FROM TSettings ORDER BY [Order]";
-const char* const kCodesRows = "SELECT Code, Val, [Order], ValText, Description, Tag FROM TCodes ORDER BY [Order]";
 const char* const kAgentRows = "SELECT IDX, num, UAUseType, UA FROM TUserAgentsRaw ORDER BY IDX";
-constexpr int kSettingsKeys = 2, kCodesKeys = 3, kAgentKeys = 3;
-
-bool ReadsAsNumber(const QString& s) {
-  bool ok = false;
-  s.trimmed().toDouble(&ok);
-  return ok;
-}
 
 class ValuePasses : public ::testing::Test {
  protected:
   QString Db() const { return Globals().DBPath; }
-  void Build(const QStringList& extra = {}) {
-    test::CreateDatabase(Db(), kSchema + kSettings + kCodes + kAgents + extra);
-  }
-  std::vector<QVariantList> Snapshot() const {
-    std::vector<QVariantList> all = test::Rows(Db(), QString::fromLatin1(kSettingsRows));
-    for (auto& r : test::Rows(Db(), QString::fromLatin1(kCodesRows))) all.push_back(r);
-    for (auto& r : test::Rows(Db(), QString::fromLatin1(kAgentRows))) all.push_back(r);
-    return all;
-  }
+  void Build(const QStringList& extra = {}) { test::CreateDatabase(Db(), kSchema + kRows + extra); }
   // Where this second's pass makes its work copy.
   QString WorkCopy() const {
     return folder_.File(QStringLiteral("Marrowtide_backup_en_") +
@@ -96,67 +63,11 @@ class ValuePasses : public ::testing::Test {
   test::FakeClock& clock_ = run_.clock;
 };
 
-// Compares a row read after encryption with the row before it: keys equal,
-// Null stays Null, empty stays empty, every other value is cipher text that
-// decrypts to the old value.
-void ExpectEncryptedRow(const QVariantList& before, const QVariantList& after, int keys) {
-  ASSERT_EQ(before.size(), after.size());
-  for (int i = 0; i < keys; ++i) EXPECT_EQ(after[i], before[i]);
-  for (int i = keys; i < before.size(); ++i) {
-    SCOPED_TRACE(before[0].toString().toStdString() + " column " + std::to_string(i));
-    if (before[i].isNull()) {
-      EXPECT_TRUE(after[i].isNull());
-      continue;
-    }
-    const QString old = before[i].toString(), now = after[i].toString();
-    if (old.isEmpty()) {
-      EXPECT_TRUE(now.isEmpty());
-      EXPECT_FALSE(after[i].isNull());
-      continue;
-    }
-    EXPECT_NE(now, old);
-    EXPECT_FALSE(ReadsAsNumber(now)) << now.toStdString();
-    const QString plain = DBDecryptValue(now);
-    if (before[0] == QStringLiteral("IsDBEn")) EXPECT_EQ(plain, QStringLiteral("1"));
-    else EXPECT_EQ(plain, old);
-  }
-}
-
-TEST_F(ValuePasses, EncryptThenDecryptGivesBackEveryValue) {
-  Build();
-  const auto before = Snapshot();
-  ASSERT_EQ(before.size(), 11u);
-
-  p_DBEncrypt();
-  EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
-  EXPECT_EQ(SharedConnection(), nullptr);
-  EXPECT_TRUE(WorkCopies().isEmpty());
-  // A row with nothing to encrypt gets no statement: none failed.
-  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
-  const auto encrypted = Snapshot();
-  ASSERT_EQ(encrypted.size(), before.size());
-  for (size_t i = 0; i < before.size(); ++i) {
-    const int keys = i < 5 ? kSettingsKeys : i < 9 ? kCodesKeys : kAgentKeys;
-    ExpectEncryptedRow(before[i], encrypted[i], keys);
-  }
-  EXPECT_TRUE(MarkedEncrypted());
-
-  clock_.sleeps.clear();
-  p_DBDecrypt(318);
-  EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
-  EXPECT_EQ(SharedConnection(), nullptr);
-  EXPECT_EQ(Snapshot(), before);
-  EXPECT_FALSE(MarkedEncrypted());
-  EXPECT_TRUE(WorkCopies().isEmpty());
-  const QString log = folder_.LogText();
-  EXPECT_TRUE(log.contains(QStringLiteral("\tmodMain.p_DBEncrypt Start\r\n")));
-  EXPECT_TRUE(log.contains(QStringLiteral("\tmodMain.p_DBDecrypt End\r\n")));
-}
-
-// Before version 318 the user agents are not decrypted: a database without
-// their table decrypts without an error (318 itself: the round trip above).
+// (Every value through both passes, with the upgrade between them, is the
+// typical run's test.) Before version 318 the user agents are not decrypted:
+// a database without their table decrypts without an error.
 TEST_F(ValuePasses, DatabaseBeforeVersion318DecryptsWithoutTheTable) {
-  test::CreateDatabase(Db(), QStringList{kSchema[0], kSchema[1]} + kSettings + kCodes);
+  test::CreateDatabase(Db(), QStringList{kSchema[0], kSchema[1]} + kRows.mid(0, 4));
   p_DBEncrypt();  // needs all three tables: fails, logged, file as it was
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 1);
   EXPECT_EQ(test::Column(Db(), "SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"),
@@ -292,7 +203,9 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
   const auto after = test::Rows(Db(), QString::fromLatin1(kAgentRows));
   ASSERT_EQ(after.size(), 2u);
   EXPECT_EQ(after[0], agents[0]);  // refused: as it was
-  ExpectEncryptedRow(agents[1], after[1], kAgentKeys);
+  EXPECT_EQ(after[1].mid(0, 3), agents[1].mid(0, 3));
+  EXPECT_EQ(DBDecryptValue(after[1][3].toString()), agents[1][3].toString());
+  EXPECT_NE(after[1][3], agents[1][3]);
 }
 
 // Values that already open under the program's key keep their exact text, so
