@@ -2,6 +2,7 @@
 // folder of its own, with real database files.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFileInfo>
 #include <QLockFile>
@@ -20,8 +21,6 @@ const QString kM1 = QStringLiteral("DB 연결 실패: DB 연결 실패로 DB 업
 
 class UpgradeProgram : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { e2e::EnsureCoreApplication(); }
-
   void SetUp() override {
     if (!QFile::exists(e2e::kBinDir + QStringLiteral("/marrowtide-db"))) GTEST_SKIP() << "build marrowtide-db first";
     program = e2e::InstallProgram(dir.path());
@@ -62,7 +61,7 @@ TEST_F(UpgradeProgram, RunsOnTheDatabaseBesideIt) {
     QFile::remove(db);
     QFile::remove(dir.filePath(QStringLiteral("log/marrowtide-dbupgrade.log")));
     e2e::MakeLatest(db);
-    const ProgramResult r = e2e::RunHeadless(program, {}, false, 120000, {QString::fromLatin1(env)});
+    const ProgramResult r = e2e::RunHeadless(program, {}, false, {QString::fromLatin1(env)});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
@@ -132,7 +131,7 @@ TEST_F(UpgradeProgram, ADatabaseHeldByAnotherRunIsLeftAlone) {
   }
   const QString notAFolder = dir.filePath(QStringLiteral("marrowtide-dbupgrade"));
   const ProgramResult r =
-      e2e::RunHeadless(program, {db}, false, 120000, {QStringLiteral("TMPDIR=") + notAFolder});
+      e2e::RunHeadless(program, {db}, false, {QStringLiteral("TMPDIR=") + notAFolder});
   EXPECT_EQ(r.err.trimmed(), kM1);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(e2e::LogOf(dir.path()).contains(QStringLiteral("cannot be made")));
