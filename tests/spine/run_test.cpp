@@ -139,48 +139,43 @@ TEST(RunBranches, StoredVersionAndMarkerChooseThePasses) {
   }
 }
 
-// A database that is gone after a value pass shows M2; an encryption that
-// leaves the marker at "0" shows M3 and skips compaction. The outcome is the
-// first failure in run order, even after an upgrade that ended early.
+// A database that is gone after a value pass shows M2; values that could not
+// be decrypted are never upgraded over; an encryption that leaves the marker
+// at "0" shows M3 and skips compaction. The outcome is the first failure in
+// run order, even after an upgrade that ended early.
 TEST(RunFailures, LostDatabaseShowsM2UndecryptedValuesStopAndFailedEncryptionM3) {
-  {
+  enum Fault { LostAtDecrypt, StillEncrypted, LostAtEncrypt, StillPlain, StillPlainAfterAnEarlyEnd };
+  const struct {
+    Fault fault;
+    const char* marker;
+    QStringList calls;
+    QString box;
+    RunOutcome outcome;
+  } cases[] = {
+      {LostAtDecrypt, "1", {"decrypt 300"}, kM2, RunOutcome::NotOpened},
+      {StillEncrypted, "1", {"decrypt 300"}, "", RunOutcome::NotAtLatestVersion},  // the upgrade's box
+      {LostAtEncrypt, "0", {"upgrade 300", "encrypt"}, kM2, RunOutcome::NotOpened},
+      {StillPlain, "0", {"upgrade 300", "encrypt"}, kM3, RunOutcome::NotEncrypted},
+      {StillPlainAfterAnEarlyEnd, "0", {"upgrade 300", "encrypt"}, kM3, RunOutcome::NotAtLatestVersion},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
     Harness h;
-    h.Given("300", "1");
-    h.passes.onDecrypt = [&] { h.s.engine.Remove(h.path); };
-    EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
-    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
-    EXPECT_EQ(h.Messages().last(), kEnd);
+    h.Given("300", c.marker);
+    const auto lose = [&] { h.s.engine.Remove(h.path); };
+    if (c.fault == LostAtDecrypt) h.passes.onDecrypt = lose;
+    if (c.fault == StillEncrypted) h.passes.onDecrypt = [] {};
+    if (c.fault == LostAtEncrypt) h.passes.onEncrypt = lose;
+    if (c.fault >= StillPlain) h.passes.onEncrypt = [] {};
+    if (c.fault == StillPlainAfterAnEarlyEnd) h.passes.onUpgrade = [](int32_t) {};
+    EXPECT_EQ(h.Upgrade(), c.calls);
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{c.box.isEmpty() ? ExeName() + "|" + upgrade::kUpgradeFailedText : c.box});
+    EXPECT_EQ(h.outcome, c.outcome);
     EXPECT_FALSE(h.s.ui.loaded);
-  }
-  {
-    // Values that could not be decrypted are never upgraded over.
-    Harness h;
-    h.Given("300", "1");
-    h.passes.onDecrypt = [] {};  // the marker stays "1"
-    EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{ExeName() + "|" + upgrade::kUpgradeFailedText});
-    EXPECT_EQ(h.outcome, RunOutcome::NotAtLatestVersion);
-    EXPECT_TRUE(h.Messages().contains(
-        "The values could not be decrypted; the database is not upgraded and stays encrypted at version 300"));
-  }
-  {
-    Harness h;
-    h.Given("300", "0");
-    h.passes.onEncrypt = [&] { h.s.engine.Remove(h.path); };
-    EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
-    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
-  }
-  for (const bool upgradeEndsEarly : {false, true}) {
-    Harness h;
-    h.Given("300", "0");
-    h.passes.onEncrypt = [] {};  // the marker stays "0"
-    if (upgradeEndsEarly) h.passes.onUpgrade = [](int32_t) {};
-    EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM3});
-    EXPECT_EQ(h.s.ui.calls.last(), "UnloadProgress");
-    EXPECT_EQ(h.outcome, upgradeEndsEarly ? RunOutcome::NotAtLatestVersion : RunOutcome::NotEncrypted);
+    EXPECT_EQ(h.Messages().last(), kEnd);
+    EXPECT_EQ(h.Messages().contains("The values could not be decrypted; the database is not upgraded and stays "
+                                    "encrypted at version 300"),
+              c.fault == StillEncrypted);
   }
 }
 
