@@ -111,6 +111,4 @@ RealFilesScope::~RealFilesScope() {
   Globals() = RunGlobals{};
 }
 
-QString RealFilesScope::Db() const { return Globals().DBPath; }
-
 }  // namespace mt::test

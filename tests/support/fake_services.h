@@ -93,7 +93,6 @@ class RealFilesScope {
  public:
   RealFilesScope();
   ~RealFilesScope();
-  QString Db() const;
   FakeClock clock;
   RecordingUi ui;
   ProgramFolder folder;
