@@ -4,12 +4,8 @@
 // faults tests.
 #pragma once
 
-#include <unistd.h>
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QStringList>
 
 #include "app/globals.h"
@@ -25,36 +21,10 @@ inline const QString kExeName = QStringLiteral("marrowtide-dbupgrade");
 
 using ProgramResult = test::ToolResult;
 
-// QProcess wants an application object for its event loop.
-inline void EnsureCoreApplication() {
-  static int argc = 1;
-  static char name[] = "mt_test";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) new QCoreApplication(argc, argv);
-}
-
-// Runs program headless; asNobody runs it as user 65534 when the test runs as
-// root, for whom permissions do not bind. extraEnv ("NAME=value") is set on
-// top, a window-system variable included.
+// Runs program headless (see test::RunTool).
 inline ProgramResult RunHeadless(const QString& program, const QStringList& args, bool asNobody = false,
-                                 int timeoutMs = 120000, const QStringList& extraEnv = {}) {
-  QProcess p;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(name));
-  for (const QString& assignment : extraEnv)
-    env.insert(assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1));
-  p.setProcessEnvironment(env);
-  if (asNobody && geteuid() == 0)
-    p.start(QStringLiteral("/usr/bin/setpriv"),
-            QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args);
-  else
-    p.start(program, args);
-  if (!p.waitForFinished(timeoutMs)) {
-    p.kill();
-    p.waitForFinished();
-  }
-  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-          QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+                                 const QStringList& extraEnv = {}) {
+  return test::RunTool(args, program, extraEnv, asNobody);
 }
 
 // A program folder with the built program and, when asked, its log folder.

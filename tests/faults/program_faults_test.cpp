@@ -5,6 +5,7 @@
 // bench/fault_cases.cpp, run by tests/faults/fault_test.sh; unusable database
 // files are in the e2e tests.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -22,8 +23,6 @@ struct Result {
 
 class ProgramFaults : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { e2e::EnsureCoreApplication(); }
-
   void SetUp() override {
     QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7755));
     program_ = dir_.filePath(QStringLiteral("program"));

@@ -25,20 +25,13 @@ class ChannelDbTest : public MigrationDbTest {
              .arg(DBQuoteValue(category), DBQuoteValue(arg1))
              .arg(exchangeSn));
   }
-  // Content keys of the log rows, in the order they were added.
+  void AddAction(const QString& key) {
+    Exec("INSERT INTO TUserActions (ContentKey, ActionDate) VALUES (" + DBQuoteValue(key) + ", #2024-03-01#)");
+  }
+  // Content keys of the log rows, tasks and actions, in the order they were added.
   QStringList LogKeys() { return Column("SELECT ContentKey FROM TTaskLog ORDER BY LogDate"); }
-  QString TaskKey(const QString& idx) {
-    return Cell("SELECT ContentKey FROM TTaskList WHERE IDX = " + idx);
-  }
-  QString AddAction(const QString& key) {
-    Exec(QStringLiteral("INSERT INTO TUserActions (ContentKey, ActionDate) VALUES (%1, "
-                        "#2024-03-01 10:00:00#)")
-             .arg(DBQuoteValue(key)));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TUserActions"));
-  }
-  QString ActionKey(const QString& idx) {
-    return Cell("SELECT ContentKey FROM TUserActions WHERE IDX = " + idx);
-  }
+  QStringList TaskKeys() { return Column("SELECT ContentKey FROM TTaskList ORDER BY IDX"); }
+  QStringList ActionKeys() { return Column("SELECT ContentKey FROM TUserActions ORDER BY IDX"); }
 
  private:
   int minute_ = 0;
@@ -50,7 +43,7 @@ TEST_F(ChannelDbTest, MovesChannelKeysToCode102) {
   const QString t1 = AddTask(kChannel, "kw1", blog);
   const QString t2 = AddTask(kChannel, "a\"b", "https://ch.example/2");
   const QString t3 = AddTask("MobileXNaverXChannel", "k3", "https://ch.example/3");
-  const QString t4 = AddTask("mobile_naver_channel", "k4", "");
+  AddTask("mobile_naver_channel", "k4", "");
   const QString shop = AddTask("Mobile_Naver_Shopping", "s", "https://shop.example/1");
 
   AddLog(t1, kChannel, "kw1");                        // the task's own row
@@ -61,27 +54,18 @@ TEST_F(ChannelDbTest, MovesChannelKeysToCode102) {
   AddLog(t3, "MobileXNaverXChannel", "k3");           // "_" matches any character
   AddLog(shop, "Mobile_Naver_Shopping", "s");         // another category
 
-  const QString a1 = AddAction("122|abc|x");
-  const QString a2 = AddAction("122|");
-  const QString a3 = AddAction("1220|x");
-  const QString a4 = AddAction("102|zzz");
+  for (const char* key : {"122|abc|x", "122|", "1220|x", "102|zzz"}) AddAction(key);
 
   p_DBUpgrade_338();
 
-  EXPECT_EQ(TaskKey(t1), "102|abc/223");
-  EXPECT_EQ(TaskKey(t2), "102|https://ch.example/2");
-  // Selected by the pattern, but not of the channel category itself.
-  EXPECT_EQ(TaskKey(t3), "0|https://ch.example/3");
-  EXPECT_EQ(TaskKey(t4), "0|");
-  EXPECT_EQ(TaskKey(shop), "122|s");
+  // t3 and t4 are selected by the pattern, but not of the channel category itself.
+  EXPECT_EQ(TaskKeys(), (QStringList{"102|abc/223", "102|https://ch.example/2", "0|https://ch.example/3", "0|",
+                                     "122|s"}));
 
   EXPECT_EQ(LogKeys(), (QStringList{"102|abc/223", "102|other", "102|kw1", "102|https://ch.example/2",
                                     "<null>", "0|https://ch.example/3", "old"}));
 
-  EXPECT_EQ(ActionKey(a1), "102|abc");
-  EXPECT_EQ(ActionKey(a2), "102|");
-  EXPECT_EQ(ActionKey(a3), "1220|x");
-  EXPECT_EQ(ActionKey(a4), "102|zzz");
+  EXPECT_EQ(ActionKeys(), (QStringList{"102|abc", "102|", "1220|x", "102|zzz"}));
 
   const QStringList messages = LogMessages();
   EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_338").isEmpty());
@@ -96,19 +80,17 @@ TEST_F(ChannelDbTest, TaskWithoutFunctionTypeStopsTheMigration) {
   OpenDatabaseAt(337);
   // Let the column hold a Null, which no number can be made of.
   Exec("ALTER TABLE TTaskList ALTER COLUMN FunctionType INT");
-  const QString t1 = AddTask(kChannel, "k1", "https://ch.example/1");
-  const QString t2 = AddTask(kChannel, "k2", "https://ch.example/2", QVariant());  // Null
+  AddTask(kChannel, "k1", "https://ch.example/1");
+  AddTask(kChannel, "k2", "https://ch.example/2", QVariant());  // Null
   const QString t3 = AddTask(kChannel, "k3", "https://ch.example/3");
   AddLog(t3, kChannel, "k3");
-  const QString action = AddAction("122|abc");
+  AddAction("122|abc");
 
   p_DBUpgrade_338();
 
-  EXPECT_EQ(TaskKey(t1), "102|https://ch.example/1");
-  EXPECT_EQ(TaskKey(t2), "122|k2");
-  EXPECT_EQ(TaskKey(t3), "122|k3");
-  EXPECT_EQ(LogKeys(), QStringList{"102|k3"});  // the first statement ran for every log row
-  EXPECT_EQ(ActionKey(action), "122|abc");       // the last pass never ran
+  EXPECT_EQ(TaskKeys(), (QStringList{"102|https://ch.example/1", "122|k2", "122|k3"}));
+  EXPECT_EQ(LogKeys(), QStringList{"102|k3"});        // the first statement ran for every log row
+  EXPECT_EQ(ActionKeys(), QStringList{"122|abc"});  // the last pass never ran
   const QStringList errors = ErrorLines("modMain.p_DBUpgrade_338");
   ASSERT_EQ(errors.size(), 1);
   EXPECT_TRUE(errors[0].contains("\t94\t")) << errors[0].toStdString();

@@ -10,7 +10,6 @@ namespace {
 
 const QString kShopping = QStringLiteral("Mobile_Naver_Shopping");
 
-
 class ShoppingDbTest : public MigrationDbTest {
  protected:
   // Adds a task and returns its IDX.
@@ -19,58 +18,6 @@ class ShoppingDbTest : public MigrationDbTest {
   }
   QString Arg(const QString& column, const QString& idx) { return TaskValue(column, idx); }
 };
-
-TEST_F(ShoppingDbTest, RenamesParametersInTheLinkColumnOnly) {
-  OpenDatabaseAt(297);
-  const QString inArg2 = AddTask(kShopping, "id=1&cat_id=5&nv_mid=7", "");
-  const QString inArg5 = AddTask(kShopping, "q?cat_id=1", "https://x/p?nv_mid=7&cat_id=2");
-  const QString nullArg5 = AddTask(kShopping, "CAT_ID=1&Nv_Mid=2&xcat_idy&nv_midnv_mid", QVariant());
-  const QString other = AddTask("Mobile_Naver_Restaurant", "cat_id=1", "nv_mid=2");
-
-  p_DBUpgrade_298();
-
-  EXPECT_EQ(Arg("Arg2", inArg2), "id=1&catId=5&nvMid=7");
-  EXPECT_EQ(Arg("Arg5", inArg2), "");
-  EXPECT_EQ(Arg("Arg5", inArg5), "https://x/p?nvMid=7&catId=2");
-  EXPECT_EQ(Arg("Arg2", inArg5), "q?cat_id=1");
-  EXPECT_EQ(Arg("Arg2", nullArg5), "CAT_ID=1&Nv_Mid=2&xcatIdy&nvMidnvMid");
-  EXPECT_EQ(Arg("Arg5", nullArg5), "<null>");
-  EXPECT_EQ(Arg("Arg2", other), "cat_id=1");
-  EXPECT_EQ(Arg("Arg5", other), "nv_mid=2");
-
-  // A second run (version 299) finds nothing left to rename.
-  const QStringList once = Column("SELECT Arg2 & '|' & Arg5 FROM TTaskList ORDER BY IDX");
-  p_DBUpgrade_298();
-  EXPECT_EQ(Column("SELECT Arg2 & '|' & Arg5 FROM TTaskList ORDER BY IDX"), once);
-  EXPECT_EQ(LogMessages().filter("modMain.p_DBUpgrade_298 Start").size(), 2);
-  EXPECT_EQ(LogMessages().filter("modMain.p_DBUpgrade_298 End").size(), 2);
-  EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_298").isEmpty());
-}
-
-TEST_F(ShoppingDbTest, NullLinkStopsTheMigrationAtThatRow) {
-  OpenDatabaseAt(297);
-  const QString before = AddTask(kShopping, "cat_id=1", "");
-  const QString broken = AddTask(kShopping, QVariant(), "");
-  const QString after = AddTask(kShopping, "cat_id=3", "");
-  // The rows are visited in the order they were added.
-  ASSERT_EQ(Column("SELECT IDX FROM TTaskList WHERE SiteCategory = \"Mobile_Naver_Shopping\""),
-            (QStringList{before, broken, after}));
-
-  p_DBUpgrade_298();
-
-  EXPECT_EQ(Arg("Arg2", before), "catId=1");
-  EXPECT_EQ(Arg("Arg2", broken), "<null>");
-  EXPECT_EQ(Arg("Arg2", after), "cat_id=3");
-  const QStringList messages = LogMessages();
-  const QStringList errors = ErrorLines("modMain.p_DBUpgrade_298");
-  ASSERT_EQ(errors.size(), 1);
-  EXPECT_TRUE(errors[0].contains(QStringLiteral("\t94\t"))) << errors[0].toStdString();
-  // Start, the failure, End: in this order.
-  const qsizetype start = messages.indexOf("modMain.p_DBUpgrade_298 Start");
-  const qsizetype error = messages.indexOf(errors[0]);
-  const qsizetype end = messages.indexOf("modMain.p_DBUpgrade_298 End");
-  EXPECT_TRUE(start >= 0 && start < error && error < end);
-}
 
 // After the last row the recordset is saved; a failing Save is logged like any
 // failure of the frame, the rows staying written.
@@ -110,10 +57,31 @@ class VersionProbe : public CodeMigrations {
   }
 };
 
-TEST_F(ShoppingDbTest, UpgradeFrom297RunsTheStepTwiceAndGoesOnAfterFailures) {
+// Each run stops at a row without a link (rows are visited in the order they
+// were added), logs it and still writes its end line; the upgrade goes on.
+struct TaskRow {
+  QString category;
+  QVariant arg2, arg5;
+  QString arg2After, arg5After;
+};
+
+// Each run renames the parameters in the link column (Arg5 when it holds one,
+// else Arg2) of shopping tasks, in their exact case; it stops at a row
+// without a link (rows are visited in the order they were added), logs it
+// and still writes its end line; the upgrade goes on.
+TEST_F(ShoppingDbTest, UpgradeFrom297RenamesParametersTwiceAndGoesOnAfterFailures) {
   OpenDatabaseAt(297);
-  const QString good = AddTask(kShopping, "a?cat_id=1&nv_mid=2", "");
-  const QString broken = AddTask(kShopping, QVariant(), QVariant());
+  const TaskRow rows[] = {
+      {kShopping, "id=1&cat_id=5&nv_mid=7", "", "id=1&catId=5&nvMid=7", ""},
+      {kShopping, "q?cat_id=1", "https://x/p?nv_mid=7&cat_id=2", "q?cat_id=1", "https://x/p?nvMid=7&catId=2"},
+      {kShopping, "CAT_ID=1&Nv_Mid=2&xcat_idy&nv_midnv_mid", QVariant(), "CAT_ID=1&Nv_Mid=2&xcatIdy&nvMidnvMid",
+       "<null>"},
+      {"Mobile_Naver_Restaurant", "cat_id=1", "nv_mid=2", "cat_id=1", "nv_mid=2"},
+      {kShopping, QVariant(), QVariant(), "<null>", "<null>"},
+      {kShopping, "cat_id=3", "", "cat_id=3", ""},
+  };
+  QStringList ids;
+  for (const TaskRow& r : rows) ids << AddTask(r.category, r.arg2, r.arg5);
   VersionProbe probe;
   SetCodeMigrations(&probe);
 
@@ -122,11 +90,14 @@ TEST_F(ShoppingDbTest, UpgradeFrom297RunsTheStepTwiceAndGoesOnAfterFailures) {
   EXPECT_EQ(probe.seen, (QStringList{"298:297", "299:298"}));
   EXPECT_EQ(outcome.lastRecorded, 300);
   EXPECT_EQ(DbVersion(), "300");
-  EXPECT_EQ(Arg("Arg2", good), "a?catId=1&nvMid=2");
-  EXPECT_EQ(Arg("Arg2", broken), "<null>");
-  // Each run failed at the broken row and still wrote its end line.
-  EXPECT_EQ(ErrorLines("modMain.p_DBUpgrade_298").size(), 2);
-  EXPECT_EQ(LogMessages().filter("modMain.p_DBUpgrade_298 End").size(), 2);
+  for (int i = 0; i < ids.size(); ++i) {
+    EXPECT_EQ(Arg("Arg2", ids[i]), rows[i].arg2After) << i;
+    EXPECT_EQ(Arg("Arg5", ids[i]), rows[i].arg5After) << i;
+  }
+  const QStringList errors = ErrorLines("modMain.p_DBUpgrade_298");
+  ASSERT_EQ(errors.size(), 2);
+  EXPECT_TRUE(errors[0].contains(QStringLiteral("\t94\t"))) << errors[0].toStdString();
+  EXPECT_EQ(LogMessages().lastIndexOf(errors[1]) + 1, LogMessages().lastIndexOf("modMain.p_DBUpgrade_298 End"));
   // The script of version 300 ran after the two code steps.
   EXPECT_EQ(Cell("SELECT COUNT(*) FROM TIPLog"), "0");
 }
@@ -134,22 +105,22 @@ TEST_F(ShoppingDbTest, UpgradeFrom297RunsTheStepTwiceAndGoesOnAfterFailures) {
 TEST_F(ShoppingDbTest, DetailLinksBecomeMobileCatalogLinks) {
   OpenDatabaseAt(328);
   const QString catalog = QStringLiteral("https://") + endpoints::MobileShoppingHost + "/catalog/";
-  const QString lite =
-      AddTask(kShopping, "", "https://s.example/detail/lite?nv_mid=123&NaPm=ct%3Dabc&x=1&query=a+b");
-  const QString detail = AddTask(kShopping, "", "https://s.example/detail/detail?nvMid=9");
-  const QString already = AddTask(kShopping, "", catalog + "5?query=a+b");
-  const QString empty = AddTask(kShopping, "keep", "");
-  const QString null = AddTask(kShopping, "keep", QVariant());
-  const QString other = AddTask("Mobile_Naver_Restaurant", "", "https://s.example/detail/lite?nv_mid=1");
+  const QString lite = "https://s.example/detail/lite?nv_mid=1";
+  const TaskRow rows[] = {
+      {kShopping, "", "https://s.example/detail/lite?nv_mid=123&NaPm=ct%3Dabc&x=1&query=a+b", "",
+       catalog + "123?NaPm=ct%3Dabc&query=a%20b"},
+      {kShopping, "", "https://s.example/detail/detail?nvMid=9", "", catalog + "9"},
+      {kShopping, "", catalog + "5?query=a+b", "", catalog + "5?query=a+b"},
+      {kShopping, "keep", "", "keep", ""},
+      {kShopping, "keep", QVariant(), "keep", "<null>"},
+      {"Mobile_Naver_Restaurant", "", lite, "", lite},
+  };
+  QStringList ids;
+  for (const TaskRow& r : rows) ids << AddTask(r.category, r.arg2, r.arg5);
 
   p_DBUpgrade_329();
 
-  EXPECT_EQ(Arg("Arg5", lite), catalog + "123?NaPm=ct%3Dabc&query=a%20b");
-  EXPECT_EQ(Arg("Arg5", detail), catalog + "9");
-  EXPECT_EQ(Arg("Arg5", already), catalog + "5?query=a+b");
-  EXPECT_EQ(Arg("Arg5", empty), "");
-  EXPECT_EQ(Arg("Arg5", null), "<null>");
-  EXPECT_EQ(Arg("Arg5", other), "https://s.example/detail/lite?nv_mid=1");
+  for (int i = 0; i < ids.size(); ++i) EXPECT_EQ(Arg("Arg5", ids[i]), rows[i].arg5After) << i;
   EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_329").isEmpty());
   EXPECT_EQ(LogMessages().filter(QRegularExpression("^modMain\\.p_DBUpgrade_329 (Start|End)$")),
             (QStringList{"modMain.p_DBUpgrade_329 Start", "modMain.p_DBUpgrade_329 End"}));

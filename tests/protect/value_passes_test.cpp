@@ -12,22 +12,12 @@
 #include "app/globals.h"
 #include "db/query.h"
 #include "protect/cipher.h"
-#include "protect/sodium_crypto.h"
 #include "support/fake_services.h"
 #include "support/forwarding_engine.h"
 #include "support/real_db.h"
 
 namespace mt {
 namespace {
-
-class HookedClock : public test::FakeClock {
- public:
-  void Sleep(int milliseconds) override {
-    test::FakeClock::Sleep(milliseconds);
-    if (onSleep) onSleep(milliseconds);
-  }
-  std::function<void(int)> onSleep;
-};
 
 const QStringList kSchema = {
     "CREATE TABLE TSettings (ID MEMO, Val1 MEMO, Val2 MEMO, Val3 MEMO, Alias MEMO, [Order] INT)",
@@ -37,73 +27,21 @@ const QStringList kSchema = {
     "CONSTRAINT PK_UA PRIMARY KEY (IDX))",
 };
 
-const QStringList kSettings = {
-    "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias, [Order]) "
-    "VALUES ('DBVersion', '300', NULL, NULL, '', 1)",
-    // The marker is rewritten with empty Val2 and Val3.
+// The marker is rewritten with empty Val2 and Val3.
+const QStringList kRows = {
+    "INSERT INTO TSettings (ID, Val1, Val2, Val3, [Order]) VALUES ('DBVersion', '300', NULL, NULL, 1)",
     "INSERT INTO TSettings (ID, Val1, Val2, Val3, [Order]) VALUES ('IsDBEn', '0', '', '', 2)",
-    "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias, [Order]) "
-    "VALUES ('Stay.Main', '10', '20', '', '메인 체류', 3)",
-    "INSERT INTO TSettings (ID, Val1, Val2, [Order]) VALUES ('Quote', 'say \"hi\"', 'it''s', 4)",
-    "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias, [Order]) "
-    "VALUES ('Blank', NULL, '', NULL, '', 5)",
-};
-
-const QStringList kCodes = {
     "INSERT INTO TCodes VALUES ('FunctionType', 1, '검색', '검색방문', 't1', 1)",
-    "INSERT INTO TCodes VALUES ('FunctionType', 2, '', '설명', NULL, 2)",
-    "INSERT INTO TCodes VALUES ('Dup', 5, 'same', 'same', 'same', 3)",
-    "INSERT INTO TCodes VALUES ('Dup', 5, 'same', 'same', 'same', 4)",
-    "INSERT INTO TCodes VALUES ('Empty', 7, NULL, '', NULL, 5)",
-};
-
-const QStringList kAgents = {
+    "INSERT INTO TCodes VALUES ('Dup', 5, 'same', '', NULL, 2)",
     "INSERT INTO TUserAgentsRaw (num, UAUseType, UA) VALUES (1, 0, 'Mozilla/5.0 (Linux; Android 10)')",
     "INSERT INTO TUserAgentsRaw (num, UAUseType, UA) VALUES (2, 1, 'UA \"two\"')",
 };
-
-// Rows in a fixed order, the protected columns last.
-const char* const kSettingsRows = "SELECT ID, [Order], Val1, Val2, Val3, Alias FROM TSettings ORDER BY [Order]";
-const char* const kCodesRows = "SELECT Code, Val, [Order], ValText, Description, Tag FROM TCodes ORDER BY [Order]";
 const char* const kAgentRows = "SELECT IDX, num, UAUseType, UA FROM TUserAgentsRaw ORDER BY IDX";
-constexpr int kSettingsKeys = 2, kCodesKeys = 3, kAgentKeys = 3;
-
-bool ReadsAsNumber(const QString& s) {
-  bool ok = false;
-  s.trimmed().toDouble(&ok);
-  return ok;
-}
 
 class ValuePasses : public ::testing::Test {
  protected:
-  void SetUp() override {
-    Globals() = RunGlobals{};
-    ReleaseSharedConnection();
-    SetClock(&clock_);
-    ResetCipherComponent();
-    SetCryptoFactory(&crypto_);
-    Globals().AppName = QStringLiteral("Marrowtide");
-    Globals().LoggingEnabled = true;
-    Globals().DBPath = data_.filePath(QStringLiteral("Marrowtide.mdb"));
-  }
-  void TearDown() override {
-    ReleaseSharedConnection();
-    ResetCipherComponent();
-    SetCryptoFactory(nullptr);
-    SetClock(nullptr);
-    Globals() = RunGlobals{};
-  }
-
   QString Db() const { return Globals().DBPath; }
-  void Build(const QStringList& extra = {}) {
-    test::CreateDatabase(Db(), kSchema + kSettings + kCodes + kAgents + extra);
-  }
-  std::vector<QVariantList> Snapshot() const {
-    std::vector<QVariantList> all = test::Rows(Db(), QString::fromLatin1(kSettingsRows));
-    for (auto& r : test::Rows(Db(), QString::fromLatin1(kCodesRows))) all.push_back(r);
-    for (auto& r : test::Rows(Db(), QString::fromLatin1(kAgentRows))) all.push_back(r);
-    return all;
-  }
+  void Build(const QStringList& extra = {}) { test::CreateDatabase(Db(), kSchema + kRows + extra); }
   // Where this second's pass makes its work copy.
   QString WorkCopy() const {
     return folder_.File(QStringLiteral("Marrowtide_backup_en_") +
@@ -118,99 +56,18 @@ class ValuePasses : public ::testing::Test {
     ReleaseSharedConnection();
     return encrypted;
   }
-  int ErrorLines(const QString& procedure = {}) const {
-    return static_cast<int>(folder_.LogText().count(QStringLiteral("ERROR: ") + procedure));
-  }
+  int ErrorLines(const QString& procedure = {}) const { return folder_.ErrorLines(procedure); }
 
-  test::ProgramFolder folder_;
-  QTemporaryDir data_;  // the database lives apart from the program
-  HookedClock clock_;
-  SodiumCryptoFactory crypto_;
+  test::RealFilesScope run_;
+  test::ProgramFolder& folder_ = run_.folder;
+  test::FakeClock& clock_ = run_.clock;
 };
 
-// Compares a row read after encryption with the row before it: keys equal,
-// Null stays Null, empty stays empty, every other value is cipher text that
-// decrypts to the old value.
-void ExpectEncryptedRow(const QVariantList& before, const QVariantList& after, int keys) {
-  ASSERT_EQ(before.size(), after.size());
-  for (int i = 0; i < keys; ++i) EXPECT_EQ(after[i], before[i]);
-  for (int i = keys; i < before.size(); ++i) {
-    SCOPED_TRACE(before[0].toString().toStdString() + " column " + std::to_string(i));
-    if (before[i].isNull()) {
-      EXPECT_TRUE(after[i].isNull());
-      continue;
-    }
-    const QString old = before[i].toString(), now = after[i].toString();
-    if (old.isEmpty()) {
-      EXPECT_TRUE(now.isEmpty());
-      EXPECT_FALSE(after[i].isNull());
-      continue;
-    }
-    EXPECT_NE(now, old);
-    EXPECT_FALSE(ReadsAsNumber(now)) << now.toStdString();
-    const QString plain = DBDecryptValue(now);
-    if (before[0] == QStringLiteral("IsDBEn")) EXPECT_EQ(plain, QStringLiteral("1"));
-    else EXPECT_EQ(plain, old);
-  }
-}
-
-TEST_F(ValuePasses, EncryptThenDecryptGivesBackEveryValue) {
-  Build();
-  const auto before = Snapshot();
-  ASSERT_EQ(before.size(), 12u);
-
-  p_DBEncrypt();
-  EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
-  EXPECT_EQ(SharedConnection(), nullptr);
-  EXPECT_TRUE(WorkCopies().isEmpty());
-  // A row with nothing to encrypt gets no statement: none failed.
-  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
-  const auto encrypted = Snapshot();
-  ASSERT_EQ(encrypted.size(), before.size());
-  for (size_t i = 0; i < before.size(); ++i) {
-    const int keys = i < 5 ? kSettingsKeys : i < 10 ? kCodesKeys : kAgentKeys;
-    ExpectEncryptedRow(before[i], encrypted[i], keys);
-  }
-  EXPECT_TRUE(MarkedEncrypted());
-
-  clock_.sleeps.clear();
-  p_DBDecrypt(318);
-  EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
-  EXPECT_EQ(SharedConnection(), nullptr);
-  EXPECT_EQ(Snapshot(), before);
-  EXPECT_FALSE(MarkedEncrypted());
-  EXPECT_TRUE(WorkCopies().isEmpty());
-  const QString log = folder_.LogText();
-  EXPECT_TRUE(log.contains(QStringLiteral("\tmodMain.p_DBEncrypt Start\r\n")));
-  EXPECT_TRUE(log.contains(QStringLiteral("\tmodMain.p_DBDecrypt End\r\n")));
-}
-
-TEST_F(ValuePasses, KeysAreMatchedWithLikeSoWildcardsActAsPatterns) {
-  test::CreateDatabase(Db(), kSchema + kAgents + QStringList{
-      "INSERT INTO TSettings (ID, Val1, [Order]) VALUES ('Stay.X', 'b', 1)",
-      "INSERT INTO TSettings (ID, Val1, [Order]) VALUES ('Stay%', 'a', 2)",
-      "INSERT INTO TCodes VALUES ('A%', 1, 'p', NULL, NULL, 1)",
-      "INSERT INTO TCodes VALUES ('AZ', 1, 'p', NULL, 't', 2)",
-  });
-  p_DBEncrypt();
-  const QVariantList settings =
-      test::Column(Db(), "SELECT Val1 FROM TSettings WHERE [Order] > 0 ORDER BY [Order]");
-  ASSERT_EQ(settings.size(), 2);
-  // Stay% was listed last and its statement overwrote every Stay... row.
-  EXPECT_EQ(DBDecryptValue(settings[0].toString()), QStringLiteral("a"));
-  EXPECT_EQ(DBDecryptValue(settings[1].toString()), QStringLiteral("a"));
-  // The A% statement also encrypted AZ's ValText, so AZ's own statement (which
-  // still names the plain ValText) matched nothing and its Tag stayed plain.
-  const auto codes = test::Rows(Db(), "SELECT ValText, Tag FROM TCodes ORDER BY [Order]");
-  ASSERT_EQ(codes.size(), 2u);
-  EXPECT_EQ(DBDecryptValue(codes[1][0].toString()), QStringLiteral("p"));
-  EXPECT_EQ(codes[1][1].toString(), QStringLiteral("t"));
-}
-
-// Before version 318 the user agents are not decrypted: a database without
-// their table decrypts without an error (318 itself: the round trip above).
+// (Every value through both passes, with the upgrade between them, is the
+// typical run's test.) Before version 318 the user agents are not decrypted:
+// a database without their table decrypts without an error.
 TEST_F(ValuePasses, DatabaseBeforeVersion318DecryptsWithoutTheTable) {
-  test::CreateDatabase(Db(), QStringList{kSchema[0], kSchema[1]} + kSettings + kCodes);
+  test::CreateDatabase(Db(), QStringList{kSchema[0], kSchema[1]} + kRows.mid(0, 4));
   p_DBEncrypt();  // needs all three tables: fails, logged, file as it was
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 1);
   EXPECT_EQ(test::Column(Db(), "SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"),
@@ -222,7 +79,9 @@ TEST_F(ValuePasses, DatabaseBeforeVersion318DecryptsWithoutTheTable) {
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBDecrypt")), 0);
 }
 
-TEST_F(ValuePasses, AnEmptyTableFailsThePassAndLeavesTheFileAsItWas) {
+// An empty table fails the pass, unlogged, before its work copy; a missing
+// database is logged and nothing is created.
+TEST_F(ValuePasses, AnEmptyTableOrNoDatabaseFailsThePassAndChangesNothing) {
   for (const char* table : {"TCodes", "TSettings", "TUserAgentsRaw"}) {
     SCOPED_TRACE(table);
     QFile::remove(Db());
@@ -231,19 +90,16 @@ TEST_F(ValuePasses, AnEmptyTableFailsThePassAndLeavesTheFileAsItWas) {
     clock_.sleeps.clear();
     p_DBEncrypt();
     EXPECT_EQ(test::FileBytes(Db()), before);
-    EXPECT_TRUE(WorkCopies().isEmpty());
     EXPECT_EQ(clock_.sleeps, std::vector<int>{3000});
-    EXPECT_EQ(SharedConnection(), nullptr);
-    EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 0);  // nothing logged for it
+    EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 0);
   }
-}
-
-TEST_F(ValuePasses, MissingDatabaseIsLoggedAndCreatesNothing) {
+  QFile::remove(Db());
+  clock_.sleeps.clear();
   p_DBDecrypt(400);
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBDecrypt")), 1);
   EXPECT_FALSE(QFileInfo::exists(Db()));
-  EXPECT_TRUE(WorkCopies().isEmpty());
   EXPECT_TRUE(clock_.sleeps.empty());
+  EXPECT_TRUE(WorkCopies().isEmpty());
   EXPECT_EQ(SharedConnection(), nullptr);
 }
 
@@ -347,7 +203,9 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
   const auto after = test::Rows(Db(), QString::fromLatin1(kAgentRows));
   ASSERT_EQ(after.size(), 2u);
   EXPECT_EQ(after[0], agents[0]);  // refused: as it was
-  ExpectEncryptedRow(agents[1], after[1], kAgentKeys);
+  EXPECT_EQ(after[1].mid(0, 3), agents[1].mid(0, 3));
+  EXPECT_EQ(DBDecryptValue(after[1][3].toString()), agents[1][3].toString());
+  EXPECT_NE(after[1][3], agents[1][3]);
 }
 
 // Values that already open under the program's key keep their exact text, so
@@ -367,47 +225,39 @@ TEST_F(ValuePasses, EncryptionLeavesProtectedValuesAsTheyAre) {
   EXPECT_EQ(DBDecryptValue(row[0][2].toString()), QStringLiteral("검색방문"));
 }
 
-TEST_F(ValuePasses, FailedSwapKeepsTheDatabaseAndDeletesTheCopy) {
+// Something that opens the database between the close and the swap, or a
+// folder at the work-copy path that cannot be deleted, fails the pass with a
+// logged reason: the database as it was, no work copy left. A run killed
+// during its pass and started again within the same second finds the
+// killed run's work copy, and its log, under this second's name: those are
+// replaced.
+TEST_F(ValuePasses, WhatStandsInTheWayFailsThePassAndStaleWorkCopiesAreReplaced) {
   Build();
   const QByteArray before = test::FileBytes(Db());
   const QString stray = Db() + QStringLiteral("-wal");
-  // Something opens the database between the close and the swap.
   clock_.onSleep = [&](int ms) {
     if (ms == 1000) QFile(stray).open(QIODevice::WriteOnly);
   };
   EXPECT_FALSE(EncryptDatabaseValues().ok);
+  clock_.onSleep = nullptr;
   QFile::remove(stray);
-  EXPECT_EQ(test::FileBytes(Db()), before);
-  EXPECT_TRUE(WorkCopies().isEmpty());
   EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
-}
+  EXPECT_TRUE(WorkCopies().isEmpty());
 
-// What is at the work-copy path and cannot be deleted fails the pass with a
-// logged reason and leaves the database as it was. A run killed during its
-// pass and started again within the same second finds the killed run's work
-// copy, and its log, under this second's name: those are replaced.
-TEST_F(ValuePasses, WhatIsAtTheWorkCopyPathIsReplacedOrFailsThePass) {
-  Build();
-  const QByteArray before = test::FileBytes(Db());
   const QString work = WorkCopy();
   ASSERT_TRUE(QDir().mkdir(work));
   p_DBEncrypt();
-  EXPECT_EQ(test::FileBytes(Db()), before);
   EXPECT_TRUE(QFileInfo(work).isDir());
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 1);
   EXPECT_TRUE(folder_.LogText().contains(QStringLiteral("work copy"))) << folder_.LogText().toStdString();
-  EXPECT_EQ(SharedConnection(), nullptr);
+  EXPECT_EQ(test::FileBytes(Db()), before);
 
   ASSERT_TRUE(QDir().rmdir(work));
-  for (const QString& f : {work, work + QStringLiteral("-wal")}) {
-    QFile stale(f);
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("left by a killed run") > 0);
-  }
+  for (const QString& f : {work, work + QStringLiteral("-wal")}) test::WriteFile(f, "left by a killed run");
   p_DBEncrypt();
   EXPECT_TRUE(MarkedEncrypted());
   EXPECT_EQ(ErrorLines(), 1) << folder_.LogText().toStdString();
-  EXPECT_FALSE(QFileInfo::exists(work));
-  EXPECT_FALSE(QFileInfo::exists(work + QStringLiteral("-wal")));
+  EXPECT_TRUE(WorkCopies().isEmpty());
 }
 
 }  // namespace

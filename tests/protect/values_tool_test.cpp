@@ -19,13 +19,12 @@ class ValuesTool : public ::testing::Test {
     if (test::ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
     ResetCipherComponent();
     SetCryptoFactory(&crypto_);
-    db_ = dir_.filePath(QStringLiteral("Marrowtide.mdb"));
   }
   void TearDown() override {
     ResetCipherComponent();
     SetCryptoFactory(nullptr);
   }
-  void Build(bool withCodes = true) {
+  void Build(bool withCodes) {
     QStringList sql = {
         "CREATE TABLE TSettings (ID MEMO, Val1 MEMO, Val2 MEMO, Val3 MEMO, Alias MEMO)",
         "CREATE TABLE TCodes (Code MEMO, Val LONG, ValText MEMO, Description MEMO, Tag MEMO)",
@@ -37,63 +36,56 @@ class ValuesTool : public ::testing::Test {
     if (withCodes) sql << "INSERT INTO TCodes VALUES ('C', 1, '코드 값', NULL, NULL)";
     test::CreateDatabase(db_, sql);
   }
-  int Run(const QStringList& args, QString* err = nullptr) {
-    const test::ToolResult r = test::RunTool(args);
-    if (err) *err = r.err;
-    return r.exitCode;
+  test::ToolResult Values(const QString& direction) { return test::RunTool({"values", db_, direction}); }
+  // Version, marker, code text and user agent as stored.
+  QStringList Stored() const {
+    return {Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"),
+            Value("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'"), Value("SELECT ValText FROM TCodes"),
+            Value("SELECT UA FROM TUserAgentsRaw")};
   }
-  QString Value(const char* sql) const {
-    const QVariantList v = test::Column(db_, QString::fromLatin1(sql));
-    return v.isEmpty() ? QStringLiteral("<no row>") : v[0].toString();
-  }
-  QString Version() const { return Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"); }
-  QString Marker() const { return Value("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'"); }
-  QStringList FolderFiles() const {
-    return QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-  }
+  QString Value(const char* sql) const { return test::Column(db_, QString::fromLatin1(sql)).value(0).toString(); }
 
-  QString db_;
   QTemporaryDir dir_;
+  QString db_ = dir_.filePath(QStringLiteral("Marrowtide.mdb"));
   SodiumCryptoFactory crypto_;
 };
 
-TEST_F(ValuesTool, EncryptsAndDecryptsAFileInPlace) {
-  Build();
-  ASSERT_EQ(Run({"values", db_, "encrypt"}), 0);
-  const QString version = Version();
-  EXPECT_NE(version, QStringLiteral("320"));
-  EXPECT_EQ(DBDecryptValue(version), QStringLiteral("320"));
-  EXPECT_EQ(DBDecryptValue(Value("SELECT ValText FROM TCodes")), QStringLiteral("코드 값"));
-  EXPECT_EQ(DBDecryptValue(Value("SELECT UA FROM TUserAgentsRaw")), QStringLiteral("agent"));
-  EXPECT_EQ(FolderFiles(), QStringList{QStringLiteral("Marrowtide.mdb")});
+TEST_F(ValuesTool, EncryptsAndDecryptsAFileInPlaceOnlyOnce) {
+  Build(true);
+  const QStringList plain = Stored();
+  ASSERT_EQ(Values("encrypt").exitCode, 0);
+  const QStringList encrypted = Stored();
+  QStringList opened;
+  for (const QString& v : encrypted) opened << DBDecryptValue(v);
+  EXPECT_EQ(opened, (QStringList{"320", "1", "코드 값", "agent"}));
+  EXPECT_NE(encrypted[0], plain[0]);
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
 
   // Encrypting twice would bury the values under a second layer.
-  QString err;
-  EXPECT_EQ(Run({"values", db_, "encrypt"}, &err), 1);
-  EXPECT_TRUE(err.startsWith(QStringLiteral("error "))) << err.toStdString();
-  EXPECT_EQ(Version(), version);
+  const test::ToolResult again = Values("encrypt");
+  EXPECT_EQ(again.exitCode, 1);
+  EXPECT_TRUE(again.err.startsWith(QStringLiteral("error "))) << again.err.toStdString();
+  EXPECT_EQ(Stored(), encrypted);
 
-  ASSERT_EQ(Run({"values", db_, "decrypt"}), 0);
-  EXPECT_EQ(Version(), QStringLiteral("320"));
-  EXPECT_EQ(Value("SELECT UA FROM TUserAgentsRaw"), QStringLiteral("agent"));
-  EXPECT_EQ(Marker(), QStringLiteral("0"));
+  ASSERT_EQ(Values("decrypt").exitCode, 0);
+  EXPECT_EQ(Stored(), plain);
 }
 
+// (The engine rewrites the file header on every open, so the content is
+// compared, not the bytes.)
 TEST_F(ValuesTool, FailuresReportAndLeaveTheFileAlone) {
-  EXPECT_EQ(Run({"values", db_}), 2);
-  EXPECT_EQ(Run({"values", db_, "scramble"}), 2);
-  QString err;
-  EXPECT_EQ(Run({"values", db_, "encrypt"}, &err), 1);  // no such file
+  EXPECT_EQ(test::RunTool({"values", db_}).exitCode, 2);
+  EXPECT_EQ(Values("scramble").exitCode, 2);
+  EXPECT_EQ(Values("encrypt").exitCode, 1);  // no such file
   EXPECT_FALSE(QFileInfo::exists(db_));
 
-  // (The tool reads the marker first, and the engine rewrites the file
-  // header on every open, so the content is compared, not the bytes.)
-  Build(/*withCodes=*/false);
-  EXPECT_EQ(Run({"values", db_, "encrypt"}, &err), 1);
-  EXPECT_TRUE(err.contains(QStringLiteral("TCodes"))) << err.toStdString();
-  EXPECT_EQ(Version(), QStringLiteral("320"));
-  EXPECT_EQ(Marker(), QStringLiteral("0"));
-  EXPECT_EQ(FolderFiles(), QStringList{QStringLiteral("Marrowtide.mdb")});
+  Build(false);
+  const QStringList before = Stored();
+  const test::ToolResult r = Values("encrypt");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.err.contains(QStringLiteral("TCodes"))) << r.err.toStdString();
+  EXPECT_EQ(Stored(), before);
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
 }
 
 }  // namespace

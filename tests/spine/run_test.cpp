@@ -2,12 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 #include <functional>
-#include <optional>
 
 #include "app/globals.h"
 #include "app/log.h"
@@ -66,7 +62,7 @@ class FakePasses : public RunPasses {
 
 // One run's world: services, a default database file that exists, passes.
 struct Harness {
-  explicit Harness(bool withLogFolder = true) : s(withLogFolder) { QFile(path).open(QIODevice::WriteOnly); }
+  Harness() { QFile(path).open(QIODevice::WriteOnly); }
   void Given(const QVariant& version, const QVariant& marker) {
     db.SetSetting("DBVersion", version);
     db.SetSetting("IsDBEn", marker);
@@ -137,172 +133,85 @@ TEST(RunBranches, StoredVersionAndMarkerChooseThePasses) {
     if (c.error) log << c.error;
     EXPECT_EQ(h.Messages(), log << kEnd);
     EXPECT_TRUE(h.s.ui.Boxes().isEmpty());
+    EXPECT_EQ(h.s.ui.calls.first(), "ShowProgress");
     EXPECT_FALSE(h.s.ui.loaded);
     if (c.calls.contains("encrypt")) EXPECT_TRUE(Globals().IsDBEncrypted);
   }
 }
 
-TEST_F(RunTest, LatestVersionRunShowsAndUnloadsTheWindowWithLoggingOn) {
-  Given("405", "1");
-  Upgrade();
-  EXPECT_EQ(s.ui.calls, (QStringList{"ShowProgress", "UnloadProgress"}));
-  EXPECT_GE(s.ui.processed, 1);
-  EXPECT_EQ(Globals().AppName, "Marrowtide");
-  EXPECT_TRUE(Globals().LoggingEnabled);
-  EXPECT_FALSE(s.folder.LogText().contains("modMain.Main Start"));
-}
-
-TEST_F(RunTest, ConnectionFailuresShowM1) {
-  db.openError = DbError(dberr::kOpenFailed, "Not a valid password.");
-  EXPECT_TRUE(Upgrade().isEmpty());
-  EXPECT_EQ(outcome, RunOutcome::NotOpened);
-  EXPECT_EQ(s.ui.calls, QStringList{"Box " + kM1});
-  EXPECT_EQ(Messages(),
-            (QStringList{"ERROR: modDB.DBGetConnection Line = 0\t-2147467259\tNot a valid password.",
-                         "DBPath = " + path, kEnd}));
-
-  Harness closed;
-  closed.db.opensClosed = true;
-  EXPECT_TRUE(closed.Upgrade().isEmpty());
-  EXPECT_EQ(closed.s.ui.Boxes(), QStringList{kM1});
-  EXPECT_EQ(closed.outcome, RunOutcome::NotOpened);
-}
-
-// A database that is gone after a value pass shows M2; an encryption that
-// leaves the marker at "0" shows M3 and skips compaction. The outcome is the
-// first failure in run order, even after an upgrade that ended early.
+// A database that is gone after a value pass shows M2; values that could not
+// be decrypted are never upgraded over; an encryption that leaves the marker
+// at "0" shows M3 and skips compaction. The outcome is the first failure in
+// run order, even after an upgrade that ended early.
 TEST(RunFailures, LostDatabaseShowsM2UndecryptedValuesStopAndFailedEncryptionM3) {
-  {
+  enum Fault { LostAtDecrypt, StillEncrypted, LostAtEncrypt, StillPlain, StillPlainAfterAnEarlyEnd };
+  const struct {
+    Fault fault;
+    const char* marker;
+    QStringList calls;
+    QString box;
+    RunOutcome outcome;
+  } cases[] = {
+      {LostAtDecrypt, "1", {"decrypt 300"}, kM2, RunOutcome::NotOpened},
+      {StillEncrypted, "1", {"decrypt 300"}, "", RunOutcome::NotAtLatestVersion},  // the upgrade's box
+      {LostAtEncrypt, "0", {"upgrade 300", "encrypt"}, kM2, RunOutcome::NotOpened},
+      {StillPlain, "0", {"upgrade 300", "encrypt"}, kM3, RunOutcome::NotEncrypted},
+      {StillPlainAfterAnEarlyEnd, "0", {"upgrade 300", "encrypt"}, kM3, RunOutcome::NotAtLatestVersion},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fault);
     Harness h;
-    h.Given("300", "1");
-    h.passes.onDecrypt = [&] { h.s.engine.Remove(h.path); };
-    EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
-    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
-    EXPECT_EQ(h.Messages().last(), kEnd);
+    h.Given("300", c.marker);
+    const auto lose = [&] { h.s.engine.Remove(h.path); };
+    if (c.fault == LostAtDecrypt) h.passes.onDecrypt = lose;
+    if (c.fault == StillEncrypted) h.passes.onDecrypt = [] {};
+    if (c.fault == LostAtEncrypt) h.passes.onEncrypt = lose;
+    if (c.fault >= StillPlain) h.passes.onEncrypt = [] {};
+    if (c.fault == StillPlainAfterAnEarlyEnd) h.passes.onUpgrade = [](int32_t) {};
+    EXPECT_EQ(h.Upgrade(), c.calls);
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{c.box.isEmpty() ? ExeName() + "|" + upgrade::kUpgradeFailedText : c.box});
+    EXPECT_EQ(h.outcome, c.outcome);
     EXPECT_FALSE(h.s.ui.loaded);
-  }
-  {
-    // Values that could not be decrypted are never upgraded over.
-    Harness h;
-    h.Given("300", "1");
-    h.passes.onDecrypt = [] {};  // the marker stays "1"
-    EXPECT_EQ(h.Upgrade(), QStringList{"decrypt 300"});
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{ExeName() + "|" + upgrade::kUpgradeFailedText});
-    EXPECT_EQ(h.outcome, RunOutcome::NotAtLatestVersion);
-    EXPECT_TRUE(h.Messages().contains(
-        "The values could not be decrypted; the database is not upgraded and stays encrypted at version 300"));
-  }
-  {
-    Harness h;
-    h.Given("300", "0");
-    h.passes.onEncrypt = [&] { h.s.engine.Remove(h.path); };
-    EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM2});
-    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
-  }
-  for (const bool upgradeEndsEarly : {false, true}) {
-    Harness h;
-    h.Given("300", "0");
-    h.passes.onEncrypt = [] {};  // the marker stays "0"
-    if (upgradeEndsEarly) h.passes.onUpgrade = [](int32_t) {};
-    EXPECT_EQ(h.Upgrade(), (QStringList{"upgrade 300", "encrypt"}));
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM3});
-    EXPECT_EQ(h.s.ui.calls.last(), "UnloadProgress");
-    EXPECT_EQ(h.outcome, upgradeEndsEarly ? RunOutcome::NotAtLatestVersion : RunOutcome::NotEncrypted);
-  }
-}
-
-// Another instance, or another run on the same file under another name:
-// nothing at all happens.
-TEST_F(RunTest, AnotherRunHoldingALockMeansNothingHappens) {
-  Given("300", "0");
-  const QString link = s.folder.File("link.mdb");
-  ASSERT_TRUE(QFile::link(path, link));
-  for (const bool instance : {true, false}) {
-    SCOPED_TRACE(instance ? "installation lock" : "database lock");
-    std::optional<RunLock> other;
-    if (!instance) other.emplace(DatabaseLockPath(link));
-    if (other) ASSERT_EQ(other->result().state, LockState::Taken);
-    const LockState installation = instance ? LockState::HeldElsewhere : LockState::Taken;
-    EXPECT_EQ(RunMain(QString(), passes, {installation}), RunOutcome::AnotherRunHoldsTheLock);
-    EXPECT_TRUE(passes.calls.isEmpty());
-    EXPECT_TRUE(s.ui.calls.isEmpty());
-    EXPECT_TRUE(s.engine.OpenedPaths().empty());
-    EXPECT_EQ(QDir(s.folder.File("log")).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(h.Messages().last(), kEnd);
+    EXPECT_EQ(h.Messages().contains("The values could not be decrypted; the database is not upgraded and stays "
+                                    "encrypted at version 300"),
+              c.fault == StillEncrypted);
   }
 }
 
 // A lock that cannot be made is not another run: the run says why and ends
 // with M1 without opening the database.
-TEST(RunLocks, ALockThatCannotBeMadeEndsWithM1AndItsCause) {
-  const QByteArray tmp = qgetenv("TMPDIR");
-  for (const bool instance : {true, false}) {
-    SCOPED_TRACE(instance ? "installation lock" : "database lock");
-    Harness h;
-    h.Given("300", "0");
-    const LockResult given =
-        instance ? LockResult{LockState::Unavailable, "no lock file"} : LockResult{};
-    if (!instance) qputenv("TMPDIR", h.s.folder.File("missing").toUtf8());
-    EXPECT_EQ(RunMain(QString(), h.passes, given), RunOutcome::NotOpened);
-    qputenv("TMPDIR", tmp);
-    EXPECT_TRUE(h.passes.calls.isEmpty());
-    EXPECT_TRUE(h.s.engine.OpenedPaths().empty());
-    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM1});
-    const QStringList log = h.Messages();
-    ASSERT_EQ(log.size(), 3);
-    EXPECT_EQ(log[0], "DBPath = " + h.path);
-    EXPECT_TRUE(log[1].contains(instance ? "no lock file" : "cannot be made")) << log[1].toStdString();
-  }
+TEST_F(RunTest, AnInstanceLockThatCannotBeMadeEndsWithM1AndItsCause) {
+  Given("300", "0");
+  EXPECT_EQ(RunMain(QString(), passes, {LockState::Unavailable, "no lock file"}), RunOutcome::NotOpened);
+  EXPECT_TRUE(passes.calls.isEmpty());
+  EXPECT_TRUE(s.engine.OpenedPaths().empty());
+  EXPECT_EQ(s.ui.Boxes(), QStringList{kM1});
+  EXPECT_EQ(Messages(), (QStringList{"DBPath = " + path, "no lock file", kEnd}));
 }
 
-// The working files a killed run left go before the database opens; other
-// files stay.
-TEST_F(RunTest, LeftoversOfAKilledRunAreRemoved) {
+// The working files a killed run left go before the database opens, each
+// logged; the database stays.
+TEST_F(RunTest, LeftoversOfAKilledRunAreRemovedAndLogged) {
   Given("405", "1");
-  const QStringList leftovers = {"Marrowtide_backup_en_20240101120000.mdb",
-                                 "Marrowtide_backup_en_20240101120000.mdb-wal", "tmp.mdb",
-                                 "tmp.mdb-journal", "10388.sql", ".Marrowtide.mdb.swap-a1B2c3"};
-  const QStringList kept = {"Marrowtide_backup_en_2024.mdb", "10000.sql", "10406.sql",
-                            "notes.sql", ".Marrowtide.mdb.swap-a1B2c3d", "Marrowtide.mdb"};
-  for (const QString& name : leftovers + kept) QFile(s.folder.File(name)).open(QIODevice::WriteOnly);
+  const QString leftover = s.folder.File("tmp.mdb");
+  QFile(leftover).open(QIODevice::WriteOnly);
   Upgrade();
-  QStringList present = QDir(s.folder.Path()).entryList(QDir::Files | QDir::Hidden);
-  present.removeAll("autoup.ini");
-  EXPECT_EQ(QSet<QString>(present.begin(), present.end()), QSet<QString>(kept.begin(), kept.end()));
-  EXPECT_EQ(s.folder.LogText().count("Removed the leftover working file "), leftovers.size());
-}
-
-TEST(RunWithoutLogFolder, TheRunIsTheSameAndCreatesNothing) {
-  Harness h(/*withLogFolder=*/false);
-  QFile::remove(h.path);
-  h.Given("405", "1");
-  EXPECT_EQ(h.Upgrade(), QStringList{"compact"});
-  EXPECT_TRUE(QDir(h.s.folder.Path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+  EXPECT_FALSE(QFile::exists(leftover));
+  EXPECT_TRUE(QFile::exists(path));
+  EXPECT_TRUE(Messages().contains("Removed the leftover working file " + leftover));
 }
 
 TEST_F(RunTest, ArgumentIsUsedOnlyWhenAFileMatchesIt) {
   Given("405", "1");
-  const QString other = s.folder.File("other db.mdb");
-  QFile(other).open(QIODevice::WriteOnly);
-  QDir(s.folder.Path()).mkdir("dir.mdb");
-  auto& otherDb = s.engine.At(other);
-  otherDb.SetSetting("DBVersion", "405");
-  otherDb.SetSetting("IsDBEn", "1");
   const QString pattern = s.folder.File("other*.mdb");
-  s.engine.At(pattern) = otherDb;
-
-  const auto dbPathFor = [&](const QString& argument) {
+  QFile(s.folder.File("other db.mdb")).open(QIODevice::WriteOnly);
+  s.engine.At(pattern) = db;
+  for (const QString& argument : {s.folder.File("missing.mdb"), pattern}) {
     ReleaseSharedConnection();
     RunMain(argument, passes, LockResult{});
-    return Globals().DBPath;
-  };
-  EXPECT_EQ(dbPathFor(QString()), path);
-  EXPECT_EQ(dbPathFor(s.folder.File("missing.mdb")), path);
-  EXPECT_EQ(dbPathFor(s.folder.File("dir.mdb")), path);
-  EXPECT_EQ(dbPathFor(other), other);
-  EXPECT_EQ(dbPathFor(pattern), pattern);  // used unchanged
-  EXPECT_EQ(s.engine.OpenedPaths().back(), pattern);
+    EXPECT_EQ(s.engine.OpenedPaths().back(), argument == pattern ? pattern : path);  // used unchanged
+  }
 }
 
 }  // namespace

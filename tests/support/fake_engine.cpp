@@ -63,29 +63,54 @@ class ScriptedRecordset final : public Recordset {
   bool open_ = true;
 };
 
-class NoCatalog final : public Catalog {
+class ScriptedCatalog final : public Catalog {
  public:
-  bool HasView(const QString&) override { return false; }
-  bool HasProcedure(const QString&) override { return false; }
-  void DeleteView(const QString&) override { Refuse(); }
-  void DeleteProcedure(const QString&) override { Refuse(); }
-  void AppendView(const QString&, const QString&) override { Refuse(); }
-  void AppendProcedure(const QString&, const QString&) override { Refuse(); }
-  bool HasTable(const QString&) override { return false; }
-  void RenameTable(const QString&, const QString&) override { Refuse(); }
-  bool HasColumn(const QString&, const QString&) override { return false; }
-  void RenameColumn(const QString&, const QString&, const QString&) override { Refuse(); }
-  void SetColumnDescription(const QString&, const QString&, const QString&) override { Refuse(); }
+  explicit ScriptedCatalog(ScriptedDatabase& db) : db_(db) {}
+  bool HasView(const QString& n) override { return db_.views.count(n) > 0; }
+  bool HasProcedure(const QString& n) override { return db_.procedures.count(n) > 0; }
+  void DeleteView(const QString& n) override {
+    Change("DeleteView " + n);
+    db_.views.erase(n);
+  }
+  void DeleteProcedure(const QString& n) override {
+    Change("DeleteProcedure " + n);
+    db_.procedures.erase(n);
+  }
+  void AppendView(const QString& n, const QString& sql) override {
+    Change("AppendView " + n);
+    db_.views[n] = sql;
+  }
+  void AppendProcedure(const QString& n, const QString& sql) override {
+    Change("AppendProcedure " + n);
+    db_.procedures[n] = sql;
+  }
+  bool HasTable(const QString& n) override { return db_.tables.count(n) > 0; }
+  void RenameTable(const QString& from, const QString& to) override {
+    Change("RenameTable " + from);
+    db_.tables[to] = db_.tables[from];
+    db_.tables.erase(from);
+  }
+  bool HasColumn(const QString& t, const QString& c) override { return HasTable(t) && db_.tables[t].contains(c); }
+  void RenameColumn(const QString& t, const QString& from, const QString& to) override {
+    Change("RenameColumn " + t + "." + from);
+    db_.tables[t].replace(db_.tables[t].indexOf(from), to);
+  }
+  void SetColumnDescription(const QString& t, const QString& c, const QString& text) override {
+    Change("SetColumnDescription " + t + "." + c);
+    db_.descriptions[t + "." + c] = text;
+  }
 
  private:
-  static void Refuse() {
-    throw DbError(dberr::kInvalidArg, QStringLiteral("No catalogue in the scripted engine"));
+  void Change(const QString& call) {
+    if (call == db_.failCatalogCall) throw DbError(dberr::kInvalidArg, "Catalogue refused " + call);
+    db_.catalogCalls << call;
   }
+  ScriptedDatabase& db_;
 };
 
 class ScriptedConnection final : public Connection {
  public:
-  ScriptedConnection(ScriptedDatabase& db, bool open) : db_(db), open_(open) {}
+  ScriptedConnection(ScriptedDatabase& db, bool open) : db_(db), open_(open), catalog_(db) {}
   bool IsOpen() const override { return open_; }
   int32_t Execute(const QString& sql) override {
     CheckOpen();
@@ -116,7 +141,7 @@ class ScriptedConnection final : public Connection {
   }
   ScriptedDatabase& db_;
   bool open_;
-  NoCatalog catalog_;
+  ScriptedCatalog catalog_;
 };
 
 }  // namespace

@@ -1,8 +1,9 @@
 // A scripted stand-in for the database engine: each database is a path with
-// canned query results and an execute handler, so tests of the connection
-// layer and the run order control every answer and see every statement.
-// Recordsets of canned rows take assigned values and report their Update
-// and Save calls to their database.
+// canned query results, an execute handler and a small catalogue, so tests of
+// the connection layer, the run order and the upgrade engine control every
+// answer and see every statement and catalogue change. Recordsets of canned
+// rows take assigned values and report their Update and Save calls to their
+// database.
 #pragma once
 
 #include <QString>
@@ -37,6 +38,13 @@ struct ScriptedDatabase {
 
   // When set, a recordset's Save fails with this error.
   std::optional<DbError> saveError;
+
+  // The catalogue: tables with their columns, views and procedures with
+  // their SQL, column descriptions by "table.column".
+  std::map<QString, QStringList> tables;
+  std::map<QString, QString> views, procedures, descriptions;
+  QStringList catalogCalls;  // every change: "AppendView V", "RenameTable A", ...
+  QString failCatalogCall;   // the change that fails, e.g. "RenameTable A"
 
   std::vector<QString> executed;  // every statement Execute received
   std::vector<std::vector<QVariant>> updated;  // every row a recordset's Update wrote

@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/log.h"
 #include "db/query.h"
+#include "protect/cipher.h"
 
 namespace mt::test {
 
@@ -69,6 +70,10 @@ QStringList TimestampedMessages(const QString& logText) {
 
 QStringList ProgramFolder::LogMessages() const { return TimestampedMessages(LogText()); }
 
+int ProgramFolder::ErrorLines(const QString& procedure) const {
+  return static_cast<int>(LogText().count(QStringLiteral("ERROR: ") + procedure));
+}
+
 SpineScope::SpineScope(bool withLogFolder) : folder(withLogFolder) {
   Globals() = RunGlobals{};
   ReleaseSharedConnection();
@@ -80,6 +85,27 @@ SpineScope::SpineScope(bool withLogFolder) : folder(withLogFolder) {
 SpineScope::~SpineScope() {
   ReleaseSharedConnection();
   SetDefaultEngine(nullptr);
+  SetUi(nullptr);
+  SetClock(nullptr);
+  Globals() = RunGlobals{};
+}
+
+RealFilesScope::RealFilesScope() {
+  Globals() = RunGlobals{};
+  ReleaseSharedConnection();
+  ResetCipherComponent();
+  SetCryptoFactory(&crypto_);
+  SetClock(&clock);
+  SetUi(&ui);
+  Globals().AppName = QStringLiteral("Marrowtide");
+  Globals().LoggingEnabled = true;
+  Globals().DBPath = data.filePath(QStringLiteral("Marrowtide.mdb"));
+}
+
+RealFilesScope::~RealFilesScope() {
+  ReleaseSharedConnection();
+  ResetCipherComponent();
+  SetCryptoFactory(nullptr);
   SetUi(nullptr);
   SetClock(nullptr);
   Globals() = RunGlobals{};

@@ -1,7 +1,8 @@
 // Test doubles for the platform services: a clock the test sets and a Ui
 // that records what the run asked of it. SpineScope installs them together
-// with a scripted engine and a temporary program folder, and puts everything
-// back (globals, shared connection, services) when it ends.
+// with a scripted engine and a temporary program folder, RealFilesScope with
+// the production engine and crypto component; each puts everything back
+// (globals, shared connection, services) when it ends.
 #pragma once
 
 #include <QDateTime>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "app/services.h"
+#include "protect/sodium_crypto.h"
 #include "support/fake_engine.h"
 
 namespace mt::test {
@@ -22,11 +24,13 @@ class FakeClock : public Clock {
   qint64 monotonic = 0;
   qint64 slept = 0;  // total of all Sleep calls
   std::vector<int> sleeps;  // every Sleep call, in order
+  std::function<void(int)> onSleep;  // called after each Sleep
   QDateTime Now() const override { return now; }
   void Sleep(int milliseconds) override {
     slept += milliseconds;
     sleeps.push_back(milliseconds);
     monotonic += milliseconds;
+    if (onSleep) onSleep(milliseconds);
   }
   qint64 MonotonicMs() const override { return monotonic; }
 };
@@ -66,6 +70,8 @@ class ProgramFolder {
   QString LogText() const;
   // The messages of the timestamped lines (timestamp and tab removed).
   QStringList LogMessages() const;
+  // How many error lines the log holds for the procedure (any when empty).
+  int ErrorLines(const QString& procedure = {}) const;
 
  private:
   QTemporaryDir dir_;
@@ -79,6 +85,21 @@ class SpineScope {
   RecordingUi ui;
   ScriptedEngine engine;
   ProgramFolder folder;
+};
+
+// A run over real database files: the database path (Globals().DBPath) is
+// Marrowtide.mdb in a folder apart from the program's, logging is on.
+class RealFilesScope {
+ public:
+  RealFilesScope();
+  ~RealFilesScope();
+  FakeClock clock;
+  RecordingUi ui;
+  ProgramFolder folder;
+  QTemporaryDir data;
+
+ private:
+  SodiumCryptoFactory crypto_;
 };
 
 }  // namespace mt::test

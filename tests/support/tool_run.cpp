@@ -1,6 +1,7 @@
 #include "support/tool_run.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFileInfo>
 #include <QProcess>
@@ -12,14 +13,22 @@ QString ToolPath() {
   return QFileInfo::exists(tool) ? tool : QString();
 }
 
-ToolResult RunTool(const QStringList& args, const QString& tool, const QStringList& env) {
+ToolResult RunTool(const QStringList& args, const QString& tool, const QStringList& env, bool asNobody) {
   QProcess p;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(QString::fromLatin1(name));
   for (const QString& setting : env)
     environment.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
   p.setProcessEnvironment(environment);
-  p.start(tool, args);
-  EXPECT_TRUE(p.waitForFinished(120000)) << args.join(QLatin1Char(' ')).toStdString();
+  if (asNobody && geteuid() == 0)
+    p.start(QStringLiteral("/usr/bin/setpriv"), QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", tool} + args);
+  else
+    p.start(tool, args);
+  if (!p.waitForFinished(120000)) {
+    ADD_FAILURE() << "did not finish: " << args.join(QLatin1Char(' ')).toStdString();
+    p.kill();
+    p.waitForFinished();
+  }
   return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
           QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }

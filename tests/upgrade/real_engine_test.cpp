@@ -1,17 +1,13 @@
-// The migrate tool over the embedded script set and the production engine,
-// and each version applied whole or not at all on a real database. (The
-// shipped scripts applied to a real database, catalogue statements and
-// failing statements included, are checked by the schema tests.)
+// Each version applied whole or not at all on a real database. (The shipped
+// scripts applied to a real database, catalogue statements and failing
+// statements included, and the migrate tool are checked by the schema tests.)
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "db/engine/schema_listing.h"
-#include "upgrade/initial_database.h"
 #include "upgrade/upgrade_engine.h"
 #include "upgrade/upgrade_fixture.h"
 #include "support/fault_vfs.h"
 #include "support/real_db.h"
-#include "support/tool_run.h"
 
 namespace mt::testing {
 namespace {
@@ -23,13 +19,6 @@ class RealEngineUpgrade : public ScriptFixture {
     SetDefaultEngine(nullptr);  // the production engine
     path_ = spine_.folder.File(QStringLiteral("Marrowtide.mdb"));
   }
-
-  QString StoredVersion() {
-    return DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), {})
-        .toString();
-  }
-
-  QStringList Schema() { return engine::ListSchema(*SharedConnection()); }
 
   // A database at version 401 holding TSettings only, open as the shared connection.
   void OpenAt401() {
@@ -45,28 +34,6 @@ class RealEngineUpgrade : public ScriptFixture {
 
   QString path_;
 };
-
-TEST_F(RealEngineUpgrade, MigrateToolAppliesTheEmbeddedScripts) {
-  CreateInitialDatabase(path_);
-  test::ToolResult r = test::RunTool({"migrate", path_, "--to", "60"});
-  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_TRUE(r.out.startsWith("version 2 -> 60: "));
-  ASSERT_NE(DBGetConnection(path_), nullptr);
-  EXPECT_EQ(StoredVersion(), "60");
-  EXPECT_TRUE(Schema().contains("table\tTSiteCategories"));  // renamed at 24
-  ReleaseSharedConnection();
-
-  // Nothing to do below the stored version; wrong usage is told apart.
-  r = test::RunTool({"migrate", path_, "--to", "50"});
-  EXPECT_EQ(r.exitCode, 0);
-  EXPECT_TRUE(r.out.startsWith("version 60 -> 60: 0 statements"));
-  for (const QStringList& args : {QStringList{"migrate", path_}, {"migrate", path_, "--to", "406"},
-                                  {"migrate", path_, "--up", "60"}})
-    EXPECT_EQ(test::RunTool(args).exitCode, 2) << args.join(' ').toStdString();
-  r = test::RunTool({"migrate", spine_.folder.File("missing.mdb"), "--to", "60"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(r.err.startsWith("error "));
-}
 
 // Each statement sees the ones before it, a failing one (a plain statement, a
 // key rebuild, a catalogue statement) is logged and skipped, the rest of its

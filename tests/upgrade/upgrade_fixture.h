@@ -1,6 +1,6 @@
 // ScriptFixture: the run's test services (clock, recording Ui, a program
 // folder with its log folder) and a resource root of test scripts.
-// UpgradeFixture adds the fake database as the shared connection.
+// UpgradeFixture adds a scripted database as the shared connection.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 #include "app/globals.h"
 #include "db/query.h"
 #include "support/fake_services.h"
-#include "upgrade/fake_database.h"
 #include "upgrade/script_store.h"
 
 namespace mt::testing {
@@ -50,12 +49,11 @@ class UpgradeFixture : public ScriptFixture {
  protected:
   void SetUp() override {
     ScriptFixture::SetUp();
-    SetDefaultEngine(&engine_);
     ASSERT_NE(DBGetConnection(spine_.folder.File(QStringLiteral("db.mdb"))), nullptr);
   }
+  QStringList Executed() const { return QStringList(db_.executed.begin(), db_.executed.end()); }
 
-  FakeDatabase db_;
-  FakeEngine engine_{db_};
+  test::ScriptedDatabase& db_ = spine_.engine.At(spine_.folder.File(QStringLiteral("db.mdb")));
 };
 
 }  // namespace mt::testing
