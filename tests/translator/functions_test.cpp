@@ -183,7 +183,12 @@ TEST_F(Functions, FormatDatesNumbersAndText) {
       {"Format(-3, '0;(0)')", "(3)"}, {"Format(0, '0;(0);\"zero\"')", "zero"},
       {"Format(12345, '0.00E+00')", "1.23E+04"}, {"Format('7', '00')", "07"},
       {"Format(1, 'Yes/No') & Format(3.14159, 'Fixed')", "Yes3.14"}, {"Format('abc', '>')", "ABC"},
-      {"Format(NULL, '0')", "<null>"},
+      {"Format(NULL, '0')", "<null>"}, {"Format(#0:07:09#, 'hh:mm:ss')", "00:07:09"},  // mm after hh: minutes
+      {"Format(#2024-01-05#, 'h AM/PM|h am/pm|hh a/p|ww w q')", "12 AM|12 am|12 a|1 6 1"},
+      {"Format(#2024-01-05 0:07:09#, 'c')", "2024-01-05 00:07:09"}, {"Format(0.5, 'c')", "12:00:00"},
+      {"Format(#2024-01-05#, 'mmmm d \\d\\a\\y y \"yyyy\"yyyy')", "January 5 day 5 yyyy2024"},
+      {"Format(0, '#') & Format(1.5, '#.###') & Format(-0.001, '0.00')", "1.50.00"},
+      {"Format(0.000123, '0.0E-00') & Format(999.99, '0.0E+0')", "1.2E-041.0E+3"},
   });
 }
 

@@ -36,21 +36,10 @@ TEST_F(Statements, InsertValuesStoresJetLiterals) {
             (std::vector<QVariantList>{{"Mobile", "it's \"x\"", -5LL, -1LL}}));
 }
 
-// The statements the run writes settings with; the engine tests run the
-// idempotent settings insert of the scripts.
-TEST_F(Statements, SettingsStatementsOfTheRun) {
-  db.Run("INSERT INTO TSettings(ID, Val1, Val2, Val3) VALUES( 'DBVersion', \"300\", \"\", NULL)");
-  db.Run("UPDATE [TSettings] SET Val1=\"405\" WHERE [ID]=\"DBVersion\"");
-  db.Run("UPDATE TSettings SET Val1 = \"a\"\"b\", Val2 = NULL, Val3 = \"\" WHERE ID = 'IsDBEn'");
-  EXPECT_EQ(db.Value("SELECT Val1 FROM TSettings WHERE ID LIKE 'dbversion'").toString(), "405");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TSettings").toLongLong(), 1);
-}
-
 TEST_F(Statements, SelectShapes) {
   for (int i = 1; i <= 5; ++i)
     db.Run(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg1, Range) VALUES ('S%1', 'a%2', %3)")
                .arg(i % 2).arg(i).arg(i * 10));
-  EXPECT_EQ(db.Run("SELECT TOP 2 * FROM TTaskList ORDER BY Range DESC").size(), 2u);
   EXPECT_EQ(db.Value("SELECT TOP 1 T.Arg1 FROM TTaskList AS T ORDER BY T.Range DESC").toString(), "a5");
   EXPECT_EQ(db.Run("SELECT DISTINCT SiteCategory FROM TTaskList").size(), 2u);
   EXPECT_EQ(db.Run("SELECT SiteCategory, Count(*) AS N, Sum(Range) FROM TTaskList GROUP BY SiteCategory "
@@ -61,8 +50,7 @@ TEST_F(Statements, SelectShapes) {
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL").toLongLong(), 5);
   EXPECT_EQ(db.Value("SELECT Max(Range) FROM TTaskList WHERE IDX IN (SELECT IDX FROM TTaskList WHERE Range < 30)")
                 .toLongLong(), 20);
-  EXPECT_EQ(db.Value("SELECT First(Arg1) FROM TTaskList").toString(), "a1");
-  EXPECT_EQ(db.Value("SELECT Last(Arg1) FROM TTaskList").toString(), "a5");
+  EXPECT_EQ(db.Run("SELECT First(Arg1), Last(Arg1) FROM TTaskList"), (std::vector<QVariantList>{{"a1", "a5"}}));
   EXPECT_EQ(db.Value("SELECT (SELECT Count(*) FROM TTaskList) - 1").toLongLong(), 4);
 }
 
@@ -72,23 +60,20 @@ TEST_F(Statements, UnnamedComputedColumnsAreNamedLikeJet) {
 }
 
 TEST_F(Statements, TextComparedWithLiteralsIgnoresCase) {
-  db.Run("INSERT INTO TCodes (Code, Val, ValText) VALUES ('Straße', 1, 'Ärger')");
-  db.Run("INSERT INTO TCodes (Code, Val, ValText) VALUES ('other', 2, 'b')");
-  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE Code = 'STRAßE'").toLongLong(), 1);
-  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE ValText = 'äRGER'").toLongLong(), 1);
-  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE 'OTHER' = Code").toLongLong(), 2);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code IN ('straße', 'OTHER')").toLongLong(), 2);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE ValText BETWEEN 'A' AND 'C'").toLongLong(), 1);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code <> 'Other'").toLongLong(), 1);
-  db.Run("INSERT INTO TCodes (Code, Val) VALUES ('STRASSE', 3)");
-  db.Run("INSERT INTO TCodes (Code, Val) VALUES ('OTHER', 4)");
+  for (const char* values : {"'Straße', 1, 'Ärger'", "'other', 2, 'b'", "'STRASSE', 3, ''", "'OTHER', 4, ''"})
+    db.Run(QStringLiteral("INSERT INTO TCodes (Code, Val, ValText) VALUES (%1)").arg(QString::fromUtf8(values)));
+  const std::pair<const char*, qlonglong> counts[] = {
+      {"Code = 'STRAßE'", 1}, {"ValText = 'äRGER'", 1}, {"'OTHER' = Code", 2}, {"Code IN ('straße', 'OTHER')", 3},
+      {"ValText BETWEEN 'A' AND 'C'", 1}, {"Code <> 'Other'", 2}, {"Val = '2'", 1},  // numbers still compare as numbers
+  };
+  for (const auto& [where, count] : counts)
+    EXPECT_EQ(db.Value(QStringLiteral("SELECT Count(*) FROM TCodes WHERE ") + QString::fromUtf8(where)).toLongLong(), count)
+        << where;
   QList<qlonglong> order;
   for (const QVariantList& row : db.Run("SELECT Val FROM TCodes ORDER BY Code DESC, Val")) order << row[0].toLongLong();
   // Straße > STRASSE > other = OTHER when case is ignored (a binary sort puts "other" first).
   EXPECT_EQ(order, (QList<qlonglong>{1, 3, 2, 4}));
   EXPECT_EQ(db.Run("SELECT Code FROM TCodes GROUP BY Code").size(), 3u);
-  // Numbers still compare as numbers.
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Val = '2'").toLongLong(), 1);
 }
 
 TEST_F(Statements, KeywordNamesAreQuoted) {
@@ -106,9 +91,8 @@ TEST_F(Statements, JoinsIncludingRightAndNested) {
   db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1) VALUES (1, 'log1')");
   db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1) VALUES (9, 'orphan')");
   db.Run("INSERT INTO TCodes (Code, Val, Description) VALUES ('SiteCategory', 1, 'first')");
-  EXPECT_EQ(db.Run("SELECT T.IDX, L.Arg1 FROM TTaskList AS T LEFT JOIN TTaskLog AS L ON T.IDX = L.TaskIDX").size(), 2u);
-  EXPECT_EQ(db.Run("SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL")
-                .at(0).at(0).toString(), "orphan");
+  EXPECT_EQ(db.Run("SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL"),
+            (std::vector<QVariantList>{{"orphan"}}));
   EXPECT_EQ(db.Run("SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C "
                    "ON T.IDX = C.Val) LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Code = 'SiteCategory'"),
             (std::vector<QVariantList>{{"A", "first", "log1"}}));
@@ -132,23 +116,17 @@ TEST_F(Statements, UpdateThroughJoinChangesOnlyMatchedRows) {
                                     "TTaskLog.Arg1 = 2").isEmpty());
 }
 
-TEST_F(Statements, DeleteForms) {
+TEST_F(Statements, DeleteFormsAndJetPlus) {
   for (int i = 0; i < 4; ++i)
-    db.Run(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (%1, #2024-07-0%2#)").arg(i).arg(i + 1));
+    db.Run(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (%1, #2024-07-0%2#, %3, '122|')")
+               .arg(i).arg(i + 1).arg(i == 3 ? "NULL" : "'a'"));
   db.Run("DELETE * FROM TTaskLog WHERE LogDate < #7/2/2024#");
   EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 3);
   db.Run("INSERT INTO TTaskList (Arg1) VALUES ('x')");
   db.Run("DELETE TTaskLog.* FROM TTaskLog INNER JOIN TTaskList ON TTaskLog.TaskIDX = TTaskList.IDX");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 2);
-  db.Run("DELETE FROM TTaskLog");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 0);
-}
-
-TEST_F(Statements, ChannelKeyStatementsFollowJetPlus) {
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'abc', '122|abc')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, NULL, '122|')");
+  // '+' with a Null operand is Null, as the channel key statement relies on.
   db.Run("UPDATE TTaskLog SET ContentKey=\"102|\" + Arg1 WHERE ContentKey LIKE \"122|%\"");
-  EXPECT_EQ(db.Run("SELECT ContentKey FROM TTaskLog ORDER BY TaskIDX"), (std::vector<QVariantList>{{"102|abc"}, {QVariant()}}));
+  EXPECT_EQ(db.Run("SELECT ContentKey FROM TTaskLog ORDER BY TaskIDX"), (std::vector<QVariantList>{{"102|a"}, {QVariant()}}));
 }
 
 TEST_F(Statements, QueryParametersBecomeNamedParameters) {
@@ -205,13 +183,10 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
   } cases[] = {
       {u"SELEC * FROM t"sv, "SELEC"},
       {u"SELECT * FROM t WHERE"sv, "end of statement"},
-      {u"SELECT * FROM t WHERE a = 'open"sv, "unterminated string"},
       {u"SELECT 'abc"sv, "unterminated string at position 8"},
-      {u"SELECT \"abc"sv, "unterminated string"},
       {u"SELECT [a FROM t"sv, "missing \"]\""},
       {u"SELECT [] FROM TSettings"sv, "empty name"},
       {u"SELECT [I\0D] FROM TSettings"sv, "NUL"},
-      {u"CREATE TABLE N ([a\0] LONG)"sv, "NUL"},
       {u"SELECT #2024"sv, "unterminated date literal"},
       {u"SELECT 12abc"sv, "malformed number"},
       {u"SELECT @x"sv, "unexpected character"},
@@ -220,7 +195,6 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
       {u"SELECT Mid('a') FROM t"sv, "MID"},
       {u"SELECT * FROM t WHERE d = #2024-13-40#"sv, "date"},
       {u"SELECT * FROM t extra junk"sv, "junk"},
-      {u"UPDATE t SET a = 1 WHERE b = @x"sv, "@"},
       {u""sv, "end of statement"},
       {u"CREATE TABLE t (a DECIMAL(30,2))"sv, "28"},
       {u"CREATE TABLE t (a DECIMAL(10,12))"sv, "scale"},
@@ -230,7 +204,6 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
       {u"CREATE TABLE t (a LONG REFERENCES u (b))"sv, "REFERENCES"},
       {u"ALTER TABLE t RENAME COLUMN a TO b"sv, ""},
       {u"CREATE VIEW [V] AS SELECT 1"sv, ""},
-      {u"CREATE TABLE t ()"sv, ""},
       {u"CREATE TABLE t (a LONG"sv, ""},
   };
   for (const auto& c : cases) {
@@ -243,16 +216,12 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
 }
 
 TEST(Syntax, DeepNestingIsRejectedNotFatal) {
-  const QString deepParens = QString(5000, u'(') + "1" + QString(5000, u')');
-  EXPECT_FALSE(test::TranslateError("SELECT " + deepParens).isEmpty());
-  QString chain = "SELECT 1";
+  QString chain = "SELECT 1", subqueries = "SELECT 1";
   for (int i = 0; i < 5000; ++i) chain += " + 1";
-  EXPECT_FALSE(test::TranslateError(chain).isEmpty());
-  QString subqueries = "SELECT 1";
   for (int i = 0; i < 500; ++i) subqueries = "SELECT (" + subqueries + ")";
-  EXPECT_FALSE(test::TranslateError(subqueries).isEmpty());
-  QString nots = "SELECT * FROM t WHERE " + QString("NOT ").repeated(5000) + "a";
-  EXPECT_FALSE(test::TranslateError(nots).isEmpty());
+  for (const QString& deep : {"SELECT " + QString(5000, u'(') + "1" + QString(5000, u')'), chain, subqueries,
+                              "SELECT * FROM t WHERE " + QString("NOT ").repeated(5000) + "a"})
+    EXPECT_FALSE(test::TranslateError(deep).isEmpty()) << deep.left(40).toStdString();
   // Moderate nesting still translates.
   EXPECT_TRUE(test::TranslateError("SELECT " + QString(30, u'(') + "1" + QString(30, u')')).isEmpty());
 }
