@@ -32,17 +32,12 @@ class SteppingClock : public Clock {
   qint64 monotonic_ = 0;
 };
 
-// Sends a mouse event at a point of the widget; global is where the pointer is.
-void Mouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPointF global = {}) {
-  const QPointF local(5, 5);
-  if (global.isNull()) global = w->mapToGlobal(local);
-  QMouseEvent event(type, local, global, button, held, Qt::NoModifier);
-  QApplication::sendEvent(w, &event);
-}
-
 void Click(QWidget* w) {
-  Mouse(w, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
-  Mouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+  const QPointF local(5, 5), global(w->mapToGlobal(QPoint(5, 5)));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &press);
+  QApplication::sendEvent(w, &release);
 }
 
 class MessageWindow : public ::testing::Test {
@@ -133,21 +128,6 @@ TEST_F(MessageWindow, CloseImageEndsTheWaitAndReportsTheUser) {
   });
   EXPECT_FALSE(form_.ShowMsg(QStringLiteral("창 닫힘"), nullptr, 3000, true));
   EXPECT_FALSE(form_.IsLoaded());
-}
-
-TEST_F(MessageWindow, DraggedByItsText) {
-  form_.ShowMsg(QStringLiteral("끌어서 옮기기"));
-  QCoreApplication::processEvents();
-  const QPoint before = form_.frameGeometry().topLeft();
-  QLabel* label = form_.lblMsg();
-  const QPointF to = label->mapToGlobal(QPointF(5, 5)) + QPointF(30, -40);
-  Mouse(label, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
-  Mouse(label, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, to);
-  Mouse(label, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
-  EXPECT_EQ(form_.frameGeometry().topLeft(), before + QPoint(30, -40));
-  Mouse(label, QEvent::MouseMove, Qt::NoButton, Qt::NoButton);
-  EXPECT_EQ(form_.frameGeometry().topLeft(), before + QPoint(30, -40)) << "moving without the button held";
-  form_.ShowMsg(QString());
 }
 
 TEST_F(MessageWindow, MessageBoxOverTheStripThenFocusElsewhere) {
