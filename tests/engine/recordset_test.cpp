@@ -59,19 +59,19 @@ TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
   EXPECT_EQ(ErrorOf([&] { rs->Eof(); }), dberr::kClosed);
 }
 
+// What a pass of updates changes does not disturb a static or forward-only pass.
 TEST_F(RecordsetTest, StaticAndForwardOnlySeeASnapshot) {
   for (CursorType cursor : {CursorType::ForwardOnly, CursorType::Static}) {
-    Exec(QStringLiteral("CREATE TABLE TSnap (K LONG, V TEXT(30))"));
-    for (int k = 1; k <= 3; ++k) Exec(QStringLiteral("INSERT INTO TSnap (K, V) VALUES (%1, 'v%1')").arg(k));
-    auto rs = Open(QStringLiteral("SELECT K, V FROM TSnap ORDER BY K"), cursor, LockType::ReadOnly);
-    Exec(QStringLiteral("INSERT INTO TSnap (K, V) VALUES (4, 'added during the pass')"));
-    Exec(QStringLiteral("DELETE FROM TSnap WHERE K = 2"));
-    Exec(QStringLiteral("UPDATE TSnap SET V = 'changed' WHERE K = 3"));
+    auto rs = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList ORDER BY IDX"), cursor, LockType::ReadOnly);
+    Exec(QStringLiteral("INSERT INTO TTaskList (Arg2) VALUES ('added during the pass')"));
+    Exec(QStringLiteral("DELETE FROM TTaskList WHERE IDX = 2"));
+    Exec(QStringLiteral("UPDATE TTaskList SET Arg2 = 'changed' WHERE IDX = 3"));
     QStringList seen;
     for (; !rs->Eof(); rs->MoveNext()) seen << rs->Value(1).toString();
-    EXPECT_EQ(seen, (QStringList{"v1", "v2", "v3"}));
-    rs->Close();
-    Exec(QStringLiteral("DROP TABLE TSnap"));
+    EXPECT_EQ(seen, (QStringList{"id=1&cat_id=5", "keep cat_id", "cat_id"}));
+    Exec(QStringLiteral("DELETE FROM TTaskList WHERE IDX > 3"));
+    Exec(QStringLiteral("INSERT INTO TTaskList (IDX, SiteCategory, Arg2) VALUES (2, 'Mobile_Naver_Shopping', 'keep cat_id')"));
+    Exec(QStringLiteral("UPDATE TTaskList SET Arg2 = 'cat_id' WHERE IDX = 3"));
   }
 }
 
@@ -94,29 +94,21 @@ TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
             (QStringList{"1|id=1&catId=5", "2|keep catId", "3|cat_id"}));
 }
 
+// Values are converted to the column's type; an alias and a table without
+// any key or AUTOINCREMENT column still lead to the row; pending changes are
+// written when the pass moves on.
 TEST_F(RecordsetTest, UpdatesConvertValuesAndWorkThroughAliasesAndWithoutKeys) {
-  auto rs = Open(QStringLiteral("SELECT T.IDX, T.IsDeleted, T.LastDate, T.Price FROM TTaskList AS T "
-                                "WHERE T.IDX = 2"),
-                 CursorType::Dynamic, LockType::Optimistic);
-  ASSERT_FALSE(rs->Eof());
-  rs->SetValue(QStringLiteral("IsDeleted"), true);
-  rs->SetValue(QStringLiteral("lastdate"), QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
-  rs->SetValue(QStringLiteral("Price"), QStringLiteral("12.5"));
-  rs->MoveNext();  // pending changes are written when the pass moves on
+  Exec(QStringLiteral("CREATE TABLE TPlain (Name TEXT(10), At DATETIME, Flag BIT, N MONEY)"));
+  for (int i = 0; i < 2; ++i) Exec(QStringLiteral("INSERT INTO TPlain (Name, N) VALUES ('a', 1)"));
+  auto rs = Open(QStringLiteral("SELECT T.Flag, T.At, T.N FROM TPlain AS T"), CursorType::Dynamic, LockType::Optimistic);
+  rs->SetValue(QStringLiteral("Flag"), true);
+  rs->SetValue(QStringLiteral("at"), QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
+  rs->SetValue(QStringLiteral("N"), QStringLiteral("12.5"));
+  rs->MoveNext();
   rs->Close();
-  EXPECT_EQ(Rows(QStringLiteral("SELECT IsDeleted, LastDate, Price FROM TTaskList WHERE IDX = 2")),
-            QStringList{"True|2025-01-02 03:04:05|12.5"});
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TTaskList WHERE IsDeleted = -1")).toLongLong(), 1);
-
-  // A table without any key or AUTOINCREMENT column still has rows to find.
-  Exec(QStringLiteral("CREATE TABLE TPlain (Name TEXT(10), N LONG)"));
-  Exec(QStringLiteral("INSERT INTO TPlain (Name, N) VALUES ('a', 1)"));
-  Exec(QStringLiteral("INSERT INTO TPlain (Name, N) VALUES ('a', 1)"));
-  auto plain = Open(QStringLiteral("SELECT N FROM TPlain"), CursorType::Dynamic, LockType::Optimistic);
-  plain->SetValue(QStringLiteral("N"), 10);
-  plain->Update();
-  plain->Close();
-  EXPECT_EQ(Rows(QStringLiteral("SELECT N FROM TPlain ORDER BY N")), (QStringList{"1", "10"}));
+  EXPECT_EQ(Rows(QStringLiteral("SELECT Flag, At, N FROM TPlain ORDER BY N")),
+            (QStringList{"\\N|\\N|1", "True|2025-01-02 03:04:05|12.5"}));
+  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TPlain WHERE Flag = -1")).toLongLong(), 1);
 }
 
 TEST_F(RecordsetTest, WhatCannotBeUpdatedIsRefused) {
