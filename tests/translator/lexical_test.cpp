@@ -55,16 +55,6 @@ TEST(Dates, TextFormsJetReads) {
   }
 }
 
-TEST(Dates, SerialArithmeticAcrossTheBaseDay) {
-  EXPECT_EQ(SerialToLinearMs(-1.25), -18 * 3'600'000LL);
-  EXPECT_DOUBLE_EQ(LinearMsToSerial(-18 * 3'600'000LL), -1.25);
-  EXPECT_DOUBLE_EQ(LinearMsToSerial(SerialToLinearMs(45476.75) + kMsPerDay / 2), 45477.25);
-  const CivilTime c = SerialToCivil(-2.5);
-  EXPECT_EQ(c.date, QDate(1899, 12, 28));
-  EXPECT_EQ(c.msecs, 12 * 3'600'000);
-  EXPECT_DOUBLE_EQ(CivilToSerial(QDate(1899, 12, 28), 12 * 3'600'000), -2.5);
-}
-
 TEST(Values, NumberText) {  // Val: see Functions.Conversions
   EXPECT_EQ(JetNumberText(3.0), "3");
   EXPECT_EQ(JetNumberText(-0.5), "-0.5");

@@ -65,13 +65,11 @@ class Robustness : public ::testing::Test {
     }
     const SqlStatement* st = std::get_if<SqlStatement>(&c);
     if (!st) return;
-    sqlite3_stmt* stmt = nullptr;
-    const int rc = sqlite3_prepare_v2(db.handle(), st->sql.toUtf8().constData(), -1, &stmt, nullptr);
-    const QString error = QString::fromUtf8(sqlite3_errmsg(db.handle()));
-    sqlite3_finalize(stmt);
-    if (rc != SQLITE_OK) {
-      EXPECT_FALSE(error.contains("syntax error") || error.contains("unrecognized token"))
-          << sql.toStdString() << "\n  -> " << st->sql.toStdString() << "\n  " << error.toStdString();
+    try {
+      sqlite3_finalize(db.Prepare(st->sql));
+    } catch (const DbError& e) {
+      EXPECT_FALSE(e.description().contains("syntax error") || e.description().contains("unrecognized token"))
+          << sql.toStdString() << "\n  -> " << e.description().toStdString();
     }
   }
 

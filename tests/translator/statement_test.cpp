@@ -158,9 +158,7 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
       "WHERE T.IsDeleted = False ORDER BY Visible",
       columnsOf);
   EXPECT_EQ(st.parameters, (QStringList{"Since", "PCodeString", "Display"}));
-  sqlite3_stmt* stmt = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db.handle(), st.sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
-      << st.sql.toStdString();
+  sqlite3_stmt* stmt = db.Prepare(st.sql);
   sqlite3_bind_double(stmt, sqlite3_bind_parameter_index(stmt, ":Since"), 0);
   sqlite3_bind_text(stmt, sqlite3_bind_parameter_index(stmt, ":PCodeString"), "P1", -1, SQLITE_STATIC);
   sqlite3_bind_int(stmt, sqlite3_bind_parameter_index(stmt, ":Display"), 2);
