@@ -73,16 +73,11 @@ TEST_F(AlterTest, DropColumnKeepsRowsKeysCounterAndDescriptions) {
   Exec("ALTER TABLE TUsers DROP COLUMN Joined");
   EXPECT_EQ(Users(), (QStringList{"1|kim|007|True|3", "2|lee|12|True|0", "3|park||False|8"}));
   EXPECT_EQ(SchemaOf("TUsers"), (QStringList{
-                                    "table\tTUsers",
-                                    "column\tTUsers\tIDX\tAUTOINCREMENT\t\t",
-                                    "column\tTUsers\tUserId\tTEXT(50)\tNOT NULL\t",
-                                    "column\tTUsers\tCode\tTEXT(20)\t\t\"\"",
-                                    "column\tTUsers\tIsEnabled\tBIT\tNOT NULL\tTrue",
-                                    "column\tTUsers\tVisits\tLONG\t\t0",
-                                    "key\tTUsers\tPrimaryKey\tPRIMARY\tIDX",
-                                    "key\tTUsers\tUUserId\tUNIQUE\tUserId",
-                                    "description\tTUsers\tUserId\t로그인 아이디",
-                                }));
+      "table\tTUsers", "column\tTUsers\tIDX\tAUTOINCREMENT\t\t", "column\tTUsers\tUserId\tTEXT(50)\tNOT NULL\t",
+      "column\tTUsers\tCode\tTEXT(20)\t\t\"\"", "column\tTUsers\tIsEnabled\tBIT\tNOT NULL\tTrue",
+      "column\tTUsers\tVisits\tLONG\t\t0", "key\tTUsers\tPrimaryKey\tPRIMARY\tIDX",
+      "key\tTUsers\tUUserId\tUNIQUE\tUserId", "description\tTUsers\tUserId\t로그인 아이디",
+  }));
   // Keys, defaults, Yes/No handling and the counter still work after the rebuild.
   EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TUsers (UserId) VALUES ('kim')"); }), dberr::kConstraint);
   Exec("INSERT INTO TUsers (UserId, IsEnabled) VALUES ('choi', 1)");

@@ -134,16 +134,12 @@ TEST_F(CatalogTest, RenameColumnKeepsDataKeyAndDescription) {
   Cat().RenameColumn("TIPKinds", "ExchangeCookiePortion", "ExchangePortion");
   Cat().RenameColumn("tipkinds", "ipkindname", "KindName");
   EXPECT_EQ(SchemaOf("TIPKinds"), (QStringList{
-                                      "table\tTIPKinds",
-                                      "column\tTIPKinds\tIPKind\tLONG\tNOT NULL\t",
-                                      "column\tTIPKinds\tKindName\tTEXT(50)\tNOT NULL\t",
-                                      "column\tTIPKinds\tExchangePortion\tLONG\tNOT NULL\t0",
-                                      "column\tTIPKinds\tIsOn\tBIT\t\tFalse",
-                                      "key\tTIPKinds\tPrimaryKey\tPRIMARY\tIPKind",
-                                      "key\tTIPKinds\tIPKindName\tUNIQUE\tKindName",
-                                      "description\tTIPKinds\tKindName\t이름",
-                                      "description\tTIPKinds\tExchangePortion\t교환 비율",
-                                  }));
+      "table\tTIPKinds", "column\tTIPKinds\tIPKind\tLONG\tNOT NULL\t",
+      "column\tTIPKinds\tKindName\tTEXT(50)\tNOT NULL\t", "column\tTIPKinds\tExchangePortion\tLONG\tNOT NULL\t0",
+      "column\tTIPKinds\tIsOn\tBIT\t\tFalse", "key\tTIPKinds\tPrimaryKey\tPRIMARY\tIPKind",
+      "key\tTIPKinds\tIPKindName\tUNIQUE\tKindName", "description\tTIPKinds\tKindName\t이름",
+      "description\tTIPKinds\tExchangePortion\t교환 비율",
+  }));
   EXPECT_EQ(Rows("SELECT KindName, ExchangePortion FROM TIPKinds ORDER BY IPKind"),
             (QStringList{"home|30", "office|0"}));
   EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TIPKinds (IPKind, KindName) VALUES (9, 'home')"); }),

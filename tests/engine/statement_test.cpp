@@ -21,22 +21,13 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
       "Price MONEY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, "
       "CONSTRAINT PrimaryKey PRIMARY KEY (IDX), CONSTRAINT UName UNIQUE (Name))"));
   EXPECT_EQ(SchemaOf("TAll"), (QStringList{
-                                  "table\tTAll",
-                                  "column\tTAll\tIDX\tAUTOINCREMENT\t\t",
-                                  "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
-                                  "column\tTAll\tBody\tMEMO\t\t\"\"",
-                                  "column\tTAll\tQty\tLONG\t\t0",
-                                  "column\tTAll\tSmall\tSHORT\t\t",
-                                  "column\tTAll\tTiny\tBYTE\t\t",
-                                  "column\tTAll\tFlag\tBIT\tNOT NULL\tTrue",
-                                  "column\tTAll\tStamp\tDATETIME\t\tNow()",
-                                  "column\tTAll\tRatio\tSINGLE\t\t",
-                                  "column\tTAll\tScore\tFLOAT\t\t",
-                                  "column\tTAll\tPrice\tMONEY\t\t0",
-                                  "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
-                                  "key\tTAll\tPrimaryKey\tPRIMARY\tIDX",
-                                  "key\tTAll\tUName\tUNIQUE\tName",
-                              }));
+      "table\tTAll", "column\tTAll\tIDX\tAUTOINCREMENT\t\t", "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
+      "column\tTAll\tBody\tMEMO\t\t\"\"", "column\tTAll\tQty\tLONG\t\t0", "column\tTAll\tSmall\tSHORT\t\t",
+      "column\tTAll\tTiny\tBYTE\t\t", "column\tTAll\tFlag\tBIT\tNOT NULL\tTrue",
+      "column\tTAll\tStamp\tDATETIME\t\tNow()", "column\tTAll\tRatio\tSINGLE\t\t", "column\tTAll\tScore\tFLOAT\t\t",
+      "column\tTAll\tPrice\tMONEY\t\t0", "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
+      "key\tTAll\tPrimaryKey\tPRIMARY\tIDX", "key\tTAll\tUName\tUNIQUE\tName",
+  }));
 
   // The defaults apply to a row that names only the required column; text
   // keeps its digits as text, numbers stay numbers.
