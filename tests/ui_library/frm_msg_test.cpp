@@ -5,9 +5,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QTimer>
 
 #include "app/services.h"
@@ -128,34 +126,6 @@ TEST_F(MessageWindow, CloseImageEndsTheWaitAndReportsTheUser) {
   });
   EXPECT_FALSE(form_.ShowMsg(QStringLiteral("창 닫힘"), nullptr, 3000, true));
   EXPECT_FALSE(form_.IsLoaded());
-}
-
-TEST_F(MessageWindow, MessageBoxOverTheStripThenFocusElsewhere) {
-  QWidget other;
-  other.setGeometry(200, 200, 300, 200);
-  other.show();
-  QCoreApplication::processEvents();
-
-  QString boxText;
-  bool stripShown = false;
-  int polls = 0;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box) {
-      boxText = box->text();
-      stripShown = form_.IsLoaded() && form_.MSG() == QStringLiteral(" ");
-      box->button(QMessageBox::Ok)->click();
-    }
-    if (box || ++polls > 400) poll.stop();
-  });
-  poll.start(5);
-  form_.ShowMsgBox(QStringLiteral("확인하세요"), &other);
-  EXPECT_EQ(boxText, QStringLiteral("확인하세요"));
-  EXPECT_TRUE(stripShown);
-  EXPECT_FALSE(form_.IsLoaded());
-  QCoreApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), &other);
 }
 
 }  // namespace
