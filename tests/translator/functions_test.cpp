@@ -131,17 +131,15 @@ TEST_F(Functions, DateLiteralsAreDaySerials) {
 
 TEST_F(Functions, DateAddAndDateDiff) {
   // DateAdd keeps the time and clamps the day to the target month's end.
-  Check({
-      {"Format(DateAdd('m', 1, #2024-01-31#), 'yyyy-mm-dd hh:nn:ss')", "2024-02-29 00:00:00"},
-      {"Format(DateAdd(\"m\", -1, #2023-03-31 10:00#), 'yyyy-mm-dd hh:nn:ss')", "2023-02-28 10:00:00"},
-      {"Format(DATEADD('yyyy', 1, #2024-02-29#), 'yyyy-mm-dd hh:nn:ss')", "2025-02-28 00:00:00"},
-      {"Format(DateAdd('q', 1, #2024-11-30#), 'yyyy-mm-dd hh:nn:ss')", "2025-02-28 00:00:00"},
-      {"Format(DateAdd('d', -3, #2024-03-01 12:00#), 'yyyy-mm-dd hh:nn:ss')", "2024-02-27 12:00:00"},
-      {"Format(DateAdd('ww', 2, #2024-07-03#), 'yyyy-mm-dd hh:nn:ss')", "2024-07-17 00:00:00"},
-      {"Format(DateAdd('h', 25, #2024-07-03 23:30#), 'yyyy-mm-dd hh:nn:ss')", "2024-07-05 00:30:00"},
-      {"Format(DateAdd('n', -90, #2024-07-03 00:30#), 'yyyy-mm-dd hh:nn:ss')", "2024-07-02 23:00:00"},
-      {"Format(DateAdd('s', 1, #1899-12-29 23:59:59#), 'yyyy-mm-dd hh:nn:ss')", "1899-12-30 00:00:00"},
-  });
+  const std::pair<const char*, const char*> adds[] = {
+      {"'m', 1, #2024-01-31#", "2024-02-29 00:00:00"}, {"\"m\", -1, #2023-03-31 10:00#", "2023-02-28 10:00:00"},
+      {"'yyyy', 1, #2024-02-29#", "2025-02-28 00:00:00"}, {"'q', 1, #2024-11-30#", "2025-02-28 00:00:00"},
+      {"'d', -3, #2024-03-01 12:00#", "2024-02-27 12:00:00"}, {"'ww', 2, #2024-07-03#", "2024-07-17 00:00:00"},
+      {"'h', 25, #2024-07-03 23:30#", "2024-07-05 00:30:00"}, {"'n', -90, #2024-07-03 00:30#", "2024-07-02 23:00:00"},
+      {"'s', 1, #1899-12-29 23:59:59#", "1899-12-30 00:00:00"}};
+  for (const auto& [arguments, stamp] : adds)
+    EXPECT_EQ(db.Eval(QStringLiteral("Format(DATEADD(%1), 'yyyy-mm-dd hh:nn:ss')").arg(arguments)).toString(), stamp)
+        << arguments;
   Check({
       {"DateAdd('d', 1, NULL)", "<null>"}, {"DateAdd('x', 1, #2024-01-01#)", "!"},
       {"DateDiff('d', #2024-07-01 23:00#, #2024-07-03 01:00#)", "2"},
