@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include "engine_fixture.h"
+#include "support/fault_vfs.h"
 
 namespace mt::test {
 namespace {
@@ -137,6 +138,19 @@ TEST_F(OpenTest, AClosedConnectionRefusesWorkAndAnswersAbsent) {
   EXPECT_EQ(ErrorOf([&] { Rows("SELECT A FROM TA"); }), dberr::kClosed);
   EXPECT_FALSE(conn_->GetCatalog().HasTable("TA"));
   EXPECT_NO_THROW(conn_->Close());
+}
+
+// A locked file, a wrong password and a failing device each name their cause.
+TEST_F(OpenTest, AFailedOpenNamesItsCause) {
+  Exec("CREATE TABLE T (K LONG)");
+  Exec("INSERT INTO T (K) VALUES (1)");  // the connection now holds the file for itself
+  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("is locked by another process"));
+  conn_->Close();
+  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), "wrong"); })
+                  .startsWith("Not a valid password, or '" + Path() + "' is not a database file"));
+  FaultVfs vfs;
+  vfs.FailReads(SQLITE_IOERR_READ);
+  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// The caller's transaction (as the upgrade holds one per version), the
-// engine's refusal of statements that would change its own catalogue, and
-// the descriptions of opens that fail.
+// The caller's transaction (as the upgrade holds one per version), storage
+// failures in it, and the engine's refusal of statements that would change
+// its own catalogue.
 #include <sqlite3.h>
 
 #include "db/engine/sqlcipher_connection.h"
@@ -94,22 +94,6 @@ TEST_F(TransactionTest, TheCatalogueTakesNoOrdinaryStatement) {
   EXPECT_EQ(Rows("SELECT tbl, col, jet_type, description FROM _mt_columns ORDER BY ord"), catalogue);
   Exec("UPDATE TData SET B = 5");  // the engine's own Yes/No trigger still works
   EXPECT_EQ(Rows("SELECT DISTINCT B FROM TData"), QStringList{"True"});
-}
-
-TEST_F(TransactionTest, AFailedOpenNamesItsCause) {
-  Exec("CREATE TABLE T (K LONG)");
-  Exec("INSERT INTO T (K) VALUES (1)");  // the connection now holds the file for itself
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("is locked by another process"));
-  conn_->Close();
-
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), "wrong"); })
-                  .startsWith("Not a valid password, or '" + Path() + "' is not a database file"));
-  {
-    FaultVfs vfs;
-    vfs.FailReads(SQLITE_IOERR_READ);
-    EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
-  }
-  conn_ = engine_.Open(Path(), kPassword);
 }
 
 }  // namespace
