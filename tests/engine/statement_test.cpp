@@ -92,15 +92,6 @@ TEST_F(StatementTest, YesNoHoldsMinusOneOrZero) {
   EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE F = -1 AND G = True").toLongLong(), 1);
 }
 
-TEST_F(StatementTest, DatesRoundTripAndCompare) {
-  Exec("CREATE TABLE TDates (K LONG, D DATETIME, Z DATETIME DEFAULT 0)");
-  Exec("INSERT INTO TDates (K, D) VALUES (1, #2024-07-04 05:38:45#)");
-  Exec("INSERT INTO TDates (K, D) VALUES (2, #2024-07-06#)");
-  EXPECT_EQ(Value("SELECT D FROM TDates WHERE K = 1").toDateTime(), QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
-  EXPECT_EQ(Rows("SELECT K, D, Z FROM TDates WHERE D < #2024-07-05#"),
-            QStringList{"1|2024-07-04 05:38:45|1899-12-30 00:00:00"});
-}
-
 // The settings insert of the scripts adds its row once; MEMO columns keep
 // what a number literal wrote into them as text.
 TEST_F(StatementTest, SettingsRowsAreInsertedOnceAndStamped) {
