@@ -26,10 +26,10 @@ TEST_F(CompactionTest, WritesASmallerCopyOfTheSameDatabaseOrLeavesBothPathsAlone
   // Refused: an existing target, the wrong password, a missing source.
   const QString existing = Path("existing.mdb"), dst = Path("tmp.mdb");
   WriteFile(existing, "keep me");
-  EXPECT_EQ(ErrorOf([&] { engine_.Compact(Path(), existing, kPassword); }), dberr::kOpenFailed);
+  for (const auto& [from, to, password] : {std::tuple{Path(), existing, kPassword}, {Path(), dst, QString("wrong")},
+                                           {Path("missing.mdb"), dst, kPassword}})
+    EXPECT_EQ(ErrorOf([&] { engine_.Compact(from, to, password); }), dberr::kOpenFailed) << to.toStdString();
   EXPECT_EQ(FileBytes(existing), QByteArray("keep me"));
-  EXPECT_EQ(ErrorOf([&] { engine_.Compact(Path(), dst, "wrong"); }), dberr::kOpenFailed);
-  EXPECT_EQ(ErrorOf([&] { engine_.Compact(Path("missing.mdb"), dst, kPassword); }), dberr::kOpenFailed);
   EXPECT_FALSE(QFileInfo::exists(dst));
   EXPECT_EQ(FileBytes(Path()), source);
 
@@ -43,8 +43,7 @@ TEST_F(CompactionTest, WritesASmallerCopyOfTheSameDatabaseOrLeavesBothPathsAlone
   EXPECT_EQ(Rows("SELECT IDX FROM VFew ORDER BY IDX"), (QStringList{"1", "2", "3"}));
   // The counter and the Yes/No triggers came along.
   Exec("INSERT INTO TLog (Body, Flag) VALUES ('next', 1)");
-  EXPECT_EQ(Rows("SELECT IDX, Flag FROM TLog WHERE Body = 'next'"), QStringList{"301|True"});
-  EXPECT_EQ(Value("SELECT COUNT(*) FROM TLog WHERE Flag = -1").toLongLong(), 1);
+  EXPECT_EQ(Rows("SELECT IDX, Flag FROM TLog WHERE Flag = -1"), QStringList{"301|True"});
 }
 
 }  // namespace

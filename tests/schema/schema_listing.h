@@ -5,8 +5,7 @@
 #pragma once
 
 #include <QFile>
-#include <QMap>
-#include <QSet>
+#include <algorithm>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -60,49 +59,30 @@ inline QStringList ReadReference() {
   return lines;
 }
 
-// A listing taken apart: the order of columns within a table matters, the
-// order of tables, keys, named queries and descriptions does not.
-struct Schema {
-  QSet<QString> tables, keys, queries, descriptions;
-  QMap<QString, QStringList> columns;  // table -> its column lines in order
-};
-
-inline Schema Parse(const QStringList& lines) {
-  Schema s;
-  for (const QString& l : lines) {
-    const QStringList f = l.split(QLatin1Char('\t'));
-    const QString& kind = f.first();
-    if (kind == QLatin1String("table")) s.tables << l;
-    else if (kind == QLatin1String("column") && f.size() > 1) s.columns[f[1]] << l;
-    else if (kind == QLatin1String("key")) s.keys << l;
-    else if (kind == QLatin1String("view") || kind == QLatin1String("procedure")) s.queries << l;
-    else if (kind == QLatin1String("description")) s.descriptions << l;
-    else ADD_FAILURE() << "unknown schema line: " << l.toStdString();
-  }
-  return s;
-}
-
-inline std::string Diff(const QSet<QString>& expected, const QSet<QString>& actual) {
-  std::string out;
-  for (const QString& l : expected - actual) out += "\n  missing: " + l.toStdString();
-  for (const QString& l : actual - expected) out += "\n  extra:   " + l.toStdString();
-  return out;
-}
-
-// Table, column, key and named-query lines equal; every description of the
-// expected listing present in the actual one.
-inline void ExpectSameSchema(const Schema& expected, const Schema& actual) {
-  EXPECT_EQ(expected.tables, actual.tables) << Diff(expected.tables, actual.tables);
-  for (const QString& table : QSet<QString>(expected.columns.keyBegin(), expected.columns.keyEnd()) +
-                                  QSet<QString>(actual.columns.keyBegin(), actual.columns.keyEnd())) {
-    const QStringList want = expected.columns.value(table), got = actual.columns.value(table);
-    EXPECT_EQ(want, got) << "columns of " << table.toStdString()
-                         << Diff(QSet<QString>(want.begin(), want.end()), QSet<QString>(got.begin(), got.end()));
-  }
-  EXPECT_EQ(expected.keys, actual.keys) << Diff(expected.keys, actual.keys);
-  EXPECT_EQ(expected.queries, actual.queries) << Diff(expected.queries, actual.queries);
-  const QSet<QString> missing = expected.descriptions - actual.descriptions;
-  EXPECT_TRUE(missing.isEmpty()) << Diff(missing, {});
+// Table, column, key and named-query lines equal, the columns of a table in
+// their order (the order of tables, keys and queries does not matter); every
+// description of the expected listing present in the actual one.
+inline void ExpectSameSchema(const QStringList& expected, const QStringList& actual) {
+  const auto ordered = [](const QStringList& lines, bool descriptions) {
+    QStringList out;
+    for (const QString& l : lines)
+      if (l.startsWith(QLatin1String("description\t")) == descriptions) out << l;
+    std::stable_sort(out.begin(), out.end(), [](const QString& a, const QString& b) {
+      const auto key = [](const QString& l) {
+        return std::pair(l.section(QLatin1Char('\t'), 1, 1), l.startsWith(QLatin1String("column\t")) ? QString() : l);
+      };
+      return key(a) < key(b);
+    });
+    return out;
+  };
+  const QStringList want = ordered(expected, false), got = ordered(actual, false);
+  std::string diff;
+  for (const QString& l : want)
+    if (!got.contains(l)) diff += "\n  missing: " + l.toStdString();
+  for (const QString& l : got)
+    if (!want.contains(l)) diff += "\n  extra:   " + l.toStdString();
+  EXPECT_TRUE(want == got) << diff;
+  for (const QString& l : ordered(expected, true)) EXPECT_TRUE(actual.contains(l)) << "missing: " << l.toStdString();
 }
 
 }  // namespace mt::schematest

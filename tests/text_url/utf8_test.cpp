@@ -19,11 +19,8 @@ TEST(EncodeUTF8, ReservedSpacesAndMultiByteCharacters) {
   const std::pair<QString, const char*> cases[] = {
       {"a b", "a%20b"},
       {"a/b?c=d&e", "a%2Fb%3Fc%3Dd%26e"},
-      {"a-b_c.d'()*", "a-b_c.d'()*"},
-      {"~{|}", "%7E%7B%7C%7D"},
-      {"\"<>%\\^[]`+$,@:;!#", "%22%3C%3E%25%5C%5E%5B%5D%60%2B%24%2C%40%3A%3B%21%23"},
-      {"a\tb\n", "a%09b%0A"},
-      {"", ""},
+      {"a-b_c.d'()*~{", "a-b_c.d'()*%7E%7B"},
+      {"\"<>%\\^[]`+$,@:;!#\t", "%22%3C%3E%25%5C%5E%5B%5D%60%2B%24%2C%40%3A%3B%21%23%09"},
       {kEuro, "%E2%82%AC"},
       {QString::fromUtf8("한글"), "%ED%95%9C%EA%B8%80"},
       {QString::fromUtf8("\xF0\x9F\x98\x80"), "%F0%9F%98%80"},  // a surrogate pair is four bytes
@@ -38,13 +35,11 @@ TEST(EncodeUTF8, ReservedSpacesAndMultiByteCharacters) {
 TEST(PercentDecodeBytes, EscapesMalformedEscapesAndTerminator) {
   const std::pair<const char*, QByteArray> cases[] = {
       {"%41B", Bytes({0x41, 0x42, 0})},
-      {"%4", Bytes({0x04, 0})},
-      {"%ff%0a", Bytes({0xFF, 0x0A, 0})},
+      {"%ff%4", Bytes({0xFF, 0x04, 0})},
       {"+", Bytes({'+', 0})},  // "+" is left alone here
       {"", QByteArray()},
       // A malformed escape gives a zero byte and skips two characters.
       {"%zz1", Bytes({0, 0x31, 0})},
-      {"%4z1", Bytes({0, 0x31, 0})},
       {"a%", Bytes({'a', 0, 0})},
       {"%-1x", Bytes({0, 'x', 0})},
   };
@@ -60,8 +55,6 @@ TEST(DecodeUTF8, DecodesStopsAtZeroAndReplacesInvalidSequences) {
       {"%41%42+c", "AB c"},
       {"%E2%82%AC", kEuro},
       {"%ED%95%9C%EA%B8%80", QString::fromUtf8("한글")},
-      {"", ""},
-      {"plain", "plain"},
       {"ab%zzcd", "ab"},
       {"ab%00cd", "ab"},
       {QString::fromUtf8("a한b"), "a"},
@@ -74,8 +67,7 @@ TEST(DecodeUTF8, DecodesStopsAtZeroAndReplacesInvalidSequences) {
   EXPECT_EQ(cut.at(0), QLatin1Char('a'));
   for (qsizetype i = 1; i < cut.size(); ++i) EXPECT_EQ(cut.at(i), kBad);
 
-  for (const QString& s : {QStringLiteral("a b+c&d=e/f?g"), QString::fromUtf8("검색어 1+1 €"),
-                           QStringLiteral("100%"), QStringLiteral("~!*'()")}) {
+  for (const QString& s : {QStringLiteral("a b+c&d=e/f?g"), QString::fromUtf8("검색어 1+1 € 100%")}) {
     EXPECT_EQ(DecodeUTF8(EncodeUTF8(s, false)), s) << s.toStdString();
     EXPECT_EQ(DecodeUTF8(EncodeUTF8(s, true)), s) << s.toStdString();
   }
@@ -85,7 +77,6 @@ TEST(CodePages, RoundTripsNulTerminationAndStrictness) {
   const QString text = QString::fromUtf8("Ab 한글 \xF0\x9F\x98\x80 ") + kEuro;
   EXPECT_EQ(FromCodePage(ToCodePage(text, kCodePageUtf8, 0), kCodePageUtf8, 0), text);
   EXPECT_EQ(FromCodePage(ToCodePage(text, kCodePageAnsi, 0), kCodePageAnsi, 0), text);
-  EXPECT_EQ(FromCodePage(QByteArray(), kCodePageUtf8, 0), "");
   EXPECT_EQ(FromCodePage(QByteArray("ab\0cd", 5), kCodePageUtf8, 0), "ab");
   EXPECT_EQ(ToCodePage(QString::fromUtf16(u"ab\u0000c", 4), kCodePageUtf8, 0), QByteArray("ab"));
   // A byte-order mark is a character like any other.
@@ -93,7 +84,6 @@ TEST(CodePages, RoundTripsNulTerminationAndStrictness) {
   // The Korean Windows code page, and a Western one.
   EXPECT_EQ(ToCodePage(QString::fromUtf8("한"), 949, 0), Bytes({0xC7, 0xD1}));
   EXPECT_EQ(FromCodePage(Bytes({0xC7, 0xD1, 0xB1, 0xDB}), 949, 0), QString::fromUtf8("한글"));
-  EXPECT_EQ(FromCodePage(Bytes({0xE9}), 1252, 0), QString(QChar(0xE9)));
   EXPECT_THROW(FromCodePage("x", 12345678, 0), DbError);
   EXPECT_THROW(ToCodePage("x", -7, 0), DbError);
 

@@ -37,18 +37,14 @@ class Functions : public ::testing::Test {
   }
 };
 
-TEST_F(Functions, PlusConcatenatesTextAddsNumbersAndPropagatesNull) {
+// Jet's operators: '+' concatenates text, adds numbers and propagates Null.
+TEST_F(Functions, OperatorsFollowJet) {
   Check({
       {"'12' + '3'", "123"}, {"12 + 3", "15"}, {"'12' + 3", "15"}, {"'a' + NULL", "<null>"},
       {"NULL + 1", "<null>"}, {"'abc' + 1", "!"},
       // '&' treats Null as empty text and writes numbers in Jet's form.
       {"'a' & NULL & 'b'", "ab"}, {"1.5 & '|' & 3", "1.5|3"}, {"(1.0 + 1.0) & ''", "2"},
       {"NULL & NULL", "<null>"},
-  });
-}
-
-TEST_F(Functions, ArithmeticFollowsJet) {
-  Check({
       {"7 / 2", "3.5"}, {"7 \\ 2", "3"}, {"-7 \\ 2", "-3"}, {"2.5 \\ 1", "2"},  // operands round to even first
       {"7 Mod 3", "1"}, {"-7 Mod 3", "-1"}, {"2 ^ 10", "1024"}, {"-2 ^ 2", "-4"}, {"2 + 3 * 4 - 1", "13"},
       {"1 / 0", "!Division by zero"}, {"1 Mod 0", "!Division by zero"}, {"True", "-1"},
@@ -84,15 +80,11 @@ TEST_F(Functions, LikeIgnoresCaseForAllScriptsAndHonoursWildcards) {
   });
 }
 
-TEST_F(Functions, NullTests) {
+// Null tests, text functions and conversions.
+TEST_F(Functions, NullTextAndConversionFunctions) {
   Check({
       {"IsNull(NULL)", "-1"}, {"IsNull('')", "0"}, {"IIF(ISNULL(NULL), 'empty', 'full')", "empty"},
       {"IIf(1 > 2, 'a', 'b')", "b"}, {"Nz(NULL, 'd')", "d"}, {"Nz(NULL)", ""}, {"Nz(5, 0)", "5"},
-  });
-}
-
-TEST_F(Functions, TextFunctions) {
-  Check({
       {"Mid('abcdef', 2, 3)", "bcd"}, {"Mid('abcdef', 4)", "def"}, {"Mid('abc', 10)", ""},
       {"Mid$('한글텍스트', 2, 2)", "글텍"}, {"Mid(NULL, 1)", "<null>"},
       {"Mid('abc', 0)", "!Invalid procedure call or argument"}, {"InStr('abcabc', 'c')", "3"},
@@ -103,11 +95,6 @@ TEST_F(Functions, TextFunctions) {
       {"UCase('straße') & LCase('ÄB')", "STRASSEäb"}, {"Replace('a-b-c', '-', '+')", "a+b+c"},
       {"Replace('a-b-c', '-', '', 1, 1)", "ab-c"}, {"Space(2) & String(3, 'x')", "  xxx"},
       {"StrComp('a', 'B', 1)", "-1"}, {"Chr(65) & Asc('B')", "A66"},
-  });
-}
-
-TEST_F(Functions, Conversions) {
-  Check({
       {"CLng(2.5)", "2"}, {"CLng(3.5)", "4"}, {"CLng(-2.5)", "-2"}, {"CLng('  42 ')", "42"},
       {"CInt(0.5)", "0"}, {"CLng(NULL)", "!Invalid use of Null"},
       {"CLng('x')", "!Data type mismatch in criteria expression."}, {"CInt(40000)", "!Overflow"},
@@ -131,17 +118,15 @@ TEST_F(Functions, DateLiteralsAreDaySerials) {
 
 TEST_F(Functions, DateAddAndDateDiff) {
   // DateAdd keeps the time and clamps the day to the target month's end.
-  Check({
-      {"Format(DateAdd('m', 1, #2024-01-31#), 'yyyy-mm-dd hh:nn:ss')", "2024-02-29 00:00:00"},
-      {"Format(DateAdd(\"m\", -1, #2023-03-31 10:00#), 'yyyy-mm-dd hh:nn:ss')", "2023-02-28 10:00:00"},
-      {"Format(DATEADD('yyyy', 1, #2024-02-29#), 'yyyy-mm-dd hh:nn:ss')", "2025-02-28 00:00:00"},
-      {"Format(DateAdd('q', 1, #2024-11-30#), 'yyyy-mm-dd hh:nn:ss')", "2025-02-28 00:00:00"},
-      {"Format(DateAdd('d', -3, #2024-03-01 12:00#), 'yyyy-mm-dd hh:nn:ss')", "2024-02-27 12:00:00"},
-      {"Format(DateAdd('ww', 2, #2024-07-03#), 'yyyy-mm-dd hh:nn:ss')", "2024-07-17 00:00:00"},
-      {"Format(DateAdd('h', 25, #2024-07-03 23:30#), 'yyyy-mm-dd hh:nn:ss')", "2024-07-05 00:30:00"},
-      {"Format(DateAdd('n', -90, #2024-07-03 00:30#), 'yyyy-mm-dd hh:nn:ss')", "2024-07-02 23:00:00"},
-      {"Format(DateAdd('s', 1, #1899-12-29 23:59:59#), 'yyyy-mm-dd hh:nn:ss')", "1899-12-30 00:00:00"},
-  });
+  const std::pair<const char*, const char*> adds[] = {
+      {"'m', 1, #2024-01-31#", "2024-02-29 00:00:00"}, {"\"m\", -1, #2023-03-31 10:00#", "2023-02-28 10:00:00"},
+      {"'yyyy', 1, #2024-02-29#", "2025-02-28 00:00:00"}, {"'q', 1, #2024-11-30#", "2025-02-28 00:00:00"},
+      {"'d', -3, #2024-03-01 12:00#", "2024-02-27 12:00:00"}, {"'ww', 2, #2024-07-03#", "2024-07-17 00:00:00"},
+      {"'h', 25, #2024-07-03 23:30#", "2024-07-05 00:30:00"}, {"'n', -90, #2024-07-03 00:30#", "2024-07-02 23:00:00"},
+      {"'s', 1, #1899-12-29 23:59:59#", "1899-12-30 00:00:00"}};
+  for (const auto& [arguments, stamp] : adds)
+    EXPECT_EQ(db.Eval(QStringLiteral("Format(DATEADD(%1), 'yyyy-mm-dd hh:nn:ss')").arg(arguments)).toString(), stamp)
+        << arguments;
   Check({
       {"DateAdd('d', 1, NULL)", "<null>"}, {"DateAdd('x', 1, #2024-01-01#)", "!"},
       {"DateDiff('d', #2024-07-01 23:00#, #2024-07-03 01:00#)", "2"},
@@ -183,7 +168,12 @@ TEST_F(Functions, FormatDatesNumbersAndText) {
       {"Format(-3, '0;(0)')", "(3)"}, {"Format(0, '0;(0);\"zero\"')", "zero"},
       {"Format(12345, '0.00E+00')", "1.23E+04"}, {"Format('7', '00')", "07"},
       {"Format(1, 'Yes/No') & Format(3.14159, 'Fixed')", "Yes3.14"}, {"Format('abc', '>')", "ABC"},
-      {"Format(NULL, '0')", "<null>"},
+      {"Format(NULL, '0')", "<null>"}, {"Format(#0:07:09#, 'hh:mm:ss')", "00:07:09"},  // mm after hh: minutes
+      {"Format(#2024-01-05#, 'h AM/PM|h am/pm|hh a/p|ww w q')", "12 AM|12 am|12 a|1 6 1"},
+      {"Format(#2024-01-05 0:07:09#, 'c')", "2024-01-05 00:07:09"}, {"Format(0.5, 'c')", "12:00:00"},
+      {"Format(#2024-01-05#, 'mmmm d \\d\\a\\y y \"yyyy\"yyyy')", "January 5 day 5 yyyy2024"},
+      {"Format(0, '#') & Format(1.5, '#.###') & Format(-0.001, '0.00')", "1.50.00"},
+      {"Format(0.000123, '0.0E-00') & Format(999.99, '0.0E+0')", "1.2E-041.0E+3"},
   });
 }
 

@@ -57,11 +57,9 @@ class JetSqlite {
   // The value of a Jet expression, evaluated by a SELECT without FROM.
   QVariant Eval(const QString& jetExpression) { return Value(QStringLiteral("SELECT ") + jetExpression); }
 
+  // Runs SQLite's own SQL with the values bound to its parameters in order.
   std::vector<QVariantList> RunSql(const QString& sql, const QVariantList& values = {}) {
-    sqlite3_stmt* stmt = nullptr;
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db_, utf8.constData(), -1, &stmt, nullptr) != SQLITE_OK)
-      throw DbError(dberr::kSyntax, QString::fromUtf8(sqlite3_errmsg(db_)) + QStringLiteral(" in ") + sql);
+    sqlite3_stmt* stmt = Prepare(sql);
     for (int i = 0; i < values.size(); ++i) {
       if (values[i].typeId() == QMetaType::QString)
         sqlite3_bind_text(stmt, i + 1, values[i].toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
@@ -71,17 +69,15 @@ class JetSqlite {
     std::vector<QVariantList> rows;
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-      QVariantList row;
+      QVariantList& row = rows.emplace_back();
       for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
-        switch (sqlite3_column_type(stmt, i)) {
-          case SQLITE_NULL: row.append(QVariant()); break;
-          case SQLITE_INTEGER: row.append(QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, i)))); break;
-          case SQLITE_FLOAT: row.append(QVariant(sqlite3_column_double(stmt, i))); break;
-          default:
-            row.append(QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)))));
-        }
+        const int type = sqlite3_column_type(stmt, i);
+        row.append(type == SQLITE_NULL      ? QVariant()
+                   : type == SQLITE_INTEGER ? QVariant(qlonglong(sqlite3_column_int64(stmt, i)))
+                   : type == SQLITE_FLOAT   ? QVariant(sqlite3_column_double(stmt, i))
+                                            : QVariant(QString::fromUtf8(
+                                                  reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)))));
       }
-      rows.push_back(row);
     }
     const QString error = QString::fromUtf8(sqlite3_errmsg(db_));
     sqlite3_finalize(stmt);
@@ -89,16 +85,21 @@ class JetSqlite {
     return rows;
   }
 
+  // The names of the columns a Jet query yields.
   QStringList ColumnNames(const QString& jetSelect) {
-    engine::SqlStatement st = engine::TranslateQuery(jetSelect);
-    sqlite3_stmt* stmt = nullptr;
-    const QByteArray utf8 = st.sql.toUtf8();
-    EXPECT_EQ(sqlite3_prepare_v2(db_, utf8.constData(), -1, &stmt, nullptr), SQLITE_OK);
+    sqlite3_stmt* stmt = Prepare(engine::TranslateQuery(jetSelect).sql);
     QStringList names;
-    for (int i = 0; stmt && i < sqlite3_column_count(stmt); ++i)
-      names.append(QString::fromUtf8(sqlite3_column_name(stmt, i)));
+    for (int i = 0; i < sqlite3_column_count(stmt); ++i) names.append(QString::fromUtf8(sqlite3_column_name(stmt, i)));
     sqlite3_finalize(stmt);
     return names;
+  }
+
+  // A prepared statement for SQLite's own SQL; the caller finalizes it.
+  sqlite3_stmt* Prepare(const QString& sql) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
+      throw DbError(dberr::kSyntax, QString::fromUtf8(sqlite3_errmsg(db_)) + QStringLiteral(" in ") + sql);
+    return stmt;
   }
 
  private:

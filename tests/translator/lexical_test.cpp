@@ -1,9 +1,8 @@
-// The lexical layer: tokens, date texts and the conversions between date
-// serials and calendar time.
+// The lexical layer: tokens, date texts, number texts and the conversions
+// between date serials and calendar time.
 #include <gtest/gtest.h>
 
 #include "db/engine/jet_dates.h"
-#include "db/engine/jet_format.h"
 #include "db/engine/jet_tokenizer.h"
 #include "db/engine/jet_values.h"
 #include "translator/jet_sqlite.h"
@@ -56,16 +55,6 @@ TEST(Dates, TextFormsJetReads) {
   }
 }
 
-TEST(Dates, SerialArithmeticAcrossTheBaseDay) {
-  EXPECT_EQ(SerialToLinearMs(-1.25), -18 * 3'600'000LL);
-  EXPECT_DOUBLE_EQ(LinearMsToSerial(-18 * 3'600'000LL), -1.25);
-  EXPECT_DOUBLE_EQ(LinearMsToSerial(SerialToLinearMs(45476.75) + kMsPerDay / 2), 45477.25);
-  const CivilTime c = SerialToCivil(-2.5);
-  EXPECT_EQ(c.date, QDate(1899, 12, 28));
-  EXPECT_EQ(c.msecs, 12 * 3'600'000);
-  EXPECT_DOUBLE_EQ(CivilToSerial(QDate(1899, 12, 28), 12 * 3'600'000), -2.5);
-}
-
 TEST(Values, NumberText) {  // Val: see Functions.Conversions
   EXPECT_EQ(JetNumberText(3.0), "3");
   EXPECT_EQ(JetNumberText(-0.5), "-0.5");
@@ -74,33 +63,6 @@ TEST(Values, NumberText) {  // Val: see Functions.Conversions
   EXPECT_EQ(TextToNumber(u" 12.5 "), 12.5);
   EXPECT_FALSE(TextToNumber(u"12a").has_value());
   EXPECT_FALSE(TextToNumber(u"").has_value());
-}
-
-TEST(Formats, DatePatterns) {
-  const double serial = *ParseDateText(u"2024-01-05 00:07:09");
-  EXPECT_EQ(FormatDateSerial(serial, u"hh:mm:ss"), "00:07:09");  // mm between hh and ss is minutes
-  EXPECT_EQ(FormatDateSerial(serial, u"h AM/PM"), "12 AM");
-  EXPECT_EQ(FormatDateSerial(serial, u"h am/pm"), "12 am");
-  EXPECT_EQ(FormatDateSerial(serial, u"hh a/p"), "12 a");
-  EXPECT_EQ(FormatDateSerial(serial, u"mm/dd/yy"), "01/05/24");
-  EXPECT_EQ(FormatDateSerial(serial, u"mmmm d \\d\\a\\y y"), "January 5 day 5");
-  EXPECT_EQ(FormatDateSerial(serial, u"ww w q"), "1 6 1");
-  EXPECT_EQ(FormatDateSerial(serial, u"c"), "2024-01-05 00:07:09");
-  EXPECT_EQ(FormatDateSerial(0.5, u"c"), "12:00:00");
-  EXPECT_EQ(FormatDateSerial(45476, u"c"), "2024-07-03");
-  EXPECT_EQ(FormatDateSerial(serial, u"\"yyyy\"yyyy"), "yyyy2024");
-}
-
-TEST(Formats, NumberPatterns) {
-  EXPECT_EQ(FormatNumber(0, u"0.00"), "0.00");
-  EXPECT_EQ(FormatNumber(0, u"#"), "");
-  EXPECT_EQ(FormatNumber(123.456, u"#"), "123");
-  EXPECT_EQ(FormatNumber(1.5, u"#.###"), "1.5");
-  EXPECT_EQ(FormatNumber(-1234.5, u"#,##0"), "-1,235");
-  EXPECT_EQ(FormatNumber(7, u"\"No. \"000"), "No. 007");
-  EXPECT_EQ(FormatNumber(-0.001, u"0.00"), "0.00");
-  EXPECT_EQ(FormatNumber(0.000123, u"0.0E-00"), "1.2E-04");
-  EXPECT_EQ(FormatNumber(999.99, u"0.0E+0"), "1.0E+3");
 }
 
 }  // namespace

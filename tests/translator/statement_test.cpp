@@ -2,7 +2,6 @@
 // checked by running the translation against real tables.
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
 #include <string_view>
 
 #include "db/engine/translator.h"
@@ -11,17 +10,35 @@
 namespace mt::engine {
 namespace {
 
+// Five tasks (S1/S0 alternating, Arg1 a1..a5, Range 10..50), a log row of
+// task 1 and an orphan one, and codes that differ only in letter case.
 class Statements : public ::testing::Test {
  protected:
   void SetUp() override {
-    db.Run("CREATE TABLE TSettings (ID MEMO DEFAULT \"\", Val1 MEMO DEFAULT \"\", Val2 MEMO DEFAULT \"\", "
-           "Val3 MEMO DEFAULT \"\", Alias MEMO DEFAULT \"\", [Order] INT NOT NULL DEFAULT 0)");
     db.Run("CREATE TABLE TTaskList (IDX AUTOINCREMENT, SiteCategory TEXT(255), Arg1 MEMO, Arg2 MEMO, "
            "ContentKey MEMO, Range LONG DEFAULT 0, [Type] LONG DEFAULT 0, IsDeleted BIT DEFAULT False, "
            "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))");
     db.Run("CREATE TABLE TTaskLog (TaskIDX LONG NOT NULL, LogDate DATETIME DEFAULT Now(), "
            "Arg1 MEMO, ContentKey MEMO, UserIDX LONG DEFAULT 0, UserId TEXT(50))");
     db.Run("CREATE TABLE [TCodes] ([Code] MEMO, [Val] LONG, [ValText] MEMO, [Description] MEMO)");
+    for (int i = 1; i <= 5; ++i)
+      db.Run(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg1, Range) VALUES ('S%1', 'a%2', %3)")
+                 .arg(i % 2).arg(i).arg(i * 10));
+    db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'log1', '102|k1')");
+    db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (9, 'orphan', '0|k9')");
+    for (const char* values : {"'Straße', 1, 'Ärger', 'first'", "'other', 2, 'b', NULL", "'STRASSE', 3, '', NULL",
+                               "'OTHER', 4, '', NULL"})
+      db.Run(QStringLiteral("INSERT INTO TCodes (Code, Val, ValText, Description) VALUES (%1)").arg(QString::fromUtf8(values)));
+  }
+  // The rows of a query as text: fields joined by '|', rows by ';'.
+  QString Rows(const QString& jet) {
+    QStringList rows;
+    for (const QVariantList& row : db.Run(jet)) {
+      QStringList fields;
+      for (const QVariant& v : row) fields << (v.isNull() ? QStringLiteral("<null>") : v.toString());
+      rows << fields.join(u'|');
+    }
+    return rows.join(u';');
   }
   test::JetSqlite db;
 };
@@ -32,123 +49,65 @@ TEST_F(Statements, InsertValuesStoresJetLiterals) {
   EXPECT_FALSE(st.returnsRows);
   EXPECT_EQ(st.targetTable, "TTaskList");
   db.RunSql(st.sql, st.values);
-  EXPECT_EQ(db.Run("SELECT SiteCategory, Arg1, Range, IsDeleted FROM TTaskList"),
-            (std::vector<QVariantList>{{"Mobile", "it's \"x\"", -5LL, -1LL}}));
+  EXPECT_EQ(Rows("SELECT SiteCategory, Arg1, Range, IsDeleted FROM TTaskList WHERE IDX = 6"), "Mobile|it's \"x\"|-5|-1");
 }
 
-// The statements the run writes settings with; the engine tests run the
-// idempotent settings insert of the scripts.
-TEST_F(Statements, SettingsStatementsOfTheRun) {
-  db.Run("INSERT INTO TSettings(ID, Val1, Val2, Val3) VALUES( 'DBVersion', \"300\", \"\", NULL)");
-  db.Run("UPDATE [TSettings] SET Val1=\"405\" WHERE [ID]=\"DBVersion\"");
-  db.Run("UPDATE TSettings SET Val1 = \"a\"\"b\", Val2 = NULL, Val3 = \"\" WHERE ID = 'IsDBEn'");
-  EXPECT_EQ(db.Value("SELECT Val1 FROM TSettings WHERE ID LIKE 'dbversion'").toString(), "405");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TSettings").toLongLong(), 1);
-}
-
-TEST_F(Statements, SelectShapes) {
-  for (int i = 1; i <= 5; ++i)
-    db.Run(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg1, Range) VALUES ('S%1', 'a%2', %3)")
-               .arg(i % 2).arg(i).arg(i * 10));
-  EXPECT_EQ(db.Run("SELECT TOP 2 * FROM TTaskList ORDER BY Range DESC").size(), 2u);
-  EXPECT_EQ(db.Value("SELECT TOP 1 T.Arg1 FROM TTaskList AS T ORDER BY T.Range DESC").toString(), "a5");
-  EXPECT_EQ(db.Run("SELECT DISTINCT SiteCategory FROM TTaskList").size(), 2u);
-  EXPECT_EQ(db.Run("SELECT SiteCategory, Count(*) AS N, Sum(Range) FROM TTaskList GROUP BY SiteCategory "
-                   "HAVING Count(*) > 2 ORDER BY SiteCategory"),
-            (std::vector<QVariantList>{{"S1", 3LL, 90LL}}));
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Range BETWEEN 20 AND 40 AND NOT Arg1 IN ('a3')")
-                .toLongLong(), 2);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL").toLongLong(), 5);
-  EXPECT_EQ(db.Value("SELECT Max(Range) FROM TTaskList WHERE IDX IN (SELECT IDX FROM TTaskList WHERE Range < 30)")
-                .toLongLong(), 20);
-  EXPECT_EQ(db.Value("SELECT First(Arg1) FROM TTaskList").toString(), "a1");
-  EXPECT_EQ(db.Value("SELECT Last(Arg1) FROM TTaskList").toString(), "a5");
-  EXPECT_EQ(db.Value("SELECT (SELECT Count(*) FROM TTaskList) - 1").toLongLong(), 4);
-}
-
-TEST_F(Statements, UnnamedComputedColumnsAreNamedLikeJet) {
+// Select shapes, joins, quoted keyword names; text compared with literals
+// ignores letter case (numbers still compare as numbers).
+TEST_F(Statements, QueriesDoWhatJetDoes) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"SELECT TOP 1 T.Arg1 FROM TTaskList AS T ORDER BY T.Range DESC", "a5"},
+      {"SELECT DISTINCT SiteCategory FROM TTaskList ORDER BY SiteCategory", "S0;S1"},
+      {"SELECT SiteCategory, Count(*) AS N, Sum(Range) FROM TTaskList GROUP BY SiteCategory HAVING Count(*) > 2", "S1|3|90"},
+      {"SELECT Count(*) FROM TTaskList WHERE Range BETWEEN 20 AND 40 AND NOT Arg1 IN ('a3')", "2"},
+      {"SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL", "5"},
+      {"SELECT Max(Range) FROM TTaskList WHERE IDX IN (SELECT IDX FROM TTaskList WHERE Range < 30)", "20"},
+      {"SELECT First(Arg1), Last(Arg1), (SELECT Count(*) FROM TTaskList) - 1 FROM TTaskList", "a1|a5|4"},
+      {"SELECT Range + [Type] FROM TTaskList WHERE IDX = 2", "20"},
+      {"SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL", "orphan"},
+      {"SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C ON T.IDX = C.Val) "
+       "LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Description = 'first'", "S1|first|log1"},
+      {"SELECT T.IDX FROM TTaskList AS T INNER JOIN (TTaskLog AS L INNER JOIN TCodes AS C ON L.TaskIDX = C.Val) "
+       "ON T.IDX = L.TaskIDX", "1"},
+      {"SELECT Val FROM TCodes WHERE Code = 'STRAßE' OR ValText = 'äRGER'", "1"},
+      {"SELECT Val FROM TCodes WHERE 'OTHER' = Code ORDER BY Val", "2;4"},
+      {"SELECT Count(*) FROM TCodes WHERE Code IN ('straße', 'OTHER')", "3"},
+      {"SELECT Val FROM TCodes WHERE ValText BETWEEN 'A' AND 'C'", "2"},
+      {"SELECT Val FROM TCodes WHERE Code <> 'Other' ORDER BY Val", "1;3"},
+      {"SELECT Code FROM TCodes WHERE Val = '2'", "other"},
+      // Straße > STRASSE > other = OTHER when case is ignored (a binary sort puts "other" first).
+      {"SELECT Val FROM TCodes ORDER BY Code DESC, Val", "1;3;2;4"},
+  };
+  for (const auto& [jet, rows] : cases) EXPECT_EQ(Rows(QString::fromUtf8(jet)), QString::fromUtf8(rows)) << jet;
+  EXPECT_EQ(db.Run("SELECT Code FROM TCodes GROUP BY Code").size(), 3u);
   EXPECT_EQ(db.ColumnNames("SELECT IDX, Count(*), Arg1 & 'x', [Range] AS R FROM TTaskList GROUP BY IDX, Arg1, Range"),
             (QStringList{"IDX", "Expr1000", "Expr1001", "R"}));
-}
-
-TEST_F(Statements, TextComparedWithLiteralsIgnoresCase) {
-  db.Run("INSERT INTO TCodes (Code, Val, ValText) VALUES ('Straße', 1, 'Ärger')");
-  db.Run("INSERT INTO TCodes (Code, Val, ValText) VALUES ('other', 2, 'b')");
-  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE Code = 'STRAßE'").toLongLong(), 1);
-  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE ValText = 'äRGER'").toLongLong(), 1);
-  EXPECT_EQ(db.Value("SELECT Val FROM TCodes WHERE 'OTHER' = Code").toLongLong(), 2);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code IN ('straße', 'OTHER')").toLongLong(), 2);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE ValText BETWEEN 'A' AND 'C'").toLongLong(), 1);
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Code <> 'Other'").toLongLong(), 1);
-  db.Run("INSERT INTO TCodes (Code, Val) VALUES ('STRASSE', 3)");
-  db.Run("INSERT INTO TCodes (Code, Val) VALUES ('OTHER', 4)");
-  QList<qlonglong> order;
-  for (const QVariantList& row : db.Run("SELECT Val FROM TCodes ORDER BY Code DESC, Val")) order << row[0].toLongLong();
-  // Straße > STRASSE > other = OTHER when case is ignored (a binary sort puts "other" first).
-  EXPECT_EQ(order, (QList<qlonglong>{1, 3, 2, 4}));
-  EXPECT_EQ(db.Run("SELECT Code FROM TCodes GROUP BY Code").size(), 3u);
-  // Numbers still compare as numbers.
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TCodes WHERE Val = '2'").toLongLong(), 1);
-}
-
-TEST_F(Statements, KeywordNamesAreQuoted) {
-  db.Run("INSERT INTO TTaskList (Range, [Type]) VALUES (7, 8)");
-  EXPECT_EQ(db.Value("SELECT Range + [Type] FROM TTaskList").toLongLong(), 15);
   db.Run("CREATE TABLE [한글 표] ([이름 칸] TEXT(10), [Order] LONG, Rank LONG, Tag MEMO, Path MEMO, Code MEMO)");
   db.Run("INSERT INTO [한글 표] ([이름 칸], [Order], Rank, Tag, Path, Code) VALUES ('가', 1, 2, 't', 'p', 'c')");
-  EXPECT_EQ(db.Value("SELECT [한글 표].[이름 칸] FROM [한글 표] WHERE Rank = 2 AND Tag = 't' AND Code = 'c'").toString(),
-            QString::fromUtf8("가"));
-}
-
-TEST_F(Statements, JoinsIncludingRightAndNested) {
-  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('A', 'x')");
-  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('B', 'y')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1) VALUES (1, 'log1')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1) VALUES (9, 'orphan')");
-  db.Run("INSERT INTO TCodes (Code, Val, Description) VALUES ('SiteCategory', 1, 'first')");
-  EXPECT_EQ(db.Run("SELECT T.IDX, L.Arg1 FROM TTaskList AS T LEFT JOIN TTaskLog AS L ON T.IDX = L.TaskIDX").size(), 2u);
-  EXPECT_EQ(db.Run("SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL")
-                .at(0).at(0).toString(), "orphan");
-  EXPECT_EQ(db.Run("SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C "
-                   "ON T.IDX = C.Val) LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Code = 'SiteCategory'"),
-            (std::vector<QVariantList>{{"A", "first", "log1"}}));
-  EXPECT_EQ(db.Run("SELECT * FROM TTaskList AS T INNER JOIN (TTaskLog AS L INNER JOIN TCodes AS C ON L.TaskIDX = C.Val) "
-                   "ON T.IDX = L.TaskIDX").size(), 1u);
+  EXPECT_EQ(Rows("SELECT [한글 표].[이름 칸] FROM [한글 표] WHERE Rank = 2 AND Tag = 't' AND Code = 'c'"), "가");
 }
 
 TEST_F(Statements, UpdateThroughJoinChangesOnlyMatchedRows) {
-  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1, ContentKey) VALUES ('Mobile_Naver_Channel', 'k1', 'old')");
-  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1, ContentKey) VALUES ('Other', 'k2', 'old')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'k1', '102|k1')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, 'k2', '0|k2')");
   db.Run("UPDATE TTaskList AS T INNER JOIN TTaskLog AS L ON T.IDX = L.TaskIDX SET T.ContentKey = L.ContentKey "
          "WHERE L.ContentKey LIKE '102|%'");
-  EXPECT_EQ(db.Run("SELECT ContentKey FROM TTaskList ORDER BY IDX"), (std::vector<QVariantList>{{"102|k1"}, {"old"}}));
+  EXPECT_EQ(Rows("SELECT IDX, ContentKey FROM TTaskList WHERE ContentKey IS NOT NULL"), "1|102|k1");
   // A value that needs only the target's own columns, over a LEFT JOIN.
   db.Run("UPDATE TTaskList LEFT JOIN TTaskLog ON TTaskList.IDX = TTaskLog.TaskIDX SET TTaskList.Range = 3 "
          "WHERE TTaskLog.TaskIDX IS NULL OR TTaskList.IDX = 2");
-  EXPECT_EQ(db.Value("SELECT Sum(Range) FROM TTaskList").toLongLong(), 3);
+  EXPECT_EQ(Rows("SELECT Range FROM TTaskList ORDER BY IDX"), "10;3;3;3;3");
   EXPECT_FALSE(test::TranslateError("UPDATE TTaskList INNER JOIN TTaskLog ON IDX = TaskIDX SET TTaskList.Arg1 = 1, "
                                     "TTaskLog.Arg1 = 2").isEmpty());
 }
 
-TEST_F(Statements, DeleteForms) {
-  for (int i = 0; i < 4; ++i)
-    db.Run(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate) VALUES (%1, #2024-07-0%2#)").arg(i).arg(i + 1));
+TEST_F(Statements, DeleteFormsAndJetPlus) {
+  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (2, #2024-07-01#, 'a', '122|')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (7, #2024-07-03#, 'b', '122|')");
+  db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (8, #2024-07-03#, NULL, '122|')");
   db.Run("DELETE * FROM TTaskLog WHERE LogDate < #7/2/2024#");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 3);
-  db.Run("INSERT INTO TTaskList (Arg1) VALUES ('x')");
   db.Run("DELETE TTaskLog.* FROM TTaskLog INNER JOIN TTaskList ON TTaskLog.TaskIDX = TTaskList.IDX");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 2);
-  db.Run("DELETE FROM TTaskLog");
-  EXPECT_EQ(db.Value("SELECT Count(*) FROM TTaskLog").toLongLong(), 0);
-}
-
-TEST_F(Statements, ChannelKeyStatementsFollowJetPlus) {
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'abc', '122|abc')");
-  db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (2, NULL, '122|')");
+  // '+' with a Null operand is Null, as the channel key statement relies on.
   db.Run("UPDATE TTaskLog SET ContentKey=\"102|\" + Arg1 WHERE ContentKey LIKE \"122|%\"");
-  EXPECT_EQ(db.Run("SELECT ContentKey FROM TTaskLog ORDER BY TaskIDX"), (std::vector<QVariantList>{{"102|abc"}, {QVariant()}}));
+  EXPECT_EQ(Rows("SELECT TaskIDX, ContentKey FROM TTaskLog ORDER BY TaskIDX"), "7|102|b;8|<null>;9|0|k9");
 }
 
 TEST_F(Statements, QueryParametersBecomeNamedParameters) {
@@ -163,9 +122,8 @@ TEST_F(Statements, QueryParametersBecomeNamedParameters) {
 
 TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
   db.Run("CREATE TABLE TSiteCategoryVisible (PCode TEXT(50), SiteCategory TEXT(255), DisplayMode LONG DEFAULT 0)");
-  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('Shop', 'visible')");
-  db.Run("INSERT INTO TTaskList (SiteCategory, Arg1) VALUES ('Blog', 'hidden')");
-  db.Run("INSERT INTO TSiteCategoryVisible (PCode, SiteCategory, DisplayMode) VALUES ('P1', 'Shop', 2)");
+  db.Run("INSERT INTO TSiteCategoryVisible (PCode, SiteCategory, DisplayMode) VALUES ('P1', 'S0', 2)");
+  db.Run("UPDATE TTaskList SET IsDeleted = True WHERE IDX = 4");
   const ColumnsOf columnsOf = [this](const QString& table) -> std::optional<QStringList> {
     QStringList names;
     for (const QVariantList& row : db.RunSql("PRAGMA table_info('" + table + "')"))
@@ -180,14 +138,12 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
       "WHERE T.IsDeleted = False ORDER BY Visible",
       columnsOf);
   EXPECT_EQ(st.parameters, (QStringList{"Since", "PCodeString", "Display"}));
-  sqlite3_stmt* stmt = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db.handle(), st.sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK)
-      << st.sql.toStdString();
+  sqlite3_stmt* stmt = db.Prepare(st.sql);
   sqlite3_bind_double(stmt, sqlite3_bind_parameter_index(stmt, ":Since"), 0);
   sqlite3_bind_text(stmt, sqlite3_bind_parameter_index(stmt, ":PCodeString"), "P1", -1, SQLITE_STATIC);
   sqlite3_bind_int(stmt, sqlite3_bind_parameter_index(stmt, ":Display"), 2);
   ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "visible");
+  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "a2");
   EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
   sqlite3_finalize(stmt);
 
@@ -205,13 +161,10 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
   } cases[] = {
       {u"SELEC * FROM t"sv, "SELEC"},
       {u"SELECT * FROM t WHERE"sv, "end of statement"},
-      {u"SELECT * FROM t WHERE a = 'open"sv, "unterminated string"},
       {u"SELECT 'abc"sv, "unterminated string at position 8"},
-      {u"SELECT \"abc"sv, "unterminated string"},
       {u"SELECT [a FROM t"sv, "missing \"]\""},
       {u"SELECT [] FROM TSettings"sv, "empty name"},
       {u"SELECT [I\0D] FROM TSettings"sv, "NUL"},
-      {u"CREATE TABLE N ([a\0] LONG)"sv, "NUL"},
       {u"SELECT #2024"sv, "unterminated date literal"},
       {u"SELECT 12abc"sv, "malformed number"},
       {u"SELECT @x"sv, "unexpected character"},
@@ -220,7 +173,6 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
       {u"SELECT Mid('a') FROM t"sv, "MID"},
       {u"SELECT * FROM t WHERE d = #2024-13-40#"sv, "date"},
       {u"SELECT * FROM t extra junk"sv, "junk"},
-      {u"UPDATE t SET a = 1 WHERE b = @x"sv, "@"},
       {u""sv, "end of statement"},
       {u"CREATE TABLE t (a DECIMAL(30,2))"sv, "28"},
       {u"CREATE TABLE t (a DECIMAL(10,12))"sv, "scale"},
@@ -230,7 +182,6 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
       {u"CREATE TABLE t (a LONG REFERENCES u (b))"sv, "REFERENCES"},
       {u"ALTER TABLE t RENAME COLUMN a TO b"sv, ""},
       {u"CREATE VIEW [V] AS SELECT 1"sv, ""},
-      {u"CREATE TABLE t ()"sv, ""},
       {u"CREATE TABLE t (a LONG"sv, ""},
   };
   for (const auto& c : cases) {
@@ -243,16 +194,12 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
 }
 
 TEST(Syntax, DeepNestingIsRejectedNotFatal) {
-  const QString deepParens = QString(5000, u'(') + "1" + QString(5000, u')');
-  EXPECT_FALSE(test::TranslateError("SELECT " + deepParens).isEmpty());
-  QString chain = "SELECT 1";
+  QString chain = "SELECT 1", subqueries = "SELECT 1";
   for (int i = 0; i < 5000; ++i) chain += " + 1";
-  EXPECT_FALSE(test::TranslateError(chain).isEmpty());
-  QString subqueries = "SELECT 1";
   for (int i = 0; i < 500; ++i) subqueries = "SELECT (" + subqueries + ")";
-  EXPECT_FALSE(test::TranslateError(subqueries).isEmpty());
-  QString nots = "SELECT * FROM t WHERE " + QString("NOT ").repeated(5000) + "a";
-  EXPECT_FALSE(test::TranslateError(nots).isEmpty());
+  for (const QString& deep : {"SELECT " + QString(5000, u'(') + "1" + QString(5000, u')'), chain, subqueries,
+                              "SELECT * FROM t WHERE " + QString("NOT ").repeated(5000) + "a"})
+    EXPECT_FALSE(test::TranslateError(deep).isEmpty()) << deep.left(40).toStdString();
   // Moderate nesting still translates.
   EXPECT_TRUE(test::TranslateError("SELECT " + QString(30, u'(') + "1" + QString(30, u')')).isEmpty());
 }
@@ -260,6 +207,7 @@ TEST(Syntax, DeepNestingIsRejectedNotFatal) {
 // Text equality ignores case as Jet's does, also where the texts compared
 // have one case only and SQLite's own comparison is used.
 TEST_F(Statements, TextEqualityIgnoresCase) {
+  db.RunSql("DELETE FROM TCodes");  // codes of one case only, without the shared ones
   db.RunSql(QString::fromUtf8("INSERT INTO TCodes (Code, Val) VALUES ('Abc', 1), ('\u00DF', 2), ('\u1E9E', 3), "
                               "('1100', 4), ('\uAC00', 5), ('1100 ', 6)"));
   const std::pair<const char*, std::vector<QVariantList>> cases[] = {
