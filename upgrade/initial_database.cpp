@@ -1,9 +1,9 @@
 #include "upgrade/initial_database.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include "db/engine/engine.h"
+#include "db/file_replace.h"
 #include "db/query.h"
 
 namespace mt {
@@ -177,7 +177,8 @@ void CreateInitialDatabase(const QString& path) {
     } catch (...) {
     }
     conn.reset();
-    QFile::remove(path);
+    // The log too: a database made later at this path would replay it.
+    RemoveDatabaseFiles(path);
     throw;
   }
 }

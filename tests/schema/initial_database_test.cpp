@@ -54,14 +54,16 @@ TEST_F(InitialDatabase, RefusesAnExistingFileAndLeavesItAlone) {
   EXPECT_EQ(test::FileBytes(path_), QByteArray("not a database"));
 }
 
-// A disk that fills at several points of the creation: no file is left.
+// A disk that fills at several points of the creation: no file is left, not
+// even a log a database made later at the same path would take for its own.
 TEST_F(InitialDatabase, AFailureHalfWayLeavesNoFile) {
   for (const int64_t budget : {4000, 20000, 60000}) {
     test::FaultVfs vfs;
     vfs.FailAfter(budget, SQLITE_FULL);
     EXPECT_THROW(CreateInitialDatabase(path_), DbError) << "failing after " << budget << " bytes";
     EXPECT_GT(vfs.failures(), 0);
-    EXPECT_FALSE(QFile::exists(path_)) << "failing after " << budget << " bytes";
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"})
+      EXPECT_FALSE(QFile::exists(path_ + suffix)) << "failing after " << budget << " bytes: " << suffix;
   }
 }
 
