@@ -81,6 +81,25 @@ TEST_F(ValuePasses, DatabaseBeforeVersion318DecryptsWithoutTheTable) {
 
 // An empty table fails the pass, unlogged, before its work copy; a missing
 // database is logged and nothing is created.
+// Keys are matched with LIKE, so a key holding % is a pattern: Stay% comes
+// last and overwrites every Stay... row; the A% statement also encrypts AZ's
+// ValText, so AZ's own statement (naming the plain value) matches nothing and
+// its Tag stays plain.
+TEST_F(ValuePasses, KeysAreMatchedWithLikeSoWildcardsActAsPatterns) {
+  Build({"INSERT INTO TSettings (ID, Val1, [Order]) VALUES ('Stay.X', 'b', 3)",
+         "INSERT INTO TSettings (ID, Val1, [Order]) VALUES ('Stay%', 'a', 4)",
+         "INSERT INTO TCodes VALUES ('A%', 1, 'p', NULL, NULL, 3)",
+         "INSERT INTO TCodes VALUES ('AZ', 1, 'p', NULL, 't', 4)"});
+  p_DBEncrypt();
+  const QVariantList settings = test::Column(Db(), "SELECT Val1 FROM TSettings WHERE [Order] > 2 ORDER BY [Order]");
+  ASSERT_EQ(settings.size(), 2);
+  for (const QVariant& v : settings) EXPECT_EQ(DBDecryptValue(v.toString()), QStringLiteral("a"));
+  const auto codes = test::Rows(Db(), "SELECT ValText, Tag FROM TCodes WHERE [Order] > 2 ORDER BY [Order]");
+  ASSERT_EQ(codes.size(), 2u);
+  EXPECT_EQ(DBDecryptValue(codes[1][0].toString()), QStringLiteral("p"));
+  EXPECT_EQ(codes[1][1].toString(), QStringLiteral("t"));
+}
+
 TEST_F(ValuePasses, AnEmptyTableOrNoDatabaseFailsThePassAndChangesNothing) {
   for (const char* table : {"TCodes", "TSettings", "TUserAgentsRaw"}) {
     SCOPED_TRACE(table);
