@@ -1,7 +1,5 @@
 #include "upgrade/statement_text.h"
 
-#include "text/string_utils.h"
-
 namespace mt::upgrade {
 
 QStringList SplitScript(const QString& script) {
@@ -18,12 +16,21 @@ QString TrimSpaces(const QString& text) {
 }
 
 QString NormaliseStatement(const QString& piece) {
-  QString s = TrimSpaces(piece);
-  s.replace(u'\n', u'\r');
-  // One left-to-right pass over non-overlapping pairs: CR CR CR becomes CR CR.
-  s.replace(QStringLiteral("\r\r"), QStringLiteral("\r"));
-  s.replace(u'\r', u' ');
-  return CollapseSpaces(TrimSpaces(s));
+  // Every line end becomes a space and every run of spaces one space, so one
+  // pass does it: a CR or LF is a space, a space after a space is dropped,
+  // and none is kept at either end.
+  QString out;
+  out.reserve(piece.size());
+  for (const QChar c : piece) {
+    const bool space = c == u' ' || c == u'\r' || c == u'\n';
+    if (!space) {
+      out += c;
+    } else if (!out.isEmpty() && out.back() != u' ') {
+      out += u' ';
+    }
+  }
+  if (!out.isEmpty() && out.back() == u' ') out.chop(1);
+  return out;
 }
 
 StatementKind ClassifyStatement(const QString& statement) {
