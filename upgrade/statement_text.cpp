@@ -19,17 +19,16 @@ QString NormaliseStatement(const QString& piece) {
   // Every line end becomes a space and every run of spaces one space, so one
   // pass does it: a CR or LF is a space, a space after a space is dropped,
   // and none is kept at either end.
-  QString out;
-  out.reserve(piece.size());
+  QString out(piece.size(), Qt::Uninitialized);
+  QChar* d = out.data();
+  qsizetype n = 0;
   for (const QChar c : piece) {
     const bool space = c == u' ' || c == u'\r' || c == u'\n';
-    if (!space) {
-      out += c;
-    } else if (!out.isEmpty() && out.back() != u' ') {
-      out += u' ';
-    }
+    if (!space) d[n++] = c;
+    else if (n > 0 && d[n - 1] != u' ') d[n++] = u' ';
   }
-  if (!out.isEmpty() && out.back() == u' ') out.chop(1);
+  if (n > 0 && d[n - 1] == u' ') --n;
+  out.truncate(n);
   return out;
 }
 
