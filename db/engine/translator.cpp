@@ -1,19 +1,84 @@
 #include "db/engine/translator.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <algorithm>
+#include <optional>
 
 #include "db/engine/engine.h"
 #include "db/engine/jet_dates.h"
 #include "db/engine/jet_functions.h"
 #include "db/engine/jet_parser.h"
+#include "db/engine/jet_tokenizer.h"
 #include "db/engine/sqlite_emitter.h"
 
 namespace mt::engine {
 
+namespace {
+
+// An INSERT's shape: its tokens with every text and whole-number literal
+// left out (they are the ones an INSERT of one row binds), and the values of
+// those literals in order.
+struct InsertShape {
+  QString key;
+  QVariantList values;
+};
+
+std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
+  const QStringView head = QStringView(jetSql).trimmed().left(6);
+  if (head.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) != 0) return std::nullopt;
+  const TokenList tokens(jetSql);
+  InsertShape shape;
+  // Each token adds its kind, and unless it is left out its text and a
+  // separator: never more than the statement plus two per token.
+  shape.key = QString(jetSql.size() + 2 * qsizetype(tokens.size()), Qt::Uninitialized);
+  QChar* key = shape.key.data();
+  qsizetype n = 0;
+  for (size_t i = 0; i < tokens.size(); ++i) {
+    const Token& t = tokens.at(i);
+    key[n++] = QChar(u'0' + int(t.kind));
+    if (t.kind == TokenKind::String && !t.text.contains(QChar(u'\0'))) {
+      shape.values.push_back(t.text);
+      continue;
+    }
+    const QStringView raw = tokens.raw(t);
+    if (t.kind == TokenKind::Number && raw.size() <= 18 &&
+        std::all_of(raw.begin(), raw.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+      shape.values.push_back(raw.toLongLong());
+      continue;
+    }
+    n = std::copy(raw.begin(), raw.end(), key + n) - key;
+    key[n++] = QChar(u'\x1f');
+  }
+  shape.key.truncate(n);
+  return shape;
+}
+
+}  // namespace
+
 Command Translate(const QString& jetSql) {
+  // The scripts insert thousands of rows that differ only in their literals:
+  // the SQL of a shape already seen is reused with this statement's values.
+  // A shape is remembered only when its translation bound exactly its
+  // literals, in order, so a hit gives what the full translation would.
+  thread_local QHash<QString, SqlStatement> shapes;
+  std::optional<InsertShape> shape = ShapeOfInsert(jetSql);
+  if (shape) {
+    const auto hit = shapes.constFind(shape->key);
+    if (hit != shapes.cend()) {
+      SqlStatement st = *hit;
+      st.values = std::move(shape->values);
+      return st;
+    }
+  }
   ParsedStatement st = ParseJet(jetSql);
   if (st.kind == ParsedStatement::Kind::Definition) return std::move(st.definition);
-  return EmitSqlite(st);
+  SqlStatement out = EmitSqlite(st);
+  if (shape && out.parameters.isEmpty() && out.values == shape->values) {
+    if (shapes.size() >= 256) shapes.clear();
+    shapes.insert(shape->key, out);
+  }
+  return out;
 }
 
 namespace {

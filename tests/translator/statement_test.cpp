@@ -220,5 +220,23 @@ TEST_F(Statements, TextEqualityIgnoresCase) {
         << where;
 }
 
+// INSERTs that differ only in their literals share one SQL text, each with
+// its own values; a literal no binding carries stays in the SQL text.
+TEST_F(Statements, InsertsOfOneShapeShareTheirSql) {
+  const auto insert = [](const QString& values) {
+    return std::get<SqlStatement>(Translate("INSERT INTO TCodes (Code, Val) VALUES (" + values + ")"));
+  };
+  const SqlStatement a = insert("'a', 1");
+  const SqlStatement b = insert("\"b\", 22");
+  EXPECT_EQ(b.sql, a.sql);
+  EXPECT_EQ(b.values, (QVariantList{"b", 22LL}));
+  const SqlStatement c = insert("'c', 1.5");
+  EXPECT_EQ(c.values, QVariantList{"c"});
+  EXPECT_TRUE(c.sql.contains("1.5")) << c.sql.toStdString();
+  const SqlStatement nul = insert("'a" + QString(QChar(u'\0')) + "', 1");  // written into the SQL itself
+  EXPECT_NE(nul.sql, a.sql);
+  EXPECT_EQ(nul.values, QVariantList{1LL});
+}
+
 }  // namespace
 }  // namespace mt::engine
