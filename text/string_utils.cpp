@@ -91,9 +91,15 @@ QString StripEnclosingBrackets(const QString& text) {
 }
 
 QString CollapseSpaces(const QString& text) {
-  QString result = text;
-  while (result.contains(QLatin1String("  "))) result.replace(QLatin1String("  "), QLatin1String(" "));
-  return result;
+  // Replacing pairs until none is left leaves every run as one space: one
+  // pass that drops a space following a space gives the same.
+  QString out(text.size(), Qt::Uninitialized);
+  QChar* d = out.data();
+  qsizetype n = 0;
+  for (const QChar c : text)
+    if (c != u' ' || n == 0 || d[n - 1] != u' ') d[n++] = c;
+  out.truncate(n);
+  return out;
 }
 
 QString GetFileExtension(const QString& path) {

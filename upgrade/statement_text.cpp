@@ -1,5 +1,7 @@
 #include "upgrade/statement_text.h"
 
+#include "text/string_utils.h"
+
 namespace mt::upgrade {
 
 QStringList SplitScript(const QString& script) {
@@ -16,20 +18,13 @@ QString TrimSpaces(const QString& text) {
 }
 
 QString NormaliseStatement(const QString& piece) {
-  // Every line end becomes a space and every run of spaces one space, so one
-  // pass does it: a CR or LF is a space, a space after a space is dropped,
-  // and none is kept at either end.
-  QString out(piece.size(), Qt::Uninitialized);
-  QChar* d = out.data();
-  qsizetype n = 0;
-  for (const QChar c : piece) {
-    const bool space = c == u' ' || c == u'\r' || c == u'\n';
-    if (!space) d[n++] = c;
-    else if (n > 0 && d[n - 1] != u' ') d[n++] = u' ';
-  }
-  if (n > 0 && d[n - 1] == u' ') --n;
-  out.truncate(n);
-  return out;
+  // Every line end (LF, CR, their pairs) ends up inside a run of spaces that
+  // CollapseSpaces makes one space, and spaces at the ends go: so each CR or
+  // LF simply becomes a space, with the same result as folding CR pairs first.
+  QString s = piece;
+  for (QChar& c : s)
+    if (c == u'\r' || c == u'\n') c = u' ';
+  return CollapseSpaces(TrimSpaces(s));
 }
 
 StatementKind ClassifyStatement(const QString& statement) {
