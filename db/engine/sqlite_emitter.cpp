@@ -39,6 +39,18 @@ QString QuoteSqlString(const QString& text) {
   return u'(' + out + u')';
 }
 
+std::optional<QVariant> BindableText(QStringView value) {
+  if (value.contains(QChar(u'\0'))) return std::nullopt;
+  return QVariant(value.toString());
+}
+
+std::optional<QVariant> BindableWholeNumber(QStringView written) {
+  if (written.isEmpty() || written.size() > 18) return std::nullopt;
+  for (const QChar c : written)
+    if (c < u'0' || c > u'9') return std::nullopt;
+  return QVariant(written.toLongLong());
+}
+
 namespace {
 
 // True when no other text equals this one ignoring case: every character is
@@ -753,15 +765,9 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
   return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
 
-// The value a text or whole-number literal stands for, exactly as SQLite
-// reads it; none for any other expression.
 std::optional<QVariant> BoundLiteral(const Expr& e) {
-  if (e.kind == ExprKind::String && !e.text.contains(QChar(u'\0'))) return QVariant(e.text);
-  if (e.kind == ExprKind::Number && !e.text.isEmpty() && e.text.size() <= 18) {
-    for (const QChar c : e.text)
-      if (c < u'0' || c > u'9') return std::nullopt;
-    return QVariant(e.text.toLongLong());
-  }
+  if (e.kind == ExprKind::String) return BindableText(e.text);
+  if (e.kind == ExprKind::Number) return BindableWholeNumber(e.text);
   return std::nullopt;
 }
 

@@ -20,6 +20,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <optional>
 
 #include "db/engine/jet_parser.h"
 #include "db/engine/translator.h"
@@ -35,5 +37,12 @@ QString QuoteSqlIdentifier(const QString& name);
 // A text holding NUL characters comes back as a parenthesised expression
 // that joins them in with char(0): SQLite ends a statement at a NUL.
 QString QuoteSqlString(const QString& text);
+
+// The value an INSERT binds for a literal instead of writing it into the
+// SQL, when a binding gives exactly what SQLite would read: a text (its
+// value) without NUL characters, or a whole number of at most 18 digits (its
+// characters as written). None for any other literal.
+std::optional<QVariant> BindableText(QStringView value);
+std::optional<QVariant> BindableWholeNumber(QStringView written);
 
 }  // namespace mt::engine

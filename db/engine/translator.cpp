@@ -37,14 +37,12 @@ std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
   for (size_t i = 0; i < tokens.size(); ++i) {
     const Token& t = tokens.at(i);
     key[n++] = QChar(u'0' + int(t.kind));
-    if (t.kind == TokenKind::String && !t.text.contains(QChar(u'\0'))) {
-      shape.values.push_back(t.text);
-      continue;
-    }
     const QStringView raw = tokens.raw(t);
-    if (t.kind == TokenKind::Number && raw.size() <= 18 &&
-        std::all_of(raw.begin(), raw.end(), [](QChar c) { return c >= u'0' && c <= u'9'; })) {
-      shape.values.push_back(raw.toLongLong());
+    const std::optional<QVariant> bound = t.kind == TokenKind::String   ? BindableText(t.text)
+                                          : t.kind == TokenKind::Number ? BindableWholeNumber(raw)
+                                                                        : std::nullopt;
+    if (bound) {
+      shape.values.push_back(*bound);
       continue;
     }
     n = std::copy(raw.begin(), raw.end(), key + n) - key;
