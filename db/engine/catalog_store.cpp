@@ -280,45 +280,66 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
               cached->second->def.name == info.def.name
           ? &*cached->second
           : nullptr;
-  std::map<QString, ColumnRow> before;
+  // The rows to write: all, or those that differ from the stored ones. A
+  // stored row that differs or whose column is gone is deleted first, so
+  // that every row goes in by a plain INSERT: INSERT OR REPLACE would give
+  // each row a statement journal, and SQLCipher encrypts every page written
+  // to it.
+  std::vector<size_t> rows;
+  std::vector<QString> stale;
   if (stored) {
-    for (size_t i = 0; i < stored->def.columns.size(); ++i)
-      before.emplace(stored->def.columns[i].name.toLower(), ColumnRow::Of(*stored, i));
+    std::vector<bool> kept(stored->def.columns.size());
+    for (size_t i = 0; i < info.def.columns.size(); ++i) {
+      // Columns mostly keep their place; a name is searched for only when not.
+      const QString& name = info.def.columns[i].name;
+      const auto same = [&](size_t j) {
+        return stored->def.columns[j].name.compare(name, Qt::CaseInsensitive) == 0;
+      };
+      size_t j = i < kept.size() && same(i) ? i : 0;
+      while (j < kept.size() && !same(j)) ++j;
+      if (j < kept.size()) {
+        kept[j] = true;
+        if (ColumnRow::Of(*stored, j) == ColumnRow::Of(info, i)) continue;
+        stale.push_back(stored->def.columns[j].name);
+      }
+      rows.push_back(i);
+    }
+    for (size_t j = 0; j < kept.size(); ++j)
+      if (!kept[j]) stale.push_back(stored->def.columns[j].name);
   } else {
     for (const char* sql : {"DELETE FROM _mt_columns WHERE tbl = ?1", "DELETE FROM _mt_keys WHERE tbl = ?1"}) {
       Stmt del = db_.Prepare(QString::fromLatin1(sql));
       del.Bind(1, old);
       del.Run();
     }
+    for (size_t i = 0; i < info.def.columns.size(); ++i) rows.push_back(i);
   }
-  Stmt ins = db_.Prepare(QStringLiteral(
-      "INSERT OR REPLACE INTO _mt_columns (tbl, ord, col, jet_type, size, compression, not_null, "
-      "default_jet, description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
-  for (size_t i = 0; i < info.def.columns.size(); ++i) {
-    const ColumnRow row = ColumnRow::Of(info, i);
-    const auto was = before.find(info.def.columns[i].name.toLower());
-    const bool unchanged = was != before.end() && was->second == row;
-    if (was != before.end()) before.erase(was);
-    if (unchanged) continue;
-    ins.Reset();
-    ins.Bind(1, info.def.name);
-    ins.Bind(2, row.ord);
-    ins.Bind(3, row.col);
-    ins.Bind(4, row.jetType);
-    if (row.size) ins.Bind(5, *row.size); else ins.BindNull(5);
-    ins.Bind(6, int64_t(row.compression ? 1 : 0));
-    ins.Bind(7, int64_t(row.notNull ? 1 : 0));
-    if (row.defaultJet) ins.Bind(8, *row.defaultJet); else ins.BindNull(8);
-    if (row.description.isEmpty()) ins.BindNull(9); else ins.Bind(9, row.description);
-    ins.Run();
-  }
-  if (!before.empty()) {  // columns no longer there
+  if (!stale.empty()) {
     Stmt del = db_.Prepare(QStringLiteral("DELETE FROM _mt_columns WHERE tbl = ?1 AND col = ?2"));
-    for (const auto& [lower, row] : before) {
+    for (const QString& col : stale) {
       del.Reset();
       del.Bind(1, old);
-      del.Bind(2, row.col);
+      del.Bind(2, col);
       del.Run();
+    }
+  }
+  if (!rows.empty()) {
+    Stmt ins = db_.Prepare(QStringLiteral(
+        "INSERT INTO _mt_columns (tbl, ord, col, jet_type, size, compression, not_null, "
+        "default_jet, description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+    for (size_t i : rows) {
+      const ColumnRow row = ColumnRow::Of(info, i);
+      ins.Reset();
+      ins.Bind(1, info.def.name);
+      ins.Bind(2, row.ord);
+      ins.Bind(3, row.col);
+      ins.Bind(4, row.jetType);
+      if (row.size) ins.Bind(5, *row.size); else ins.BindNull(5);
+      ins.Bind(6, int64_t(row.compression ? 1 : 0));
+      ins.Bind(7, int64_t(row.notNull ? 1 : 0));
+      if (row.defaultJet) ins.Bind(8, *row.defaultJet); else ins.BindNull(8);
+      if (row.description.isEmpty()) ins.BindNull(9); else ins.Bind(9, row.description);
+      ins.Run();
     }
   }
   if (!stored || !SameKeys(stored->def.keys, info.def.keys)) {

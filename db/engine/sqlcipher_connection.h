@@ -39,6 +39,7 @@ struct ConnectionState {
   struct BitFixup {
     Stmt byRowid;
     Stmt all;
+    Stmt removeRowid;  // takes an inserted row out again
   };
   std::map<QString, BitFixup> bitFixups;
   // Statements with bound values (see SqlStatement::values), by SQL text.
@@ -76,7 +77,7 @@ class SqlCipherConnection : public Connection {
   // kept, reset and bound to this statement's values.
   Stmt& WithValues(const SqlStatement& statement);
   int32_t RunSql(const SqlStatement& statement);
-  int32_t RunInsertWithBits(Stmt& insert, ConnectionState::BitFixup& fixup);
+  int32_t RunInsertWithBits(const SqlStatement& statement, Stmt& insert, ConnectionState::BitFixup& fixup);
   ConnectionState::BitFixup* BitFixupFor(const QString& table);
 
   std::shared_ptr<ConnectionState> state_;

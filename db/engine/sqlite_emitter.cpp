@@ -813,7 +813,7 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
       out += u')';
     }
   }
-  return SqlStatement{em.take(), false, ins.table, em.parameters(), values};
+  return SqlStatement{em.take(), false, ins.table, em.parameters(), values, !ins.select && ins.rows.size() == 1};
 }
 
 }  // namespace

@@ -32,6 +32,7 @@ struct SqlStatement {
   // whole-number literals, so that INSERTs differing only in them share one
   // SQL text. Whoever runs `sql` binds them.
   QVariantList values = {};
+  bool oneRow = false;  // an INSERT of one row of VALUES
 };
 
 struct CreateTable { TableDef table; };

@@ -80,16 +80,25 @@ TEST_F(StatementTest, BinaryGuidAndDecimalColumnsKeepTheirValues) {
   EXPECT_EQ(Value("SELECT Tag FROM [Jet]").toByteArray(), QByteArray(16, '\x7f'));
 }
 
-// Stored as Jet stores them: True is -1, whatever was written, by any statement.
+// Stored as Jet stores them: True is -1, whatever was written, by any
+// statement, in a transaction or not. A row whose value, once stored so,
+// breaks a key is not inserted at all.
 TEST_F(StatementTest, YesNoHoldsMinusOneOrZero) {
-  Exec("CREATE TABLE TFlags (K LONG, F BIT, G BIT DEFAULT False)");
-  Exec("INSERT INTO TFlags (K, F) VALUES (1, 1)");
-  Exec("INSERT INTO TFlags (K, F, G) VALUES (3, 0, 7)");
-  EXPECT_EQ(Exec("UPDATE TFlags SET F = 5 WHERE K = 3"), 1);
-  EXPECT_EQ(Exec("INSERT INTO TFlags (K, F, G) SELECT K + 10, 2, 'no' FROM TFlags"), 2);
-  EXPECT_EQ(Rows("SELECT K, F, G FROM TFlags ORDER BY K"),
-            (QStringList{"1|True|False", "3|True|True", "11|True|False", "13|True|False"}));
-  EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE F = -1 AND G = True").toLongLong(), 1);
+  for (const bool held : {false, true}) {
+    SCOPED_TRACE(held ? "in a transaction" : "auto-committed");
+    Exec("CREATE TABLE TFlags (K LONG, F BIT, G BIT DEFAULT False, CONSTRAINT OneEach UNIQUE (K, F))");
+    if (held) conn_->BeginTransaction();
+    Exec("INSERT INTO TFlags (K, F) VALUES (1, 1)");
+    Exec("INSERT INTO TFlags (K, F, G) VALUES (3, 0, 7)");
+    EXPECT_EQ(Exec("UPDATE TFlags SET F = 5 WHERE K = 3"), 1);
+    EXPECT_EQ(Exec("INSERT INTO TFlags (K, F, G) SELECT K + 10, 2, 'no' FROM TFlags"), 2);
+    EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TFlags (K, F) VALUES (1, 5)"); }), dberr::kConstraint);
+    if (held) conn_->CommitTransaction();
+    EXPECT_EQ(Rows("SELECT K, F, G FROM TFlags ORDER BY K"),
+              (QStringList{"1|True|False", "3|True|True", "11|True|False", "13|True|False"}));
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TFlags WHERE F = -1 AND G = True").toLongLong(), 1);
+    Exec("DROP TABLE TFlags");
+  }
 }
 
 // The settings insert of the scripts adds its row once; MEMO columns keep
