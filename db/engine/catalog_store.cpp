@@ -112,7 +112,7 @@ void CatalogStore::Invalidate() {
 }
 
 void CatalogStore::CheckExternalChanges() {
-  sqlite3_stmt* stmt = db_.Cached("PRAGMA data_version");
+  sqlite3_stmt* stmt = db_.Cached("PRAGMA data_version").get();
   qint64 version = -1;
   if (sqlite3_step(stmt) == SQLITE_ROW) version = sqlite3_column_int64(stmt, 0);
   sqlite3_reset(stmt);
@@ -308,14 +308,14 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
       if (!kept[j]) stale.push_back(stored->def.columns[j].name);
   } else {
     for (const char* sql : {"DELETE FROM _mt_columns WHERE tbl = ?1", "DELETE FROM _mt_keys WHERE tbl = ?1"}) {
-      Stmt del = db_.Prepare(QString::fromLatin1(sql));
+      Stmt& del = db_.Cached(sql);
       del.Bind(1, old);
       del.Run();
     }
     for (size_t i = 0; i < info.def.columns.size(); ++i) rows.push_back(i);
   }
   if (!stale.empty()) {
-    Stmt del = db_.Prepare(QStringLiteral("DELETE FROM _mt_columns WHERE tbl = ?1 AND col = ?2"));
+    Stmt& del = db_.Cached("DELETE FROM _mt_columns WHERE tbl = ?1 AND col = ?2");
     for (const QString& col : stale) {
       del.Reset();
       del.Bind(1, old);
@@ -324,9 +324,9 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
     }
   }
   if (!rows.empty()) {
-    Stmt ins = db_.Prepare(QStringLiteral(
+    Stmt& ins = db_.Cached(
         "INSERT INTO _mt_columns (tbl, ord, col, jet_type, size, compression, not_null, "
-        "default_jet, description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
+        "default_jet, description) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     for (size_t i : rows) {
       const ColumnRow row = ColumnRow::Of(info, i);
       ins.Reset();
@@ -344,12 +344,12 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
   }
   if (!stored || !SameKeys(stored->def.keys, info.def.keys)) {
     if (stored) {
-      Stmt del = db_.Prepare(QStringLiteral("DELETE FROM _mt_keys WHERE tbl = ?1"));
+      Stmt& del = db_.Cached("DELETE FROM _mt_keys WHERE tbl = ?1");
       del.Bind(1, old);
       del.Run();
     }
-    Stmt key = db_.Prepare(QStringLiteral(
-        "INSERT INTO _mt_keys (tbl, name, kind, ord, col) VALUES (?1, ?2, ?3, ?4, ?5)"));
+    Stmt& key = db_.Cached(
+        "INSERT INTO _mt_keys (tbl, name, kind, ord, col) VALUES (?1, ?2, ?3, ?4, ?5)");
     for (const KeyDef& k : info.def.keys) {
       for (int j = 0; j < k.columns.size(); ++j) {
         key.Reset();
@@ -372,7 +372,7 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
 void CatalogStore::RemoveTable(const QString& name) {
   if (HasCatalogTables()) {
     for (const char* sql : {"DELETE FROM _mt_columns WHERE tbl = ?1", "DELETE FROM _mt_keys WHERE tbl = ?1"}) {
-      Stmt del = db_.Prepare(QString::fromLatin1(sql));
+      Stmt& del = db_.Cached(sql);
       del.Bind(1, name);
       del.Run();
     }
@@ -396,7 +396,7 @@ void CatalogStore::SetDescription(const QString& table, const QString& column, c
   // A catalogued table changes in one row. (SaveTable would find that row
   // too, but only after comparing every column; the upgrade sets 651
   // descriptions, and that comparison costs it about 5 %.)
-  Stmt update = db_.Prepare(QStringLiteral("UPDATE _mt_columns SET description = ?1 WHERE tbl = ?2 AND col = ?3"));
+  Stmt& update = db_.Cached("UPDATE _mt_columns SET description = ?1 WHERE tbl = ?2 AND col = ?3");
   if (text.isEmpty()) update.BindNull(1); else update.Bind(1, text);
   update.Bind(2, found->def.name);
   update.Bind(3, found->def.columns[c].name);
@@ -433,8 +433,8 @@ std::vector<NamedQuery> CatalogStore::Queries() {
 
 void CatalogStore::SaveQuery(const NamedQuery& query) {
   EnsureTables();
-  Stmt stmt = db_.Prepare(QStringLiteral(
-      "INSERT OR REPLACE INTO _mt_queries (name, kind, jet_sql) VALUES (?1, ?2, ?3)"));
+  Stmt& stmt = db_.Cached(
+      "INSERT OR REPLACE INTO _mt_queries (name, kind, jet_sql) VALUES (?1, ?2, ?3)");
   stmt.Bind(1, query.name);
   stmt.Bind(2, query.kind == QueryKind::Procedure ? QStringLiteral("procedure") : QStringLiteral("view"));
   stmt.Bind(3, query.jetSql);
@@ -444,7 +444,7 @@ void CatalogStore::SaveQuery(const NamedQuery& query) {
 
 void CatalogStore::RemoveQuery(const QString& name) {
   if (!HasCatalogTables()) return;
-  Stmt stmt = db_.Prepare(QStringLiteral("DELETE FROM _mt_queries WHERE name = ?1"));
+  Stmt& stmt = db_.Cached("DELETE FROM _mt_queries WHERE name = ?1");
   stmt.Bind(1, name);
   stmt.Run();
   queries_.reset();

@@ -63,7 +63,7 @@ bool IsInsert(const QString& sql) {
 }
 
 void StepCached(SqliteDb& db, const char* sql) {
-  sqlite3_stmt* stmt = db.Cached(sql);
+  sqlite3_stmt* stmt = db.Cached(sql).get();
   int rc = sqlite3_step(stmt);
   sqlite3_reset(stmt);
   if (rc != SQLITE_DONE && rc != SQLITE_ROW) db.Fail(rc);

@@ -210,7 +210,6 @@ void SqliteDb::CloseHandle() {
   held_ = false;
   lostBecause_.clear();
   if (!db_) return;
-  for (auto& [sql, stmt] : cache_) sqlite3_finalize(stmt);
   cache_.clear();
   // Statements a caller still holds would keep the handle alive; finalize
   // everything so the file is really closed when this returns.
@@ -312,18 +311,13 @@ Stmt SqliteDb::Prepare(const QString& sql) {
   return Stmt(this, stmt);
 }
 
-sqlite3_stmt* SqliteDb::Cached(const char* sql) {
+Stmt& SqliteDb::Cached(const char* sql) {
   auto it = cache_.find(sql);
   if (it != cache_.end()) {
-    sqlite3_reset(it->second);
-    sqlite3_clear_bindings(it->second);
+    it->second.Reset();
     return it->second;
   }
-  sqlite3_stmt* stmt = nullptr;
-  int rc = sqlite3_prepare_v2(db_, sql, -1, &stmt, nullptr);
-  if (rc != SQLITE_OK) Fail(rc);
-  cache_.emplace(sql, stmt);
-  return stmt;
+  return cache_.emplace(sql, Prepare(QString::fromUtf8(sql))).first->second;
 }
 
 QVariant SqliteDb::ScalarOrNull(const QString& sql) {

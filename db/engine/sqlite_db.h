@@ -101,8 +101,9 @@ class SqliteDb {
   // Runs one or more statements without results.
   void Exec(const QString& sql);
   Stmt Prepare(const QString& sql);
-  // A statement kept prepared for the life of the handle (reset on return).
-  sqlite3_stmt* Cached(const char* sql);
+  // A statement kept prepared for the life of the handle, reset and with its
+  // bindings cleared on return; sql is a literal (the key is its address).
+  Stmt& Cached(const char* sql);
 
   // First column of the first row, or an invalid QVariant.
   QVariant ScalarOrNull(const QString& sql);
@@ -132,7 +133,7 @@ class SqliteDb {
   mutable QString storageFailure_;
   bool held_ = false;
   mutable QString lostBecause_;  // the failure after which SQLite ended the held transaction
-  std::map<const char*, sqlite3_stmt*> cache_;
+  std::map<const char*, Stmt> cache_;
 };
 
 // SAVEPOINT ... RELEASE, rolled back unless Release() was called.
