@@ -44,11 +44,31 @@ std::optional<QVariant> BindableText(QStringView value) {
   return QVariant(value.toString());
 }
 
-std::optional<QVariant> BindableWholeNumber(QStringView written) {
-  if (written.isEmpty() || written.size() > 18) return std::nullopt;
-  for (const QChar c : written)
-    if (c < u'0' || c > u'9') return std::nullopt;
-  return QVariant(written.toLongLong());
+std::optional<QVariant> BindableNumber(QStringView written) {
+  const qsizetype n = written.size();
+  qsizetype i = 0;
+  const auto digits = [&] {
+    const qsizetype from = i;
+    while (i < n && written[i] >= u'0' && written[i] <= u'9') ++i;
+    return i - from;
+  };
+  qsizetype mantissa = digits();
+  if (i == n) {
+    if (n == 0 || n > 18) return std::nullopt;
+    return QVariant(written.toLongLong());
+  }
+  if (written[i] == u'.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return std::nullopt;
+  if (i < n && (written[i] == u'e' || written[i] == u'E')) {
+    ++i;
+    if (i < n && (written[i] == u'+' || written[i] == u'-')) ++i;
+    if (digits() == 0) return std::nullopt;
+  }
+  if (i != n) return std::nullopt;
+  return QVariant(written.toString());
 }
 
 namespace {
@@ -767,7 +787,7 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
 
 std::optional<QVariant> BoundLiteral(const Expr& e) {
   if (e.kind == ExprKind::String) return BindableText(e.text);
-  if (e.kind == ExprKind::Number) return BindableWholeNumber(e.text);
+  if (e.kind == ExprKind::Number) return BindableNumber(e.text);
   return std::nullopt;
 }
 
@@ -792,8 +812,7 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
     // The literals of a single row go as bound values: the scripts insert
     // thousands of rows that differ only in them, and SQLite then compiles
     // the statement once. Only values a binding gives exactly as the literal
-    // would: texts, and whole numbers that fit (a decimal is parsed by SQLite
-    // itself, as before).
+    // would (see BindableNumber).
     const bool bindLiterals = !params && ins.rows.size() == 1;
     out += QStringLiteral(" VALUES ");
     for (size_t r = 0; r < ins.rows.size(); ++r) {
@@ -804,8 +823,11 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
         const Expr& value = *ins.rows[r][i];
         if (std::optional<QVariant> bound = bindLiterals ? BoundLiteral(value) : std::nullopt) {
           values.push_back(*bound);
-          out += u'?';
-          out += QString::number(values.size());
+          const QString parameter = u'?' + QString::number(values.size());
+          if (value.kind == ExprKind::Number && IsBoundDecimal(*bound))
+            out += QStringLiteral("CAST(") + parameter + QStringLiteral(" AS REAL)");
+          else
+            out += parameter;
         } else {
           em.expr(value);
         }

@@ -40,9 +40,14 @@ QString QuoteSqlString(const QString& text);
 
 // The value an INSERT binds for a literal instead of writing it into the
 // SQL, when a binding gives exactly what SQLite would read: a text (its
-// value) without NUL characters, or a whole number of at most 18 digits (its
-// characters as written). None for any other literal.
+// value) without NUL characters; a whole number of at most 18 digits (its
+// value); a decimal, digits with a point or an exponent (its characters as
+// written, a text that the SQL reads as CAST(?N AS REAL): SQLite converts it
+// with the routine it reads the literal with, so the value is the same to
+// the last bit). None for any other literal.
 std::optional<QVariant> BindableText(QStringView value);
-std::optional<QVariant> BindableWholeNumber(QStringView written);
+std::optional<QVariant> BindableNumber(QStringView written);
+// True for the value BindableNumber gives a decimal.
+inline bool IsBoundDecimal(const QVariant& value) { return value.typeId() == QMetaType::QString; }
 
 }  // namespace mt::engine

@@ -29,8 +29,9 @@ std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
   if (head.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) != 0) return std::nullopt;
   const TokenList tokens(jetSql);
   InsertShape shape;
-  // Each token adds its kind, and unless it is left out its text and a
-  // separator: never more than the statement plus two per token.
+  // Each token adds its kind, and its text and a separator unless it is left
+  // out (a decimal left out, a marker): never more than the statement plus
+  // two per token.
   shape.key = QString(jetSql.size() + 2 * qsizetype(tokens.size()), Qt::Uninitialized);
   QChar* key = shape.key.data();
   qsizetype n = 0;
@@ -39,9 +40,11 @@ std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
     key[n++] = QChar(u'0' + int(t.kind));
     const QStringView raw = tokens.raw(t);
     const std::optional<QVariant> bound = t.kind == TokenKind::String   ? BindableText(t.text)
-                                          : t.kind == TokenKind::Number ? BindableWholeNumber(raw)
+                                          : t.kind == TokenKind::Number ? BindableNumber(raw)
                                                                         : std::nullopt;
     if (bound) {
+      // A decimal is written into the SQL otherwise than a whole number.
+      if (t.kind == TokenKind::Number && IsBoundDecimal(*bound)) key[n++] = QChar(u'\x1e');
       shape.values.push_back(*bound);
       continue;
     }

@@ -230,9 +230,17 @@ TEST_F(Statements, InsertsOfOneShapeShareTheirSql) {
   const SqlStatement b = insert("\"b\", 22");
   EXPECT_EQ(b.sql, a.sql);
   EXPECT_EQ(b.values, (QVariantList{"b", 22LL}));
-  const SqlStatement c = insert("'c', 1.5");
-  EXPECT_EQ(c.values, QVariantList{"c"});
-  EXPECT_TRUE(c.sql.contains("1.5")) << c.sql.toStdString();
+  const SqlStatement c = insert("'c', 1.5");  // a decimal goes as its text, read as REAL
+  EXPECT_EQ(c.values, (QVariantList{"c", "1.5"}));
+  EXPECT_TRUE(c.sql.contains("CAST(?2 AS REAL)")) << c.sql.toStdString();
+  EXPECT_EQ(insert("'d', 2.5e-3").sql, c.sql);
+  EXPECT_NE(c.sql, a.sql);
+  for (const char* decimal : {"0.1", "1e-7", "123456789.123456789", "2.5E+3", "7.", ".5"}) {
+    db.Run(QStringLiteral("INSERT INTO TCodes (Code, Val) VALUES (%1, %1)").arg(QLatin1String(decimal)));
+    EXPECT_EQ(db.RunSql(QStringLiteral("SELECT count(*) FROM TCodes WHERE Code = CAST(%1 AS TEXT) AND Val = %1")
+                         .arg(QLatin1String(decimal))),
+              std::vector<QVariantList>{{1LL}}) << decimal;  // the very value the literal gives
+  }
   const SqlStatement nul = insert("'a" + QString(QChar(u'\0')) + "', 1");  // written into the SQL itself
   EXPECT_NE(nul.sql, a.sql);
   EXPECT_EQ(nul.values, QVariantList{1LL});
