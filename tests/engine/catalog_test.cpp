@@ -2,6 +2,8 @@
 // answer "absent", table and column renames, column descriptions.
 #include <sqlite3.h>
 
+#include <QRegularExpression>
+
 #include "db/engine/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
@@ -20,19 +22,19 @@ class CatalogTest : public EngineTest {
     Exec("INSERT INTO TIPKinds (IPKind, IPKindName) VALUES (2, 'office')");
   }
   Catalog& Cat() { return conn_->GetCatalog(); }
-  QStringList QueryLines() {
-    QStringList out;
-    for (const QString& line : engine::ListSchema(*conn_))
-      if (line.startsWith(QLatin1String("view\t")) || line.startsWith(QLatin1String("procedure\t")))
-        out << line;
-    return out;
-  }
+  QStringList QueryLines() { return engine::ListSchema(*conn_).filter(QRegularExpression("^(view|procedure)\t")); }
 };
 
-TEST_F(CatalogTest, ViewsAndProceduresShareOneNameSpace) {
+// Unknown names are absent (the engine's own tables are no user tables),
+// names ignore case, and views and procedures share one name space.
+TEST_F(CatalogTest, NamesIgnoreCaseAndQueriesShareOneNameSpace) {
+  for (const char* table : {"TNone", "", "_mt_columns"}) EXPECT_FALSE(Cat().HasTable(table)) << table;
+  EXPECT_FALSE(Cat().HasColumn("TNone", "IPKind") || Cat().HasColumn("TIPKinds", "None"));
+  EXPECT_TRUE(Cat().HasTable("tipkinds") && Cat().HasColumn("TIPKINDS", "ipkindname"));
+  EXPECT_TRUE(engine::ListSchema(*conn_).filter("_mt_").isEmpty());
   Cat().AppendProcedure("PSumLogByHour", "SELECT IPKind FROM TIPKinds WHERE IPKind = [lTaskIDX]");
   EXPECT_TRUE(Cat().HasProcedure("psumlogbyhour"));
-  EXPECT_FALSE(Cat().HasView("PSumLogByHour") || Cat().HasTable("PSumLogByHour"));
+  EXPECT_FALSE(Cat().HasView("PSumLogByHour") || Cat().HasTable("PSumLogByHour") || Cat().HasProcedure("PNone"));
   // The name is taken, whatever the kind: the caller deletes first.
   EXPECT_NE(ErrorOf([&] { Cat().AppendView("PSumLogByHour", "SELECT 1"); }), 0);
   EXPECT_NE(ErrorOf([&] { Cat().AppendView("TIPKinds", "SELECT 1"); }), 0);
@@ -92,15 +94,6 @@ TEST_F(CatalogTest, ATableWithoutCatalogueRowsIsDescribedFromSqlite) {
                                                    "column\tTBare\tTag\tTEXT(9)\t\t\"it's\""}));
 }
 
-TEST_F(CatalogTest, UnknownNamesAreAbsentAndNamesIgnoreCase) {
-  // The engine's own tables are no user tables.
-  for (const char* table : {"TNone", "", "_mt_columns"}) EXPECT_FALSE(Cat().HasTable(table)) << table;
-  EXPECT_FALSE(Cat().HasColumn("TNone", "IPKind") || Cat().HasColumn("TIPKinds", "None"));
-  EXPECT_FALSE(Cat().HasView("VNone") || Cat().HasProcedure("PNone"));
-  EXPECT_TRUE(Cat().HasTable("tipkinds") && Cat().HasColumn("TIPKINDS", "ipkindname"));
-  EXPECT_TRUE(engine::ListSchema(*conn_).filter("_mt_").isEmpty());
-}
-
 TEST_F(CatalogTest, RenameTableCarriesEverythingAlong) {
   Cat().SetColumnDescription("TIPKinds", "IPKindName", "이름");
   Cat().AppendView("VKinds", "SELECT IPKindName FROM TIPKinds");
@@ -127,38 +120,33 @@ TEST_F(CatalogTest, RenameTableCarriesEverythingAlong) {
   EXPECT_EQ(SchemaOf("TOTHER").value(0), "table\tTOTHER");
 }
 
-TEST_F(CatalogTest, RenameColumnKeepsDataKeyAndDescription) {
-  Cat().SetColumnDescription("TIPKinds", "ExchangeCookiePortion", "교환 비율");
+// Descriptions are stored escaped, replaced by a second one, and follow a
+// renamed column; data and keys follow it too.
+TEST_F(CatalogTest, RenamedColumnsKeepDataKeysAndDescriptions) {
+  Cat().SetColumnDescription("TIPKinds", "IPKind", "UA용도 0:ahen, 1:작업, 2:공댓공");
+  Cat().SetColumnDescription("TIPKinds", "ipkind", "일련번호");
+  Cat().SetColumnDescription("TIPKinds", "IsOn", "tab\there \\ \"q\"");
   Cat().SetColumnDescription("TIPKinds", "IPKindName", "이름");
   Cat().RenameColumn("TIPKinds", "ExchangeCookiePortion", "ExchangePortion");
   Cat().RenameColumn("tipkinds", "ipkindname", "KindName");
+  EXPECT_EQ(ErrorOf([&] { Cat().RenameColumn("TIPKinds", "ExchangeCookiePortion", "X"); }), dberr::kNotFound);
+  EXPECT_EQ(ErrorOf([&] { Cat().RenameColumn("TNone", "A", "B"); }), dberr::kNotFound);
+  EXPECT_NE(ErrorOf([&] { Cat().RenameColumn("TIPKinds", "IsOn", "kindname"); }), 0);
+  EXPECT_EQ(ErrorOf([&] { Cat().SetColumnDescription("TIPKinds", "NoSuch", "x"); }), dberr::kNotFound);
+  EXPECT_EQ(ErrorOf([&] { Cat().SetColumnDescription("TNone", "A", "x"); }), dberr::kNotFound);
+  conn_->Close();
+  conn_ = engine_.Open(Path(), kPassword);
   EXPECT_EQ(SchemaOf("TIPKinds"), (QStringList{
       "table\tTIPKinds", "column\tTIPKinds\tIPKind\tLONG\tNOT NULL\t",
       "column\tTIPKinds\tKindName\tTEXT(50)\tNOT NULL\t", "column\tTIPKinds\tExchangePortion\tLONG\tNOT NULL\t0",
       "column\tTIPKinds\tIsOn\tBIT\t\tFalse", "key\tTIPKinds\tPrimaryKey\tPRIMARY\tIPKind",
-      "key\tTIPKinds\tIPKindName\tUNIQUE\tKindName", "description\tTIPKinds\tKindName\t이름",
-      "description\tTIPKinds\tExchangePortion\t교환 비율",
+      "key\tTIPKinds\tIPKindName\tUNIQUE\tKindName", "description\tTIPKinds\tIPKind\t일련번호",
+      "description\tTIPKinds\tKindName\t이름", "description\tTIPKinds\tIsOn\ttab\\there \\\\ \"q\"",
   }));
   EXPECT_EQ(Rows("SELECT KindName, ExchangePortion FROM TIPKinds ORDER BY IPKind"),
             (QStringList{"home|30", "office|0"}));
   EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TIPKinds (IPKind, KindName) VALUES (9, 'home')"); }),
             dberr::kConstraint);
-
-  EXPECT_EQ(ErrorOf([&] { Cat().RenameColumn("TIPKinds", "ExchangeCookiePortion", "X"); }), dberr::kNotFound);
-  EXPECT_EQ(ErrorOf([&] { Cat().RenameColumn("TNone", "A", "B"); }), dberr::kNotFound);
-  EXPECT_NE(ErrorOf([&] { Cat().RenameColumn("TIPKinds", "IsOn", "kindname"); }), 0);
-}
-
-TEST_F(CatalogTest, DescriptionsAreStoredEscapedAndReplaced) {
-  Cat().SetColumnDescription("TIPKinds", "IPKind", "UA용도 0:ahen, 1:작업, 2:공댓공");
-  Cat().SetColumnDescription("TIPKinds", "IsOn", "tab\there \\ \"q\"");
-  Cat().SetColumnDescription("TIPKinds", "ipkind", "일련번호");
-  EXPECT_EQ(ErrorOf([&] { Cat().SetColumnDescription("TIPKinds", "NoSuch", "x"); }), dberr::kNotFound);
-  EXPECT_EQ(ErrorOf([&] { Cat().SetColumnDescription("TNone", "A", "x"); }), dberr::kNotFound);
-  conn_->Close();
-  conn_ = engine_.Open(Path(), kPassword);
-  EXPECT_EQ(SchemaOf("TIPKinds").filter("description"),
-            (QStringList{"description\tTIPKinds\tIPKind\t일련번호", "description\tTIPKinds\tIsOn\ttab\\there \\\\ \"q\""}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -32,11 +33,10 @@ class EngineTest : public ::testing::Test {
   QStringList Rows(const QString& sql) {
     auto rs = conn_->OpenRecordset(sql, CursorType::Static, LockType::ReadOnly);
     QStringList rows;
-    while (!rs->Eof()) {
+    for (; !rs->Eof(); rs->MoveNext()) {
       QStringList fields;
       for (int i = 0; i < rs->FieldCount(); ++i) fields << engine::FieldText(rs->Value(i));
       rows << fields.join(QLatin1Char('|'));
-      rs->MoveNext();
     }
     rs->Close();
     return rows;
@@ -50,14 +50,8 @@ class EngineTest : public ::testing::Test {
   // The schema lines that concern one table (its table, column, key and
   // description lines).
   QStringList SchemaOf(const QString& table) {
-    QStringList out;
-    for (const QString& line : engine::ListSchema(*conn_)) {
-      QStringList f = line.split(QLatin1Char('\t'));
-      if (f.size() >= 2 && f[1] == table && f[0] != QLatin1String("view") &&
-          f[0] != QLatin1String("procedure"))
-        out << line;
-    }
-    return out;
+    return engine::ListSchema(*conn_).filter(
+        QRegularExpression(QStringLiteral("^\\w+\t%1(\t|$)").arg(QRegularExpression::escape(table))));
   }
 
   // The DbError code a call throws, or 0 when it succeeds.

@@ -51,8 +51,9 @@ TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
   FillAndClose();
   EXPECT_EQ(Siblings(), QStringList{"db.mdb"});
   conn_ = engine_.Open(Path(), kPassword);
-  Exec("INSERT INTO TItems (Body) VALUES ('more')");
+  Exec("INSERT INTO TItems (Body) VALUES ('more')");  // the connection now holds the file for itself
   EXPECT_TRUE(QFileInfo::exists(Path() + "-wal"));
+  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("is locked by another process"));
   // Copy the file and its log as a crash would leave them.
   const QString copy = Path("crashed.mdb");
   ASSERT_TRUE(QFile::copy(Path(), copy) && QFile::copy(Path() + "-wal", copy + "-wal"));
@@ -64,16 +65,29 @@ TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
     conn_->Close();
   }
   EXPECT_EQ(Siblings(), (QStringList{"crashed.mdb", "db.mdb"}));
+  // A closed connection refuses work and answers "absent".
+  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TItems (Body) VALUES ('late')"); }), dberr::kClosed);
+  EXPECT_EQ(ErrorOf([&] { Rows("SELECT Body FROM TItems"); }), dberr::kClosed);
+  EXPECT_FALSE(conn_->GetCatalog().HasTable("TItems"));
+  EXPECT_NO_THROW(conn_->Close());
 }
 
-// A missing file, an empty one, a plain SQLite file, no password, and Create
-// over an existing file: refused, and nothing is changed or created (the
-// program tests run the wrong key, damaged and truncated files).
+// A missing file, an empty one, a plain SQLite file, a wrong or no password,
+// a failing device and Create over an existing file: refused with the cause,
+// and nothing is changed or created.
 TEST_F(OpenTest, WhatCannotBeOpenedIsRefusedUnchanged) {
   FillAndClose();
   const QByteArray whole = FileBytes(Path());
   EXPECT_FALSE(whole.startsWith("SQLite format 3") || whole.contains(QByteArray(400, 'a')));
   ExpectRefused(Path(), QString());
+  ExpectRefused(Path(), "wrong");
+  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), "wrong"); })
+                  .startsWith("Not a valid password, or '" + Path() + "' is not a database file"));
+  {
+    FaultVfs vfs;
+    vfs.FailReads(SQLITE_IOERR_READ);
+    EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
+  }
   EXPECT_EQ(ErrorOf([&] { engine_.Create(Path(), kPassword); }), dberr::kOpenFailed);
   EXPECT_EQ(FileBytes(Path()), whole);
   const QString missing = Path("nothing-here.mdb");
@@ -129,28 +143,6 @@ TEST_F(OpenTest, AReadOnlyFolderNeverChanges) {
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(FileBytes(Path()), before);
   EXPECT_EQ(Siblings(), QStringList{"db.mdb"});
-}
-
-TEST_F(OpenTest, AClosedConnectionRefusesWorkAndAnswersAbsent) {
-  Exec("CREATE TABLE TA (A LONG)");
-  conn_->Close();
-  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TA (A) VALUES (1)"); }), dberr::kClosed);
-  EXPECT_EQ(ErrorOf([&] { Rows("SELECT A FROM TA"); }), dberr::kClosed);
-  EXPECT_FALSE(conn_->GetCatalog().HasTable("TA"));
-  EXPECT_NO_THROW(conn_->Close());
-}
-
-// A locked file, a wrong password and a failing device each name their cause.
-TEST_F(OpenTest, AFailedOpenNamesItsCause) {
-  Exec("CREATE TABLE T (K LONG)");
-  Exec("INSERT INTO T (K) VALUES (1)");  // the connection now holds the file for itself
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("is locked by another process"));
-  conn_->Close();
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), "wrong"); })
-                  .startsWith("Not a valid password, or '" + Path() + "' is not a database file"));
-  FaultVfs vfs;
-  vfs.FailReads(SQLITE_IOERR_READ);
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
 }
 
 }  // namespace

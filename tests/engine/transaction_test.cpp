@@ -71,7 +71,6 @@ TEST_F(TransactionTest, AStorageFailureLosesTheWholeTransactionAndRefusesTheRest
     EXPECT_EQ(Rows("SELECT K, V FROM TBig"), QStringList{"0|before"});
     conn_->Close();
   }
-  conn_ = engine_.Open(Path(), kPassword);
 }
 
 TEST_F(TransactionTest, TheCatalogueTakesNoOrdinaryStatement) {

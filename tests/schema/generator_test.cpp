@@ -16,11 +16,7 @@ namespace {
 // The package data the committed scripts were written from (ieee-data
 // 20220827.1, iso-codes 4.15.0-1). With other data the generator writes
 // other rows, which is not a fault of the scripts.
-struct DataFile {
-  const char* path;
-  const char* sha256;
-};
-const DataFile kDataFiles[] = {
+const std::pair<const char*, const char*> kDataFiles[] = {  // path, SHA-256
     {"/usr/share/ieee-data/oui.csv", "6a2a3bb4983b3edcae727ed890406fc678023bd8e5010e4fb89e1312ee3885ae"},
     {"/usr/share/iso-codes/json/iso_3166-1.json", "f01b812b57fba9f31ff621bf33e7c7570a01964dbeb5be2167e94decf538c89f"},
     {"/usr/share/locale/ko/LC_MESSAGES/iso_3166-1.mo",
@@ -30,11 +26,10 @@ const DataFile kDataFiles[] = {
 TEST(ScriptGenerator, WritesTheCommittedScriptsByteForByte) {
   const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
   if (python.isEmpty()) GTEST_SKIP() << "python3 is not installed";
-  for (const DataFile& d : kDataFiles) {
-    const QByteArray bytes = mt::test::FileBytes(QString::fromLatin1(d.path));
-    if (QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() != QByteArray(d.sha256)) {
-      GTEST_SKIP() << d.path << " is missing or not the snapshot the scripts were written from";
-    }
+  for (const auto& [path, sha256] : kDataFiles) {
+    const QByteArray bytes = mt::test::FileBytes(QString::fromLatin1(path));
+    if (QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() != QByteArray(sha256))
+      GTEST_SKIP() << path << " is missing or not the snapshot the scripts were written from";
   }
   QTemporaryDir out;
   QProcess p;

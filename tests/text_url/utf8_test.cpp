@@ -32,7 +32,8 @@ TEST(EncodeUTF8, ReservedSpacesAndMultiByteCharacters) {
   EXPECT_THROW(PercentEncodeBytes(QByteArray(), false), DbError);
 }
 
-TEST(PercentDecodeBytes, EscapesMalformedEscapesAndTerminator) {
+// Decoding: escapes, malformed escapes, the terminating zero, invalid sequences.
+TEST(Decoding, PercentDecodeBytesAndDecodeUTF8) {
   const std::pair<const char*, QByteArray> cases[] = {
       {"%41B", Bytes({0x41, 0x42, 0})},
       {"%ff%4", Bytes({0xFF, 0x04, 0})},
@@ -48,10 +49,8 @@ TEST(PercentDecodeBytes, EscapesMalformedEscapesAndTerminator) {
   // character: it decodes to zero.
   if (AnsiCodeSetName() == "UTF-8")
     EXPECT_EQ(PercentDecodeBytes(QString::fromUtf8("a한b")), Bytes({'a', 0, 'b', 0}));
-}
 
-TEST(DecodeUTF8, DecodesStopsAtZeroAndReplacesInvalidSequences) {
-  const std::pair<QString, QString> cases[] = {
+  const std::pair<QString, QString> decoded[] = {
       {"%41%42+c", "AB c"},
       {"%E2%82%AC", kEuro},
       {"%ED%95%9C%EA%B8%80", QString::fromUtf8("한글")},
@@ -60,7 +59,7 @@ TEST(DecodeUTF8, DecodesStopsAtZeroAndReplacesInvalidSequences) {
       {QString::fromUtf8("a한b"), "a"},
       {"a%FFb", QString("a") + kBad + "b"},
   };
-  for (const auto& [text, decoded] : cases) EXPECT_EQ(DecodeUTF8(text), decoded) << text.toStdString();
+  for (const auto& [text, result] : decoded) EXPECT_EQ(DecodeUTF8(text), result) << text.toStdString();
   // A sequence cut off at the end is not silently dropped.
   const QString cut = DecodeUTF8("a%E2%82");
   ASSERT_GE(cut.size(), 2);

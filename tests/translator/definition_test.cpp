@@ -8,18 +8,11 @@
 namespace mt::engine {
 namespace {
 
-template <typename T>
-T As(const Command& c) {
-  const T* v = std::get_if<T>(&c);
-  EXPECT_NE(v, nullptr) << "command holds alternative " << c.index();
-  return v ? *v : T{};
-}
-
 // Types, NOT NULL and plain defaults are checked through the engine's schema
 // listing; what the listing does not show is checked here: compression,
 // sizes, quoted defaults, and keys declared with a column or without a name.
 TEST(Definition, CreateTableKeepsCompressionDefaultsAndKeys) {
-  const TableDef t = As<CreateTable>(Translate(
+  const TableDef t = std::get<CreateTable>(Translate(
       "CREATE TABLE [TTaskLog] ([TaskIDX] AUTOINCREMENT CONSTRAINT IDX PRIMARY KEY, "
       "[Memo1] Memo WITH COMPRESSION DEFAULT \"\", [Name] TEXT(50) WITH COMP NOT NULL UNIQUE, [Flag] BIT, "
       "[Neg] INT DEFAULT -1, [Rate] TEXT(100) DEFAULT \"5,100|10,100\", CONSTRAINT [Pair] UNIQUE ([Flag], [Neg]))")).table;
@@ -36,10 +29,10 @@ TEST(Definition, CreateTableKeepsCompressionDefaultsAndKeys) {
   EXPECT_EQ(t.keys[1].kind, KeyKind::Unique);
   EXPECT_EQ(t.keys[1].columns, QStringList{"Name"});
   EXPECT_EQ(t.keys[2].columns, (QStringList{"Flag", "Neg"}));
-  EXPECT_EQ(As<CreateTable>(Translate("CREATE TABLE x (a LONG PRIMARY KEY)")).table.keys.at(0).name, "PrimaryKey");
+  EXPECT_EQ(std::get<CreateTable>(Translate("CREATE TABLE x (a LONG PRIMARY KEY)")).table.keys.at(0).name, "PrimaryKey");
 }
 
-TEST(Definition, TypeSynonymsMapToCanonicalTypes) {
+TEST(Definition, TypeSynonymsAndAlterAndDropForms) {
   const struct {
     const char* written;
     JetType type;
@@ -53,19 +46,16 @@ TEST(Definition, TypeSynonymsMapToCanonicalTypes) {
   };
   for (const auto& c : cases) {
     const ColumnDef col =
-        As<AddColumn>(Translate(QStringLiteral("ALTER TABLE t ADD COLUMN c %1").arg(c.written))).column;
+        std::get<AddColumn>(Translate(QStringLiteral("ALTER TABLE t ADD COLUMN c %1").arg(c.written))).column;
     EXPECT_EQ(col.type, c.type) << c.written;
     if (c.type == JetType::Text) EXPECT_EQ(col.size, c.size) << c.written;
   }
-}
-
-// The forms the engine tests do not run as statements.
-TEST(Definition, AlterAndDropForms) {
-  EXPECT_EQ(As<DropColumn>(Translate("ALTER TABLE TTaskList DROP COLUMN [Old Name]")).column, "Old Name");
-  const RenameTable rename = As<RenameTable>(Translate("ALTER TABLE TFunctionPresets RENAME TO [TSiteCategories]"));
+  // The forms the engine tests do not run as statements.
+  EXPECT_EQ(std::get<DropColumn>(Translate("ALTER TABLE TTaskList DROP COLUMN [Old Name]")).column, "Old Name");
+  const RenameTable rename = std::get<RenameTable>(Translate("ALTER TABLE TFunctionPresets RENAME TO [TSiteCategories]"));
   EXPECT_EQ(QStringList({rename.from, rename.to}), QStringList({"TFunctionPresets", "TSiteCategories"}));
-  EXPECT_EQ(As<DropTable>(Translate("DROP TABLE [TCityLocations];")).table, "TCityLocations");
-  EXPECT_EQ(As<DropProcedure>(Translate("drop view [VTaskList]")).name, "VTaskList");
+  EXPECT_EQ(std::get<DropTable>(Translate("DROP TABLE [TCityLocations];")).table, "TCityLocations");
+  EXPECT_EQ(std::get<DropProcedure>(Translate("drop view [VTaskList]")).name, "VTaskList");
 }
 
 }  // namespace

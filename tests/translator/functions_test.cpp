@@ -107,16 +107,13 @@ TEST_F(Functions, NullTextAndConversionFunctions) {
   });
 }
 
-TEST_F(Functions, DateLiteralsAreDaySerials) {
-  // The texts a literal may hold are those of Dates.TextFormsJetReads.
-  Check({{"#2024/07/03 6:00 PM#", "45476.75"}, {"#1899-12-29 06:00#", "-1.25"}});
+// Date literals are day serials (their texts are those of
+// Dates.TextFormsJetReads), and DateAdd and DateDiff count as Jet does.
+TEST_F(Functions, DateSerialsDateAddAndDateDiff) {
   const QDateTime dt(QDate(2024, 7, 3), QTime(5, 38, 45));
   EXPECT_EQ(JetToDateTime(DateTimeToJet(dt)), dt);
   EXPECT_EQ(JetToDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
   EXPECT_EQ(JetToDateTime(45476.999999999), QDateTime(QDate(2024, 7, 4), QTime(0, 0)));
-}
-
-TEST_F(Functions, DateAddAndDateDiff) {
   // DateAdd keeps the time and clamps the day to the target month's end.
   const std::pair<const char*, const char*> adds[] = {
       {"'m', 1, #2024-01-31#", "2024-02-29 00:00:00"}, {"\"m\", -1, #2023-03-31 10:00#", "2023-02-28 10:00:00"},
@@ -128,7 +125,7 @@ TEST_F(Functions, DateAddAndDateDiff) {
     EXPECT_EQ(db.Eval(QStringLiteral("Format(DATEADD(%1), 'yyyy-mm-dd hh:nn:ss')").arg(arguments)).toString(), stamp)
         << arguments;
   Check({
-      {"DateAdd('d', 1, NULL)", "<null>"}, {"DateAdd('x', 1, #2024-01-01#)", "!"},
+      {"#2024/07/03 6:00 PM#", "45476.75"}, {"#1899-12-29 06:00#", "-1.25"}, {"DateAdd('d', 1, NULL)", "<null>"}, {"DateAdd('x', 1, #2024-01-01#)", "!"},
       {"DateDiff('d', #2024-07-01 23:00#, #2024-07-03 01:00#)", "2"},
       {"DateDiff('m', #2024-01-31#, #2024-02-01#)", "1"},
       {"DateDiff('yyyy', #2023-12-31#, #2024-01-01#)", "1"},

@@ -43,19 +43,12 @@ class JetSqlite {
     return RunSql(st->sql, st->values);
   }
 
-  // The single value of a one-row, one-column query.
-  QVariant Value(const QString& jet) {
-    std::vector<QVariantList> rows = Run(jet);
-    if (rows.size() != 1 || rows[0].size() != 1) {
-      ADD_FAILURE() << "expected one value from " << jet.toStdString() << ", got " << rows.size()
-                    << " rows";
-      return {};
-    }
-    return rows[0][0];
-  }
-
   // The value of a Jet expression, evaluated by a SELECT without FROM.
-  QVariant Eval(const QString& jetExpression) { return Value(QStringLiteral("SELECT ") + jetExpression); }
+  QVariant Eval(const QString& jetExpression) {
+    std::vector<QVariantList> rows = Run(QStringLiteral("SELECT ") + jetExpression);
+    EXPECT_TRUE(rows.size() == 1 && rows[0].size() == 1) << jetExpression.toStdString();
+    return rows.empty() || rows[0].empty() ? QVariant() : rows[0][0];
+  }
 
   // Runs SQLite's own SQL with the values bound to its parameters in order.
   std::vector<QVariantList> RunSql(const QString& sql, const QVariantList& values = {}) {

@@ -20,14 +20,11 @@ TEST(Tokens, KindsTextAndPositions) {
       TokenKind::String, TokenKind::Op,     TokenKind::String, TokenKind::Date,      TokenKind::Op,
       TokenKind::Number, TokenKind::End};
   EXPECT_EQ(kinds, expected);
-  EXPECT_EQ(t.raw(t.at(1)), u"Mid$");
-  EXPECT_EQ(t.at(3).text, QString::fromUtf8("한글 칸"));
-  EXPECT_EQ(t.raw(t.at(7)), u"1.5E+3");
-  EXPECT_EQ(t.raw(t.at(9)), u"<>");
-  EXPECT_EQ(t.at(10).text, "it's");
-  EXPECT_EQ(t.at(12).text, "say \"hi\"");
-  EXPECT_EQ(t.at(13).text, "7/3/2024");
-  EXPECT_EQ(t.raw(t.at(14)), u"<=");
+  // Each token's raw text, or (for names and literals) the text it stands for.
+  const std::pair<size_t, const char*> raw[] = {{1, "Mid$"}, {7, "1.5E+3"}, {9, "<>"}, {14, "<="}};
+  for (const auto& [i, text] : raw) EXPECT_EQ(t.raw(t.at(i)), QString::fromUtf8(text)) << i;
+  const std::pair<size_t, const char*> texts[] = {{3, "한글 칸"}, {10, "it's"}, {12, "say \"hi\""}, {13, "7/3/2024"}};
+  for (const auto& [i, text] : texts) EXPECT_EQ(t.at(i).text, QString::fromUtf8(text)) << i;
   EXPECT_TRUE(t.isWord(t.at(0), "SELECT"));
   EXPECT_FALSE(t.isWord(t.at(0), "SELECTS"));
   EXPECT_EQ(t.at(0).pos, 0);

@@ -15,7 +15,6 @@ namespace {
 const char* const kSeeds[] = {
     "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, 'URL', 5 "
     "FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.FocusURL')",
-    "UPDATE [TSettings] SET Val1=\"405\" WHERE [ID]=\"DBVersion\"",
     "DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())",
     "SELECT T.IDX, Count(*) AS N, Format(Max(L.LogDate), 'yyyy-mm-dd') FROM (TTaskList AS T LEFT JOIN TTaskLog AS L "
     "ON T.IDX = L.TaskIDX) RIGHT JOIN TCodes AS C ON C.Val = T.IDX WHERE T.Arg1 LIKE 'a%' AND L.UserIDX IN (1, 2) "
@@ -24,7 +23,6 @@ const char* const kSeeds[] = {
     "\"102|\" + TTaskLog.Arg1 WHERE IIF(ISNULL(TTaskLog.UserId), '', TTaskLog.UserId) LIKE '' AND Mid(Arg2, 2, 3) <> 'x'",
     "CREATE TABLE [T] ([a] TEXT(50) WITH COMPRESSION NOT NULL DEFAULT \"\", b LONG DEFAULT -1, "
     "CONSTRAINT [PrimaryKey] PRIMARY KEY ([a], [b]))",
-    "ALTER TABLE TTaskList ADD COLUMN [IsHot] BIT DEFAULT False",
     "SELECT CLng(Val1) \\ 2 Mod 3 & #2024-07-03 05:38:45# FROM TSettings WHERE Not (ID Is Null) UNION ALL SELECT 1 FROM TCodes",
 };
 
@@ -110,17 +108,6 @@ TEST_F(Robustness, DamagedAndRandomStatementsAreOnlyEverSyntaxErrors) {
     for (int i = pick(40); i > 0; --i) s += alphabet[pick(int(alphabet.size()))];
     Check(s);
   }
-}
-
-// SQLite stops reading a statement at a NUL character, so a NUL inside a
-// literal must not cut the emitted statement short (a NUL in a name is a
-// syntax error: see Syntax.ErrorsNameTheOffendingToken).
-TEST_F(Robustness, NulCharactersInLiterals) {
-  const QString nul(QChar(u'\0'));
-  db.Run("INSERT INTO TSettings (ID, Val1) VALUES ('k', 'Unit" + nul + "ed' & \"" + nul + "\")");
-  const std::vector<QVariantList> rows = db.RunSql("SELECT hex(Val1) FROM TSettings WHERE ID = 'k'");
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0][0].toString(), QString::fromLatin1(QByteArray("Unit\0ed\0", 8).toHex().toUpper()));
 }
 
 }  // namespace
