@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "app/globals.h"
@@ -92,11 +93,7 @@ class MigrationDbTest : public ::testing::Test {
   QStringList LogMessages() const { return spine_.folder.LogMessages(); }
   // The error lines written under the procedure's own name.
   QStringList ErrorLines(const QString& procedure) const {
-    QStringList lines;
-    const QString prefix = QStringLiteral("ERROR: ") + procedure + QStringLiteral(" Line = ");
-    for (const QString& m : LogMessages())
-      if (m.startsWith(prefix)) lines << m;
-    return lines;
+    return LogMessages().filter(QRegularExpression("^ERROR: " + QRegularExpression::escape(procedure) + " Line = "));
   }
 
   test::SpineScope spine_;
