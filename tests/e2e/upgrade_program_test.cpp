@@ -1,6 +1,5 @@
 // The upgrade program as a user runs it: the built executable copied into a
 // folder of its own, with real database files.
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -4,7 +4,6 @@
 // (full disks, read-only mounts, a folder at the work-copy path) are in
 // bench/fault_cases.cpp, run by tests/faults/fault_test.sh; unusable database
 // files and a missing log folder are in the e2e tests.
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QFileInfo>

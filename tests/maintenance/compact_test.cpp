@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "app/globals.h"
 #include "db/query.h"

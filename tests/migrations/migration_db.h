@@ -9,12 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "app/globals.h"
 #include "app/services.h"

@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <functional>
 
 #include "app/globals.h"
 #include "db/query.h"

@@ -1,7 +1,6 @@
 // Each version applied whole or not at all on a real database. (The shipped
 // scripts applied to a real database, catalogue statements and failing
 // statements included, and the migrate tool are checked by the schema tests.)
-#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include "upgrade/upgrade_engine.h"

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QDirIterator>
-
 #include "upgrade/upgrade_engine.h"
 #include "upgrade/upgrade_fixture.h"
 
