@@ -166,18 +166,5 @@ TEST_F(UpgradeProgram, UnusableDatabaseEndsInM1AndIsLeftAlone) {
   QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::Permissions(0x7000));
 }
 
-// A stored version that does not read as a number: the run ends there,
-// without a box, and says so in its exit status and its log.
-TEST_F(UpgradeProgram, AnUnreadableVersionEndsWithStatus2) {
-  e2e::MakeLatest(db);
-  test::ExecuteOn(db, {QStringLiteral("UPDATE TSettings SET Val1 = 'abc' WHERE ID = 'DBVersion'")});
-  const test::ToolResult r = Run();
-  EXPECT_EQ(r.exitCode, 2);
-  EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
-  EXPECT_TRUE(LogMessages().contains(QStringLiteral("ERROR: modMain.Main Line = 0\t13\tType mismatch")))
-      << LogMessages().join(u'\n').toStdString();
-  EXPECT_EQ(test::Column(db, QStringLiteral("SELECT TaskIDX FROM TTaskLog")).size(), 2);  // untouched
-}
-
 }  // namespace
 }  // namespace mt

@@ -32,6 +32,7 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 }  // namespace mt::test
 
 // Readable values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QVariant& v, std::ostream* os) {
   *os << (v.isNull() ? std::string("Null") : '"' + v.toString().toStdString() + '"');
 }
