@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "app/log.h"
 #include "db/query.h"
+#include "support/failure_code.h"
 #include "support/fake_services.h"
 
 namespace mt {
@@ -16,16 +17,6 @@ using test::ScriptedRows;
 class QueryTest : public ::testing::Test {
  protected:
   QueryTest() { Globals().AppName = QStringLiteral("Marrowtide"); }
-  // The code of the DbError call() passes on to its caller, 0 when none.
-  template <typename Call>
-  static int32_t FailureCode(Call call) {
-    try {
-      call();
-    } catch (const DbError& e) {
-      return e.code();
-    }
-    return 0;
-  }
   QString Log() const { return s.folder.LogText(); }
   test::SpineScope s;
   QString path = s.folder.File(QStringLiteral("Marrowtide.mdb"));
@@ -59,7 +50,7 @@ TEST_F(QueryTest, ExecuteAndOpenRecordsetPassFailuresOn) {
   EXPECT_EQ(affected, 3);
   const QString bad = QStringLiteral("UPDATE TNope SET a = 1");
   db->failing.emplace(bad, DbError(dberr::kNotFound, QStringLiteral("Cannot find TNope.")));
-  EXPECT_EQ(FailureCode([&] { DBExecute(bad, affected); }), dberr::kNotFound);
+  EXPECT_EQ(test::FailureCode([&] { DBExecute(bad, affected); }), dberr::kNotFound);
   EXPECT_EQ(affected, 0);
   EXPECT_TRUE(Log().endsWith(
       QStringLiteral("\tERROR: modDB.DBExecute Line = 0\t-2147217865\tCannot find TNope.\r\nUPDATE TNope SET a = 1\r\n")));
@@ -70,7 +61,7 @@ TEST_F(QueryTest, ExecuteAndOpenRecordsetPassFailuresOn) {
   EXPECT_EQ(open(ado::adOpenForwardOnly, ado::adLockReadOnly)->RecordCount(), -1);
   EXPECT_EQ(open(ado::adOpenDynamic, ado::adLockOptimistic)->RecordCount(), 2);
   EXPECT_THROW(open(7, 1), DbError);
-  EXPECT_EQ(FailureCode([] { DBOpenRecordset(QStringLiteral("SELECT * FROM TMissing"), 3, -1, -1, 3); }),
+  EXPECT_EQ(test::FailureCode([] { DBOpenRecordset(QStringLiteral("SELECT * FROM TMissing"), 3, -1, -1, 3); }),
             dberr::kNotFound);
   EXPECT_TRUE(Log().contains(QStringLiteral("ERROR: modDB.DBOpenRecordset Line = 0\t-2147217865\t")));
   EXPECT_TRUE(Log().endsWith(QStringLiteral("SELECT * FROM TMissing\r\n")));

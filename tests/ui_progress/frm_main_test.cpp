@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QTimer>
 
 #include "ui/frm_main.h"
+#include "support/ui_app.h"
 #include "ui/qt_ui.h"
 
 namespace mt {
@@ -20,13 +20,7 @@ const QString kCompacting = QStringLiteral("데이터베이스를 압축하고 �
 
 class ProgressWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char arg0[] = "test_ui_progress";
-    static char* argv[] = {arg0, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { testing::UiApp(); }
 };
 
 bool KoreanCapable(const QFont& font) {
