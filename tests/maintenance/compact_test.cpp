@@ -57,11 +57,7 @@ class Maintenance : public ::testing::Test {
   QString Db() const { return Globals().DBPath; }
   QString File(const char* name) const { return run_.folder.File(QString::fromLatin1(name)); }
   QStringList Tags(const char* table) const {
-    QStringList tags;
-    for (const QVariant& v : test::Column(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag")
-                                                    .arg(QString::fromLatin1(table))))
-      tags << v.toString();
-    return tags;
+    return test::Texts(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag").arg(QString::fromLatin1(table)));
   }
   int ErrorLines(const QString& procedure = {}) const { return run_.folder.ErrorLines(procedure); }
 

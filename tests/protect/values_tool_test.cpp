@@ -27,7 +27,7 @@ TEST(ValuesTool, EncryptsAndDecryptsAFileInPlaceOnlyOnce) {
     for (const char* sql : {"SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'",
                             "SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'", "SELECT ValText FROM TCodes",
                             "SELECT UA FROM TUserAgentsRaw"})
-      out << test::Column(db, QString::fromLatin1(sql)).value(0).toString();
+      out << test::Texts(db, QString::fromLatin1(sql)).value(0);
     return out;
   };
   const auto onlyTheDatabase = [&] {
