@@ -120,11 +120,6 @@ TEST(TypicalRun, InProcessWithTheProductionPasses) {
     EXPECT_TRUE(test::FileBytes(scope.folder.File(QStringLiteral("autoup.ini")))
                     .contains("[Update]\r\nCompactDBDate=" + scope.clock.now.toString("yyyy-MM-dd HH:mm:ss").toLatin1() + "\r\n"));
 
-    const QStringList log = scope.folder.LogMessages();
-    const auto at = [&](const QString& line) { return log.indexOf(line); };
-    EXPECT_GE(at(QStringLiteral("modMain.p_DBDecrypt Start")), 0);
-    EXPECT_LT(at(QStringLiteral("modMain.p_DBDecrypt End")), at(QStringLiteral("modMain.p_DBEncrypt Start")));
-    EXPECT_LT(at(QStringLiteral("modMain.p_DBEncrypt End")), at(QStringLiteral("modMain.p_CompactDB Start ")));
     for (const char* procedure : {"modMain.p_DBDecrypt", "modMain.p_DBEncrypt", "modMain.p_CompactDB",
                                   "modDB.CompactDatabase", "modEncrypt.", "modMain.Main"})
       EXPECT_FALSE(scope.folder.LogText().contains(QStringLiteral("ERROR: ") + QLatin1String(procedure)))

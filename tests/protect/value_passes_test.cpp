@@ -11,7 +11,6 @@
 #include "db/query.h"
 #include "protect/cipher.h"
 #include "support/fake_services.h"
-#include "support/forwarding_engine.h"
 #include "support/real_db.h"
 
 namespace mt {
@@ -173,17 +172,24 @@ class FaultyConnection final : public Connection {
 };
 
 // Faults go into work copies only; the database itself opens as it is.
-class FaultyEngine final : public test::ForwardingEngine {
+class FaultyEngine final : public Engine {
  public:
-  explicit FaultyEngine(const Fault& fault) : ForwardingEngine(DefaultEngine()), fault_(fault) {
-    SetDefaultEngine(this);
-  }
+  explicit FaultyEngine(const Fault& fault) : fault_(fault) { SetDefaultEngine(this); }
   ~FaultyEngine() override { SetDefaultEngine(nullptr); }
   std::unique_ptr<Connection> Open(const QString& path, const QString& password) override {
     auto c = real_.Open(path, password);
     if (!path.contains(QLatin1String("_backup_en_"))) return c;
     return std::make_unique<FaultyConnection>(std::move(c), path, fault_);
   }
+  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override {
+    return real_.Create(path, password);
+  }
+  void Compact(const QString& src, const QString& dst, const QString& password) override {
+    real_.Compact(src, dst, password);
+  }
+
+ private:
+  Engine& real_ = DefaultEngine();  // the production engine, taken before this one is installed
   Fault fault_;
 };
 

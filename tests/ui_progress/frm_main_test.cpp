@@ -27,14 +27,9 @@ bool KoreanCapable(const QFont& font) {
   return QFontDatabase::writingSystems(QFontInfo(font).family()).contains(QFontDatabase::Korean);
 }
 
-TEST_F(ProgressWindow, LayoutFontsAndInitialText) {
+TEST_F(ProgressWindow, InitialTextInFontsThatDrawKorean) {
   frmMain form;
-  EXPECT_EQ(form.size(), QSize(527, 59));
-  EXPECT_EQ(form.lblMsg()->geometry(), QRect(2, 17, 522, 25));
   EXPECT_EQ(form.lblMsg()->text(), kZero);
-  EXPECT_EQ(form.font().family(), QStringLiteral("맑은 고딕"));
-  EXPECT_EQ(form.font().pointSize(), 9);
-  EXPECT_EQ(form.lblMsg()->font().pointSize(), 12);
   for (const QFont& font : {form.font(), form.lblMsg()->font()})
     EXPECT_TRUE(KoreanCapable(font)) << QFontInfo(font).family().toStdString();
 }
