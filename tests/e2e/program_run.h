@@ -4,9 +4,12 @@
 // faults tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include "app/globals.h"
 #include "support/fake_services.h"
@@ -16,29 +19,35 @@
 
 namespace mt::e2e {
 
-inline const QString kBinDir = QString::fromUtf8(MT_BINARY_DIR);
 inline const QString kExeName = QStringLiteral("marrowtide-dbupgrade");
 
-using ProgramResult = test::ToolResult;
+// A temporary program folder (readable by everyone) with the built program
+// and its log folder; the database beside the program is db.
+class InstalledProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const QString built = QStringLiteral(MT_BINARY_DIR "/") + kExeName;
+    if (!QFile::exists(built)) GTEST_SKIP() << "build marrowtide-dbupgrade first";
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7755));
+    QDir().mkpath(dir.filePath(QStringLiteral("log")));
+    ASSERT_TRUE(QFile::copy(built, program));
+  }
 
-// Runs program headless (see test::RunTool).
-inline ProgramResult RunHeadless(const QString& program, const QStringList& args, bool asNobody = false,
-                                 const QStringList& extraEnv = {}) {
-  return test::RunTool(args, program, extraEnv, asNobody);
-}
+  // Runs the program headless (see test::RunTool) after removing the log of
+  // an earlier run.
+  test::ToolResult Run(const QStringList& args = {}, const QStringList& env = {}, bool asNobody = false) {
+    QFile::remove(dir.filePath(QStringLiteral("log/marrowtide-dbupgrade.log")));
+    return test::RunTool(args, program, env, asNobody);
+  }
+  QString Log() const {
+    return QString::fromUtf8(test::FileBytes(dir.filePath(QStringLiteral("log/marrowtide-dbupgrade.log"))));
+  }
+  QStringList LogMessages() const { return test::TimestampedMessages(Log()); }
 
-// A program folder with the built program and, when asked, its log folder.
-// Returns the program's path, or an empty text when it is not built.
-inline QString InstallProgram(const QString& folder, bool withLogFolder = true) {
-  if (!QFile::exists(kBinDir + QLatin1Char('/') + kExeName)) return {};
-  if (withLogFolder) QDir().mkpath(folder + QStringLiteral("/log"));
-  const QString exe = folder + QLatin1Char('/') + kExeName;
-  return QFile::copy(kBinDir + QLatin1Char('/') + kExeName, exe) ? exe : QString();
-}
-
-inline QString LogOf(const QString& folder) {
-  return QString::fromUtf8(test::FileBytes(folder + QStringLiteral("/log/marrowtide-dbupgrade.log")));
-}
+  QTemporaryDir dir;
+  QString program = dir.filePath(kExeName);
+  QString db = dir.filePath(QStringLiteral("Marrowtide.mdb"));
+};
 
 // A database stamped with the newest version and marked encrypted, which the
 // run only prunes and compacts: the five activity-log tables each hold a row older than any

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include "app/globals.h"
 #include "db/query.h"
@@ -57,69 +55,63 @@ QStringList LogSchema(const QStringList& leaveOut = {}) {
 class Maintenance : public ::testing::Test {
  protected:
   QString Db() const { return Globals().DBPath; }
-  QString Ini() const { return folder_.File(QStringLiteral("autoup.ini")); }
-  QString Tmp() const { return folder_.File(QStringLiteral("tmp.mdb")); }
-  QString Stamp() const { return clock_.now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")); }
+  QString File(const char* name) const { return run_.folder.File(QString::fromLatin1(name)); }
   QStringList Tags(const char* table) const {
-    QStringList tags;
-    for (const QVariant& v : test::Column(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag")
-                                                    .arg(QString::fromLatin1(table))))
-      tags << v.toString();
-    return tags;
+    return test::Texts(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag").arg(QString::fromLatin1(table)));
   }
-  int ErrorLines(const QString& procedure = {}) const { return folder_.ErrorLines(procedure); }
+  int ErrorLines(const QString& procedure = {}) const { return run_.folder.ErrorLines(procedure); }
 
   test::RealFilesScope run_;
-  test::ProgramFolder& folder_ = run_.folder;
-  QTemporaryDir& data_ = run_.data;
-  test::FakeClock& clock_ = run_.clock;
-  test::RecordingUi& ui_ = run_.ui;
 };
 
+// A prune that fails (here at a missing table) stops before compaction and
+// stamp; once it can run, old rows go, the file is compacted through tmp.mdb
+// and the stamp is written.
 TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
-  test::CreateDatabase(Db(), LogSchema());
-  test::WriteFile(Tmp(), "left over by an aborted run");
+  test::CreateDatabase(Db(), LogSchema({QStringLiteral("TTaskLogDay")}));
+  test::WriteFile(File("tmp.mdb"), "left over by an aborted run");
   // Sections and keys in any case and spacing; only the first key of the
   // section changes, line ends and all else stay.
   const QByteArray ini =
       "; written by the product\r\nCompactDBDate=global\r\n[Main]\r\nCompactDBDate=not this one\r\n"
       "  [ update ]  \r\nServer = a=b \r\n  compactdbdate  = 2020-01-01 00:00:00\r\nCompactDBDate=second\r\n"
       "\n[Tail]\nx=1";
-  test::WriteFile(Ini(), ini);
+  test::WriteFile(File("autoup.ini"), ini);
   const qint64 sizeBefore = QFileInfo(Db()).size();
   ASSERT_NE(DBGetConnection(Db()), nullptr);  // the run holds it open
-
-  p_CompactDB();
-
-  for (const LogTable& t : LogTables()) EXPECT_EQ(Tags(t.name), QStringList{"recent"}) << t.name;
-  EXPECT_LT(QFileInfo(Db()).size(), sizeBefore / 4);
-  EXPECT_FALSE(QFileInfo::exists(Tmp()));
-  EXPECT_EQ(QDir(data_.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList{QStringLiteral("Marrowtide.mdb")});
-  QByteArray expected = ini;
-  expected.replace("  compactdbdate  = 2020-01-01 00:00:00", "CompactDBDate=" + Stamp().toLatin1());
-  EXPECT_EQ(test::FileBytes(Ini()), expected);
-  EXPECT_TRUE(ui_.calls.contains(QStringLiteral("Msg 데이터베이스를 압축하고 있습니다...")));
-  EXPECT_EQ(ErrorLines(), 0) << folder_.LogText().toStdString();
-  const QStringList messages = folder_.LogMessages();
-  EXPECT_EQ(messages.first(), QStringLiteral("modMain.p_CompactDB Start "));
-  EXPECT_TRUE(messages.contains(QStringLiteral("modDB.CompactDatabase Start ") + Db()));
-  EXPECT_EQ(messages.last(), QStringLiteral("modMain.p_CompactDB End "));
-}
-
-TEST_F(Maintenance, FailingPruneStopsBeforeCompactionAndStamp) {
-  test::CreateDatabase(Db(), LogSchema({QStringLiteral("TTaskLogDay")}));
-  test::WriteFile(Tmp(), "left over");
-  ASSERT_NE(DBGetConnection(Db()), nullptr);
   p_CompactDB();
   ReleaseSharedConnection();
   EXPECT_EQ(Tags("TTaskLog"), QStringList{"recent"});
   EXPECT_EQ(Tags("TTaskLogHour"), QStringList{"recent"});
   EXPECT_EQ(Tags("TTaskLogInterval"), (QStringList{"old", "recent"}));
   EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_CompactDB")), 1);
-  EXPECT_EQ(test::FileBytes(Tmp()), QByteArray("left over"));  // compaction never started
-  EXPECT_FALSE(QFileInfo::exists(Ini()));
-  EXPECT_EQ(folder_.LogMessages().last(), QStringLiteral("modMain.p_CompactDB End "));
+  EXPECT_EQ(test::FileBytes(File("tmp.mdb")), QByteArray("left over by an aborted run"));
+  EXPECT_EQ(test::FileBytes(File("autoup.ini")), ini);
+  EXPECT_EQ(run_.folder.LogMessages().last(), QStringLiteral("modMain.p_CompactDB End "));
+
+  QFile::remove(run_.folder.LogPath());
+  const LogTable day = LogTables()[2];
+  test::ExecuteOn(Db(), {QStringLiteral("CREATE TABLE TTaskLogDay (IDX AUTOINCREMENT, Tag TEXT(20), LogDate DATETIME)"),
+                         QStringLiteral("INSERT INTO TTaskLogDay (Tag, LogDate) VALUES ('old', %1)").arg(Literal(day.oldRow)),
+                         QStringLiteral("INSERT INTO TTaskLogDay (Tag, LogDate) VALUES ('recent', %1)")
+                             .arg(Literal(day.recentRow))});
+  ASSERT_NE(DBGetConnection(Db()), nullptr);
+  p_CompactDB();
+
+  for (const LogTable& t : LogTables()) EXPECT_EQ(Tags(t.name), QStringList{"recent"}) << t.name;
+  EXPECT_LT(QFileInfo(Db()).size(), sizeBefore / 4);
+  EXPECT_EQ(QDir(run_.data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
+  EXPECT_FALSE(QFileInfo::exists(File("tmp.mdb")));
+  QByteArray expected = ini;
+  expected.replace("  compactdbdate  = 2020-01-01 00:00:00",
+                   "CompactDBDate=" + run_.clock.now.toString("yyyy-MM-dd HH:mm:ss").toLatin1());
+  EXPECT_EQ(test::FileBytes(File("autoup.ini")), expected);
+  EXPECT_TRUE(run_.ui.calls.contains(QStringLiteral("Msg 데이터베이스를 압축하고 있습니다...")));
+  EXPECT_EQ(ErrorLines(), 0) << run_.folder.LogText().toStdString();
+  const QStringList messages = run_.folder.LogMessages();
+  EXPECT_EQ(messages.first(), QStringLiteral("modMain.p_CompactDB Start "));
+  EXPECT_TRUE(messages.contains(QStringLiteral("modDB.CompactDatabase Start ") + Db()));
+  EXPECT_EQ(messages.last(), QStringLiteral("modMain.p_CompactDB End "));
 }
 
 }  // namespace

@@ -17,16 +17,11 @@ class ChannelDbTest : public MigrationDbTest {
   }
   // A log row of task (which may be any number); its LogDate keeps keys apart.
   void AddLog(const QString& task, const QString& category, const QVariant& arg1, int exchangeSn = 0) {
-    ++minute_;
-    Exec(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate, SiteCategory, Arg1, ContentKey, "
-                        "ExchangeLogSN) VALUES (%1, #2024-03-01 10:%2:00#, %3, %4, \"old\", %5)")
-             .arg(task)
-             .arg(minute_, 2, 10, QLatin1Char('0'))
-             .arg(DBQuoteValue(category), DBQuoteValue(arg1))
-             .arg(exchangeSn));
+    AddRowTo("TTaskLog", {"TaskIDX", "LogDate", "SiteCategory", "Arg1", "ContentKey", "ExchangeLogSN"},
+             {task.toInt(), QDateTime(QDate(2024, 3, 1), QTime(10, ++minute_)), category, arg1, "old", exchangeSn});
   }
   void AddAction(const QString& key) {
-    Exec("INSERT INTO TUserActions (ContentKey, ActionDate) VALUES (" + DBQuoteValue(key) + ", #2024-03-01#)");
+    AddRowTo("TUserActions", {"ContentKey", "ActionDate"}, {key, QDateTime(QDate(2024, 3, 1), QTime(0, 0))});
   }
   // Content keys of the log rows, tasks and actions, in the order they were added.
   QStringList LogKeys() { return Column("SELECT ContentKey FROM TTaskLog ORDER BY LogDate"); }

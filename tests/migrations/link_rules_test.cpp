@@ -24,13 +24,10 @@ QString Key(const QString& arg1, const QString& arg2, const QString& category = 
   return GetActionContentKey(1, arg1, arg2, "", "", category, -1);
 }
 
-struct RuleCase {
-  QString in, out;
-};
-
+// Each input of a rule with its output.
 template <typename Rule>
-void ExpectRule(Rule rule, std::initializer_list<RuleCase> cases) {
-  for (const RuleCase& c : cases) EXPECT_EQ(rule(c.in), c.out) << c.in.toStdString();
+void ExpectRule(Rule rule, std::initializer_list<std::pair<QString, QString>> cases) {
+  for (const auto& [in, out] : cases) EXPECT_EQ(rule(in), out) << in.toStdString();
 }
 
 TEST(ShoppingLinks, ItemIdsAndCatalogLinks) {

@@ -9,11 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 
 #include "app/globals.h"
 #include "app/services.h"
@@ -72,13 +71,17 @@ class MigrationDbTest : public ::testing::Test {
     return values.isEmpty() ? QStringLiteral("<no row>") : values.first();
   }
 
-  // Adds a TTaskList row with these column values and returns its IDX.
-  static QString AddTaskRow(const QStringList& columns, const QVariantList& values) {
+  // Adds a row with these column values to table and returns the table's
+  // largest IDX (the new row's when the table has one).
+  static QString AddRowTo(const QString& table, const QStringList& columns, const QVariantList& values) {
     QStringList literals;
     for (const QVariant& v : values) literals << DBQuoteValue(v);
-    Exec(QStringLiteral("INSERT INTO TTaskList (%1) VALUES (%2)")
-             .arg(columns.join(QStringLiteral(", ")), literals.join(QStringLiteral(", "))));
-    return Cell(QStringLiteral("SELECT MAX(IDX) FROM TTaskList"));
+    Exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+             .arg(table, columns.join(QStringLiteral(", ")), literals.join(QStringLiteral(", "))));
+    return table == QLatin1String("TTaskLog") ? QString() : Cell("SELECT MAX(IDX) FROM " + table);
+  }
+  static QString AddTaskRow(const QStringList& columns, const QVariantList& values) {
+    return AddRowTo(QStringLiteral("TTaskList"), columns, values);
   }
 
   static QString TaskValue(const QString& column, const QString& idx) {
@@ -92,11 +95,7 @@ class MigrationDbTest : public ::testing::Test {
   QStringList LogMessages() const { return spine_.folder.LogMessages(); }
   // The error lines written under the procedure's own name.
   QStringList ErrorLines(const QString& procedure) const {
-    QStringList lines;
-    const QString prefix = QStringLiteral("ERROR: ") + procedure + QStringLiteral(" Line = ");
-    for (const QString& m : LogMessages())
-      if (m.startsWith(prefix)) lines << m;
-    return lines;
+    return LogMessages().filter(QRegularExpression("^ERROR: " + QRegularExpression::escape(procedure) + " Line = "));
   }
 
   test::SpineScope spine_;

@@ -12,11 +12,17 @@ const QString kShopping = QStringLiteral("Mobile_Naver_Shopping");
 
 class ShoppingDbTest : public MigrationDbTest {
  protected:
-  // Adds a task and returns its IDX.
-  QString AddTask(const QString& category, const QVariant& arg2, const QVariant& arg5) {
-    return AddTaskRow({"SiteCategory", "Arg2", "Arg5"}, {category, arg2, arg5});
+  struct TaskRow {
+    QString category;
+    QVariant arg2, arg5;
+    QString arg2After, arg5After;
+  };
+  // Adds the tasks and returns their IDX values.
+  static QStringList AddTasks(const std::vector<TaskRow>& rows) {
+    QStringList ids;
+    for (const TaskRow& r : rows) ids << AddTaskRow({"SiteCategory", "Arg2", "Arg5"}, {r.category, r.arg2, r.arg5});
+    return ids;
   }
-  QString Arg(const QString& column, const QString& idx) { return TaskValue(column, idx); }
 };
 
 // After the last row the recordset is saved; a failing Save is logged like any
@@ -47,22 +53,9 @@ class VersionProbe : public CodeMigrations {
   bool Has(int version) const override { return ProductionCodeMigrations().Has(version); }
   bool Run(int version) override {
     seen << QStringLiteral("%1:%2").arg(version).arg(
-                Cell(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'")));
+                TextOrEmpty(DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"), 0)));
     return ProductionCodeMigrations().Run(version);
   }
-
- private:
-  static QString Cell(const QString& sql) {
-    return TextOrEmpty(DBGetValue(sql, QStringLiteral("<none>")));
-  }
-};
-
-// Each run stops at a row without a link (rows are visited in the order they
-// were added), logs it and still writes its end line; the upgrade goes on.
-struct TaskRow {
-  QString category;
-  QVariant arg2, arg5;
-  QString arg2After, arg5After;
 };
 
 // Each run renames the parameters in the link column (Arg5 when it holds one,
@@ -71,7 +64,7 @@ struct TaskRow {
 // and still writes its end line; the upgrade goes on.
 TEST_F(ShoppingDbTest, UpgradeFrom297RenamesParametersTwiceAndGoesOnAfterFailures) {
   OpenDatabaseAt(297);
-  const TaskRow rows[] = {
+  const std::vector<TaskRow> rows = {
       {kShopping, "id=1&cat_id=5&nv_mid=7", "", "id=1&catId=5&nvMid=7", ""},
       {kShopping, "q?cat_id=1", "https://x/p?nv_mid=7&cat_id=2", "q?cat_id=1", "https://x/p?nvMid=7&catId=2"},
       {kShopping, "CAT_ID=1&Nv_Mid=2&xcat_idy&nv_midnv_mid", QVariant(), "CAT_ID=1&Nv_Mid=2&xcatIdy&nvMidnvMid",
@@ -80,8 +73,7 @@ TEST_F(ShoppingDbTest, UpgradeFrom297RenamesParametersTwiceAndGoesOnAfterFailure
       {kShopping, QVariant(), QVariant(), "<null>", "<null>"},
       {kShopping, "cat_id=3", "", "cat_id=3", ""},
   };
-  QStringList ids;
-  for (const TaskRow& r : rows) ids << AddTask(r.category, r.arg2, r.arg5);
+  const QStringList ids = AddTasks(rows);
   VersionProbe probe;
   SetCodeMigrations(&probe);
 
@@ -91,8 +83,8 @@ TEST_F(ShoppingDbTest, UpgradeFrom297RenamesParametersTwiceAndGoesOnAfterFailure
   EXPECT_EQ(outcome.lastRecorded, 300);
   EXPECT_EQ(DbVersion(), "300");
   for (int i = 0; i < ids.size(); ++i) {
-    EXPECT_EQ(Arg("Arg2", ids[i]), rows[i].arg2After) << i;
-    EXPECT_EQ(Arg("Arg5", ids[i]), rows[i].arg5After) << i;
+    EXPECT_EQ(TaskValue("Arg2", ids[i]), rows[i].arg2After) << i;
+    EXPECT_EQ(TaskValue("Arg5", ids[i]), rows[i].arg5After) << i;
   }
   const QStringList errors = ErrorLines("modMain.p_DBUpgrade_298");
   ASSERT_EQ(errors.size(), 2);
@@ -106,7 +98,7 @@ TEST_F(ShoppingDbTest, DetailLinksBecomeMobileCatalogLinks) {
   OpenDatabaseAt(328);
   const QString catalog = QStringLiteral("https://") + endpoints::MobileShoppingHost + "/catalog/";
   const QString lite = "https://s.example/detail/lite?nv_mid=1";
-  const TaskRow rows[] = {
+  const std::vector<TaskRow> rows = {
       {kShopping, "", "https://s.example/detail/lite?nv_mid=123&NaPm=ct%3Dabc&x=1&query=a+b", "",
        catalog + "123?NaPm=ct%3Dabc&query=a%20b"},
       {kShopping, "", "https://s.example/detail/detail?nvMid=9", "", catalog + "9"},
@@ -115,12 +107,11 @@ TEST_F(ShoppingDbTest, DetailLinksBecomeMobileCatalogLinks) {
       {kShopping, "keep", QVariant(), "keep", "<null>"},
       {"Mobile_Naver_Restaurant", "", lite, "", lite},
   };
-  QStringList ids;
-  for (const TaskRow& r : rows) ids << AddTask(r.category, r.arg2, r.arg5);
+  const QStringList ids = AddTasks(rows);
 
   p_DBUpgrade_329();
 
-  for (int i = 0; i < ids.size(); ++i) EXPECT_EQ(Arg("Arg5", ids[i]), rows[i].arg5After) << i;
+  for (int i = 0; i < ids.size(); ++i) EXPECT_EQ(TaskValue("Arg5", ids[i]), rows[i].arg5After) << i;
   EXPECT_TRUE(ErrorLines("modMain.p_DBUpgrade_329").isEmpty());
   EXPECT_EQ(LogMessages().filter(QRegularExpression("^modMain\\.p_DBUpgrade_329 (Start|End)$")),
             (QStringList{"modMain.p_DBUpgrade_329 Start", "modMain.p_DBUpgrade_329 End"}));

@@ -7,28 +7,20 @@ namespace {
 
 class UserIdDbTest : public MigrationDbTest {
  protected:
-  void AddAccount(int idx, const QString& name) {
-    Exec(QStringLiteral("INSERT INTO TUserIdIPs (IDX, UserId, Pwd) VALUES (%1, %2, \"pw\")")
-             .arg(idx)
-             .arg(DBQuoteValue(name)));
-  }
+  void AddAccount(int idx, const QString& name) { AddRowTo("TUserIdIPs", {"IDX", "UserId", "Pwd"}, {idx, name, "pw"}); }
   // Adds a row of TUserActions, TTaskLog or TActionList for the account;
   // returns the query that reads its UserId back. Log rows are keyed by
   // (TaskIDX, LogDate): each gets its own task number.
   QString AddRow(const QString& table, int userIdx, const QVariant& userId) {
-    const QString values = QStringLiteral("%1, %2").arg(userIdx).arg(DBQuoteValue(userId));
+    const QDateTime day(QDate(2024, 3, 1), QTime(10, 0));
     if (table == "TTaskLog") {
-      Exec(QStringLiteral("INSERT INTO TTaskLog (TaskIDX, LogDate, UserIDX, UserId) VALUES (%1, "
-                          "#2024-03-01 10:00:00#, %2)")
-               .arg(++logTask_)
-               .arg(values));
+      AddRowTo(table, {"TaskIDX", "LogDate", "UserIDX", "UserId"}, {++logTask_, day, userIdx, userId});
       return QStringLiteral("SELECT UserId FROM TTaskLog WHERE TaskIDX = %1").arg(logTask_);
     }
-    if (table == "TUserActions")
-      Exec("INSERT INTO TUserActions (UserIDX, UserId, ActionDate) VALUES (" + values + ", #2024-03-01#)");
-    else
-      Exec("INSERT INTO " + table + " (UserIDX, UserId) VALUES (" + values + ")");
-    return "SELECT UserId FROM " + table + " WHERE IDX = " + Cell("SELECT MAX(IDX) FROM " + table);
+    const QString idx = table == "TUserActions"
+                            ? AddRowTo(table, {"UserIDX", "UserId", "ActionDate"}, {userIdx, userId, day})
+                            : AddRowTo(table, {"UserIDX", "UserId"}, {userIdx, userId});
+    return "SELECT UserId FROM " + table + " WHERE IDX = " + idx;
   }
 
  private:

@@ -77,81 +77,57 @@ class LoopbackServer {
 
 const QByteArray kFileText = QByteArray("업그레이드 파일 ").repeated(500);
 
-class Downloader : public ::testing::Test {
- protected:
-  void SetUp() override { Globals().LoggingEnabled = true; }
-  void TearDown() override { Globals() = RunGlobals{}; }
-
-  // The log lines this test wrote, without their timestamps.
-  QStringList Log() const { return folder_.LogMessages(); }
-  QString Target() const { return folder_.File(QStringLiteral("download.bin")); }
-  QString StartLine(const QString& url, const QString& file = {}) const {
-    return QStringLiteral("CURLDownloader.Download Start szURL = ") + url + QStringLiteral(", szFile = ") +
-           (file.isEmpty() ? Target() : file);
-  }
-
-  test::ProgramFolder folder_;
-  LoopbackServer server_{{
+// Each download into a target holding "previous contents": what it answers,
+// the target afterwards and its log lines between Start and End. A failure
+// keeps the old file and leaves no partial one; only a transfer the server
+// answered with an error or broke off logs its own error line; a transfer of
+// nothing leaves no file.
+TEST(Downloader, SuccessesReplaceTheFileFailuresKeepIt) {
+  test::SpineScope scope;
+  const test::ProgramFolder& folder = scope.folder;
+  Globals().LoggingEnabled = true;
+  LoopbackServer server{{
       {"/file.txt", "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(kFileText.size()) + "\r\n\r\n" + kFileText},
       {"/empty", "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"},
       {"/moved", "HTTP/1.1 302 Found\r\nLocation: /file.txt\r\nContent-Length: 0\r\n\r\n"},
       // Announces 1000 bytes, sends 10, then hangs up.
       {"/broken", "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\n\r\n0123456789"},
   }};
-  CURLDownloader downloader_;
-};
-
-TEST_F(Downloader, NormalFileAndRedirectAndAZeroLengthFileIsRemoved) {
-  const QString url = server_.Url(QStringLiteral("/file.txt"));
-  EXPECT_TRUE(downloader_.Download(url, Target()));
-  EXPECT_EQ(test::FileBytes(Target()), kFileText);
-  QFile::remove(Target());
-  EXPECT_TRUE(downloader_.Download(server_.Url(QStringLiteral("/moved")), Target()));
-  EXPECT_EQ(test::FileBytes(Target()), kFileText);
-
-  const QString empty = server_.Url(QStringLiteral("/empty"));
-  EXPECT_FALSE(downloader_.Download(empty, Target()));
-  EXPECT_FALSE(QFile::exists(Target()));
-  const QString end = QStringLiteral("CURLDownloader.Download End ");
-  EXPECT_EQ(Log(), QStringList({StartLine(url), end + "True", StartLine(server_.Url(QStringLiteral("/moved"))),
-                                end + "True", StartLine(empty),
-                                QStringLiteral("CURLDownloader.Download Error: Downloaded File Size = 0"),
-                                end + "False"}));
-}
-
-// A failed transfer keeps the old file and leaves no partial one; only a
-// transfer that the server broke off logs its own error line.
-TEST_F(Downloader, FailuresKeepTheOldFileAndLeaveNoPartialOne) {
   QString refused;  // a port that was just served: nobody listens there any more
   {
     LoopbackServer gone;
     refused = gone.Url(QStringLiteral("/file.txt"));
   }
-  const QString end = QStringLiteral("CURLDownloader.Download End False");
-  const QString failure = QStringLiteral("CURLDownloader.Download Error: INET_E_DOWNLOAD_FAILURE");
+  const QString target = folder.File(QStringLiteral("download.bin"));
+  const QByteArray failure = "CURLDownloader.Download Error: INET_E_DOWNLOAD_FAILURE";
+  const QByteArray kept = "previous contents";
   const struct {
     QString url, file;
-    bool errorLine;
+    bool ok;
+    QByteArray after, error;  // the target's bytes afterwards; the error line
   } cases[] = {
-      {server_.Url(QStringLiteral("/missing")), Target(), true},
-      {server_.Url(QStringLiteral("/broken")), Target(), true},
-      {refused, Target(), false},
-      {QStringLiteral("nosuch://127.0.0.1/file.txt"), Target(), false},
-      {server_.Url(QStringLiteral("/file.txt")), folder_.File(QStringLiteral("no-such-folder/download.bin")), false},
+      {server.Url(QStringLiteral("/missing")), target, false, kept, failure},
+      {server.Url(QStringLiteral("/broken")), target, false, kept, failure},
+      {refused, target, false, kept, {}},
+      {QStringLiteral("nosuch://127.0.0.1/file.txt"), target, false, kept, {}},
+      {server.Url(QStringLiteral("/file.txt")), folder.File(QStringLiteral("no/download.bin")), false, kept, {}},
+      {server.Url(QStringLiteral("/file.txt")), target, true, kFileText, {}},
+      {server.Url(QStringLiteral("/moved")), target, true, kFileText, {}},
+      {server.Url(QStringLiteral("/empty")), target, false, "<none>",
+       "CURLDownloader.Download Error: Downloaded File Size = 0"},
   };
-  test::WriteFile(Target(), "previous contents");
-  QStringList expected;
   for (const auto& c : cases) {
-    EXPECT_FALSE(downloader_.Download(c.url, c.file)) << c.url.toStdString();
-    expected << StartLine(c.url, c.file);
-    if (c.errorLine) expected << failure;
-    expected << end;
+    SCOPED_TRACE(c.url.toStdString());
+    test::WriteFile(target, kept);
+    QFile::remove(folder.LogPath());
+    CURLDownloader downloader;
+    EXPECT_EQ(downloader.Download(c.url, c.file), c.ok);
+    EXPECT_EQ(QFile::exists(target) ? test::FileBytes(target) : QByteArray("<none>"), c.after);
+    QStringList log{QStringLiteral("CURLDownloader.Download Start szURL = ") + c.url + QStringLiteral(", szFile = ") + c.file};
+    if (!c.error.isEmpty()) log << QString::fromUtf8(c.error);
+    EXPECT_EQ(folder.LogMessages(), log << QStringLiteral("CURLDownloader.Download End ") + (c.ok ? "True" : "False"));
   }
-  EXPECT_EQ(test::FileBytes(Target()), QByteArray("previous contents"));
-  EXPECT_EQ(Log(), expected);
-  QFile::remove(Target());
-  EXPECT_FALSE(downloader_.Download(server_.Url(QStringLiteral("/broken")), Target()));
-  EXPECT_EQ(QDir(folder_.Path()).entryList(QDir::Files), QStringList()) << "no temporary file may stay";
+  EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList()) << "no temporary file may stay";
 }
 
 }  // namespace

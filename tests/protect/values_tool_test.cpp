@@ -1,91 +1,73 @@
-// marrowtide-db values FILE encrypt|decrypt, run as the built tool.
+// marrowtide-db values FILE encrypt|decrypt, run as the built tool: in place,
+// only once, and a failure reports and leaves the file alone. (The engine
+// rewrites the file header on every open, so the content is compared, not
+// the bytes.)
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
+#include "app/globals.h"
 #include "protect/cipher.h"
-#include "protect/sodium_crypto.h"
+#include "support/fake_services.h"
 #include "support/real_db.h"
 #include "support/tool_run.h"
 
 namespace mt {
 namespace {
 
-class ValuesTool : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (test::ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
-    ResetCipherComponent();
-    SetCryptoFactory(&crypto_);
-  }
-  void TearDown() override {
-    ResetCipherComponent();
-    SetCryptoFactory(nullptr);
-  }
-  void Build(bool withCodes) {
-    QStringList sql = {
-        "CREATE TABLE TSettings (ID MEMO, Val1 MEMO, Val2 MEMO, Val3 MEMO, Alias MEMO)",
-        "CREATE TABLE TCodes (Code MEMO, Val LONG, ValText MEMO, Description MEMO, Tag MEMO)",
-        "CREATE TABLE TUserAgentsRaw (IDX AUTOINCREMENT, UA MEMO, CONSTRAINT PK PRIMARY KEY (IDX))",
-        "INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '320')",
-        "INSERT INTO TSettings (ID, Val1) VALUES ('IsDBEn', '0')",
-        "INSERT INTO TUserAgentsRaw (UA) VALUES ('agent')",
-    };
-    if (withCodes) sql << "INSERT INTO TCodes VALUES ('C', 1, '코드 값', NULL, NULL)";
-    test::CreateDatabase(db_, sql);
-  }
-  test::ToolResult Values(const QString& direction) { return test::RunTool({"values", db_, direction}); }
+TEST(ValuesTool, EncryptsAndDecryptsAFileInPlaceOnlyOnce) {
+  if (test::ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
+  const test::RealFilesScope scope;
+  const QString db = Globals().DBPath;
+  const auto values = [&](const QStringList& args) { return test::RunTool(QStringList{"values", db} + args); };
   // Version, marker, code text and user agent as stored.
-  QStringList Stored() const {
-    return {Value("SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'"),
-            Value("SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'"), Value("SELECT ValText FROM TCodes"),
-            Value("SELECT UA FROM TUserAgentsRaw")};
-  }
-  QString Value(const char* sql) const { return test::Column(db_, QString::fromLatin1(sql)).value(0).toString(); }
+  const auto stored = [&] {
+    QStringList out;
+    for (const char* sql : {"SELECT Val1 FROM TSettings WHERE ID = 'DBVersion'",
+                            "SELECT Val1 FROM TSettings WHERE ID = 'IsDBEn'", "SELECT ValText FROM TCodes",
+                            "SELECT UA FROM TUserAgentsRaw"})
+      out << test::Texts(db, QString::fromLatin1(sql)).value(0);
+    return out;
+  };
+  const auto onlyTheDatabase = [&] {
+    EXPECT_EQ(QDir(scope.data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
+  };
+  EXPECT_EQ(values({}).exitCode, 2);
+  EXPECT_EQ(values({"scramble"}).exitCode, 2);
+  EXPECT_EQ(values({"encrypt"}).exitCode, 1);  // no such file
+  EXPECT_FALSE(QFileInfo::exists(db));
 
-  QTemporaryDir dir_;
-  QString db_ = dir_.filePath(QStringLiteral("Marrowtide.mdb"));
-  SodiumCryptoFactory crypto_;
-};
+  test::CreateDatabase(db, {"CREATE TABLE TSettings (ID MEMO, Val1 MEMO, Val2 MEMO, Val3 MEMO, Alias MEMO)",
+                            "CREATE TABLE TCodes (Code MEMO, Val LONG, ValText MEMO, Description MEMO, Tag MEMO)",
+                            "CREATE TABLE TUserAgentsRaw (IDX AUTOINCREMENT, UA MEMO, CONSTRAINT PK PRIMARY KEY (IDX))",
+                            "INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '320')",
+                            "INSERT INTO TSettings (ID, Val1) VALUES ('IsDBEn', '0')",
+                            "INSERT INTO TUserAgentsRaw (UA) VALUES ('agent')"});
+  const QStringList withoutCodes = stored();
+  const test::ToolResult refused = values({"encrypt"});  // TCodes is empty
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("TCodes"))) << refused.err.toStdString();
+  EXPECT_EQ(stored(), withoutCodes);
+  onlyTheDatabase();
 
-TEST_F(ValuesTool, EncryptsAndDecryptsAFileInPlaceOnlyOnce) {
-  Build(true);
-  const QStringList plain = Stored();
-  ASSERT_EQ(Values("encrypt").exitCode, 0);
-  const QStringList encrypted = Stored();
+  test::ExecuteOn(db, {"INSERT INTO TCodes VALUES ('C', 1, '코드 값', NULL, NULL)"});
+  const QStringList plain = stored();
+  ASSERT_EQ(values({"encrypt"}).exitCode, 0);
+  const QStringList encrypted = stored();
   QStringList opened;
   for (const QString& v : encrypted) opened << DBDecryptValue(v);
   EXPECT_EQ(opened, (QStringList{"320", "1", "코드 값", "agent"}));
   EXPECT_NE(encrypted[0], plain[0]);
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
+  onlyTheDatabase();
 
   // Encrypting twice would bury the values under a second layer.
-  const test::ToolResult again = Values("encrypt");
+  const test::ToolResult again = values({"encrypt"});
   EXPECT_EQ(again.exitCode, 1);
   EXPECT_TRUE(again.err.startsWith(QStringLiteral("error "))) << again.err.toStdString();
-  EXPECT_EQ(Stored(), encrypted);
-
-  ASSERT_EQ(Values("decrypt").exitCode, 0);
-  EXPECT_EQ(Stored(), plain);
-}
-
-// (The engine rewrites the file header on every open, so the content is
-// compared, not the bytes.)
-TEST_F(ValuesTool, FailuresReportAndLeaveTheFileAlone) {
-  EXPECT_EQ(test::RunTool({"values", db_}).exitCode, 2);
-  EXPECT_EQ(Values("scramble").exitCode, 2);
-  EXPECT_EQ(Values("encrypt").exitCode, 1);  // no such file
-  EXPECT_FALSE(QFileInfo::exists(db_));
-
-  Build(false);
-  const QStringList before = Stored();
-  const test::ToolResult r = Values("encrypt");
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(r.err.contains(QStringLiteral("TCodes"))) << r.err.toStdString();
-  EXPECT_EQ(Stored(), before);
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
+  EXPECT_EQ(stored(), encrypted);
+  ASSERT_EQ(values({"decrypt"}).exitCode, 0);
+  EXPECT_EQ(stored(), plain);
 }
 
 }  // namespace

@@ -4,12 +4,11 @@
 #include <sqlite3.h>
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "app/services.h"
 #include "db/query.h"
 #include "protect/cipher.h"
-#include "protect/sodium_crypto.h"
+#include "support/fake_services.h"
 #include "support/real_db.h"
 
 namespace mt {
@@ -18,10 +17,8 @@ namespace {
 // A work copy is put in place only when it is whole and says what its pass
 // made of it.
 TEST(WorkCopyCheck, AcceptsOnlyAWholeCopyWithTheExpectedMarker) {
-  SodiumCryptoFactory crypto;
-  ResetCipherComponent();
-  SetCryptoFactory(&crypto);
-  QTemporaryDir dir;
+  const test::RealFilesScope scope;  // the crypto component of the program
+  const QTemporaryDir& dir = scope.data;
   int n = 0;
   const auto copy = [&](const QString& marker) {
     const QString path = dir.filePath(QStringLiteral("copy%1.mdb").arg(n++));
@@ -55,9 +52,6 @@ TEST(WorkCopyCheck, AcceptsOnlyAWholeCopyWithTheExpectedMarker) {
             SQLITE_OK);
   sqlite3_close(db);
   EXPECT_TRUE(WorkCopyProblem(orphaned, false).contains(QStringLiteral("integrity check")));
-
-  ResetCipherComponent();
-  SetCryptoFactory(nullptr);
 }
 
 }  // namespace

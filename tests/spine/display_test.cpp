@@ -8,19 +8,6 @@
 namespace mt {
 namespace {
 
-struct Env {
-  std::map<std::string, QString> vars;
-  std::set<QString> sockets;
-  bool Reachable() const {
-    return WindowSystemReachable(
-        [&](const char* name) {
-          auto it = vars.find(name);
-          return it == vars.end() ? QString() : it->second;
-        },
-        [&](const QString& path) { return sockets.count(path) != 0; });
-  }
-};
-
 TEST(WindowSystemReachable, NeedsAPlatformOrALiveDisplaySocket) {
   const QString x7 = QStringLiteral("/tmp/.X11-unix/X7");
   const QString wayland = QStringLiteral("/run/user/1000/wayland-0");
@@ -46,8 +33,9 @@ TEST(WindowSystemReachable, NeedsAPlatformOrALiveDisplaySocket) {
   for (const auto& c : cases) {
     std::string env;
     for (const auto& [name, value] : c.vars) env += name + "=" + value.toStdString() + " ";
-    const Env e{c.vars, c.sockets};
-    EXPECT_EQ(e.Reachable(), c.reachable) << env << c.sockets.size() << " socket(s)";
+    const auto var = [&](const char* name) { return c.vars.count(name) ? c.vars.at(name) : QString(); };
+    const auto socket = [&](const QString& path) { return c.sockets.count(path) != 0; };
+    EXPECT_EQ(WindowSystemReachable(var, socket), c.reachable) << env << c.sockets.size() << " socket(s)";
   }
 }
 

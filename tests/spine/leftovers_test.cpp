@@ -24,16 +24,14 @@ TEST(Leftovers, OnlyTheWorkingFilesOfAKilledRunAreRemoved) {
   const QString staging = data.filePath(QStringLiteral(".Marrowtide.mdb.swap-a1B2c3"));
   test::WriteFile(staging, "half");
 
-  QStringList removed = RemoveLeftovers(program.path(), QStringLiteral("Marrowtide"), db);
+  const auto sorted = [](QStringList list) {
+    list.sort();
+    return list;
+  };
   QStringList expected{staging};
   for (const QString& name : gone) expected << QDir(program.path()).filePath(name);
-  removed.sort();
-  expected.sort();
-  EXPECT_EQ(removed, expected);
-  QStringList left = QDir(program.path()).entryList(QDir::Files), keptSorted = kept;
-  left.sort();
-  keptSorted.sort();
-  EXPECT_EQ(left, keptSorted);
+  EXPECT_EQ(sorted(RemoveLeftovers(program.path(), QStringLiteral("Marrowtide"), db)), sorted(expected));
+  EXPECT_EQ(sorted(QDir(program.path()).entryList(QDir::Files)), sorted(kept));
   EXPECT_EQ(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
 
   // A database that lives in the program folder under a leftover's name.

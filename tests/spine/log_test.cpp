@@ -59,13 +59,10 @@ TEST(WriteLog, RotatesByTheDateOfTheLastWrite) {
   WriteLog(QStringLiteral("new day"));
   WriteLog(QStringLiteral("same day"));
   const QString rotated = s.folder.File(QStringLiteral("log/marrowtide-dbupgrade_2024-07-01.log"));
-  EXPECT_EQ(FileBytes(rotated), Line(s, "old day"));
-  EXPECT_EQ(s.folder.LogMessages(), (QStringList{QStringLiteral("new day"), QStringLiteral("same day")}));
-
   Touch(s.folder.LogPath(), QDate(2024, 7, 1));
   WriteLog(QStringLiteral("name taken"));
   EXPECT_EQ(FileBytes(rotated), Line(s, "old day"));
-  EXPECT_EQ(s.folder.LogMessages().last(), QStringLiteral("name taken"));
+  EXPECT_EQ(s.folder.LogMessages(), (QStringList{"new day", "same day", "name taken"}));
 
   // Today is the clock's day, not the real one.
   const QString plain = s.folder.File(QStringLiteral("log/trace"));

@@ -190,28 +190,24 @@ TEST_F(RunTest, AnInstanceLockThatCannotBeMadeEndsWithM1AndItsCause) {
   EXPECT_EQ(Messages(), (QStringList{"DBPath = " + path, "no lock file", kEnd}));
 }
 
-// The working files a killed run left go before the database opens, each
-// logged; the database stays.
-TEST_F(RunTest, LeftoversOfAKilledRunAreRemovedAndLogged) {
+// The argument is used only when a file matches it (unchanged, wildcards
+// and all); the working files a killed run left go before the database
+// opens, each logged, and the database stays.
+TEST_F(RunTest, ArgumentChoosesTheDatabaseAndLeftoversOfAKilledRunGo) {
   Given("405", "1");
   const QString leftover = s.folder.File("tmp.mdb");
   QFile(leftover).open(QIODevice::WriteOnly);
-  Upgrade();
-  EXPECT_FALSE(QFile::exists(leftover));
-  EXPECT_TRUE(QFile::exists(path));
-  EXPECT_TRUE(Messages().contains("Removed the leftover working file " + leftover));
-}
-
-TEST_F(RunTest, ArgumentIsUsedOnlyWhenAFileMatchesIt) {
-  Given("405", "1");
   const QString pattern = s.folder.File("other*.mdb");
   QFile(s.folder.File("other db.mdb")).open(QIODevice::WriteOnly);
   s.engine.At(pattern) = db;
   for (const QString& argument : {s.folder.File("missing.mdb"), pattern}) {
     ReleaseSharedConnection();
     RunMain(argument, passes, LockResult{});
-    EXPECT_EQ(s.engine.OpenedPaths().back(), argument == pattern ? pattern : path);  // used unchanged
+    EXPECT_EQ(s.engine.OpenedPaths().back(), argument == pattern ? pattern : path);
   }
+  EXPECT_FALSE(QFile::exists(leftover));
+  EXPECT_TRUE(QFile::exists(path));
+  EXPECT_TRUE(Messages().contains("Removed the leftover working file " + leftover));
 }
 
 }  // namespace

@@ -13,22 +13,19 @@ TEST(GetStringBetween, PieceDelimiterPositionsAndNextSearchPosition) {
   const struct {
     const char *text, *open, *close;
     int pos;
-    const char* piece;
-    int s, e, next;
+    const char* result;  // piece, start, end, next search position
   } cases[] = {
-      {"ALTER TABLE TFunctionPresets RENAME TO T", "ALTER TABLE ", " RENAME ", 1, "TFunctionPresets", 1, 29, 37},
-      {"[a][bc][]", "[", "]", 4, "bc", 4, 7, 8},
-      {"[a][bc][]", "[", "]", 8, "", 8, 9, 10},  // the empty piece still reports both delimiters
-      {"(a) (b)", "(", ")", 2, "b", 5, 7, 8},    // an earlier start is not seen
-      {"abc(def", "<", ">", 3, "", 0, 0, 3},
-      {"abc(def", "(", ")", 3, "", 4, 0, 3},
+      {"ALTER TABLE TFunctionPresets RENAME TO T", "ALTER TABLE ", " RENAME ", 1, "TFunctionPresets 1 29 37"},
+      {"[a][bc][]", "[", "]", 4, "bc 4 7 8"},
+      {"[a][bc][]", "[", "]", 8, " 8 9 10"},  // the empty piece still reports both delimiters
+      {"(a) (b)", "(", ")", 2, "b 5 7 8"},    // an earlier start is not seen
+      {"abc(def", "<", ">", 3, " 0 0 3"},
+      {"abc(def", "(", ")", 3, " 4 0 3"},
   };
   for (const auto& c : cases) {
     int pos = c.pos, s = -1, e = -1;
-    EXPECT_EQ(GetStringBetween(c.text, c.open, c.close, pos, &s, &e), QString::fromLatin1(c.piece)) << c.text;
-    EXPECT_EQ(s, c.s) << c.text;
-    EXPECT_EQ(e, c.e) << c.text;
-    EXPECT_EQ(pos, c.next) << c.text;
+    const QString piece = GetStringBetween(c.text, c.open, c.close, pos, &s, &e);
+    EXPECT_EQ(QStringLiteral("%1 %2 %3 %4").arg(piece).arg(s).arg(e).arg(pos), QString::fromLatin1(c.result)) << c.text;
   }
 }
 
@@ -48,22 +45,20 @@ TEST(GetQuotedValue, ValueAndPositions) {
   const struct {
     QString text;
     int start;
-    QString value;
-    int open, close;
+    QString result;  // value, open and close position
   } cases[] = {
-      {"x 'one' \"two\"", 1, "one", 3, 7},
-      {"x \"it's\" 'b'", 1, "it's", 3, 8},
-      {"'a' 'b'", 4, "b", 5, 7},
-      {"TCodes, Code, \"구분\"\"코드\", Val, \"값\"", 7, "구분\"\"코드", 15, 22},
-      {"no quotes", 1, "", -1, -1},
-      {"a \"open", 1, "", 3, -1},
-      {"a 'open", 1, "", 3, 0},
+      {"x 'one' \"two\"", 1, "one 3 7"},
+      {"x \"it's\" 'b'", 1, "it's 3 8"},
+      {"'a' 'b'", 4, "b 5 7"},
+      {"TCodes, Code, \"구분\"\"코드\", Val, \"값\"", 7, "구분\"\"코드 15 22"},
+      {"no quotes", 1, " -1 -1"},
+      {"a \"open", 1, " 3 -1"},
+      {"a 'open", 1, " 3 0"},
   };
   for (const auto& c : cases) {
     int open = -1, close = -1;
-    EXPECT_EQ(GetQuotedValue(c.text, c.start, &open, &close), c.value) << c.text.toStdString();
-    EXPECT_EQ(open, c.open) << c.text.toStdString();
-    EXPECT_EQ(close, c.close) << c.text.toStdString();
+    const QString value = GetQuotedValue(c.text, c.start, &open, &close);
+    EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(value).arg(open).arg(close), c.result) << c.text.toStdString();
   }
 }
 

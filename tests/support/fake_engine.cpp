@@ -21,20 +21,11 @@ class ScriptedRecordset final : public Recordset {
       throw DbError(dberr::kInvalidArg, QStringLiteral("Item cannot be found"));
     return rows_.rows[pos_][static_cast<size_t>(index)];
   }
-  QVariant Value(const QString& name) const override {
-    for (int i = 0; i < rows_.columns.size(); ++i)
-      if (rows_.columns[i].compare(name, Qt::CaseInsensitive) == 0) return Value(i);
-    throw DbError(dberr::kInvalidArg, QStringLiteral("Item cannot be found"));
-  }
+  QVariant Value(const QString& name) const override { return Value(Index(name)); }
   // Assigned values show in the row; Update records the row as written.
   void SetValue(const QString& name, const QVariant& value) override {
     Check();
-    for (int i = 0; i < rows_.columns.size(); ++i)
-      if (rows_.columns[i].compare(name, Qt::CaseInsensitive) == 0) {
-        rows_.rows[pos_][static_cast<size_t>(i)] = value;
-        return;
-      }
-    throw DbError(dberr::kInvalidArg, QStringLiteral("Item cannot be found"));
+    rows_.rows[pos_][static_cast<size_t>(Index(name))] = value;
   }
   void Update() override {
     Check();
@@ -52,6 +43,11 @@ class ScriptedRecordset final : public Recordset {
   void Close() override { open_ = false; }
 
  private:
+  int Index(const QString& name) const {
+    for (int i = 0; i < rows_.columns.size(); ++i)
+      if (rows_.columns[i].compare(name, Qt::CaseInsensitive) == 0) return i;
+    throw DbError(dberr::kInvalidArg, QStringLiteral("Item cannot be found"));
+  }
   void Check() const {
     if (!open_) throw DbError(dberr::kClosed, QStringLiteral("Recordset closed"));
     if (Eof()) throw DbError(dberr::kInvalidArg, QStringLiteral("EOF"));
@@ -110,7 +106,7 @@ class ScriptedCatalog final : public Catalog {
 
 class ScriptedConnection final : public Connection {
  public:
-  ScriptedConnection(ScriptedDatabase& db, bool open) : db_(db), open_(open), catalog_(db) {}
+  explicit ScriptedConnection(ScriptedDatabase& db) : db_(db), catalog_(db) {}
   bool IsOpen() const override { return open_; }
   int32_t Execute(const QString& sql) override {
     CheckOpen();
@@ -140,7 +136,7 @@ class ScriptedConnection final : public Connection {
                     QStringLiteral("Operation is not allowed when the object is closed."));
   }
   ScriptedDatabase& db_;
-  bool open_;
+  bool open_ = true;
   ScriptedCatalog catalog_;
 };
 
@@ -166,15 +162,7 @@ std::unique_ptr<Connection> ScriptedEngine::Open(const QString& path, const QStr
   db.passwords.push_back(password);
   if (db.openError) throw *db.openError;
   ++db.opens;
-  return std::make_unique<ScriptedConnection>(db, !db.opensClosed);
-}
-
-std::unique_ptr<Connection> ScriptedEngine::Create(const QString&, const QString&) {
-  throw DbError(dberr::kOpenFailed, QStringLiteral("The scripted engine creates no files"));
-}
-
-void ScriptedEngine::Compact(const QString&, const QString&, const QString&) {
-  throw DbError(dberr::kOpenFailed, QStringLiteral("The scripted engine compacts nothing"));
+  return std::make_unique<ScriptedConnection>(db);
 }
 
 }  // namespace mt::test

@@ -33,9 +33,6 @@ struct ScriptedDatabase {
   std::function<int32_t(const QString&)> onExecute;
   // When set, Open fails with this error.
   std::optional<DbError> openError;
-  // When set, Open succeeds but the connection reports itself closed.
-  bool opensClosed = false;
-
   // When set, a recordset's Save fails with this error.
   std::optional<DbError> saveError;
 
@@ -63,15 +60,16 @@ class ScriptedEngine : public Engine {
  public:
   // The database at path, created empty on first use.
   ScriptedDatabase& At(const QString& path) { return databases_[path]; }
-  bool Has(const QString& path) const { return databases_.count(path) != 0; }
   void Remove(const QString& path) { databases_.erase(path); }
   const std::vector<QString>& OpenedPaths() const { return opened_; }
 
   std::unique_ptr<Connection> Open(const QString& path, const QString& password) override;
-  std::unique_ptr<Connection> Create(const QString& path, const QString& password) override;
-  void Compact(const QString& src, const QString& dst, const QString& password) override;
+  // It makes no files.
+  std::unique_ptr<Connection> Create(const QString&, const QString&) override { throw Unsupported(); }
+  void Compact(const QString&, const QString&, const QString&) override { throw Unsupported(); }
 
  private:
+  static DbError Unsupported() { return DbError(dberr::kOpenFailed, QStringLiteral("The scripted engine makes no files")); }
   std::map<QString, ScriptedDatabase> databases_;
   std::vector<QString> opened_;
 };

@@ -10,31 +10,6 @@
 
 namespace mt::test {
 
-void RecordingUi::ShowProgress() {
-  loaded = true;
-  calls << QStringLiteral("ShowProgress");
-}
-
-void RecordingUi::UnloadProgress() {
-  loaded = false;
-  calls << QStringLiteral("UnloadProgress");
-}
-
-void RecordingUi::ShowPercent(float percent) {
-  calls << QStringLiteral("Percent ") + QString::number(percent);
-}
-
-void RecordingUi::ShowMsg(const QString& message) { calls << QStringLiteral("Msg ") + message; }
-
-void RecordingUi::MessageBox(const QString& title, const QString& text) {
-  calls << QStringLiteral("Box ") + title + QLatin1Char('|') + text;
-}
-
-void RecordingUi::ProcessEvents() {
-  ++processed;
-  if (onProcessEvents) onProcessEvents();
-}
-
 QStringList RecordingUi::Boxes() const {
   QStringList boxes;
   for (const QString& c : calls)
@@ -74,29 +49,30 @@ int ProgramFolder::ErrorLines(const QString& procedure) const {
   return static_cast<int>(LogText().count(QStringLiteral("ERROR: ") + procedure));
 }
 
-SpineScope::SpineScope(bool withLogFolder) : folder(withLogFolder) {
+ServicesScope::ServicesScope() {
   Globals() = RunGlobals{};
   ReleaseSharedConnection();
   SetClock(&clock);
   SetUi(&ui);
-  SetDefaultEngine(&engine);
 }
 
-SpineScope::~SpineScope() {
+ServicesScope::~ServicesScope() {
   ReleaseSharedConnection();
-  SetDefaultEngine(nullptr);
   SetUi(nullptr);
   SetClock(nullptr);
   Globals() = RunGlobals{};
 }
 
-RealFilesScope::RealFilesScope() {
-  Globals() = RunGlobals{};
+SpineScope::SpineScope(bool withLogFolder) : folder(withLogFolder) { SetDefaultEngine(&engine); }
+
+SpineScope::~SpineScope() {
   ReleaseSharedConnection();
+  SetDefaultEngine(nullptr);
+}
+
+RealFilesScope::RealFilesScope() {
   ResetCipherComponent();
   SetCryptoFactory(&crypto_);
-  SetClock(&clock);
-  SetUi(&ui);
   Globals().AppName = QStringLiteral("Marrowtide");
   Globals().LoggingEnabled = true;
   Globals().DBPath = data.filePath(QStringLiteral("Marrowtide.mdb"));
@@ -106,9 +82,6 @@ RealFilesScope::~RealFilesScope() {
   ReleaseSharedConnection();
   ResetCipherComponent();
   SetCryptoFactory(nullptr);
-  SetUi(nullptr);
-  SetClock(nullptr);
-  Globals() = RunGlobals{};
 }
 
 }  // namespace mt::test

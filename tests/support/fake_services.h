@@ -44,13 +44,24 @@ class RecordingUi : public Ui {
   bool loaded = false;
   std::function<void()> onProcessEvents;
 
-  void ShowProgress() override;
+  void ShowProgress() override {
+    loaded = true;
+    calls << QStringLiteral("ShowProgress");
+  }
   bool IsProgressLoaded() const override { return loaded; }
-  void UnloadProgress() override;
-  void ShowPercent(float percent) override;
-  void ShowMsg(const QString& message) override;
-  void MessageBox(const QString& title, const QString& text) override;
-  void ProcessEvents() override;
+  void UnloadProgress() override {
+    loaded = false;
+    calls << QStringLiteral("UnloadProgress");
+  }
+  void ShowPercent(float percent) override { calls << QStringLiteral("Percent ") + QString::number(percent); }
+  void ShowMsg(const QString& message) override { calls << QStringLiteral("Msg ") + message; }
+  void MessageBox(const QString& title, const QString& text) override {
+    calls << QStringLiteral("Box ") + title + QLatin1Char('|') + text;
+  }
+  void ProcessEvents() override {
+    ++processed;
+    if (onProcessEvents) onProcessEvents();
+  }
   QStringList Boxes() const;
 };
 
@@ -77,24 +88,30 @@ class ProgramFolder {
   QTemporaryDir dir_;
 };
 
-class SpineScope {
+// The fake clock and Ui in place, the run's globals fresh and no shared
+// connection, from construction to destruction.
+class ServicesScope {
+ public:
+  ServicesScope();
+  ~ServicesScope();
+  FakeClock clock;
+  RecordingUi ui;
+};
+
+class SpineScope : public ServicesScope {
  public:
   explicit SpineScope(bool withLogFolder = true);
   ~SpineScope();
-  FakeClock clock;
-  RecordingUi ui;
   ScriptedEngine engine;
   ProgramFolder folder;
 };
 
 // A run over real database files: the database path (Globals().DBPath) is
 // Marrowtide.mdb in a folder apart from the program's, logging is on.
-class RealFilesScope {
+class RealFilesScope : public ServicesScope {
  public:
   RealFilesScope();
   ~RealFilesScope();
-  FakeClock clock;
-  RecordingUi ui;
   ProgramFolder folder;
   QTemporaryDir data;
 

@@ -58,6 +58,12 @@ QVariantList Column(const QString& path, const QString& sql) {
   return values;
 }
 
+QStringList Texts(const QString& path, const QString& sql) {
+  QStringList texts;
+  for (const QVariant& v : Column(path, sql)) texts << v.toString();
+  return texts;
+}
+
 QByteArray FileBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -21,8 +21,9 @@ void ExecuteOn(const QString& path, const QStringList& statements);
 // Every row of a query, each as the list of its values (Null is invalid).
 std::vector<QVariantList> Rows(const QString& path, const QString& sql);
 
-// The first column of each row.
+// The first column of each row, as values and as texts (Null as empty).
 QVariantList Column(const QString& path, const QString& sql);
+QStringList Texts(const QString& path, const QString& sql);
 
 // A file's bytes, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
@@ -32,6 +33,7 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 }  // namespace mt::test
 
 // Readable values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QVariant& v, std::ostream* os) {
   *os << (v.isNull() ? std::string("Null") : '"' + v.toString().toStdString() + '"');
 }

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "app/services.h"
-#include "ui_app.h"
+#include "support/ui_app.h"
 
 namespace mt {
 namespace {

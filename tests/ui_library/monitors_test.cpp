@@ -7,7 +7,7 @@
 #include <QSet>
 #include <QWidget>
 
-#include "ui_app.h"
+#include "support/ui_app.h"
 
 namespace mt {
 namespace {

@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "upgrade/catalog_statements.h"
+
 #include "upgrade/upgrade_fixture.h"
 
 namespace mt::testing {
@@ -8,27 +7,22 @@ namespace {
 
 using CatalogStatements = UpgradeFixture;
 
-TEST_F(CatalogStatements, ViewReplacesQueryOfTheSameNameAndKeepsLaterAliases) {
+// A view replaces a query of its name (and an older view), keeping its
+// aliases; a procedure clears procedures before views.
+TEST_F(CatalogStatements, NamedQueriesReplaceWhatHoldsTheirName) {
   db_.procedures["PSumLogByDay"] = "SELECT 1";
-  EXPECT_TRUE(p_CreateView("CREATE VIEW [PSumLogByDay] as SELECT A AS B, C As D FROM T"));
-  EXPECT_EQ(db_.views["PSumLogByDay"], "SELECT A AS B, C As D FROM T");
-  EXPECT_EQ(db_.procedures.count("PSumLogByDay"), 0u);
-
   db_.views["VTaskList"] = "SELECT old";
-  db_.catalogCalls.clear();
-  EXPECT_TRUE(p_CreateView("CREATE VIEW [VTaskList] AS SELECT new FROM T"));
-  EXPECT_EQ(db_.views["VTaskList"], "SELECT new FROM T");
-  EXPECT_EQ(db_.catalogCalls, (QStringList{"DeleteView VTaskList", "AppendView VTaskList"}));
-}
-
-TEST_F(CatalogStatements, ProcedureClearsProceduresBeforeViews) {
   db_.views["P"] = "SELECT 1";
   db_.procedures["P"] = "SELECT 2";
+  EXPECT_TRUE(p_CreateView("CREATE VIEW [PSumLogByDay] as SELECT A AS B, C As D FROM T"));
+  EXPECT_TRUE(p_CreateView("CREATE VIEW [VTaskList] AS SELECT new FROM T"));
   EXPECT_TRUE(p_CreateProcedure("CREATE PROCEDURE [P] AS SELECT * FROM T WHERE ID = [lTaskIDX]"));
   EXPECT_EQ(db_.catalogCalls,
-            (QStringList{"DeleteProcedure P", "DeleteView P", "AppendProcedure P"}));
-  EXPECT_EQ(db_.procedures["P"], "SELECT * FROM T WHERE ID = [lTaskIDX]");
-  EXPECT_EQ(db_.views.count("P"), 0u);
+            (QStringList{"DeleteProcedure PSumLogByDay", "AppendView PSumLogByDay", "DeleteView VTaskList",
+                         "AppendView VTaskList", "DeleteProcedure P", "DeleteView P", "AppendProcedure P"}));
+  EXPECT_EQ(db_.views, (std::map<QString, QString>{{"PSumLogByDay", "SELECT A AS B, C As D FROM T"},
+                                                   {"VTaskList", "SELECT new FROM T"}}));
+  EXPECT_EQ(db_.procedures, (std::map<QString, QString>{{"P", "SELECT * FROM T WHERE ID = [lTaskIDX]"}}));
 }
 
 TEST_F(CatalogStatements, NamedQueryFailuresAreLoggedAndPassedOn) {
@@ -38,9 +32,8 @@ TEST_F(CatalogStatements, NamedQueryFailuresAreLoggedAndPassedOn) {
       fn(statement);
       ADD_FAILURE() << "no failure for " << statement.toStdString();
     } catch (const DbError& e) {
-      EXPECT_EQ(e.code(), code);
-      EXPECT_EQ(e.description(), text);
-      EXPECT_EQ(e.source(), source);
+      EXPECT_EQ(QStringLiteral("%1 %2 %3").arg(e.code()).arg(e.description(), e.source()),
+                QStringLiteral("%1 %2 %3").arg(code).arg(text, source));
     }
   };
   const QString view = QStringLiteral("modMain.p_CreateView");
@@ -58,77 +51,68 @@ TEST_F(CatalogStatements, NamedQueryFailuresAreLoggedAndPassedOn) {
   db_.failCatalogCall = "AppendView V";
   expectFailure(p_CreateView, "CREATE VIEW [V] AS SELECT 1", dberr::kInvalidArg,
                 "Catalogue refused AppendView V", view);
-  EXPECT_EQ(db_.procedures.count("V"), 0u);
-  EXPECT_EQ(db_.views.count("V"), 0u);
+  EXPECT_TRUE(db_.procedures.empty() && db_.views.empty());
+
+  // Without an open connection: a failure, not a crash.
+  ReleaseSharedConnection();
+  EXPECT_THROW(p_CreateView("CREATE VIEW [V] AS SELECT 1"), DbError);
 }
 
-TEST_F(CatalogStatements, RenameTable) {
-  db_.tables["TFunctionPresets"] = {"ID"};
-  EXPECT_TRUE(p_RenameTable("ALTER TABLE TFunctionPresets RENAME TO TSiteCategories"));
-  EXPECT_EQ(db_.tables.count("TSiteCategories"), 1u);
-  EXPECT_FALSE(p_RenameTable("ALTER TABLE TFunctionPresets RENAME TO TSiteCategories"));
-
-  EXPECT_TRUE(p_RenameTable("ALTER TABLE [TSiteCategories] RENAME TO [TOther]"));
-  EXPECT_EQ(db_.tables.count("TOther"), 1u);
-  EXPECT_FALSE(p_RenameTable("alter table TOther RENAME TO TThird"));
-  EXPECT_FALSE(p_RenameTable("ALTER TABLE TOther RENAME TO []"));
-  EXPECT_EQ(db_.tables.count("TOther"), 1u);
+// Each statement in turn on one catalogue: what it answers, and the tables
+// after it. A refused change is logged under its handler with its code.
+TEST_F(CatalogStatements, RenamesOfTablesAndColumns) {
+  db_.tables = {{"TFunctionPresets", {"ID"}}, {"TIPKinds", {"IDX", "ExchangeCookiePortion"}}};
+  const struct {
+    bool (*handler)(const QString&);
+    const char* statement;
+    bool done;
+  } steps[] = {
+      {p_RenameTable, "ALTER TABLE TFunctionPresets RENAME TO TSiteCategories", true},
+      {p_RenameTable, "ALTER TABLE TFunctionPresets RENAME TO TSiteCategories", false},
+      {p_RenameTable, "ALTER TABLE [TSiteCategories] RENAME TO [TOther]", true},
+      {p_RenameTable, "alter table TOther RENAME TO TThird", false},
+      {p_RenameTable, "ALTER TABLE TOther RENAME TO []", false},
+      {p_RenameColumn, "ALTER TABLE [TIPKinds] RENAME COLUMN [ExchangeCookiePortion] TO [ExchangePortion]", true},
+      {p_RenameColumn, "ALTER TABLE TIPKinds RENAME COLUMN ExchangeCookiePortion TO X", false},
+      {p_RenameColumn, "ALTER TABLE TMissing RENAME COLUMN IDX TO X", false},
+      {p_RenameColumn, "ALTER TABLE TIPKinds RENAME COLUMN IDX", false},
+      {p_RenameColumn, "ALTER TABLE TIPKinds RENAME COLUMN IDX TO ID", true},
+  };
+  for (const auto& step : steps) EXPECT_EQ(step.handler(QString::fromUtf8(step.statement)), step.done) << step.statement;
+  EXPECT_EQ(db_.tables, (std::map<QString, QStringList>{{"TOther", {"ID"}}, {"TIPKinds", {"ID", "ExchangePortion"}}}));
 
   db_.failCatalogCall = "RenameTable TOther";
   EXPECT_FALSE(p_RenameTable("ALTER TABLE TOther RENAME TO TFourth"));
   EXPECT_EQ(LogCount(QString("ERROR: modMain.p_RenameTable Line = 4\t%1\tCatalogue refused RenameTable TOther")
                          .arg(dberr::kInvalidArg)),
             1);
-}
-
-TEST_F(CatalogStatements, RenameColumn) {
-  db_.tables["TIPKinds"] = {"IDX", "ExchangeCookiePortion"};
-  EXPECT_TRUE(p_RenameColumn(
-      "ALTER TABLE [TIPKinds] RENAME COLUMN [ExchangeCookiePortion] TO [ExchangePortion]"));
-  EXPECT_EQ(db_.tables["TIPKinds"], (QStringList{"IDX", "ExchangePortion"}));
-  EXPECT_FALSE(p_RenameColumn("ALTER TABLE TIPKinds RENAME COLUMN ExchangeCookiePortion TO X"));
-  EXPECT_FALSE(p_RenameColumn("ALTER TABLE TMissing RENAME COLUMN IDX TO X"));
-  EXPECT_FALSE(p_RenameColumn("ALTER TABLE TIPKinds RENAME COLUMN IDX"));
-  EXPECT_TRUE(p_RenameColumn("ALTER TABLE TIPKinds RENAME COLUMN IDX TO ID"));
-  EXPECT_EQ(db_.tables["TIPKinds"], (QStringList{"ID", "ExchangePortion"}));
-
   db_.failCatalogCall = "RenameColumn TIPKinds.ID";
   EXPECT_FALSE(p_RenameColumn("ALTER TABLE TIPKinds RENAME COLUMN ID TO IDX"));
   EXPECT_EQ(LogCount("ERROR: modMain.p_RenameColumn Line = 4\t"), 1);
+  ReleaseSharedConnection();
+  EXPECT_FALSE(p_RenameTable("ALTER TABLE A RENAME TO B"));
+  EXPECT_EQ(LogCount(QString("ERROR: modMain.p_RenameTable Line = 4\t%1\t").arg(dberr::kClosed)), 1);
 }
 
+// Pairs are read until one is missing or has an empty text; a column the
+// table lacks is skipped, a refused one ends the statement.
 TEST_F(CatalogStatements, ColumnDescriptionsPairByPair) {
   db_.tables["TUserAgentsRaw"] = {"IDX", "num", "UAUseType", "UA"};
+  db_.tables["T"] = {"A", "B", "C"};
   p_SetColumnDescription(
       "SetColumnDescription [TUserAgentsRaw] IDX = \"일련번호\" ,num='번호' , [Nope]=\"skipped\""
       " ,UAUseType = \"UA용도 0:ahen, 1:작업, 2:공댓공\" ,UA = \"say \"\"hi\"\", it's\"");
-  EXPECT_EQ(db_.descriptions["TUserAgentsRaw.IDX"], "일련번호");
-  EXPECT_EQ(db_.descriptions["TUserAgentsRaw.num"], "번호");
-  EXPECT_EQ(db_.descriptions["TUserAgentsRaw.UAUseType"], "UA용도 0:ahen, 1:작업, 2:공댓공");
-  EXPECT_EQ(db_.descriptions["TUserAgentsRaw.UA"], "say \"\"hi\"\", it's");
-  EXPECT_EQ(db_.descriptions.size(), 4u);
-}
-
-TEST_F(CatalogStatements, ColumnDescriptionsStopEarly) {
-  db_.tables["T"] = {"A", "B", "C"};
   p_SetColumnDescription("SetColumnDescription T");
   p_SetColumnDescription("SetColumnDescription TMissing A=\"x\"");
-  p_SetColumnDescription("SetColumnDescription T A=\"\" ,B=\"b\"");  // empty text ends it
-  EXPECT_TRUE(db_.descriptions.empty());
-
+  p_SetColumnDescription("SetColumnDescription T A=\"\" ,B=\"b\"");
   db_.failCatalogCall = "SetColumnDescription T.B";
   p_SetColumnDescription("SetColumnDescription T A=\"a\" ,B=\"b\" ,C=\"c\"");
-  EXPECT_EQ(db_.descriptions["T.A"], "a");
-  EXPECT_EQ(db_.descriptions.count("T.B"), 0u);
-  EXPECT_EQ(db_.descriptions.count("T.C"), 0u);
+  EXPECT_EQ(db_.descriptions, (std::map<QString, QString>{{"TUserAgentsRaw.IDX", "일련번호"},
+                                                          {"TUserAgentsRaw.num", "번호"},
+                                                          {"TUserAgentsRaw.UAUseType", "UA용도 0:ahen, 1:작업, 2:공댓공"},
+                                                          {"TUserAgentsRaw.UA", "say \"\"hi\"\", it's"},
+                                                          {"T.A", "a"}}));
   EXPECT_EQ(LogCount("ERROR: modMain.p_SetColumnDescription Line = 4\t"), 1);
-}
-
-TEST_F(CatalogStatements, NoOpenConnectionIsAFailureNotACrash) {
-  ReleaseSharedConnection();
-  EXPECT_THROW(p_CreateView("CREATE VIEW [V] AS SELECT 1"), DbError);
-  EXPECT_FALSE(p_RenameTable("ALTER TABLE A RENAME TO B"));
-  EXPECT_EQ(LogCount(QString("ERROR: modMain.p_RenameTable Line = 4\t%1\t").arg(dberr::kClosed)), 1);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Each version applied whole or not at all on a real database. (The shipped
 // scripts applied to a real database, catalogue statements and failing
 // statements included, and the migrate tool are checked by the schema tests.)
-#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 #include "upgrade/upgrade_engine.h"
@@ -25,11 +24,6 @@ class RealEngineUpgrade : public ScriptFixture {
     test::CreateDatabase(path_, {"CREATE TABLE TSettings (ID TEXT(50), Val1 MEMO)",
                                  "INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '401')"});
     ASSERT_NE(DBGetConnection(path_), nullptr);
-  }
-  QStringList Values(const QString& sql) {
-    QStringList values;
-    for (const QVariant& v : test::Column(path_, sql)) values << v.toString();
-    return values;
   }
 
   QString path_;
@@ -60,8 +54,8 @@ TEST_F(RealEngineUpgrade, AFailingStatementIsSkippedAndTheRestOfItsVersionApplie
   EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade] line 4, "), 3);
   EXPECT_EQ(LogCount("The upgrade ends"), 0);
   ReleaseSharedConnection();
-  EXPECT_EQ(Values("SELECT Name FROM T ORDER BY K"), (QStringList{"one", "copy", "three"}));
-  EXPECT_EQ(Values("SELECT Val1 FROM TSettings"), QStringList{"403"});
+  EXPECT_EQ(test::Texts(path_, "SELECT Name FROM T ORDER BY K"), (QStringList{"one", "copy", "three"}));
+  EXPECT_EQ(test::Texts(path_, "SELECT Val1 FROM TSettings"), QStringList{"403"});
 }
 
 // A disk that fills or a device that fails inside a version: the version is
@@ -98,13 +92,13 @@ TEST_F(RealEngineUpgrade, AVersionTheDatabaseCannotTakeIsAbsentAndTheUpgradeEnds
     EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade]"), 1) << Log().toStdString();
     EXPECT_EQ(LogCount("The upgrade ends here; version 403 is not recorded: "), 1);
     EXPECT_TRUE(Boxes().isEmpty());
-    EXPECT_EQ(Values("SELECT Val1 FROM TSettings"), QStringList{"402"});
-    EXPECT_EQ(Values("SELECT count(*) FROM T"), QStringList{"1"});
+    EXPECT_EQ(test::Texts(path_, "SELECT Val1 FROM TSettings"), QStringList{"402"});
+    EXPECT_EQ(test::Texts(path_, "SELECT count(*) FROM T"), QStringList{"1"});
 
     ASSERT_NE(DBGetConnection(path_), nullptr);
     EXPECT_EQ(upgrade::UpgradeRange(402, 404).lastRecorded, 404);
     ReleaseSharedConnection();
-    EXPECT_EQ(Values("SELECT count(*) FROM T"), QStringList{"2049"});  // 2 x 2^10 + the row of 404
+    EXPECT_EQ(test::Texts(path_, "SELECT count(*) FROM T"), QStringList{"2049"});  // 2 x 2^10 + the row of 404
   }
 }
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "support/real_db.h"
 #include "upgrade/upgrade_fixture.h"
 

@@ -1,4 +1,4 @@
-// The one QApplication of the ui_library tests: the offscreen platform with
+// The one QApplication of a windows test program: the offscreen platform with
 // three screens (a 1920 x 1080 primary at the origin, a 1280 x 1024 screen to
 // its left and a 1024 x 768 screen above it), described in screens.json.
 // The offscreen platform orders the screens by name and makes the first the
@@ -15,7 +15,7 @@ inline QApplication* UiApp() {
     qputenv("QT_QPA_PLATFORM",
             QByteArray("offscreen:configfile=") + MT_SOURCE_DIR "/tests/ui_library/screens.json");
     static int argc = 1;
-    static char name[] = "test_ui_library";
+    static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
     return new QApplication(argc, argv);
   }();
