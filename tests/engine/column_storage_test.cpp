@@ -27,12 +27,10 @@ TEST(ColumnStorageTest, ConversionsBetweenJetTypesAndForeignDeclarations) {
       // Whole numbers round halves to even, as Jet's CLng does.
       {QStringLiteral(" 2.5 "), JetType::Memo, JetType::Long, qint64(2)},
       {3.5, JetType::Float, JetType::Long, qint64(4)},
-      {qint64(300), JetType::Long, JetType::Byte, kMismatch},
-      {qint64(40000), JetType::Long, JetType::Short, kMismatch},
+      {qint64(300), JetType::Long, JetType::Byte, kMismatch}, {qint64(40000), JetType::Long, JetType::Short, kMismatch},
       {QStringLiteral("abc"), JetType::Text, JetType::Money, kMismatch},
       {QString(), JetType::Text, JetType::Long, {}},  // empty text and Null become Null
-      {QVariant(), JetType::Long, JetType::Text, {}},
-      {QStringLiteral("1e3"), JetType::Text, JetType::Float, 1000.0},
+      {QVariant(), JetType::Long, JetType::Text, {}}, {QStringLiteral("1e3"), JetType::Text, JetType::Float, 1000.0},
       {qint64(1), JetType::Long, JetType::Bit, qint64(-1)},
       {QStringLiteral("Yes"), JetType::Text, JetType::Bit, qint64(-1)},
       {QStringLiteral("false"), JetType::Text, JetType::Bit, qint64(0)},

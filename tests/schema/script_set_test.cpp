@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
-#include <map>
 
 #include "schema/schema_listing.h"
 
@@ -14,7 +13,6 @@ namespace {
 
 using mt::schematest::ScriptBytes;
 using mt::schematest::ScriptStatements;
-using mt::schematest::ScriptText;
 
 const QString kSeparator = QString(QChar(0x25A0));
 
@@ -72,41 +70,6 @@ TEST(ScriptSet, OlderScriptsStampTheirOwnVersion) {
     ASSERT_EQ(stamps.size(), expected ? 1 : 0) << "version " << v;
     if (expected) EXPECT_EQ(stamp.match(statements.last()).captured(2).toInt(), v) << statements.last().toStdString();
   }
-}
-
-// The figures the script set is described by: pieces, statements, the count
-// of each kind of statement (told apart by its leading words) and the sizes.
-TEST(ScriptSet, HoldsTheFiguresOfItsCatalogue) {
-  static const QRegularExpression kind(QStringLiteral(
-      "^(ALTER TABLE \\S+ (ADD CONSTRAINT|DROP CONSTRAINT|DROP COLUMN|ALTER COLUMN|RENAME COLUMN|RENAME TO|ADD)|"
-      "INSERT INTO|UPDATE|DELETE|CREATE TABLE|CREATE VIEW|CREATE PROCEDURE|DROP PROCEDURE|DROP TABLE|"
-      "SETCOLUMNDESCRIPTION) "));
-  std::map<QString, int> kinds;
-  qint64 bytes = 0;
-  int pieces = 0, statements = 0;
-  for (int v : ShippedVersions()) {
-    bytes += ScriptBytes(v).size();
-    pieces += int(mt::upgrade::SplitScript(ScriptText(v)).size());
-    for (const QString& s : ScriptStatements(v)) {
-      ++statements;
-      const auto m = kind.match(s.trimmed().toUpper());
-      ++kinds[m.hasMatch() ? (m.captured(2).isEmpty() ? m.captured(1) : "ALTER TABLE ... " + m.captured(2)) : "other"];
-    }
-  }
-  EXPECT_EQ(pieces, 28068);
-  EXPECT_EQ(statements, 27667);
-  const std::map<QString, int> expected = {
-      {"INSERT INTO", 25654}, {"UPDATE", 1004}, {"ALTER TABLE ... ADD", 576},
-      {"ALTER TABLE ... DROP COLUMN", 94}, {"DELETE", 61}, {"ALTER TABLE ... ALTER COLUMN", 27},
-      {"CREATE TABLE", 24}, {"DROP PROCEDURE", 6}, {"ALTER TABLE ... DROP CONSTRAINT", 4},
-      {"ALTER TABLE ... ADD CONSTRAINT", 3}, {"DROP TABLE", 3}, {"SETCOLUMNDESCRIPTION", 130},
-      {"ALTER TABLE ... RENAME COLUMN", 42}, {"CREATE VIEW", 30}, {"CREATE PROCEDURE", 8},
-      {"ALTER TABLE ... RENAME TO", 1}};
-  EXPECT_EQ(kinds, expected);
-  EXPECT_NEAR(bytes / 1e6, 2.76, 0.005);
-  EXPECT_NEAR(ScriptBytes(388).size() / 1e6, 1.22, 0.005);
-  // Two tabs before the first word of a statement reach the database unchanged.
-  EXPECT_FALSE(ScriptStatements(273).filter(QRegularExpression("^\t\tINSERT")).isEmpty());
 }
 
 }  // namespace

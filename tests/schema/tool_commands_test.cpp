@@ -103,7 +103,6 @@ TEST_F(ToolCommands, InfoReadsTheVersionAsTheRunWould) {
     QString head;  // version and pending lines
   } cases[] = {
       {"no TSettings", {"CREATE TABLE TOther (A LONG)"}, "version\t1\npending\t404\n"},
-      {"no DBVersion row", {settings}, "version\t1\npending\t404\n"},
       {"Null version", {settings, stamp.arg("NULL")}, "version\t1\npending\t404\n"},
       {"version with blanks", {settings, stamp.arg("' 299 '")}, "version\t299\npending\t106\n"},
       {"beyond the latest", {settings, stamp.arg("'406'")}, "version\t406\npending\t0\n"},

@@ -54,6 +54,7 @@ TEST_F(Statements, QueriesDoWhatJetDoes) {
       {"SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL", "5"},
       {"SELECT Max(Range) FROM TTaskList WHERE IDX IN (SELECT IDX FROM TTaskList WHERE Range < 30)", "20"},
       {"SELECT First(Arg1), Last(Arg1), (SELECT Count(*) FROM TTaskList) - 1 FROM TTaskList", "a1|a5|4"},
+      {"SELECT First(ValText), Last(Description) FROM TCodes", "Ärger|<null>"},  // Null kept, unlike Max
       {"SELECT Range + [Type] FROM TTaskList WHERE IDX = 2", "20"},
       {"SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL", "orphan"},
       {"SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C ON T.IDX = C.Val) "
