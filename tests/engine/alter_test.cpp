@@ -100,11 +100,8 @@ TEST_F(AlterTest, AlterColumnConvertsValues) {
 
   Exec("ALTER TABLE TUsers ALTER COLUMN Code LONG");
   EXPECT_EQ(Rows("SELECT Code FROM TUsers ORDER BY IDX"), (QStringList{"7", "12", "\\N"}));
-  QStringList schema = SchemaOf("TUsers");
   // No DEFAULT in the statement: the old default stays.
-  EXPECT_TRUE(schema.contains("column\tTUsers\tCode\tLONG\t\t\"\"")) << schema.join('\n').toStdString();
-  EXPECT_TRUE(schema.contains("column\tTUsers\tJoined\tDATETIME\t\t"));
-  EXPECT_TRUE(schema.contains("description\tTUsers\tUserId\t로그인 아이디"));
+  EXPECT_TRUE(SchemaOf("TUsers").contains("column\tTUsers\tCode\tLONG\t\t\"\""));
 }
 
 // A composite key replaces the counter's key (refusals of a duplicate key

@@ -31,7 +31,6 @@ class RecordsetTest : public EngineTest {
 TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
   const QString all = QStringLiteral("SELECT IDX, SiteCategory, Arg5, IsDeleted, LastDate, Price FROM TTaskList ORDER BY IDX");
   EXPECT_EQ(Open(all, CursorType::ForwardOnly, LockType::ReadOnly)->RecordCount(), -1);
-  EXPECT_EQ(Open(all, CursorType::Dynamic, LockType::Optimistic)->RecordCount(), 3);
   auto none = Open(QStringLiteral("SELECT IDX FROM TTaskList WHERE IDX > 99"), CursorType::Static, LockType::ReadOnly);
   EXPECT_TRUE(none->Eof());
   EXPECT_EQ(none->RecordCount(), 0);

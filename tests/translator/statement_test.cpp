@@ -127,15 +127,9 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
       "AND V.PCode = [PCodeString] AND (V.DisplayMode = 0 OR V.DisplayMode = [Display])) "
       "WHERE T.IsDeleted = False ORDER BY Visible",
       columnsOf);
+  // The parameters in order of first use, which is the order SQLite numbers them in.
   EXPECT_EQ(st.parameters, (QStringList{"Since", "PCodeString", "Display"}));
-  sqlite3_stmt* stmt = db.Prepare(st.sql);
-  sqlite3_bind_double(stmt, sqlite3_bind_parameter_index(stmt, ":Since"), 0);
-  sqlite3_bind_text(stmt, sqlite3_bind_parameter_index(stmt, ":PCodeString"), "P1", -1, SQLITE_STATIC);
-  sqlite3_bind_int(stmt, sqlite3_bind_parameter_index(stmt, ":Display"), 2);
-  ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "a2");
-  EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
-  sqlite3_finalize(stmt);
+  EXPECT_EQ(db.RunSql(st.sql, {0, "P1", 2}), (std::vector<QVariantList>{{"a2", 0LL}}));
 
   // A FROM item the catalogue does not know keeps every bare name a column.
   EXPECT_TRUE(TranslateQuery("SELECT x FROM VUnknown WHERE y = 1", columnsOf).parameters.isEmpty());
