@@ -143,7 +143,7 @@ TEST_F(Functions, NowDateAndTimeComeFromTheClock) {
   clock.now = QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45, 678));
   SetClock(&clock);
   Check({{"Format(Now(), 'yyyy-mm-dd hh:nn:ss')", "2024-07-04 05:38:45"}, {"Date()", "45477"}});
-  EXPECT_NEAR(Number("Now() - Int(Now())"), (5 * 3600 + 38 * 60 + 45) / 86400.0, 1e-9);
+  EXPECT_NEAR(Number("Now() - Int(Now())"), (5 * 3600 + 38 * 60 + 45) / 86400.0, 1e-9);  // whole seconds
   EXPECT_DOUBLE_EQ(Number("Time()"), Number("Now() - Date()"));
   SetClock(nullptr);
 }
