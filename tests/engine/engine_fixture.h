@@ -54,25 +54,18 @@ class EngineTest : public ::testing::Test {
         QRegularExpression(QStringLiteral("^\\w+\t%1(\t|$)").arg(QRegularExpression::escape(table))));
   }
 
-  // The DbError code a call throws, or 0 when it succeeds.
-  static int32_t ErrorOf(const std::function<void()>& fn) {
+  // The code and description of the DbError a call throws; 0 and
+  // "(no failure)" when it succeeds.
+  static std::pair<int32_t, QString> FailureOf(const std::function<void()>& fn) {
     try {
       fn();
     } catch (const DbError& e) {
-      return e.code();
+      return {e.code(), e.description()};
     }
-    return 0;
+    return {0, QStringLiteral("(no failure)")};
   }
-
-  // The description of the DbError a call throws.
-  static QString DescriptionOf(const std::function<void()>& fn) {
-    try {
-      fn();
-    } catch (const DbError& e) {
-      return e.description();
-    }
-    return QStringLiteral("(no failure)");
-  }
+  static int32_t ErrorOf(const std::function<void()>& fn) { return FailureOf(fn).first; }
+  static QString DescriptionOf(const std::function<void()>& fn) { return FailureOf(fn).second; }
 
   QTemporaryDir dir_;
   engine::SqlCipherEngine engine_;

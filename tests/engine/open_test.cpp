@@ -1,8 +1,6 @@
 // Opening, creating and closing database files: the key check, refusals that
 // leave the file byte for byte as it was, and the one-file state after Close.
 #include <sqlite3.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +8,7 @@
 
 #include "engine_fixture.h"
 #include "support/fault_vfs.h"
+#include "support/tool_run.h"
 
 namespace mt::test {
 namespace {
@@ -32,13 +31,9 @@ class OpenTest : public EngineTest {
   void ExpectRefused(const QString& path, const QString& password) {
     const QByteArray before = FileBytes(path);
     const QStringList filesBefore = Siblings();
-    try {
-      engine_.Open(path, password);
-      ADD_FAILURE() << "open succeeded";
-    } catch (const DbError& e) {
-      EXPECT_EQ(e.code(), dberr::kOpenFailed) << e.description().toStdString();
-      EXPECT_FALSE(e.description().isEmpty());
-    }
+    const auto [code, description] = FailureOf([&] { engine_.Open(path, password); });
+    EXPECT_EQ(code, dberr::kOpenFailed) << description.toStdString();
+    EXPECT_FALSE(description.isEmpty());
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(Siblings(), filesBefore);
   }
@@ -72,9 +67,9 @@ TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
   EXPECT_NO_THROW(conn_->Close());
 }
 
-// A missing file, an empty one, a plain SQLite file, a wrong or no password,
-// a failing device and Create over an existing file: refused with the cause,
-// and nothing is changed or created.
+// A missing file, an empty one, a wrong or no password, a failing device and
+// Create over an existing file: refused with the cause, and nothing is changed
+// or created (files that are no database are a program test).
 TEST_F(OpenTest, WhatCannotBeOpenedIsRefusedUnchanged) {
   FillAndClose();
   const QByteArray whole = FileBytes(Path());
@@ -95,54 +90,28 @@ TEST_F(OpenTest, WhatCannotBeOpenedIsRefusedUnchanged) {
   EXPECT_TRUE(DescriptionOf([&] { engine_.Open(missing, kPassword); }).contains(missing));
   WriteFile(Path("empty.mdb"), {});
   ExpectRefused(Path("empty.mdb"), kPassword);
-  const QString plain = Path("plain.mdb");
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(plain.toUtf8().constData(), &db), SQLITE_OK);
-  sqlite3_exec(db, "CREATE TABLE t(x); INSERT INTO t VALUES (1);", nullptr, nullptr, nullptr);
-  sqlite3_close(db);
-  ExpectRefused(plain, kPassword);
-}
-
-// In a child process without root's right to write anything: reading works
-// and writing fails cleanly. The exit status is 0 when all went as expected.
-int ReadOnlyCheck(const QString& path) {
-  const pid_t pid = fork();
-  if (pid != 0) {
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 99;
-  }
-  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(90);
-  engine::SqlCipherEngine engine;
-  try {
-    auto ro = engine.Open(path, kPassword);
-    auto rs = ro->OpenRecordset("SELECT COUNT(*) FROM TItems", CursorType::Static, LockType::ReadOnly);
-    if (rs->Value(0).toLongLong() != 60) _exit(1);
-    rs->Close();
-    try {
-      ro->Execute("DELETE FROM TItems");
-      _exit(2);  // a write went through
-    } catch (const DbError& e) {
-      if (e.code() >= 0 || e.description().isEmpty()) _exit(3);
-    }
-    ro->Close();
-  } catch (const DbError&) {
-    _exit(4);
-  }
-  _exit(0);
 }
 
 // A writable file in a folder where no -wal or -journal file can be made (a
-// read-only file in a read-only folder is a program test).
+// read-only file in a read-only folder is a program test): the tool, run
+// without root's right to write anything, reads it and fails cleanly to write.
 TEST_F(OpenTest, AReadOnlyFolderNeverChanges) {
-  FillAndClose();
-  const QByteArray before = FileBytes(Path());
-  ASSERT_TRUE(QFile::setPermissions(Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
-  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-  EXPECT_EQ(ReadOnlyCheck(Path()), 0);
+  if (ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
+  conn_->Close();
+  const QString db = Path("product.mdb");
+  CreateDatabase(db, {"CREATE TABLE TItems (A LONG)", "INSERT INTO TItems (A) VALUES (1)"});
+  const QByteArray before = FileBytes(db);
+  ASSERT_TRUE(QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther));
+  const auto others = QFile::ReadOther | QFile::ExeOther;
+  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | others);
+  const ToolResult read = RunTool({"sql", db, "SELECT COUNT(*) AS N FROM TItems"}, ToolPath(), {}, true);
+  const ToolResult write = RunTool({"sql", db, "DELETE FROM TItems"}, ToolPath(), {}, true);
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  EXPECT_EQ(FileBytes(Path()), before);
-  EXPECT_EQ(Siblings(), QStringList{"db.mdb"});
+  EXPECT_EQ(read.out, "N\n1\n") << read.err.toStdString();
+  EXPECT_EQ(write.exitCode, 1);
+  EXPECT_TRUE(write.err.startsWith("error -")) << write.err.toStdString();
+  EXPECT_EQ(FileBytes(db), before);
+  EXPECT_EQ(Siblings(), (QStringList{"db.mdb", "product.mdb"}));
 }
 
 }  // namespace

@@ -28,23 +28,17 @@ class InitialDatabase : public ::testing::Test {
   QString path_;
 };
 
-TEST_F(InitialDatabase, IsAKeyedDatabaseOfVersion2WithTheEightTables) {
+// Its tables, keys and rows are checked by the upgrade to 405 that starts
+// from it; here, what the first scripts rely on.
+TEST_F(InitialDatabase, IsAtVersion2WithTheRowsTheFirstScriptsWorkOn) {
   CreateInitialDatabase(path_);
-  ASSERT_TRUE(QFile::exists(path_));
   EXPECT_EQ(test::Column(path_, "SELECT Val1 FROM TSettings WHERE ID IN ('DBVersion', 'IsDBEn') ORDER BY ID"),
             (QVariantList{"2", "0"}));
-  auto conn = DefaultEngine().Open(path_, DatabasePassword());
-  for (const char* t : {"TSettings", "TCodes", "TFunctionPresets", "TTaskList", "TTaskLogHour", "TTaskLogDay",
-                        "TIPs", "TMACPrefixes"}) {
-    EXPECT_TRUE(conn->GetCatalog().HasTable(QString::fromLatin1(t))) << t;
-  }
-  conn->Close();
   // The version-3 script deletes two mobile user-agent rows and version 49
   // copies the search categories: the base rows they work on are there.
   EXPECT_EQ(Value(QStringLiteral("SELECT Count(*) FROM TCodes WHERE Code = 'MobileUserAgent' AND Val IN (1, 2)"))
                 .toInt(),
             2);
-  EXPECT_THROW(DefaultEngine().Open(path_, QStringLiteral("not the password")), DbError);
 }
 
 // A disk that fills at several points of the creation: no file is left, not

@@ -16,8 +16,7 @@ TEST(GetQueryStringValue, RawValueOfTheFirstMatchingParameter) {
     const char* why = "";
   };
   const Case cases[] = {
-      {"https://h/p?a=1&b=2", "b", "2", true},
-      {"https://h/p?a=1&b=2", "c", "", false},
+      {"https://h/p?a=1&b=2", "b", "2", true}, {"https://h/p?a=1&b=2", "c", "", false},
       {"x?flag&a=1", "flag", "", true, false, "a flag without '=' exists, empty"},
       {"x?a=1=2", "a", "1", true, false, "a raw '=' ends the value"},
       {"x?q=%41+B", "q", "%41+B", true, false, "returned as the link holds it"},
@@ -25,13 +24,11 @@ TEST(GetQueryStringValue, RawValueOfTheFirstMatchingParameter) {
       {"x?id=5//", "id", "5/", true, false, "one trailing '/' is dropped"},
       {"x?u=a?b&c=1", "u", "a?b", true, false, "only the first '?' starts the query"},
       {"x?a=1#top", "a", "1#top", true, false, "a fragment is not cut off"},
-      {"https://h/p?", "a", "", false},
-      {"x?a=1", "", "", false},
+      {"https://h/p?", "a", "", false}, {"x?a=1", "", "", false},
       {"x?a=1& &b=2", "b", "2", true, false, "blank items are skipped"},
       {"x?a=1& b=2", "b", "", false, false, "names are not trimmed"},
       {"x?napm=1", "NaPm", "", false, false, "names compare exactly"},
-      {"x?napm=1", "NaPm", "1", true, true},
-      {"x?NAPM=1&NaPm=2", "NaPm", "2", true},
+      {"x?napm=1", "NaPm", "1", true, true}, {"x?NAPM=1&NaPm=2", "NaPm", "2", true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.url) + " / " + c.key + " " + c.why);

@@ -62,19 +62,11 @@ TEST(Decoding, PercentDecodeBytesAndDecodeUTF8) {
   for (const auto& [text, result] : decoded) EXPECT_EQ(DecodeUTF8(text), result) << text.toStdString();
   // A sequence cut off at the end is not silently dropped.
   const QString cut = DecodeUTF8("a%E2%82");
-  ASSERT_GE(cut.size(), 2);
-  EXPECT_EQ(cut.at(0), QLatin1Char('a'));
-  for (qsizetype i = 1; i < cut.size(); ++i) EXPECT_EQ(cut.at(i), kBad);
-
-  for (const QString& s : {QStringLiteral("a b+c&d=e/f?g"), QString::fromUtf8("검색어 1+1 € 100%")}) {
-    EXPECT_EQ(DecodeUTF8(EncodeUTF8(s, false)), s) << s.toStdString();
-    EXPECT_EQ(DecodeUTF8(EncodeUTF8(s, true)), s) << s.toStdString();
-  }
+  EXPECT_TRUE(cut.size() >= 2 && cut == QLatin1Char('a') + QString(cut.size() - 1, kBad)) << cut.toStdString();
 }
 
 TEST(CodePages, RoundTripsNulTerminationAndStrictness) {
   const QString text = QString::fromUtf8("Ab 한글 \xF0\x9F\x98\x80 ") + kEuro;
-  EXPECT_EQ(FromCodePage(ToCodePage(text, kCodePageUtf8, 0), kCodePageUtf8, 0), text);
   EXPECT_EQ(FromCodePage(ToCodePage(text, kCodePageAnsi, 0), kCodePageAnsi, 0), text);
   EXPECT_EQ(FromCodePage(QByteArray("ab\0cd", 5), kCodePageUtf8, 0), "ab");
   EXPECT_EQ(ToCodePage(QString::fromUtf16(u"ab\u0000c", 4), kCodePageUtf8, 0), QByteArray("ab"));

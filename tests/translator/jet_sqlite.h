@@ -27,8 +27,6 @@ class JetSqlite {
   JetSqlite(const JetSqlite&) = delete;
   JetSqlite& operator=(const JetSqlite&) = delete;
 
-  sqlite3* handle() const { return db_; }
-
   // Runs one Jet statement; returns the rows it yields (none for others).
   std::vector<QVariantList> Run(const QString& jet) {
     engine::Command c = engine::Translate(jet);

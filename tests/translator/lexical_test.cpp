@@ -10,7 +10,8 @@
 namespace mt::engine {
 namespace {
 
-TEST(Tokens, KindsTextAndPositions) {
+// Positions are checked through the syntax errors that name them.
+TEST(Tokens, KindsAndText) {
   const TokenList t(QStringLiteral("SELECT Mid$([한글 칸].x, 1.5E+3) <> 'it''s' & \"say \"\"hi\"\"\"\t#7/3/2024#\r\n<=\0.5").replace(u'\0', QChar(0)));
   std::vector<TokenKind> kinds;
   for (size_t i = 0; i < t.size(); ++i) kinds.push_back(t.at(i).kind);
@@ -27,8 +28,6 @@ TEST(Tokens, KindsTextAndPositions) {
   for (const auto& [i, text] : texts) EXPECT_EQ(t.at(i).text, QString::fromUtf8(text)) << i;
   EXPECT_TRUE(t.isWord(t.at(0), "SELECT"));
   EXPECT_FALSE(t.isWord(t.at(0), "SELECTS"));
-  EXPECT_EQ(t.at(0).pos, 0);
-  EXPECT_EQ(t.at(1).pos, 7);
 }
 
 TEST(Dates, TextFormsJetReads) {

@@ -13,8 +13,6 @@ namespace mt::engine {
 namespace {
 
 const char* const kSeeds[] = {
-    "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, 'URL', 5 "
-    "FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.FocusURL')",
     "DELETE * FROM TTaskLog WHERE LogDate < DATEADD(\"d\", -3, NOW())",
     "SELECT T.IDX, Count(*) AS N, Format(Max(L.LogDate), 'yyyy-mm-dd') FROM (TTaskList AS T LEFT JOIN TTaskLog AS L "
     "ON T.IDX = L.TaskIDX) RIGHT JOIN TCodes AS C ON C.Val = T.IDX WHERE T.Arg1 LIKE 'a%' AND L.UserIDX IN (1, 2) "
@@ -23,7 +21,6 @@ const char* const kSeeds[] = {
     "\"102|\" + TTaskLog.Arg1 WHERE IIF(ISNULL(TTaskLog.UserId), '', TTaskLog.UserId) LIKE '' AND Mid(Arg2, 2, 3) <> 'x'",
     "CREATE TABLE [T] ([a] TEXT(50) WITH COMPRESSION NOT NULL DEFAULT \"\", b LONG DEFAULT -1, "
     "CONSTRAINT [PrimaryKey] PRIMARY KEY ([a], [b]))",
-    "SELECT CLng(Val1) \\ 2 Mod 3 & #2024-07-03 05:38:45# FROM TSettings WHERE Not (ID Is Null) UNION ALL SELECT 1 FROM TCodes",
 };
 
 const char* const kVocabulary[] = {
@@ -45,7 +42,6 @@ QStringList Pieces(const QString& sql) {
 class Robustness : public ::testing::Test {
  protected:
   void SetUp() override {
-    db.RunSql("CREATE TABLE TSettings (ID TEXT, Val1 TEXT, Val2 TEXT, Alias TEXT, [Order] INTEGER)");
     db.RunSql("CREATE TABLE TTaskList (IDX INTEGER, Arg1 TEXT, Arg2 TEXT, ContentKey TEXT)");
     db.RunSql("CREATE TABLE TTaskLog (TaskIDX INTEGER, LogDate REAL, Arg1 TEXT, UserIDX INTEGER, UserId TEXT)");
     db.RunSql("CREATE TABLE TCodes (Val INTEGER)");

@@ -54,6 +54,7 @@ TEST_F(Statements, QueriesDoWhatJetDoes) {
       {"SELECT Count(*) FROM TTaskList WHERE Arg2 IS NULL AND Arg1 IS NOT NULL", "5"},
       {"SELECT Max(Range) FROM TTaskList WHERE IDX IN (SELECT IDX FROM TTaskList WHERE Range < 30)", "20"},
       {"SELECT First(Arg1), Last(Arg1), (SELECT Count(*) FROM TTaskList) - 1 FROM TTaskList", "a1|a5|4"},
+      {"SELECT First(ValText), Last(Description) FROM TCodes", "Ärger|<null>"},  // Null kept, unlike Max
       {"SELECT Range + [Type] FROM TTaskList WHERE IDX = 2", "20"},
       {"SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL", "orphan"},
       {"SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C ON T.IDX = C.Val) "
@@ -126,15 +127,9 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
       "AND V.PCode = [PCodeString] AND (V.DisplayMode = 0 OR V.DisplayMode = [Display])) "
       "WHERE T.IsDeleted = False ORDER BY Visible",
       columnsOf);
+  // The parameters in order of first use, which is the order SQLite numbers them in.
   EXPECT_EQ(st.parameters, (QStringList{"Since", "PCodeString", "Display"}));
-  sqlite3_stmt* stmt = db.Prepare(st.sql);
-  sqlite3_bind_double(stmt, sqlite3_bind_parameter_index(stmt, ":Since"), 0);
-  sqlite3_bind_text(stmt, sqlite3_bind_parameter_index(stmt, ":PCodeString"), "P1", -1, SQLITE_STATIC);
-  sqlite3_bind_int(stmt, sqlite3_bind_parameter_index(stmt, ":Display"), 2);
-  ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "a2");
-  EXPECT_EQ(sqlite3_step(stmt), SQLITE_DONE);
-  sqlite3_finalize(stmt);
+  EXPECT_EQ(db.RunSql(st.sql, {0, "P1", 2}), (std::vector<QVariantList>{{"a2", 0LL}}));
 
   // A FROM item the catalogue does not know keeps every bare name a column.
   EXPECT_TRUE(TranslateQuery("SELECT x FROM VUnknown WHERE y = 1", columnsOf).parameters.isEmpty());
