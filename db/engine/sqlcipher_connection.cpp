@@ -69,6 +69,13 @@ void StepCached(SqliteDb& db, const char* sql) {
   if (rc != SQLITE_DONE && rc != SQLITE_ROW) db.Fail(rc);
 }
 
+// Runs a statement whose one parameter is a rowid.
+void RunForRow(Stmt& stmt, int64_t rowid) {
+  stmt.Reset();
+  stmt.Bind(1, rowid);
+  stmt.Run();
+}
+
 }  // namespace
 
 void SqlCipherConnection::ForgetStaleStatements() {
@@ -126,14 +133,10 @@ int32_t SqlCipherConnection::RunInsertWithBits(const SqlStatement& statement, St
     if (sqlite3_changes(db.handle()) == 0) return 0;
     const int64_t rowid = sqlite3_last_insert_rowid(db.handle());
     try {
-      fixup.byRowid.Reset();
-      fixup.byRowid.Bind(1, rowid);
-      fixup.byRowid.Run();
+      RunForRow(fixup.byRowid, rowid);
     } catch (...) {
-      fixup.removeRowid.Reset();
-      fixup.removeRowid.Bind(1, rowid);
       try {
-        fixup.removeRowid.Run();
+        RunForRow(fixup.removeRowid, rowid);
       } catch (const DbError&) {
       }
       throw;
@@ -146,9 +149,7 @@ int32_t SqlCipherConnection::RunInsertWithBits(const SqlStatement& statement, St
     insert.Run();
     const int changed = sqlite3_changes(db.handle());
     if (changed == 1) {
-      fixup.byRowid.Reset();
-      fixup.byRowid.Bind(1, int64_t(sqlite3_last_insert_rowid(db.handle())));
-      fixup.byRowid.Run();
+      RunForRow(fixup.byRowid, sqlite3_last_insert_rowid(db.handle()));
     } else if (changed > 1) {
       fixup.all.Reset();
       fixup.all.Run();

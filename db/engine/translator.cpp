@@ -16,9 +16,9 @@ namespace mt::engine {
 
 namespace {
 
-// An INSERT's shape: its tokens with every text and whole-number literal
-// left out (they are the ones an INSERT of one row binds), and the values of
-// those literals in order.
+// An INSERT's shape: its tokens with every text and number literal that a
+// binding can carry left out (they are the ones an INSERT of one row binds),
+// and the values of those literals in order.
 struct InsertShape {
   QString key;
   QVariantList values;

@@ -29,8 +29,8 @@ struct SqlStatement {
   QString targetTable;  // INSERT/UPDATE/DELETE: the table written; empty for SELECT
   QStringList parameters = {};  // named parameters in the SQL, as bound: ":name" without ':'
   // The values of the positional parameters ?1, ?2, ...: an INSERT's text and
-  // whole-number literals, so that INSERTs differing only in them share one
-  // SQL text. Whoever runs `sql` binds them.
+  // number literals (see BindableNumber), so that INSERTs differing only in
+  // them share one SQL text. Whoever runs `sql` binds them.
   QVariantList values = {};
   bool oneRow = false;  // an INSERT of one row of VALUES
 };
