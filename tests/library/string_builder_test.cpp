@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "db/engine/engine.h"
+#include <functional>
+
+#include "support/failure_code.h"
 
 namespace mt {
 namespace {
 
-int32_t ErrorCodeOf(const std::function<void()>& fn) {
-  try {
-    fn();
-  } catch (const DbError& e) {
-    return e.code();
-  }
-  return 0;
-}
+using test::FailureCode;
 
 TEST(StringBuilder, GrowsByWholeChunksAndShrinksOnlyWhenAsked) {
   const struct {
@@ -44,8 +39,8 @@ TEST(StringBuilder, GrowsByWholeChunksAndShrinksOnlyWhenAsked) {
   sb.SetChunkSize(4);
   sb.AppendNL(QStringLiteral("a"));
   EXPECT_EQ(sb.ToString(), "a\r\n");
-  EXPECT_EQ(ErrorCodeOf([&] { sb.SetChunkSize(1 << 30); }), cStringBuilder::kErrOverflow);
-  EXPECT_EQ(ErrorCodeOf([&] { sb.SetChunkSize(0); }), cStringBuilder::kErrInvalidArgument);
+  EXPECT_EQ(FailureCode([&] { sb.SetChunkSize(1 << 30); }), cStringBuilder::kErrOverflow);
+  EXPECT_EQ(FailureCode([&] { sb.SetChunkSize(0); }), cStringBuilder::kErrInvalidArgument);
   EXPECT_EQ(sb.ChunkSize(), 4);
 
   // A larger capacity stays when the text shrinks, until an empty text, Clear
@@ -80,7 +75,7 @@ TEST(StringBuilder, InsertAndRemoveWithinBounds) {
   for (const auto& bad : std::vector<std::function<void()>>{
            [&] { sb.Insert(sb.Length() + 1, QStringLiteral("z")); }, [&] { sb.Insert(-1, QStringLiteral("z")); },
            [&] { sb.Remove(2, 3); }, [&] { sb.Remove(5, 0); }, [&] { sb.Remove(1, -1); }})
-    EXPECT_EQ(ErrorCodeOf(bad), cStringBuilder::kErrSubscript);
+    EXPECT_EQ(FailureCode(bad), cStringBuilder::kErrSubscript);
   sb.Append(QStringLiteral("g"));
   EXPECT_EQ(sb.ToString(), QStringLiteral("acdeg")) << "removed room must be reusable";
 }

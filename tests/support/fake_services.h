@@ -25,7 +25,8 @@ class FakeClock : public Clock {
   qint64 slept = 0;  // total of all Sleep calls
   std::vector<int> sleeps;  // every Sleep call, in order
   std::function<void(int)> onSleep;  // called after each Sleep
-  QDateTime Now() const override { return now; }
+  qint64 stepMs = 0;  // each reading of Now is this much later than the one before
+  QDateTime Now() const override { return now.addMSecs(stepMs * readings_++); }
   void Sleep(int milliseconds) override {
     slept += milliseconds;
     sleeps.push_back(milliseconds);
@@ -33,6 +34,9 @@ class FakeClock : public Clock {
     if (onSleep) onSleep(milliseconds);
   }
   qint64 MonotonicMs() const override { return monotonic; }
+
+ private:
+  mutable qint64 readings_ = 0;
 };
 
 class RecordingUi : public Ui {

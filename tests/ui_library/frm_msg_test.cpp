@@ -9,26 +9,11 @@
 #include <QTimer>
 
 #include "app/services.h"
+#include "support/fake_services.h"
 #include "support/ui_app.h"
 
 namespace mt {
 namespace {
-
-// Each reading of the time is `step` later than the one before; sleeps
-// only move the monotonic count (the window's timer still fires in real time).
-class SteppingClock : public Clock {
- public:
-  explicit SteppingClock(qint64 stepMs) : step_(stepMs) {}
-  QDateTime Now() const override { return base_.addMSecs(step_ * calls_++); }
-  void Sleep(int ms) override { monotonic_ += ms; }
-  qint64 MonotonicMs() const override { return monotonic_; }
-
- private:
-  QDateTime base_ = QDateTime(QDate(2024, 7, 3), QTime(10, 0, 0));
-  qint64 step_;
-  mutable qint64 calls_ = 0;
-  qint64 monotonic_ = 0;
-};
 
 void Click(QWidget* w) {
   const QPointF local(5, 5), global(w->mapToGlobal(QPoint(5, 5)));
@@ -81,7 +66,8 @@ TEST_F(MessageWindow, CountsDownAndHidesItself) {
   // The texts shown: once before the first tick, then after each tick while
   // the window still shows. Each reading of the clock is stepMs later.
   const auto countdown = [this](qint64 stepMs, int32_t autoHideMs, bool* userClosed) {
-    SteppingClock clock(stepMs);
+    test::FakeClock clock;
+    clock.stepMs = stepMs;
     SetClock(&clock);
     QStringList seen;
     QTimer::singleShot(0, &form_, [&] { seen << form_.lblMsg()->text(); });
@@ -108,7 +94,7 @@ TEST_F(MessageWindow, CountsDownAndHidesItself) {
 }
 
 TEST_F(MessageWindow, CloseImageEndsTheWaitAndReportsTheUser) {
-  SteppingClock frozen(0);
+  test::FakeClock frozen;
   SetClock(&frozen);
   int ticks = 0;
   QObject::connect(form_.tmAnim(), &QTimer::timeout, &form_, [&] {

@@ -27,13 +27,6 @@ bool KoreanCapable(const QFont& font) {
   return QFontDatabase::writingSystems(QFontInfo(font).family()).contains(QFontDatabase::Korean);
 }
 
-TEST_F(ProgressWindow, InitialTextInFontsThatDrawKorean) {
-  frmMain form;
-  EXPECT_EQ(form.lblMsg()->text(), kZero);
-  for (const QFont& font : {form.font(), form.lblMsg()->font()})
-    EXPECT_TRUE(KoreanCapable(font)) << QFontInfo(font).family().toStdString();
-}
-
 TEST_F(ProgressWindow, PercentTextHasOneDecimalRoundedHalfAway) {
   const std::pair<float, const char*> cases[] = {
       {0.0f, "0.0"}, {0.04f, "0.0"}, {0.05f, "0.1"}, {2.25f, "2.3"}, {99.94f, "99.9"},
@@ -42,14 +35,18 @@ TEST_F(ProgressWindow, PercentTextHasOneDecimalRoundedHalfAway) {
   for (const auto& [value, text] : cases) EXPECT_EQ(frmMain::FormatPercent(value), text) << value;
 }
 
-// QtUi loads the window on the first percent, shows it centred, and the
-// longest progress text fits its label; a message replaces the whole text.
+// The window starts at 0% in fonts that draw Korean; QtUi loads it on the
+// first percent, shows it centred, and the longest progress text fits its
+// label; a message replaces the whole text.
 TEST_F(ProgressWindow, QtUiLoadsShowsCentresAndUnloads) {
+  EXPECT_EQ(frmMain().lblMsg()->text(), kZero);
   QtUi ui;
   EXPECT_FALSE(ui.IsProgressLoaded());
   ui.ShowPercent(12.345f);  // loads the window without showing it
   ASSERT_TRUE(ui.IsProgressLoaded());
   frmMain* form = ui.progress();
+  for (const QFont& font : {form->font(), form->lblMsg()->font()})
+    EXPECT_TRUE(KoreanCapable(font)) << QFontInfo(font).family().toStdString();
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(form->lblMsg()->text().endsWith(QStringLiteral("...(12.3%)")));
   ui.ShowProgress();
