@@ -22,8 +22,6 @@ class InitialDatabase : public ::testing::Test {
   }
   void TearDown() override { SetDefaultEngine(nullptr); }
 
-  QVariant Value(const QString& sql) { return test::Column(path_, sql).value(0); }
-
   QTemporaryDir dir_;
   QString path_;
 };
@@ -36,9 +34,8 @@ TEST_F(InitialDatabase, IsAtVersion2WithTheRowsTheFirstScriptsWorkOn) {
             (QVariantList{"2", "0"}));
   // The version-3 script deletes two mobile user-agent rows and version 49
   // copies the search categories: the base rows they work on are there.
-  EXPECT_EQ(Value(QStringLiteral("SELECT Count(*) FROM TCodes WHERE Code = 'MobileUserAgent' AND Val IN (1, 2)"))
-                .toInt(),
-            2);
+  EXPECT_EQ(test::Column(path_, "SELECT Count(*) FROM TCodes WHERE Code = 'MobileUserAgent' AND Val IN (1, 2)"),
+            QVariantList{qint64(2)});
 }
 
 // A disk that fills at several points of the creation: no file is left, not

@@ -62,22 +62,13 @@ QStringList StatisticsRow(const QString& path) {
 }
 
 // Test services, the production engine and code migrations, and a log.
-class UpgradeScope {
- public:
+struct UpgradeScope : test::SpineScope {
   UpgradeScope() {
     SetDefaultEngine(nullptr);  // the production engine, not the scripted one
     Globals().LoggingEnabled = true;
     SetCodeMigrations(&ProductionCodeMigrations());
   }
-  ~UpgradeScope() {
-    ReleaseSharedConnection();
-    SetCodeMigrations(nullptr);
-    Globals().LoggingEnabled = false;
-  }
-  QString Log() const { return spine_.folder.LogText(); }
-
- private:
-  test::SpineScope spine_;
+  ~UpgradeScope() { SetCodeMigrations(nullptr); }
 };
 
 // One upgrade of a fresh initial database from version 2 to 405, interrupted:
@@ -114,7 +105,7 @@ struct UpgradeRun {
         if (stop == 394) EXPECT_TRUE(QFile::copy(db, copyAt394));
         from = stop;
       }
-      log = scope.Log();
+      log = scope.folder.LogText();
     }
     listing = SchemaLines(db);
   }
