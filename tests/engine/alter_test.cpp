@@ -32,7 +32,7 @@ class AlterTest : public EngineTest {
   void ExpectRejectedUnchanged(const QString& statement) {
     const QStringList schema = engine::ListSchema(*conn_);
     const QStringList rows = Users();
-    EXPECT_NE(ErrorOf([&] { Exec(statement); }), 0) << statement.toStdString();
+    EXPECT_NE(FailureCode([&] { Exec(statement); }), 0) << statement.toStdString();
     EXPECT_EQ(engine::ListSchema(*conn_), schema) << statement.toStdString();
     EXPECT_EQ(Users(), rows) << statement.toStdString();
   }
@@ -55,7 +55,7 @@ TEST_F(AlterTest, AddColumnFillsExistingRows) {
   // a new row continues the counter after the deleted row's number.
   Exec("UPDATE TUsers SET Verified = 1 WHERE UserId = 'kim'");
   EXPECT_EQ(Value("SELECT COUNT(*) FROM TUsers WHERE Verified = -1").toLongLong(), 1);
-  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TUsers (UserId, Nick) VALUES ('new', 'n')"); }), dberr::kConstraint);
+  EXPECT_EQ(FailureCode([&] { Exec("INSERT INTO TUsers (UserId, Nick) VALUES ('new', 'n')"); }), dberr::kConstraint);
   Exec("INSERT INTO TUsers (UserId, Rank, Nick) VALUES ('new', 1, 'n')");
   EXPECT_EQ(Value("SELECT IDX FROM TUsers WHERE UserId = 'new'").toLongLong(), 5);
   // The same column twice is refused (scripts rely on that failure).
@@ -69,7 +69,7 @@ TEST_F(AlterTest, DropColumnKeepsRowsKeysCounterAndDescriptions) {
   EXPECT_EQ(Users(), (QStringList{"1|kim|007|True|3", "2|lee|12|True|0", "3|park||False|8"}));
   EXPECT_EQ(SchemaOf("TUsers"), schema);
   // Keys, defaults, Yes/No handling and the counter still work after the rebuild.
-  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TUsers (UserId) VALUES ('kim')"); }), dberr::kConstraint);
+  EXPECT_EQ(FailureCode([&] { Exec("INSERT INTO TUsers (UserId) VALUES ('kim')"); }), dberr::kConstraint);
   Exec("INSERT INTO TUsers (UserId, IsEnabled) VALUES ('choi', 1)");
   EXPECT_EQ(Rows("SELECT IDX, Code, IsEnabled, Visits FROM TUsers WHERE UserId = 'choi'"),
             QStringList{"5||True|0"});
@@ -112,14 +112,14 @@ TEST_F(AlterTest, ReplacingThePrimaryKeyAndDroppingTheTable) {
   Exec("ALTER TABLE TUsers DROP CONSTRAINT PrimaryKey");
   Exec("ALTER TABLE TUsers ADD CONSTRAINT PrimaryKey PRIMARY KEY (Code, Visits)");
   EXPECT_TRUE(SchemaOf("TUsers").contains("key\tTUsers\tPrimaryKey\tPRIMARY\tCode,Visits"));
-  EXPECT_EQ(ErrorOf([&] { Exec("INSERT INTO TUsers (UserId, Code, Visits) VALUES ('x', '12', 0)"); }),
+  EXPECT_EQ(FailureCode([&] { Exec("INSERT INTO TUsers (UserId, Code, Visits) VALUES ('x', '12', 0)"); }),
             dberr::kConstraint);
   Exec("INSERT INTO TUsers (UserId, Code, Visits) VALUES ('x', '12', 1)");
   EXPECT_EQ(Value("SELECT MAX(IDX) FROM TUsers").toLongLong(), 5);
-  EXPECT_NE(ErrorOf([&] { Exec("ALTER TABLE TUsers DROP CONSTRAINT NoSuchKey"); }), 0);
+  EXPECT_NE(FailureCode([&] { Exec("ALTER TABLE TUsers DROP CONSTRAINT NoSuchKey"); }), 0);
 
   Exec("DROP TABLE TUsers");
-  EXPECT_EQ(ErrorOf([&] { Exec("DROP TABLE TUsers"); }), dberr::kNotFound);
+  EXPECT_EQ(FailureCode([&] { Exec("DROP TABLE TUsers"); }), dberr::kNotFound);
   Exec("CREATE TABLE TUsers (UserId TEXT(50))");
   EXPECT_EQ(SchemaOf("TUsers"), (QStringList{"table\tTUsers", "column\tTUsers\tUserId\tTEXT(50)\t\t"}));
 }

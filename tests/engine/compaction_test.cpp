@@ -27,14 +27,14 @@ TEST_F(CompactionTest, WritesACopyOfTheSameDatabaseOrLeavesBothPathsAlone) {
   WriteFile(existing, "keep me");
   for (const auto& [from, to, password] : {std::tuple{Path(), existing, kPassword}, {Path(), dst, QString("wrong")},
                                            {Path("missing.mdb"), dst, kPassword}})
-    EXPECT_EQ(ErrorOf([&] { engine_.Compact(from, to, password); }), dberr::kOpenFailed) << to.toStdString();
+    EXPECT_EQ(FailureCode([&] { engine_.Compact(from, to, password); }), dberr::kOpenFailed) << to.toStdString();
   EXPECT_EQ(FileBytes(existing), QByteArray("keep me"));
   EXPECT_FALSE(QFileInfo::exists(dst));
   EXPECT_EQ(FileBytes(Path()), source);
 
   engine_.Compact(Path(), dst, kPassword);  // that the copy is smaller is a maintenance test
   EXPECT_FALSE(QFileInfo::exists(dst + "-wal"));
-  EXPECT_NE(ErrorOf([&] { engine_.Open(dst, "other"); }), 0);
+  EXPECT_NE(FailureCode([&] { engine_.Open(dst, "other"); }), 0);
   conn_ = engine_.Open(dst, kPassword);
   EXPECT_EQ(engine::ListSchema(*conn_), schema);
   EXPECT_EQ(Rows("SELECT * FROM TLog ORDER BY IDX"), rows);

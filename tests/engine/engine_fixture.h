@@ -12,6 +12,7 @@
 #include "db/engine/result_text.h"
 #include "db/engine/schema_listing.h"
 #include "db/engine/sqlcipher_engine.h"
+#include "support/failure_code.h"
 #include "support/real_db.h"
 
 namespace mt::test {
@@ -54,18 +55,15 @@ class EngineTest : public ::testing::Test {
         QRegularExpression(QStringLiteral("^\\w+\t%1(\t|$)").arg(QRegularExpression::escape(table))));
   }
 
-  // The code and description of the DbError a call throws; 0 and
-  // "(no failure)" when it succeeds.
-  static std::pair<int32_t, QString> FailureOf(const std::function<void()>& fn) {
+  // The description of the DbError a call throws; empty when it succeeds.
+  static QString DescriptionOf(const std::function<void()>& fn) {
     try {
       fn();
     } catch (const DbError& e) {
-      return {e.code(), e.description()};
+      return e.description();
     }
-    return {0, QStringLiteral("(no failure)")};
+    return {};
   }
-  static int32_t ErrorOf(const std::function<void()>& fn) { return FailureOf(fn).first; }
-  static QString DescriptionOf(const std::function<void()>& fn) { return FailureOf(fn).second; }
 
   QTemporaryDir dir_;
   engine::SqlCipherEngine engine_;

@@ -44,18 +44,18 @@ TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
   EXPECT_EQ(rs->Value(QStringLiteral("LastDate")).toDateTime(), QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
   EXPECT_EQ(rs->Value(QStringLiteral("Price")).typeId(), QMetaType::Double);
   EXPECT_EQ(rs->Value(QStringLiteral("Arg5")), QVariant(QString()));
-  EXPECT_EQ(ErrorOf([&] { rs->Value(QStringLiteral("NoSuchField")); }), dberr::kInvalidArg);
-  EXPECT_EQ(ErrorOf([&] { rs->Value(6); }), dberr::kInvalidArg);
+  EXPECT_EQ(FailureCode([&] { rs->Value(QStringLiteral("NoSuchField")); }), dberr::kInvalidArg);
+  EXPECT_EQ(FailureCode([&] { rs->Value(6); }), dberr::kInvalidArg);
   rs->MoveNext();
   rs->MoveNext();
   // Null is an invalid QVariant, distinct from the empty text above.
   EXPECT_FALSE(rs->Value(QStringLiteral("Arg5")).isValid());
   rs->MoveNext();
   EXPECT_TRUE(rs->Eof());
-  EXPECT_NE(ErrorOf([&] { rs->MoveNext(); }), 0);
-  EXPECT_NE(ErrorOf([&] { rs->Value(0); }), 0);
+  EXPECT_NE(FailureCode([&] { rs->MoveNext(); }), 0);
+  EXPECT_NE(FailureCode([&] { rs->Value(0); }), 0);
   rs->Close();
-  EXPECT_EQ(ErrorOf([&] { rs->Eof(); }), dberr::kClosed);
+  EXPECT_EQ(FailureCode([&] { rs->Eof(); }), dberr::kClosed);
 }
 
 // What a pass of updates changes does not disturb a static or forward-only pass.
@@ -86,7 +86,7 @@ TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
   }
   rs->Save();  // after the last row: the rows are written, nothing is left to persist
   rs->Close();
-  EXPECT_EQ(ErrorOf([&] { rs->Save(); }), dberr::kClosed);
+  EXPECT_EQ(FailureCode([&] { rs->Save(); }), dberr::kClosed);
   // A statement without rows runs and gives a closed recordset.
   EXPECT_FALSE(Open("DELETE FROM TTaskList WHERE IDX = 3", CursorType::Static, LockType::ReadOnly)->IsOpen());
   EXPECT_EQ(Rows("SELECT IDX, Arg2 FROM TTaskList ORDER BY IDX"), (QStringList{"1|id=1&catId=5", "2|keep catId"}));
@@ -111,7 +111,7 @@ TEST_F(RecordsetTest, UpdatesConvertValuesAndWorkThroughAliasesAndWithoutKeys) {
 
 TEST_F(RecordsetTest, WhatCannotBeUpdatedIsRefused) {
   auto ro = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList"), CursorType::Static, LockType::ReadOnly);
-  EXPECT_EQ(ErrorOf([&] { ro->SetValue(QStringLiteral("Arg2"), QStringLiteral("x")); }), dberr::kInvalidArg);
+  EXPECT_EQ(FailureCode([&] { ro->SetValue(QStringLiteral("Arg2"), QStringLiteral("x")); }), dberr::kInvalidArg);
   const std::pair<const char*, const char*> refused[] = {
       {"SELECT IDX, Arg2 & 'x' AS Joined FROM TTaskList", "Joined"},
       {"SELECT IDX, Arg2 FROM TTaskList", "NoSuch"},
@@ -119,19 +119,19 @@ TEST_F(RecordsetTest, WhatCannotBeUpdatedIsRefused) {
   };
   for (const auto& [sql, field] : refused) {
     auto rs = Open(QString::fromUtf8(sql), CursorType::Dynamic, LockType::Optimistic);
-    EXPECT_EQ(ErrorOf([&] { rs->SetValue(QString::fromUtf8(field), QStringLiteral("x")); }), dberr::kInvalidArg) << sql;
+    EXPECT_EQ(FailureCode([&] { rs->SetValue(QString::fromUtf8(field), QStringLiteral("x")); }), dberr::kInvalidArg) << sql;
   }
   // The row vanished between reading and writing.
   auto rs = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList WHERE IDX = 1"), CursorType::Dynamic,
                  LockType::Optimistic);
   Exec(QStringLiteral("DELETE FROM TTaskList WHERE IDX = 1"));
   rs->SetValue(QStringLiteral("Arg2"), QStringLiteral("late"));
-  EXPECT_LT(ErrorOf([&] { rs->Update(); }), 0);
+  EXPECT_LT(FailureCode([&] { rs->Update(); }), 0);
   // A value the column cannot hold.
   auto typed = Open(QStringLiteral("SELECT IDX, Price FROM TTaskList WHERE IDX = 2"), CursorType::Dynamic,
                     LockType::Optimistic);
   typed->SetValue(QStringLiteral("Price"), QStringLiteral("cheap"));
-  EXPECT_EQ(ErrorOf([&] { typed->Update(); }), dberr::kTypeMismatch);
+  EXPECT_EQ(FailureCode([&] { typed->Update(); }), dberr::kTypeMismatch);
   EXPECT_EQ(Value(QStringLiteral("SELECT Price FROM TTaskList WHERE IDX = 2")).toDouble(), 0.0);
 }
 
