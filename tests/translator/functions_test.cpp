@@ -44,7 +44,7 @@ TEST_F(Functions, OperatorsFollowJet) {
       {"NULL + 1", "<null>"}, {"'abc' + 1", "!"},
       // '&' treats Null as empty text and writes numbers in Jet's form.
       {"'a' & NULL & 'b'", "ab"}, {"1.5 & '|' & 3", "1.5|3"}, {"(1.0 + 1.0) & ''", "2"},
-      {"NULL & NULL", "<null>"},
+      {"NULL & NULL", "<null>"}, {"1E20 & '|' & (0.1 + 0.2) & '|' & -0.5", "1E+20|0.3|-0.5"},
       {"7 / 2", "3.5"}, {"7 \\ 2", "3"}, {"-7 \\ 2", "-3"}, {"2.5 \\ 1", "2"},  // operands round to even first
       {"7 Mod 3", "1"}, {"-7 Mod 3", "-1"}, {"2 ^ 10", "1024"}, {"-2 ^ 2", "-4"}, {"2 + 3 * 4 - 1", "13"},
       {"1 / 0", "!Division by zero"}, {"1 Mod 0", "!Division by zero"}, {"True", "-1"},
@@ -97,10 +97,10 @@ TEST_F(Functions, NullTextAndConversionFunctions) {
       {"StrComp('a', 'B', 1)", "-1"}, {"Chr(65) & Asc('B')", "A66"}, {"CLng(2.5)", "2"}, {"CLng(3.5)", "4"},
       {"CLng(-2.5)", "-2"}, {"CLng('  42 ')", "42"}, {"CInt(0.5)", "0"}, {"CLng(NULL)", "!Invalid use of Null"},
       {"CLng('x')", "!Data type mismatch in criteria expression."}, {"CInt(40000)", "!Overflow"},
-      {"CLng(3000000000)", "!Overflow"}, {"CDbl('1.25')", "1.25"}, {"CStr(10) & CStr(2.50)", "102.5"},
-      {"CStr(NULL)", "!Invalid use of Null"}, {"Val('  12abc')", "12"}, {"Val('1 2 3')", "123"}, {"Val('abc')", "0"},
+      {"CLng(3000000000)", "!Overflow"}, {"CDbl(' 1.25 ')", "1.25"}, {"CDbl('12a')", "!"}, {"CDbl('')", "!"},
+      {"CStr(10) & CStr(2.50)", "102.5"}, {"CStr(NULL)", "!Invalid use of Null"}, {"Val('  12abc')", "12"},
+      {"Val('1 2 3')", "123"}, {"Val('abc')", "0"}, {"Val('.5')", "0.5"}, {"Val('1D2')", "100"},
       {"Val('-1.5e2x')", "-150"}, {"Val('&HFF')", "255"}, {"Val('&O17')", "15"}, {"Val(Chr(9) & '-3 4.5 .5')", "-34.5"},
-      {"Val('.5')", "0.5"}, {"Val('1D2')", "100"},
       {"Int(-2.5) + Fix(-2.5)", "-5"}, {"Abs(-3)", "3"}, {"Round(0.125, 2)", "0.12"},  // half to even
       {"Round(2.5) + Round(3.5)", "6"}, {"CBool('true') + CBool(0)", "-1"},
   });

@@ -1,10 +1,8 @@
-// The lexical layer: tokens, date texts, number texts and the conversions
-// between date serials and calendar time.
+// The lexical layer: tokens and the date texts Jet reads.
 #include <gtest/gtest.h>
 
 #include "db/engine/jet_dates.h"
 #include "db/engine/jet_tokenizer.h"
-#include "db/engine/jet_values.h"
 #include "translator/jet_sqlite.h"
 
 namespace mt::engine {
@@ -49,16 +47,6 @@ TEST(Dates, TextFormsJetReads) {
                           "2024-07", "2024-07-03 x", "13:00 PM", "2024-07-03 06:00 extra"}) {
     EXPECT_FALSE(ParseDateText(QString::fromUtf8(bad)).has_value()) << bad;
   }
-}
-
-TEST(Values, NumberText) {  // Val: see Functions.Conversions
-  EXPECT_EQ(JetNumberText(3.0), "3");
-  EXPECT_EQ(JetNumberText(-0.5), "-0.5");
-  EXPECT_EQ(JetNumberText(1e20), "1E+20");
-  EXPECT_EQ(JetNumberText(0.1 + 0.2), "0.3");
-  EXPECT_EQ(TextToNumber(u" 12.5 "), 12.5);
-  EXPECT_FALSE(TextToNumber(u"12a").has_value());
-  EXPECT_FALSE(TextToNumber(u"").has_value());
 }
 
 }  // namespace

@@ -102,14 +102,6 @@ TEST_F(Statements, DeleteFormsAndJetPlus) {
   EXPECT_EQ(Rows("SELECT TaskIDX, ContentKey FROM TTaskLog ORDER BY TaskIDX"), "7|102|b;8|<null>;9|0|k9");
 }
 
-TEST_F(Statements, QueryParametersBecomeNamedParameters) {
-  const SqlStatement st = TranslateQuery(
-      "PARAMETERS [lTaskIDX] Long, [Log Day] DateTime; SELECT TaskIDX FROM TTaskLog WHERE TaskIDX = [lTaskIDX] "
-      "AND LogDate >= [Log Day]");
-  EXPECT_TRUE(st.sql.contains(":lTaskIDX") && st.sql.contains(":Log_Day")) << st.sql.toStdString();
-  EXPECT_THROW(TranslateQuery("DELETE FROM TTaskLog"), DbError);
-}
-
 TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
   db.Run("CREATE TABLE TSiteCategoryVisible (PCode TEXT(50), SiteCategory TEXT(255), DisplayMode LONG DEFAULT 0)");
   db.Run("INSERT INTO TSiteCategoryVisible (PCode, SiteCategory, DisplayMode) VALUES ('P1', 'S0', 2)");
@@ -122,13 +114,13 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
     return names;
   };
   const SqlStatement st = TranslateQuery(
-      "SELECT T.Arg1 AS Visible, (SELECT Count(*) FROM TTaskLog WHERE TaskIDX = T.IDX AND LogDate > [Since]) AS Logs "
-      "FROM TTaskList AS T INNER JOIN TSiteCategoryVisible AS V ON (T.SiteCategory = V.SiteCategory "
-      "AND V.PCode = [PCodeString] AND (V.DisplayMode = 0 OR V.DisplayMode = [Display])) "
+      "PARAMETERS [Since] DateTime, [P Code] Text; SELECT T.Arg1 AS Visible, (SELECT Count(*) FROM TTaskLog "
+      "WHERE TaskIDX = T.IDX AND LogDate >= [Since]) AS Logs FROM TTaskList AS T INNER JOIN TSiteCategoryVisible AS V "
+      "ON (T.SiteCategory = V.SiteCategory AND V.PCode = [P Code] AND (V.DisplayMode = 0 OR V.DisplayMode = [Display])) "
       "WHERE T.IsDeleted = False ORDER BY Visible",
       columnsOf);
   // The parameters in order of first use, which is the order SQLite numbers them in.
-  EXPECT_EQ(st.parameters, (QStringList{"Since", "PCodeString", "Display"}));
+  EXPECT_EQ(st.parameters, (QStringList{"Since", "P_Code", "Display"}));
   EXPECT_EQ(db.RunSql(st.sql, {0, "P1", 2}), (std::vector<QVariantList>{{"a2", 0LL}}));
 
   // A FROM item the catalogue does not know keeps every bare name a column.
