@@ -11,16 +11,12 @@ class RecordsetTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    Exec(QStringLiteral(
-        "CREATE TABLE TTaskList (IDX AUTOINCREMENT, SiteCategory TEXT(255), Arg2 MEMO, Arg5 MEMO, "
-        "IsDeleted BIT DEFAULT False, LastDate DATETIME, Price MONEY DEFAULT 0, "
-        "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))"));
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5, LastDate) VALUES "
-                        "('Mobile_Naver_Shopping', 'id=1&cat_id=5', '', #2024-07-04 05:38:45#)"));
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES "
-                        "('Mobile_Naver_Shopping', 'keep cat_id', '?nv_mid=7')"));
-    Exec(QStringLiteral("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES "
-                        "('Mobile_Naver_Blog', 'cat_id', NULL)"));
+    Exec("CREATE TABLE TTaskList (IDX AUTOINCREMENT, SiteCategory TEXT(255), Arg2 MEMO, Arg5 MEMO, "
+         "IsDeleted BIT DEFAULT False, LastDate DATETIME, Price MONEY DEFAULT 0, CONSTRAINT PK PRIMARY KEY (IDX))");
+    Exec("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5, LastDate) VALUES "
+         "('Shop', 'id=1&cat_id=5', '', #2024-07-04 05:38:45#)");
+    Exec("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES ('Shop', 'keep cat_id', '?nv_mid=7')");
+    Exec("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5) VALUES ('Blog', 'cat_id', NULL)");
   }
 
   std::unique_ptr<Recordset> Open(const QString& sql, CursorType cursor, LockType lock) {
@@ -29,27 +25,27 @@ class RecordsetTest : public EngineTest {
 };
 
 TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
-  const QString all = QStringLiteral("SELECT IDX, SiteCategory, Arg5, IsDeleted, LastDate, Price FROM TTaskList ORDER BY IDX");
+  const QString all = "SELECT IDX, SiteCategory, Arg5, IsDeleted, LastDate, Price FROM TTaskList ORDER BY IDX";
   EXPECT_EQ(Open(all, CursorType::ForwardOnly, LockType::ReadOnly)->RecordCount(), -1);
-  auto none = Open(QStringLiteral("SELECT IDX FROM TTaskList WHERE IDX > 99"), CursorType::Static, LockType::ReadOnly);
+  auto none = Open("SELECT IDX FROM TTaskList WHERE IDX > 99", CursorType::Static, LockType::ReadOnly);
   EXPECT_TRUE(none->Eof());
   EXPECT_EQ(none->RecordCount(), 0);
 
   auto rs = Open(all, CursorType::Static, LockType::Unspecified);
   EXPECT_EQ(rs->RecordCount(), 3);
-  EXPECT_EQ(rs->FieldName(1), QStringLiteral("SiteCategory"));
-  EXPECT_EQ(rs->Value(QStringLiteral("sitecategory")), rs->Value(1));
-  EXPECT_EQ(rs->Value(QStringLiteral("IDX")).typeId(), QMetaType::LongLong);
-  EXPECT_EQ(rs->Value(QStringLiteral("IsDeleted")), QVariant(false));
-  EXPECT_EQ(rs->Value(QStringLiteral("LastDate")).toDateTime(), QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
-  EXPECT_EQ(rs->Value(QStringLiteral("Price")).typeId(), QMetaType::Double);
-  EXPECT_EQ(rs->Value(QStringLiteral("Arg5")), QVariant(QString()));
-  EXPECT_EQ(FailureCode([&] { rs->Value(QStringLiteral("NoSuchField")); }), dberr::kInvalidArg);
+  EXPECT_EQ(rs->FieldName(1), "SiteCategory");
+  EXPECT_EQ(rs->Value("sitecategory"), rs->Value(1));
+  EXPECT_EQ(rs->Value("IDX").typeId(), QMetaType::LongLong);
+  EXPECT_EQ(rs->Value("IsDeleted"), QVariant(false));
+  EXPECT_EQ(rs->Value("LastDate").toDateTime(), QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
+  EXPECT_EQ(rs->Value("Price").typeId(), QMetaType::Double);
+  EXPECT_EQ(rs->Value("Arg5"), QVariant(QString()));
+  EXPECT_EQ(FailureCode([&] { rs->Value("NoSuchField"); }), dberr::kInvalidArg);
   EXPECT_EQ(FailureCode([&] { rs->Value(6); }), dberr::kInvalidArg);
   rs->MoveNext();
   rs->MoveNext();
   // Null is an invalid QVariant, distinct from the empty text above.
-  EXPECT_FALSE(rs->Value(QStringLiteral("Arg5")).isValid());
+  EXPECT_FALSE(rs->Value("Arg5").isValid());
   rs->MoveNext();
   EXPECT_TRUE(rs->Eof());
   EXPECT_NE(FailureCode([&] { rs->MoveNext(); }), 0);
@@ -61,11 +57,11 @@ TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
 // What a pass of updates changes does not disturb a static or forward-only pass.
 TEST_F(RecordsetTest, StaticAndForwardOnlySeeASnapshot) {
   for (CursorType cursor : {CursorType::ForwardOnly, CursorType::Static}) {
-    const QStringList before = Rows(QStringLiteral("SELECT Arg2 FROM TTaskList ORDER BY IDX"));
-    auto rs = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList ORDER BY IDX"), cursor, LockType::ReadOnly);
-    Exec(QStringLiteral("INSERT INTO TTaskList (Arg2) VALUES ('added during the pass')"));
-    Exec(QStringLiteral("DELETE FROM TTaskList WHERE IDX = 2"));
-    Exec(QStringLiteral("UPDATE TTaskList SET Arg2 = 'changed' WHERE IDX = 3"));
+    const QStringList before = Rows("SELECT Arg2 FROM TTaskList ORDER BY IDX");
+    auto rs = Open("SELECT IDX, Arg2 FROM TTaskList ORDER BY IDX", cursor, LockType::ReadOnly);
+    Exec("INSERT INTO TTaskList (Arg2) VALUES ('added during the pass')");
+    Exec("DELETE FROM TTaskList WHERE IDX = 2");
+    Exec("UPDATE TTaskList SET Arg2 = 'changed' WHERE IDX = 3");
     QStringList seen;
     for (; !rs->Eof(); rs->MoveNext()) seen << rs->Value(1).toString();
     EXPECT_EQ(seen, before);
@@ -73,15 +69,14 @@ TEST_F(RecordsetTest, StaticAndForwardOnlySeeASnapshot) {
 }
 
 TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
-  auto rs = Open("SELECT IDX, Arg2 FROM TTaskList WHERE SiteCategory = \"Mobile_Naver_Shopping\"", CursorType::Dynamic,
-                 LockType::Optimistic);
+  auto rs = Open("SELECT IDX, Arg2 FROM TTaskList WHERE SiteCategory = 'Shop'", CursorType::Dynamic, LockType::Optimistic);
   ASSERT_EQ(rs->RecordCount(), 2);
   for (; !rs->Eof(); rs->MoveNext()) {
     const QString v = rs->Value("Arg2").toString().replace("cat_id", "catId");
     rs->SetValue("Arg2", v);
     rs->Update();
     // Written at once: another statement sees it before the pass moves on.
-    EXPECT_EQ(Value(QStringLiteral("SELECT Arg2 FROM TTaskList WHERE IDX = %1").arg(rs->Value("IDX").toLongLong())), v);
+    EXPECT_EQ(Value(QString("SELECT Arg2 FROM TTaskList WHERE IDX = %1").arg(rs->Value("IDX").toLongLong())), v);
     EXPECT_EQ(rs->Value("Arg2").toString(), v);
   }
   rs->Save();  // after the last row: the rows are written, nothing is left to persist
@@ -96,22 +91,22 @@ TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
 // any key or AUTOINCREMENT column still lead to the row; pending changes are
 // written when the pass moves on.
 TEST_F(RecordsetTest, UpdatesConvertValuesAndWorkThroughAliasesAndWithoutKeys) {
-  Exec(QStringLiteral("CREATE TABLE TPlain (Name TEXT(10), At DATETIME, Flag BIT, N MONEY)"));
-  for (int i = 0; i < 2; ++i) Exec(QStringLiteral("INSERT INTO TPlain (Name, N) VALUES ('a', 1)"));
-  auto rs = Open(QStringLiteral("SELECT T.Flag, T.At, T.N FROM TPlain AS T"), CursorType::Dynamic, LockType::Optimistic);
-  rs->SetValue(QStringLiteral("Flag"), true);
-  rs->SetValue(QStringLiteral("at"), QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
-  rs->SetValue(QStringLiteral("N"), QStringLiteral("12.5"));
+  Exec("CREATE TABLE TPlain (Name TEXT(10), At DATETIME, Flag BIT, N MONEY)");
+  for (int i = 0; i < 2; ++i) Exec("INSERT INTO TPlain (Name, N) VALUES ('a', 1)");
+  auto rs = Open("SELECT T.Flag, T.At, T.N FROM TPlain AS T", CursorType::Dynamic, LockType::Optimistic);
+  rs->SetValue("Flag", true);
+  rs->SetValue("at", QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5)));
+  rs->SetValue("N", "12.5");
   rs->MoveNext();
   rs->Close();
-  EXPECT_EQ(Rows(QStringLiteral("SELECT Flag, At, N FROM TPlain ORDER BY N")),
+  EXPECT_EQ(Rows("SELECT Flag, At, N FROM TPlain ORDER BY N"),
             (QStringList{"\\N|\\N|1", "True|2025-01-02 03:04:05|12.5"}));
-  EXPECT_EQ(Value(QStringLiteral("SELECT COUNT(*) FROM TPlain WHERE Flag = -1")).toLongLong(), 1);
+  EXPECT_EQ(Value("SELECT COUNT(*) FROM TPlain WHERE Flag = -1").toLongLong(), 1);
 }
 
 TEST_F(RecordsetTest, WhatCannotBeUpdatedIsRefused) {
-  auto ro = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList"), CursorType::Static, LockType::ReadOnly);
-  EXPECT_EQ(FailureCode([&] { ro->SetValue(QStringLiteral("Arg2"), QStringLiteral("x")); }), dberr::kInvalidArg);
+  auto ro = Open("SELECT IDX, Arg2 FROM TTaskList", CursorType::Static, LockType::ReadOnly);
+  EXPECT_EQ(FailureCode([&] { ro->SetValue("Arg2", "x"); }), dberr::kInvalidArg);
   const std::pair<const char*, const char*> refused[] = {
       {"SELECT IDX, Arg2 & 'x' AS Joined FROM TTaskList", "Joined"},
       {"SELECT IDX, Arg2 FROM TTaskList", "NoSuch"},
@@ -119,20 +114,18 @@ TEST_F(RecordsetTest, WhatCannotBeUpdatedIsRefused) {
   };
   for (const auto& [sql, field] : refused) {
     auto rs = Open(QString::fromUtf8(sql), CursorType::Dynamic, LockType::Optimistic);
-    EXPECT_EQ(FailureCode([&] { rs->SetValue(QString::fromUtf8(field), QStringLiteral("x")); }), dberr::kInvalidArg) << sql;
+    EXPECT_EQ(FailureCode([&] { rs->SetValue(QString::fromUtf8(field), "x"); }), dberr::kInvalidArg) << sql;
   }
   // The row vanished between reading and writing.
-  auto rs = Open(QStringLiteral("SELECT IDX, Arg2 FROM TTaskList WHERE IDX = 1"), CursorType::Dynamic,
-                 LockType::Optimistic);
-  Exec(QStringLiteral("DELETE FROM TTaskList WHERE IDX = 1"));
-  rs->SetValue(QStringLiteral("Arg2"), QStringLiteral("late"));
+  auto rs = Open("SELECT IDX, Arg2 FROM TTaskList WHERE IDX = 1", CursorType::Dynamic, LockType::Optimistic);
+  Exec("DELETE FROM TTaskList WHERE IDX = 1");
+  rs->SetValue("Arg2", "late");
   EXPECT_LT(FailureCode([&] { rs->Update(); }), 0);
   // A value the column cannot hold.
-  auto typed = Open(QStringLiteral("SELECT IDX, Price FROM TTaskList WHERE IDX = 2"), CursorType::Dynamic,
-                    LockType::Optimistic);
-  typed->SetValue(QStringLiteral("Price"), QStringLiteral("cheap"));
+  auto typed = Open("SELECT IDX, Price FROM TTaskList WHERE IDX = 2", CursorType::Dynamic, LockType::Optimistic);
+  typed->SetValue("Price", "cheap");
   EXPECT_EQ(FailureCode([&] { typed->Update(); }), dberr::kTypeMismatch);
-  EXPECT_EQ(Value(QStringLiteral("SELECT Price FROM TTaskList WHERE IDX = 2")).toDouble(), 0.0);
+  EXPECT_EQ(Value("SELECT Price FROM TTaskList WHERE IDX = 2").toDouble(), 0.0);
 }
 
 }  // namespace

@@ -98,11 +98,10 @@ class JetSqlite {
 };
 
 // The error a statement raises in the translator; empty when it translates.
-inline QString TranslateError(const QString& jet, int32_t* code = nullptr) {
+inline QString TranslateError(const QString& jet) {
   try {
     engine::Translate(jet);
   } catch (const DbError& e) {
-    if (code) *code = e.code();
     return e.description();
   }
   return {};

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "db/engine/translator.h"
+#include "support/failure_code.h"
 #include "translator/jet_sqlite.h"
 
 namespace mt::engine {
@@ -115,9 +116,9 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
   };
   const SqlStatement st = TranslateQuery(
       "PARAMETERS [Since] DateTime, [P Code] Text; SELECT T.Arg1 AS Visible, (SELECT Count(*) FROM TTaskLog "
-      "WHERE TaskIDX = T.IDX AND LogDate >= [Since]) AS Logs FROM TTaskList AS T INNER JOIN TSiteCategoryVisible AS V "
-      "ON (T.SiteCategory = V.SiteCategory AND V.PCode = [P Code] AND (V.DisplayMode = 0 OR V.DisplayMode = [Display])) "
-      "WHERE T.IsDeleted = False ORDER BY Visible",
+      "WHERE TaskIDX = T.IDX AND LogDate >= [Since]) AS Logs FROM TTaskList AS T INNER JOIN TSiteCategoryVisible "
+      "AS V ON (T.SiteCategory = V.SiteCategory AND V.PCode = [P Code] AND (V.DisplayMode = 0 "
+      "OR V.DisplayMode = [Display])) WHERE T.IsDeleted = False ORDER BY Visible",
       columnsOf);
   // The parameters in order of first use, which is the order SQLite numbers them in.
   EXPECT_EQ(st.parameters, (QStringList{"Since", "P_Code", "Display"}));
@@ -150,9 +151,8 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
   };
   for (const auto& c : cases) {
     const QString sql = QString::fromUtf16(c.sql.data(), qsizetype(c.sql.size()));
-    int32_t code = 0;
-    const QString error = test::TranslateError(sql, &code);
-    EXPECT_EQ(code, dberr::kSyntax) << sql.toStdString();
+    EXPECT_EQ(test::FailureCode([&] { Translate(sql); }), dberr::kSyntax) << sql.toStdString();
+    const QString error = test::TranslateError(sql);
     EXPECT_TRUE(error.contains(QString::fromUtf8(c.mentions))) << sql.toStdString() << " -> " << error.toStdString();
   }
 }
