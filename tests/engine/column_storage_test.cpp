@@ -1,5 +1,5 @@
-// Value conversions of ALTER COLUMN and recordset writes, DEFAULT clauses and
-// the declared types that carry the Jet type.
+// Value conversions of ALTER COLUMN and recordset writes, and the Jet type of
+// a type declared outside the engine.
 #include <gtest/gtest.h>
 
 #include <QDateTime>
@@ -69,31 +69,6 @@ TEST(ColumnStorageTest, ConversionsBetweenJetTypesAndForeignDeclarations) {
   EXPECT_EQ(size, 12);
   EXPECT_EQ(JetTypeFromDeclared(QStringLiteral("TEXT")), JetType::Memo);
   EXPECT_EQ(JetTypeFromDeclared(QStringLiteral("REAL")), JetType::Float);
-}
-
-TEST(ColumnStorageTest, DefaultClauses) {
-  auto clause = [](JetType type, const QString& text) {
-    ColumnDef c;
-    c.type = type;
-    c.defaultValue = DefaultDef{text};
-    return DefaultClause(c);
-  };
-  const struct {
-    JetType type;
-    const char* jet;
-    const char* sql;
-  } cases[] = {
-      {JetType::Bit, "True", "-1"}, {JetType::Bit, "FALSE", "0"}, {JetType::Bit, "1", "-1"},
-      {JetType::Long, "-1", "-1"}, {JetType::Memo, "\"\"", "''"},
-      {JetType::Memo, "\"it's \"\"5,100|10,100\"\"\"", "'it''s \"5,100|10,100\"'"},
-      {JetType::Long, "NULL", ""}, {JetType::DateTime, "#1899-12-31#", "1"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(clause(c.type, c.jet).sql, c.sql) << c.jet;
-  EXPECT_TRUE(clause(JetType::DateTime, QStringLiteral("Now()")).sql.contains(QStringLiteral("julianday")));
-  EXPECT_FALSE(clause(JetType::DateTime, QStringLiteral("NOW")).constant);
-  EXPECT_TRUE(clause(JetType::DateTime, QStringLiteral("0")).constant);
-  EXPECT_THROW(clause(JetType::Long, QStringLiteral("Rnd()")), DbError);
-  EXPECT_THROW(clause(JetType::Memo, QStringLiteral("\"a") + QChar(u'\0') + QStringLiteral("b\"")), DbError);
 }
 
 }  // namespace

@@ -16,16 +16,18 @@ using StatementTest = EngineTest;
 TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
   Exec(QStringLiteral(
       "CREATE TABLE TAll (IDX COUNTER PRIMARY KEY, Name VARCHAR(50) WITH COMP NOT NULL CONSTRAINT UName UNIQUE, "
-      "Body LONGTEXT WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT 0, Small SMALLINT, Tiny BYTE, "
+      "Body LONGTEXT WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT -1, Small SMALLINT, Tiny BYTE, "
       "Flag YESNO NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio REAL, Score DOUBLE, "
-      "Price CURRENCY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, Code text, At TIME)"));
+      "Price CURRENCY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, Code text DEFAULT \"it's \"\"5|6\"\"\", "
+      "At TIME DEFAULT #1899-12-31#, Yes2 BIT DEFAULT 1)"));
   EXPECT_EQ(SchemaOf("TAll"), (QStringList{
       "table\tTAll", "column\tTAll\tIDX\tAUTOINCREMENT\t\t", "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
-      "column\tTAll\tBody\tMEMO\t\t\"\"", "column\tTAll\tQty\tLONG\t\t0", "column\tTAll\tSmall\tSHORT\t\t",
+      "column\tTAll\tBody\tMEMO\t\t\"\"", "column\tTAll\tQty\tLONG\t\t-1", "column\tTAll\tSmall\tSHORT\t\t",
       "column\tTAll\tTiny\tBYTE\t\t", "column\tTAll\tFlag\tBIT\tNOT NULL\tTrue",
       "column\tTAll\tStamp\tDATETIME\t\tNow()", "column\tTAll\tRatio\tSINGLE\t\t", "column\tTAll\tScore\tFLOAT\t\t",
       "column\tTAll\tPrice\tMONEY\t\t0", "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
-      "column\tTAll\tCode\tTEXT(255)\t\t", "column\tTAll\tAt\tDATETIME\t\t",
+      "column\tTAll\tCode\tTEXT(255)\t\t\"it's \"\"5|6\"\"\"", "column\tTAll\tAt\tDATETIME\t\t#1899-12-31#",
+      "column\tTAll\tYes2\tBIT\t\t1",
       "key\tTAll\tPrimaryKey\tPRIMARY\tIDX", "key\tTAll\tUName\tUNIQUE\tName",
   }));
   EXPECT_EQ(Rows("SELECT col FROM _mt_columns WHERE compression = 1"), (QStringList{"Name", "Body"}));
@@ -34,8 +36,8 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
   // as a default is checked with ALTER TABLE ADD); text keeps its digits as
   // text, numbers stay numbers.
   EXPECT_EQ(Exec("INSERT INTO TAll (Name, Small, Ratio) VALUES ('007', '45', 2.5)"), 1);
-  EXPECT_EQ(Rows("SELECT IDX, Name, Body, Qty, Small, Tiny, Flag, Ratio, Price, Cnt FROM TAll"),
-            QStringList{"1|007||0|45|\\N|True|2.5|0|10"});
+  EXPECT_EQ(Rows("SELECT IDX, Name, Body, Qty, Small, Tiny, Flag, Ratio, Price, Cnt, Code, At, Yes2 FROM TAll"),
+            QStringList{"1|007||-1|45|\\N|True|2.5|0|10|it's \"5|6\"|1899-12-31 00:00:00|True"});
   EXPECT_EQ(Value("SELECT Small FROM TAll").typeId(), QMetaType::LongLong);
 }
 
@@ -44,7 +46,7 @@ TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
   const std::pair<const char*, const char*> refused[] = {
       {"CREATE TABLE tone (B LONG)", ""},
       {"CREATE TABLE TTwo (A LONG, a TEXT(5))", ""},
-      {"CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)", ""},
+      {"CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)", ""}, {"CREATE TABLE TTwo (A LONG DEFAULT Rnd())", ""},
       {"CREATE TABLE TTwo (A LONG, CONSTRAINT K PRIMARY KEY (Missing))", ""},
       {"CREATE TABLE TTwo (A LONG, B LONG, CONSTRAINT K1 PRIMARY KEY (A), CONSTRAINT K2 PRIMARY KEY (B))",
        "Table 'TTwo' already has a primary key."},
@@ -54,6 +56,8 @@ TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
     EXPECT_FALSE(got.isEmpty()) << sql;
     if (*description) EXPECT_EQ(got, description);
   }
+  const QString nulDefault = "CREATE TABLE TTwo (A MEMO DEFAULT \"a" + QString(QChar(0)) + "b\")";
+  EXPECT_FALSE(DescriptionOf([&] { Exec(nulDefault); }).isEmpty());
   EXPECT_FALSE(conn_->GetCatalog().HasTable("TTwo"));
   EXPECT_EQ(SchemaOf("TOne"), (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
 }
