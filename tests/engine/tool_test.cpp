@@ -33,9 +33,10 @@ TEST(ToolTest, SqlAndSchemaPrintTheContractsTextsAndFailuresTheirCode) {
   CreateDatabase(db, {"CREATE TABLE TSettings (ID TEXT(50), Val1 MEMO, B BIT, CONSTRAINT PrimaryKey PRIMARY KEY (ID))",
                       "INSERT INTO TSettings (ID, Val1, B) VALUES ('DBVersion', 'tab\there', True)",
                       "INSERT INTO TSettings (ID) VALUES ('IsDBEn')"});
-  ToolResult r = RunTool({"sql", db, "SELECT ID, Val1, B FROM TSettings ORDER BY ID"});
+  ToolResult r = RunTool({"sql", db, "SELECT ID, Val1, B, Len(ID), ID & '' FROM TSettings ORDER BY ID"});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_EQ(r.out, "ID\tVal1\tB\nDBVersion\ttab\\there\tTrue\nIsDBEn\t\\N\t\\N\n");
+  EXPECT_EQ(r.out, "ID\tVal1\tB\tExpr1000\tExpr1001\nDBVersion\ttab\\there\tTrue\t9\tDBVersion\n"
+                   "IsDBEn\t\\N\t\\N\t6\tIsDBEn\n");
   r = RunTool({"sql", db, "UPDATE TSettings SET B = 1"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.out, "2\n");

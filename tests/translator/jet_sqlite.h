@@ -76,15 +76,6 @@ class JetSqlite {
     return rows;
   }
 
-  // The names of the columns a Jet query yields.
-  QStringList ColumnNames(const QString& jetSelect) {
-    sqlite3_stmt* stmt = Prepare(engine::TranslateQuery(jetSelect).sql);
-    QStringList names;
-    for (int i = 0; i < sqlite3_column_count(stmt); ++i) names.append(QString::fromUtf8(sqlite3_column_name(stmt, i)));
-    sqlite3_finalize(stmt);
-    return names;
-  }
-
   // A prepared statement for SQLite's own SQL; the caller finalizes it.
   sqlite3_stmt* Prepare(const QString& sql) {
     sqlite3_stmt* stmt = nullptr;
