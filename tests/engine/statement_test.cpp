@@ -12,14 +12,16 @@ namespace {
 using StatementTest = EngineTest;
 
 // Type synonyms are listed as the type they stand for; keys declared with a
-// column take its name, or PrimaryKey when unnamed.
+// column take its name, or PrimaryKey when unnamed; the types of imported
+// Jet files keep their values exactly.
 TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
   Exec(QStringLiteral(
       "CREATE TABLE TAll (IDX COUNTER PRIMARY KEY, Name VARCHAR(50) WITH COMP NOT NULL CONSTRAINT UName UNIQUE, "
       "Body LONGTEXT WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT -1, Small SMALLINT, Tiny BYTE, "
       "Flag YESNO NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio REAL, Score DOUBLE, "
       "Price CURRENCY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, Code text DEFAULT \"it's \"\"5|6\"\"\", "
-      "At TIME DEFAULT #1899-12-31#, Yes2 BIT DEFAULT 1)"));
+      "At TIME DEFAULT #1899-12-31#, Yes2 BIT DEFAULT 1, Pic LONGBINARY, Tag BINARY(16), Rep GUID, "
+      "Amount DECIMAL(28,4))"));
   EXPECT_EQ(SchemaOf("TAll"), (QStringList{
       "table\tTAll", "column\tTAll\tIDX\tAUTOINCREMENT\t\t", "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
       "column\tTAll\tBody\tMEMO\t\t\"\"", "column\tTAll\tQty\tLONG\t\t-1", "column\tTAll\tSmall\tSHORT\t\t",
@@ -27,18 +29,27 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
       "column\tTAll\tStamp\tDATETIME\t\tNow()", "column\tTAll\tRatio\tSINGLE\t\t", "column\tTAll\tScore\tFLOAT\t\t",
       "column\tTAll\tPrice\tMONEY\t\t0", "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
       "column\tTAll\tCode\tTEXT(255)\t\t\"it's \"\"5|6\"\"\"", "column\tTAll\tAt\tDATETIME\t\t#1899-12-31#",
-      "column\tTAll\tYes2\tBIT\t\t1",
+      "column\tTAll\tYes2\tBIT\t\t1", "column\tTAll\tPic\tLONGBINARY\t\t", "column\tTAll\tTag\tBINARY(16)\t\t",
+      "column\tTAll\tRep\tGUID\t\t", "column\tTAll\tAmount\tDECIMAL(28,4)\t\t",
       "key\tTAll\tPrimaryKey\tPRIMARY\tIDX", "key\tTAll\tUName\tUNIQUE\tName",
   }));
   EXPECT_EQ(Rows("SELECT col FROM _mt_columns WHERE compression = 1"), (QStringList{"Name", "Body"}));
 
   // The defaults apply to a row that names only the required column (Now()
   // as a default is checked with ALTER TABLE ADD); text keeps its digits as
-  // text, numbers stay numbers.
-  EXPECT_EQ(Exec("INSERT INTO TAll (Name, Small, Ratio) VALUES ('007', '45', 2.5)"), 1);
+  // text, numbers stay numbers, decimals all their digits.
+  EXPECT_EQ(Exec("INSERT INTO TAll (Name, Small, Ratio, Amount) VALUES ('007', '45', 2.5, "
+                 "'123456789012345678901234.5678')"), 1);
   EXPECT_EQ(Rows("SELECT IDX, Name, Body, Qty, Small, Tiny, Flag, Ratio, Price, Cnt, Code, At, Yes2 FROM TAll"),
             QStringList{"1|007||-1|45|\\N|True|2.5|0|10|it's \"5|6\"|1899-12-31 00:00:00|True"});
   EXPECT_EQ(Value("SELECT Small FROM TAll").typeId(), QMetaType::LongLong);
+  auto rs = conn_->OpenRecordset("SELECT * FROM TAll", CursorType::Dynamic, LockType::Optimistic);
+  rs->SetValue("Pic", QByteArray("\x00\x10\xfe", 3));
+  rs->SetValue("Rep", QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff"));
+  rs->Update();
+  rs->Close();
+  EXPECT_EQ(Rows("SELECT Pic, Rep, Amount FROM TAll"),
+            QStringList{"0x0010fe|{6F9619FF-8B86-D011-B42D-00C04FC964FF}|123456789012345678901234.5678"});
 }
 
 TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
@@ -60,24 +71,6 @@ TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
   EXPECT_FALSE(DescriptionOf([&] { Exec(nulDefault); }).isEmpty());
   EXPECT_FALSE(conn_->GetCatalog().HasTable("TTwo"));
   EXPECT_EQ(SchemaOf("TOne"), (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
-}
-
-// The types of imported Jet files: declared, listed, stored and printed.
-TEST_F(StatementTest, BinaryGuidAndDecimalColumnsKeepTheirValues) {
-  Exec("CREATE TABLE [Jet] (ID LONG, Pic LONGBINARY, Tag BINARY(16), Rep GUID, Amount DECIMAL(28,4), "
-       "CONSTRAINT PK PRIMARY KEY (ID))");
-  EXPECT_EQ(SchemaOf("Jet").mid(1, 5),
-            (QStringList{"column\tJet\tID\tLONG\t\t", "column\tJet\tPic\tLONGBINARY\t\t",
-                         "column\tJet\tTag\tBINARY(16)\t\t", "column\tJet\tRep\tGUID\t\t",
-                         "column\tJet\tAmount\tDECIMAL(28,4)\t\t"}));
-  Exec("INSERT INTO [Jet] (ID, Amount) VALUES (1, '123456789012345678901234.5678')");
-  auto rs = conn_->OpenRecordset("SELECT * FROM [Jet]", CursorType::Dynamic, LockType::Optimistic);
-  rs->SetValue("Pic", QByteArray("\x00\x10\xfe", 3));
-  rs->SetValue("Rep", QStringLiteral("6f9619ff-8b86-d011-b42d-00c04fc964ff"));
-  rs->Update();
-  rs->Close();
-  EXPECT_EQ(Rows("SELECT Pic, Rep, Amount FROM [Jet]"),
-            QStringList{"0x0010fe|{6F9619FF-8B86-D011-B42D-00C04FC964FF}|123456789012345678901234.5678"});
 }
 
 // Stored as Jet stores them: True is -1, whatever was written, by any

@@ -89,7 +89,7 @@ TEST_F(Statements, QueriesDoWhatJetDoes) {
         << where;
 }
 
-TEST_F(Statements, UpdateThroughJoinChangesOnlyMatchedRows) {
+TEST_F(Statements, UpdatesAndDeletesChangeOnlyTheRowsTheyName) {
   db.Run("UPDATE TTaskList AS T INNER JOIN TTaskLog AS L ON T.IDX = L.TaskIDX SET T.ContentKey = L.ContentKey "
          "WHERE L.ContentKey LIKE '102|%'");
   EXPECT_EQ(Rows("SELECT IDX, ContentKey FROM TTaskList WHERE ContentKey IS NOT NULL"), "1|102|k1");
@@ -99,15 +99,13 @@ TEST_F(Statements, UpdateThroughJoinChangesOnlyMatchedRows) {
   EXPECT_EQ(Rows("SELECT Range FROM TTaskList ORDER BY IDX"), "10;3;3;3;3");
   EXPECT_FALSE(test::TranslateError("UPDATE TTaskList INNER JOIN TTaskLog ON IDX = TaskIDX SET TTaskList.Arg1 = 1, "
                                     "TTaskLog.Arg1 = 2").isEmpty());
-}
 
-TEST_F(Statements, DeleteFormsAndJetPlus) {
+  // The DELETE forms, and '+' with a Null operand is Null, as the channel key statement relies on.
   db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (2, #2024-07-01#, 'a', '122|')");
   db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (7, #2024-07-03#, 'b', '122|')");
   db.Run("INSERT INTO TTaskLog (TaskIDX, LogDate, Arg1, ContentKey) VALUES (8, #2024-07-03#, NULL, '122|')");
   db.Run("DELETE * FROM TTaskLog WHERE LogDate < #7/2/2024#");
   db.Run("DELETE TTaskLog.* FROM TTaskLog INNER JOIN TTaskList ON TTaskLog.TaskIDX = TTaskList.IDX");
-  // '+' with a Null operand is Null, as the channel key statement relies on.
   db.Run("UPDATE TTaskLog SET ContentKey=\"102|\" + Arg1 WHERE ContentKey LIKE \"122|%\"");
   EXPECT_EQ(Rows("SELECT TaskIDX, ContentKey FROM TTaskLog ORDER BY TaskIDX"), "7|102|b;8|<null>;9|0|k9");
 }
