@@ -89,17 +89,14 @@ TEST_F(AlterTest, RefusedDropsAndConversionsChangeNothing) {
   EXPECT_FALSE(conn_->GetCatalog().HasColumn("TUsers", "UserId"));
 }
 
-TEST_F(AlterTest, AlterColumnConvertsValues) {
+// The rebuild converts each value as ALTER COLUMN does (the conversions
+// themselves are the column storage tests').
+TEST_F(AlterTest, AlterColumnConvertsValuesAndKeepsTheDefault) {
   CreateUsers();
-  Exec("ALTER TABLE TUsers ALTER COLUMN Code MEMO WITH COMPRESSION");
   Exec("ALTER TABLE TUsers ALTER COLUMN Joined DATETIME");
-  Exec("ALTER TABLE TUsers ALTER COLUMN Visits TEXT(10)");
-  EXPECT_EQ(Rows("SELECT Code, Joined, Visits FROM TUsers ORDER BY IDX"),
-            (QStringList{"007|2024-07-04 00:00:00|3", "12|2023-01-31 10:00:00|0", "|\\N|8"}));
-  EXPECT_EQ(Value("SELECT Visits FROM TUsers WHERE IDX = 1"), QVariant("3"));  // text now, not a number
-
   Exec("ALTER TABLE TUsers ALTER COLUMN Code LONG");
-  EXPECT_EQ(Rows("SELECT Code FROM TUsers ORDER BY IDX"), (QStringList{"7", "12", "\\N"}));
+  EXPECT_EQ(Rows("SELECT Code, Joined FROM TUsers ORDER BY IDX"),
+            (QStringList{"7|2024-07-04 00:00:00", "12|2023-01-31 10:00:00", "\\N|\\N"}));
   // No DEFAULT in the statement: the old default stays.
   EXPECT_TRUE(SchemaOf("TUsers").contains("column\tTUsers\tCode\tLONG\t\t\"\""));
 }

@@ -17,9 +17,7 @@ class OpenTest : public EngineTest {
  protected:
   // A closed database with some rows, so that it spans many pages.
   void FillAndClose() {
-    Exec(
-        QStringLiteral("CREATE TABLE TItems (IDX AUTOINCREMENT, Body MEMO, "
-                       "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))"));
+    Exec("CREATE TABLE TItems (IDX AUTOINCREMENT, Body MEMO, CONSTRAINT PrimaryKey PRIMARY KEY (IDX))");
     for (int i = 0; i < 60; ++i)
       Exec(QStringLiteral("INSERT INTO TItems (Body) VALUES ('%1')").arg(QString(400, QChar('a' + i % 26))));
     conn_->Close();
