@@ -14,10 +14,9 @@ class AlterTest : public EngineTest {
   // column with digits, a description, three rows and a deleted fourth (so a
   // reused counter would show).
   void CreateUsers() {
-    Exec(QStringLiteral(
-        "CREATE TABLE TUsers (IDX AUTOINCREMENT, UserId TEXT(50) WITH COMPRESSION NOT NULL, "
-        "Code TEXT(20) DEFAULT \"\", IsEnabled BIT NOT NULL DEFAULT True, Visits LONG DEFAULT 0, "
-        "Joined TEXT(30), CONSTRAINT PrimaryKey PRIMARY KEY (IDX), CONSTRAINT UUserId UNIQUE (UserId))"));
+    Exec("CREATE TABLE TUsers (IDX AUTOINCREMENT, UserId TEXT(50) WITH COMPRESSION NOT NULL, Code TEXT(20) DEFAULT "
+         "\"\", IsEnabled BIT NOT NULL DEFAULT True, Visits LONG DEFAULT 0, Joined TEXT(30), "
+         "CONSTRAINT PrimaryKey PRIMARY KEY (IDX), CONSTRAINT UUserId UNIQUE (UserId))");
     Exec("INSERT INTO TUsers (UserId, Code, Visits, Joined) VALUES ('kim', '007', 3, '2024-07-04')");
     Exec("INSERT INTO TUsers (UserId, Code, Visits, Joined) VALUES ('lee', '12', 0, '2023-01-31 10:00:00')");
     Exec("INSERT INTO TUsers (UserId, IsEnabled, Visits) VALUES ('park', False, 8)");
@@ -28,7 +27,6 @@ class AlterTest : public EngineTest {
 
   QStringList Users() { return Rows("SELECT * FROM TUsers ORDER BY IDX"); }
 
-  // What a statement must not change when it fails.
   void ExpectRejectedUnchanged(const QString& statement) {
     const QStringList schema = engine::ListSchema(*conn_);
     const QStringList rows = Users();
@@ -71,8 +69,7 @@ TEST_F(AlterTest, DropColumnKeepsRowsKeysCounterAndDescriptions) {
   // Keys, defaults, Yes/No handling and the counter still work after the rebuild.
   EXPECT_EQ(FailureCode([&] { Exec("INSERT INTO TUsers (UserId) VALUES ('kim')"); }), dberr::kConstraint);
   Exec("INSERT INTO TUsers (UserId, IsEnabled) VALUES ('choi', 1)");
-  EXPECT_EQ(Rows("SELECT IDX, Code, IsEnabled, Visits FROM TUsers WHERE UserId = 'choi'"),
-            QStringList{"5||True|0"});
+  EXPECT_EQ(Rows("SELECT IDX, Code, IsEnabled, Visits FROM TUsers WHERE UserId = 'choi'"), QStringList{"5||True|0"});
   EXPECT_EQ(Value("SELECT COUNT(*) FROM TUsers WHERE IsEnabled = -1").toLongLong(), 3);
 }
 
@@ -101,9 +98,9 @@ TEST_F(AlterTest, AlterColumnConvertsValuesAndKeepsTheDefault) {
   EXPECT_TRUE(SchemaOf("TUsers").contains("column\tTUsers\tCode\tLONG\t\t\"\""));
 }
 
-// A composite key replaces the counter's key (refusals of a duplicate key
-// and of a second primary key are covered with the transaction and CREATE
-// TABLE tests); DROP TABLE frees the name with its columns and descriptions.
+// A composite key replaces the counter's key (a second primary key is refused
+// in the CREATE TABLE tests); DROP TABLE frees the name with its columns and
+// descriptions.
 TEST_F(AlterTest, ReplacingThePrimaryKeyAndDroppingTheTable) {
   CreateUsers();
   Exec("ALTER TABLE TUsers DROP CONSTRAINT PrimaryKey");

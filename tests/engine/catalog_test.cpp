@@ -14,10 +14,9 @@ class CatalogTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    Exec(QStringLiteral(
-        "CREATE TABLE TIPKinds (IPKind LONG NOT NULL, IPKindName TEXT(50) WITH COMPRESSION NOT NULL, "
-        "ExchangeCookiePortion INT NOT NULL DEFAULT 0, IsOn BIT DEFAULT False, "
-        "CONSTRAINT PrimaryKey PRIMARY KEY (IPKind), CONSTRAINT IPKindName UNIQUE (IPKindName))"));
+    Exec("CREATE TABLE TIPKinds (IPKind LONG NOT NULL, IPKindName TEXT(50) WITH COMPRESSION NOT NULL, "
+         "ExchangeCookiePortion INT NOT NULL DEFAULT 0, IsOn BIT DEFAULT False, "
+         "CONSTRAINT PrimaryKey PRIMARY KEY (IPKind), CONSTRAINT IPKindName UNIQUE (IPKindName))");
     Exec("INSERT INTO TIPKinds (IPKind, IPKindName, ExchangeCookiePortion) VALUES (1, 'home', 30)");
     Exec("INSERT INTO TIPKinds (IPKind, IPKindName) VALUES (2, 'office')");
   }
@@ -48,9 +47,8 @@ TEST_F(CatalogTest, NamesIgnoreCaseAndQueriesShareOneNameSpace) {
   EXPECT_NE(FailureCode([&] { Exec("DROP PROCEDURE PAnother"); }), 0);
 }
 
-// A simple view can be queried; a text the
-// engine cannot read is refused and not stored; a parameterised query or one
-// over a table that does not exist (yet) is stored as text.
+// A text the engine cannot read is refused and not stored; a parameterised
+// query or one over a table that does not exist (yet) is stored as text.
 TEST_F(CatalogTest, QueriesAreStoredWhenTheEngineCanReadThem) {
   for (const QString bad : {"SELEC FROM nowhere", "SELECT FROM", "CREATE TABLE TX (A LONG)"}) {
     EXPECT_EQ(FailureCode([&] { Cat().AppendView("VBad", bad); }), dberr::kSyntax) << bad.toStdString();

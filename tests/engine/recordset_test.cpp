@@ -54,7 +54,6 @@ TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
   EXPECT_EQ(FailureCode([&] { rs->Eof(); }), dberr::kClosed);
 }
 
-// What a pass of updates changes does not disturb a static or forward-only pass.
 TEST_F(RecordsetTest, StaticAndForwardOnlySeeASnapshot) {
   for (CursorType cursor : {CursorType::ForwardOnly, CursorType::Static}) {
     const QStringList before = Rows("SELECT Arg2 FROM TTaskList ORDER BY IDX");
@@ -69,7 +68,8 @@ TEST_F(RecordsetTest, StaticAndForwardOnlySeeASnapshot) {
 }
 
 TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
-  auto rs = Open("SELECT IDX, Arg2 FROM TTaskList WHERE SiteCategory = 'Shop'", CursorType::Dynamic, LockType::Optimistic);
+  auto rs = Open("SELECT IDX, Arg2 FROM TTaskList WHERE SiteCategory = 'Shop'", CursorType::Dynamic,
+                 LockType::Optimistic);
   ASSERT_EQ(rs->RecordCount(), 2);
   for (; !rs->Eof(); rs->MoveNext()) {
     const QString v = rs->Value("Arg2").toString().replace("cat_id", "catId");

@@ -99,9 +99,8 @@ TEST_F(StatementTest, YesNoHoldsMinusOneOrZeroAndMemoKeepsNumbersAsText) {
        "Val2 MEMO DEFAULT \"\", Alias MEMO DEFAULT \"\", [Order] INT NOT NULL DEFAULT 0)");
   Exec("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', '299')");
   const QString insert = QStringLiteral(
-      "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, "
-      "'URL링크 포커싱', 5 FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = "
-      "'Stay.FocusURL')");
+      "INSERT INTO TSettings (ID, Val1, Val2, Alias, [Order]) SELECT TOP 1 'Stay.FocusURL', 0, 1, 'URL링크 포커싱', "
+      "5 FROM TSettings WHERE NOT EXISTS (SELECT ID FROM TSettings WHERE ID = 'Stay.FocusURL')");
   EXPECT_EQ(Exec(insert), 1);
   EXPECT_EQ(Exec(insert), 0);
   EXPECT_EQ(Exec("UPDATE [TSettings] SET Val1=\"300\" WHERE [ID]=\"DBVersion\""), 1);

