@@ -18,11 +18,7 @@ TEST(Dates, TextFormsJetReads) {
       {"2024-07-03 6:00:00 pm", 45476.75}, {"12:00 AM", 0},        {"12:00:00 PM", 0.5},
       {"  2024-07-03T06:00:00 ", 45476.25}, {"1899-12-30", 0},     {"1899-12-29 18:00", -1.75},
   };
-  for (const auto& g : good) {
-    std::optional<double> d = ParseDateText(QString::fromUtf8(g.text));
-    ASSERT_TRUE(d.has_value()) << g.text;
-    EXPECT_DOUBLE_EQ(*d, g.serial) << g.text;
-  }
+  for (const auto& g : good) EXPECT_EQ(ParseDateText(QString::fromUtf8(g.text)), std::optional(g.serial)) << g.text;
   for (const char* bad : {"", "2024-02-30", "13/1/2024", "2024-07-03 25:00", "2024-07-03 10:61", "abc",
                           "2024-07", "2024-07-03 x", "13:00 PM", "2024-07-03 06:00 extra"}) {
     EXPECT_FALSE(ParseDateText(QString::fromUtf8(bad)).has_value()) << bad;

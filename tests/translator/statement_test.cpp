@@ -27,9 +27,8 @@ class Statements : public ::testing::Test {
                  .arg(i % 2).arg(i).arg(i * 10));
     db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (1, 'log1', '102|k1')");
     db.Run("INSERT INTO TTaskLog (TaskIDX, Arg1, ContentKey) VALUES (9, 'orphan', '0|k9')");
-    for (const char* values : {"'Straße', 1, 'Ärger', 'first'", "'other', 2, 'b', NULL", "'STRASSE', 3, '', NULL",
-                               "'OTHER', 4, '', NULL"})
-      db.Run(QStringLiteral("INSERT INTO TCodes (Code, Val, ValText, Description) VALUES (%1)").arg(QString::fromUtf8(values)));
+    db.RunSql("INSERT INTO TCodes (Code, Val, ValText, Description) VALUES ('Straße', 1, 'Ärger', 'first'), "
+              "('other', 2, 'b', NULL), ('STRASSE', 3, '', NULL), ('OTHER', 4, '', NULL)");
   }
   // The rows of a query as text: fields joined by '|', rows by ';'.
   QString Rows(const QString& jet) {
