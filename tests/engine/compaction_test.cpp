@@ -10,8 +10,7 @@ namespace {
 using CompactionTest = EngineTest;
 
 TEST_F(CompactionTest, WritesACopyOfTheSameDatabaseOrLeavesBothPathsAlone) {
-  Exec("CREATE TABLE TLog (IDX AUTOINCREMENT, Body MEMO, Flag BIT DEFAULT False, "
-       "CONSTRAINT PrimaryKey PRIMARY KEY (IDX))");
+  Exec("CREATE TABLE TLog (IDX AUTOINCREMENT, Body MEMO, Flag BIT DEFAULT False, CONSTRAINT PK PRIMARY KEY (IDX))");
   for (int i = 0; i < 12; ++i) Exec(QStringLiteral("INSERT INTO TLog (Body) VALUES ('%1')").arg(QChar('a' + i)));
   Exec("DELETE FROM TLog WHERE IDX > 10");
   conn_->GetCatalog().SetColumnDescription("TLog", "Body", "본문");

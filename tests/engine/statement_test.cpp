@@ -15,13 +15,12 @@ using StatementTest = EngineTest;
 // column take its name, or PrimaryKey when unnamed; the types of imported
 // Jet files keep their values exactly.
 TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
-  Exec(QStringLiteral(
-      "CREATE TABLE TAll (IDX COUNTER PRIMARY KEY, Name VARCHAR(50) WITH COMP NOT NULL CONSTRAINT UName UNIQUE, "
-      "Body LONGTEXT WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT -1, Small SMALLINT, Tiny BYTE, "
-      "Flag YESNO NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio REAL, Score DOUBLE, "
-      "Price CURRENCY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, Code text DEFAULT \"it's \"\"5|6\"\"\", "
-      "At TIME DEFAULT #1899-12-31#, Yes2 BIT DEFAULT 1, Pic LONGBINARY, Tag BINARY(16), Rep GUID, "
-      "Amount DECIMAL(28,4))"));
+  Exec("CREATE TABLE TAll (IDX COUNTER PRIMARY KEY, Name VARCHAR(50) WITH COMP NOT NULL CONSTRAINT UName UNIQUE, "
+       "Body LONGTEXT WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT -1, Small SMALLINT, Tiny BYTE, "
+       "Flag YESNO NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio REAL, Score DOUBLE, "
+       "Price CURRENCY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, Code text DEFAULT \"it's \"\"5|6\"\"\", "
+       "At TIME DEFAULT #1899-12-31#, Yes2 BIT DEFAULT 1, Pic LONGBINARY, Tag BINARY(16), Rep GUID, "
+       "Amount DECIMAL(28,4))");
   EXPECT_EQ(SchemaOf("TAll"), (QStringList{
       "table\tTAll", "column\tTAll\tIDX\tAUTOINCREMENT\t\t", "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
       "column\tTAll\tBody\tMEMO\t\t\"\"", "column\tTAll\tQty\tLONG\t\t-1", "column\tTAll\tSmall\tSHORT\t\t",
