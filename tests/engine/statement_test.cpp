@@ -19,7 +19,7 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
        "Body LONGTEXT WITH COMPRESSION DEFAULT \"\", Qty LONG DEFAULT -1, Small SMALLINT, Tiny BYTE, "
        "Flag YESNO NOT NULL DEFAULT True, Stamp DATETIME DEFAULT Now(), Ratio REAL, Score DOUBLE, "
        "Price CURRENCY DEFAULT 0, Cnt INT NOT NULL DEFAULT 10, Code text DEFAULT \"it's \"\"5|6\"\"\", "
-       "At TIME DEFAULT #1899-12-31#, Yes2 BIT DEFAULT 1, Pic LONGBINARY, Tag BINARY(16), Rep GUID, "
+       "At TIME DEFAULT #1899-12-31#, Seen BIT DEFAULT 1, Pic LONGBINARY, Tag BINARY(16), Rep GUID, "
        "Amount DECIMAL(28,4))");
   EXPECT_EQ(SchemaOf("TAll"), (QStringList{
       "table\tTAll", "column\tTAll\tIDX\tAUTOINCREMENT\t\t", "column\tTAll\tName\tTEXT(50)\tNOT NULL\t",
@@ -28,7 +28,7 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
       "column\tTAll\tStamp\tDATETIME\t\tNow()", "column\tTAll\tRatio\tSINGLE\t\t", "column\tTAll\tScore\tFLOAT\t\t",
       "column\tTAll\tPrice\tMONEY\t\t0", "column\tTAll\tCnt\tLONG\tNOT NULL\t10",
       "column\tTAll\tCode\tTEXT(255)\t\t\"it's \"\"5|6\"\"\"", "column\tTAll\tAt\tDATETIME\t\t#1899-12-31#",
-      "column\tTAll\tYes2\tBIT\t\t1", "column\tTAll\tPic\tLONGBINARY\t\t", "column\tTAll\tTag\tBINARY(16)\t\t",
+      "column\tTAll\tSeen\tBIT\t\t1", "column\tTAll\tPic\tLONGBINARY\t\t", "column\tTAll\tTag\tBINARY(16)\t\t",
       "column\tTAll\tRep\tGUID\t\t", "column\tTAll\tAmount\tDECIMAL(28,4)\t\t",
       "key\tTAll\tPrimaryKey\tPRIMARY\tIDX", "key\tTAll\tUName\tUNIQUE\tName",
   }));
@@ -39,7 +39,7 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
   // text, numbers stay numbers, decimals all their digits.
   EXPECT_EQ(Exec("INSERT INTO TAll (Name, Small, Ratio, Amount) VALUES ('007', '45', 2.5, "
                  "'123456789012345678901234.5678')"), 1);
-  EXPECT_EQ(Rows("SELECT IDX, Name, Body, Qty, Small, Tiny, Flag, Ratio, Price, Cnt, Code, At, Yes2 FROM TAll"),
+  EXPECT_EQ(Rows("SELECT IDX, Name, Body, Qty, Small, Tiny, Flag, Ratio, Price, Cnt, Code, At, Seen FROM TAll"),
             QStringList{"1|007||-1|45|\\N|True|2.5|0|10|it's \"5|6\"|1899-12-31 00:00:00|True"});
   EXPECT_EQ(Value("SELECT Small FROM TAll").typeId(), QMetaType::LongLong);
   auto rs = conn_->OpenRecordset("SELECT * FROM TAll", CursorType::Dynamic, LockType::Optimistic);
@@ -54,8 +54,7 @@ TEST_F(StatementTest, CreateTableKeepsJetTypesNotNullDefaultsAndKeys) {
 TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
   Exec("CREATE TABLE TOne (A LONG)");
   const std::pair<const char*, const char*> refused[] = {
-      {"CREATE TABLE tone (B LONG)", ""},
-      {"CREATE TABLE TTwo (A LONG, a TEXT(5))", ""},
+      {"CREATE TABLE tone (B LONG)", ""}, {"CREATE TABLE TTwo (A LONG, a TEXT(5))", ""},
       {"CREATE TABLE TTwo (A COUNTER, B AUTOINCREMENT)", ""}, {"CREATE TABLE TTwo (A LONG DEFAULT Rnd())", ""},
       {"CREATE TABLE TTwo (A LONG, CONSTRAINT K PRIMARY KEY (Missing))", ""},
       {"CREATE TABLE TTwo (A LONG, B LONG, CONSTRAINT K1 PRIMARY KEY (A), CONSTRAINT K2 PRIMARY KEY (B))",
