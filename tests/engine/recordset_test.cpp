@@ -11,7 +11,7 @@ class RecordsetTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    Exec("CREATE TABLE TTaskList (IDX AUTOINCREMENT, SiteCategory TEXT(255), Arg2 MEMO, Arg5 MEMO, "
+    Exec("CREATE TABLE TTaskList (IDX AUTOINCREMENT(1,1), SiteCategory TEXT(255), Arg2 MEMO, Arg5 MEMO, "
          "IsDeleted BIT DEFAULT False, LastDate DATETIME, Price MONEY DEFAULT 0, CONSTRAINT PK PRIMARY KEY (IDX))");
     Exec("INSERT INTO TTaskList (SiteCategory, Arg2, Arg5, LastDate) VALUES "
          "('Shop', 'id=1&cat_id=5', '', #2024-07-04 05:38:45#)");
