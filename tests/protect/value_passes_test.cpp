@@ -38,11 +38,9 @@ const char* const kAgentRows = "SELECT IDX, num, UAUseType, UA FROM TUserAgentsR
 class ValuePasses : public ::testing::Test {
  protected:
   QString Db() const { return Globals().DBPath; }
-  void Build(const QStringList& extra = {}) { test::CreateDatabase(Db(), kSchema + kRows + extra); }
-  // Where this second's pass makes its work copy.
-  QString WorkCopy() const {
-    return folder_.File(QStringLiteral("Marrowtide_backup_en_") +
-                        clock_.now.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb"));
+  void Build(const QStringList& extra = {}) {
+    QFile::remove(Db());
+    test::CreateDatabase(Db(), kSchema + kRows + extra);
   }
   QStringList WorkCopies() const {
     return QDir(folder_.Path()).entryList({QStringLiteral("Marrowtide_backup_en_*")}, QDir::Files);
@@ -53,8 +51,10 @@ class ValuePasses : public ::testing::Test {
     ReleaseSharedConnection();
     return encrypted;
   }
-  int ErrorLines(const QString& procedure = {}) const { return folder_.ErrorLines(procedure); }
+  int Errors(const QString& procedure) const { return folder_.ErrorLines(procedure); }
 
+  const QString kEncrypt = QStringLiteral("modMain.p_DBEncrypt");
+  const QString kDecrypt = QStringLiteral("modMain.p_DBDecrypt");
   test::RealFilesScope run_;
   test::ProgramFolder& folder_ = run_.folder;
   test::FakeClock& clock_ = run_.clock;
@@ -66,34 +66,32 @@ class ValuePasses : public ::testing::Test {
 // is logged and nothing is created. Before version 318 the user agents are
 // not decrypted: a database without their table decrypts without an error.
 TEST_F(ValuePasses, APassThatCannotStartChangesNothing) {
-  const struct {
-    const char* change;
-    int logged;
-  } cases[] = {{"DELETE * FROM TCodes", 0},
-               {"DELETE * FROM TSettings", 0},
-               {"DELETE * FROM TUserAgentsRaw", 0},
-               {"DROP TABLE TUserAgentsRaw", 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.change);
-    QFile::remove(Db());
-    Build({QString::fromLatin1(c.change)});
+  const std::pair<const char*, int> cases[] = {
+      {"DELETE * FROM TCodes", 0},
+      {"DELETE * FROM TSettings", 0},
+      {"DELETE * FROM TUserAgentsRaw", 0},
+      {"DROP TABLE TUserAgentsRaw", 1},
+  };
+  for (const auto& [change, logged] : cases) {
+    SCOPED_TRACE(change);
+    Build({QString::fromLatin1(change)});
     const QByteArray before = test::FileBytes(Db());
-    const int errors = ErrorLines(QStringLiteral("modMain.p_DBEncrypt"));
+    const int errors = Errors(kEncrypt);
     clock_.sleeps.clear();
     p_DBEncrypt();
     EXPECT_EQ(test::FileBytes(Db()), before);
     EXPECT_EQ(clock_.sleeps, std::vector<int>{3000});
-    EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), errors + c.logged);
+    EXPECT_EQ(Errors(kEncrypt), errors + logged);
   }
   test::ExecuteOn(Db(), {"UPDATE TSettings SET Val1 = '1' WHERE ID = 'IsDBEn'"});
   p_DBDecrypt(317);
   EXPECT_FALSE(MarkedEncrypted());
-  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBDecrypt")), 0);
+  EXPECT_EQ(Errors(kDecrypt), 0);
 
   QFile::remove(Db());
   clock_.sleeps.clear();
   p_DBDecrypt(400);
-  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBDecrypt")), 1);
+  EXPECT_EQ(Errors(kDecrypt), 1);
   EXPECT_FALSE(QFileInfo::exists(Db()));
   EXPECT_TRUE(clock_.sleeps.empty());
   EXPECT_TRUE(WorkCopies().isEmpty());
@@ -207,10 +205,9 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
   };
   for (const Fault& fault : faults) {
     SCOPED_TRACE(fault.name);
-    QFile::remove(Db());
     Build();
     const QByteArray before = test::FileBytes(Db());
-    const int errorsBefore = ErrorLines(QStringLiteral("modMain.p_DBEncrypt"));
+    const int errors = Errors(kEncrypt);
     {
       const FaultyEngine engine(fault);
       const ValuePassResult result = EncryptDatabaseValues();
@@ -219,11 +216,10 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
     }
     EXPECT_EQ(test::FileBytes(Db()), before);
     EXPECT_TRUE(WorkCopies().isEmpty());
-    EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), errorsBefore + 1);
+    EXPECT_EQ(Errors(kEncrypt), errors + 1);
     EXPECT_EQ(SharedConnection(), nullptr);
   }
 
-  QFile::remove(Db());
   Build();
   const auto agents = test::Rows(Db(), QString::fromLatin1(kAgentRows));
   {
@@ -258,11 +254,11 @@ TEST_F(ValuePasses, WhatStandsInTheWayFailsThePassAndStaleWorkCopiesAreReplaced)
   EXPECT_EQ(clock_.sleeps, (std::vector<int>{3000, 1000, 3000, 3000}));
   EXPECT_TRUE(WorkCopies().isEmpty());
 
-  const QString work = WorkCopy();
+  const QString work = folder_.File("Marrowtide_backup_en_" + clock_.now.toString("yyyyMMddHHmmss") + ".mdb");
   ASSERT_TRUE(QDir().mkdir(work));
   p_DBEncrypt();
   EXPECT_TRUE(QFileInfo(work).isDir());
-  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_DBEncrypt")), 1);
+  EXPECT_EQ(Errors(kEncrypt), 1);
   EXPECT_TRUE(folder_.LogText().contains(QStringLiteral("work copy"))) << folder_.LogText().toStdString();
   EXPECT_EQ(test::FileBytes(Db()), before);
 
@@ -270,7 +266,7 @@ TEST_F(ValuePasses, WhatStandsInTheWayFailsThePassAndStaleWorkCopiesAreReplaced)
   for (const QString& f : {work, work + QStringLiteral("-wal")}) test::WriteFile(f, "left by a killed run");
   p_DBEncrypt();
   EXPECT_TRUE(MarkedEncrypted());
-  EXPECT_EQ(ErrorLines(), 1) << folder_.LogText().toStdString();
+  EXPECT_EQ(Errors(QString()), 1) << folder_.LogText().toStdString();
   EXPECT_TRUE(WorkCopies().isEmpty());
 }
 

@@ -16,10 +16,7 @@ namespace {
 
 using test::SpineScope;
 
-const QString kConnectTitle = "DB 연결 실패";
-const QString kM1 = kConnectTitle + QStringLiteral("|DB 연결 실패로 DB 업그레이드 프로그램을 종료합니다.");
-const QString kM2 =
-    kConnectTitle + QStringLiteral("|데이터베이스 연결에 실패하여 프로그램을 실행할 수 없습니다.");
+const QString kM2 = "DB 연결 실패|데이터베이스 연결에 실패하여 프로그램을 실행할 수 없습니다.";
 const QString kM3 = "DB 암호화 실패|DB 암호화 실패로 DB 업그레이드 프로그램을 종료합니다.";
 const QString kEnd = "modMain.Main End ";
 
@@ -84,8 +81,6 @@ struct Harness {
   FakePasses passes{db};
   RunOutcome outcome{};
 };
-
-class RunTest : public ::testing::Test, protected Harness {};
 
 // The branch a stored version and marker take, what the log says of it and
 // the outcome: the version stored after the upgrade decides whether the
@@ -179,35 +174,25 @@ TEST(RunFailures, LostDatabaseShowsM2UndecryptedValuesStopAndFailedEncryptionM3)
   }
 }
 
-// A lock that cannot be made is not another run: the run says why and ends
-// with M1 without opening the database.
-TEST_F(RunTest, AnInstanceLockThatCannotBeMadeEndsWithM1AndItsCause) {
-  Given("300", "0");
-  EXPECT_EQ(RunMain(QString(), passes, {LockState::Unavailable, "no lock file"}), RunOutcome::NotOpened);
-  EXPECT_TRUE(passes.calls.isEmpty());
-  EXPECT_TRUE(s.engine.OpenedPaths().empty());
-  EXPECT_EQ(s.ui.Boxes(), QStringList{kM1});
-  EXPECT_EQ(Messages(), (QStringList{"DBPath = " + path, "no lock file", kEnd}));
-}
-
 // The argument is used only when a file matches it (unchanged, wildcards
 // and all); the working files a killed run left go before the database
 // opens, each logged, and the database stays.
-TEST_F(RunTest, ArgumentChoosesTheDatabaseAndLeftoversOfAKilledRunGo) {
-  Given("405", "1");
-  const QString leftover = s.folder.File("tmp.mdb");
+TEST(RunArgument, ChoosesTheDatabaseAndLeftoversOfAKilledRunGo) {
+  Harness h;
+  h.Given("405", "1");
+  const QString leftover = h.s.folder.File("tmp.mdb");
   QFile(leftover).open(QIODevice::WriteOnly);
-  const QString pattern = s.folder.File("other*.mdb");
-  QFile(s.folder.File("other db.mdb")).open(QIODevice::WriteOnly);
-  s.engine.At(pattern) = db;
-  for (const QString& argument : {s.folder.File("missing.mdb"), pattern}) {
+  const QString pattern = h.s.folder.File("other*.mdb");
+  QFile(h.s.folder.File("other db.mdb")).open(QIODevice::WriteOnly);
+  h.s.engine.At(pattern) = h.db;
+  for (const QString& argument : {h.s.folder.File("missing.mdb"), pattern}) {
     ReleaseSharedConnection();
-    RunMain(argument, passes, LockResult{});
-    EXPECT_EQ(s.engine.OpenedPaths().back(), argument == pattern ? pattern : path);
+    h.Upgrade(argument);
+    EXPECT_EQ(h.s.engine.OpenedPaths().back(), argument == pattern ? pattern : h.path);
   }
   EXPECT_FALSE(QFile::exists(leftover));
-  EXPECT_TRUE(QFile::exists(path));
-  EXPECT_TRUE(Messages().contains("Removed the leftover working file " + leftover));
+  EXPECT_TRUE(QFile::exists(h.path));
+  EXPECT_TRUE(h.Messages().contains("Removed the leftover working file " + leftover));
 }
 
 }  // namespace

@@ -9,9 +9,6 @@ using upgrade::UpgradeRange;
 class UpgradeEngine : public UpgradeFixture {
  protected:
   QString Stamp(int v) const { return upgrade::VersionStampStatement(v); }
-  QStringList StagedScripts() const {
-    return QDir(spine_.folder.Path()).entryList({QStringLiteral("*.sql")}, QDir::Files);
-  }
 };
 
 // Records which code migrations ran.
@@ -34,7 +31,7 @@ TEST_F(UpgradeEngine, StatementsReachTheDatabaseNormalisedAndEachVersionIsStampe
   EXPECT_EQ(Executed(), (QStringList{"INSERT INTO T VALUES (1)", "UPDATE T SET A = 2", Stamp(402),
                                      "\t\tINSERT INTO T VALUES (3)", Stamp(403), Stamp(404), "DELETE FROM T",
                                      Stamp(405)}));
-  EXPECT_TRUE(StagedScripts().isEmpty());
+  EXPECT_TRUE(QDir(spine_.folder.Path()).entryList({QStringLiteral("*.sql")}, QDir::Files).isEmpty());
   EXPECT_TRUE(Boxes().isEmpty());
   // Each version a quarter of the way, shared by its pieces, skipped ones
   // included; the empty script has none.
@@ -85,27 +82,24 @@ TEST_F(UpgradeEngine, FailuresAreLoggedAndTheUpgradeGoesOn) {
   EXPECT_EQ(UpgradeRange(403, 404).lastRecorded, 403);
 }
 
-TEST_F(UpgradeEngine, MissingScriptStopsWithTheMessageBoxWithoutStamping) {
+// A missing script (403, or 1 and 2 from a stored 0 or 1) stops the upgrade
+// with the message box before its version is stamped; at or above the newest
+// nothing is applied.
+TEST_F(UpgradeEngine, MissingScriptOrNoStartStopsWithTheMessageBox) {
   AddScript(402, "UPDATE T SET A = 2");
   AddScript(404, "UPDATE T SET A = 4");
-  p_DBUpgrade(401);
-  EXPECT_EQ(Executed(), (QStringList{"UPDATE T SET A = 2", Stamp(402)}));
-  EXPECT_EQ(Boxes(), QStringList{"marrowtide-dbupgrade|DB 업그레이드 중 오류가 발생하였습니다."});
-  EXPECT_EQ(LogCount("modMain.ExtractResourceToFile\t"), 1);
-}
-
-TEST_F(UpgradeEngine, NothingToApplyOrNothingToStartFrom) {
-  for (int stored : {0, 1}) {
-    p_DBUpgrade(stored);
-    EXPECT_TRUE(db_.executed.empty());
-    EXPECT_TRUE(Percents().isEmpty());
-  }
-  EXPECT_EQ(Boxes().size(), 2);
-  spine_.ui.calls.clear();
   AddScript(405, "UPDATE T SET A = 5");
-  for (int stored : {405, 406, 2147483647}) p_DBUpgrade(stored);
-  EXPECT_TRUE(db_.executed.empty());
-  EXPECT_TRUE(Boxes().isEmpty());
+  const QStringList box{"marrowtide-dbupgrade|DB 업그레이드 중 오류가 발생하였습니다."};
+  for (const int stored : {401, 0, 1, 405, 406, 2147483647}) {
+    SCOPED_TRACE(stored);
+    db_.executed.clear();
+    spine_.ui.calls.clear();
+    p_DBUpgrade(stored);
+    EXPECT_EQ(Executed(), stored == 401 ? QStringList({"UPDATE T SET A = 2", Stamp(402)}) : QStringList());
+    EXPECT_EQ(Percents().isEmpty(), stored != 401);
+    EXPECT_EQ(Boxes(), stored < 405 ? box : QStringList());
+  }
+  EXPECT_EQ(LogCount("modMain.ExtractResourceToFile\t"), 3);  // one a box
   EXPECT_EQ(UpgradeRange(404, 404).statements, 0);
 }
 
