@@ -59,19 +59,41 @@ TEST_F(UpgradeProgram, RunsOnTheDatabaseBesideIt) {
   }
 }
 
-TEST_F(UpgradeProgram, SecondInstanceWritesNothingAndALockOfAKilledRunIsTakenOver) {
+// Another run holds on, of this installation (its instance lock) or of any
+// (the database's lock, taken here through a link to the database): the
+// program writes nothing at all, and marrowtide-db refuses to write. The lock
+// a killed run left is taken over; a lock that cannot be made is no such
+// run: M1 and its cause in the log.
+TEST_F(UpgradeProgram, WhileAnotherRunHoldsOnNothingIsWritten) {
+  if (test::ToolPath().isEmpty()) GTEST_SKIP() << "build marrowtide-db first";
   e2e::MakeLatest(db);
-  // A run of this installation holds the lock (here: the test, on its behalf).
-  QLockFile running(LockPath());
-  ASSERT_TRUE(running.tryLock(0));
   const QByteArray before = test::FileBytes(db);
-  const test::ToolResult r = Run();
-  EXPECT_EQ(r.exitCode, 4);
-  EXPECT_EQ(r.out + r.err, QString());
-  EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
+  const QString link = dir.filePath(QStringLiteral("link.mdb"));
+  ASSERT_TRUE(QFile::link(db, link));
+  const auto leftAlone = [&](const RunLock& other) {
+    ASSERT_EQ(other.result().state, LockState::Taken);
+    const test::ToolResult r = Run({db});
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(r.out + r.err, QString());
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
+    EXPECT_EQ(Files(), (QStringList{"Marrowtide.mdb", "link.mdb", "marrowtide-dbupgrade"}));
+    EXPECT_EQ(test::FileBytes(db), before);
+  };
+  leftAlone(RunLock(LockPath()));
+  {
+    const RunLock other(DatabaseLockPath(link));
+    leftAlone(other);
+    const test::ToolResult tool = test::RunTool({QStringLiteral("sql"), db, QStringLiteral("DELETE * FROM TTaskLog")});
+    EXPECT_EQ(tool.exitCode, 1);
+    EXPECT_TRUE(tool.err.contains(QStringLiteral("in use"))) << tool.err.toStdString();
+    EXPECT_EQ(test::FileBytes(db), before);
+  }
+
+  const test::ToolResult r = Run({db}, {QStringLiteral("TMPDIR=") + program});  // not a folder
+  EXPECT_EQ(r.err.trimmed(), kM1);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(Log().contains(QStringLiteral("cannot be made")));
   EXPECT_EQ(test::FileBytes(db), before);
-  EXPECT_EQ(Files(), (QStringList{"Marrowtide.mdb", "marrowtide-dbupgrade"}));
-  running.unlock();
 
   // What a killed run leaves: a lock taken by a process that ended without
   // releasing it.
@@ -90,51 +112,15 @@ TEST_F(UpgradeProgram, SecondInstanceWritesNothingAndALockOfAKilledRunIsTakenOve
   QFile::remove(LockPath());
 }
 
-// Another run holds the database (here the test, through a link to it): the
-// program does nothing at all, marrowtide-db refuses to write. A lock that
-// cannot be made is no such run: M1 and its cause in the log.
-TEST_F(UpgradeProgram, ADatabaseHeldByAnotherRunIsLeftAlone) {
-  if (test::ToolPath().isEmpty()) GTEST_SKIP() << "build marrowtide-db first";
-  e2e::MakeLatest(db);
-  const QByteArray before = test::FileBytes(db);
-  const QString link = dir.filePath(QStringLiteral("link.mdb"));
-  ASSERT_TRUE(QFile::link(db, link));
-  {
-    const RunLock other(DatabaseLockPath(link));
-    ASSERT_EQ(other.result().state, LockState::Taken);
-    const test::ToolResult r = Run({db});
-    EXPECT_EQ(r.exitCode, 4);
-    EXPECT_TRUE(r.err.isEmpty());
-    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
-    const test::ToolResult tool = test::RunTool({QStringLiteral("sql"), db, QStringLiteral("DELETE * FROM TTaskLog")});
-    EXPECT_EQ(tool.exitCode, 1);
-    EXPECT_TRUE(tool.err.contains(QStringLiteral("in use"))) << tool.err.toStdString();
-    EXPECT_EQ(test::FileBytes(db), before);
-  }
-  const test::ToolResult r = Run({db}, {QStringLiteral("TMPDIR=") + program});  // not a folder
-  EXPECT_EQ(r.err.trimmed(), kM1);
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(Log().contains(QStringLiteral("cannot be made")));
-  EXPECT_EQ(test::FileBytes(db), before);
-}
-
 // Files that are not a usable database, or one in a read-only folder: the
 // run ends with M1, the reason is in the log, and the file is left exactly
 // as it was.
 TEST_F(UpgradeProgram, UnusableDatabaseEndsInM1AndIsLeftAlone) {
-  const auto put = [](const QString& path, qint64 at, const QByteArray& bytes, qint64 size = -1) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite) && f.seek(at) && f.write(bytes) == bytes.size());
-    if (size >= 0) ASSERT_TRUE(f.resize(size));
-  };
   const QString text = dir.filePath(QStringLiteral("notes.mdb"));
-  put(text, 0, "this is not a database\n");
-  const QString damaged = dir.filePath(QStringLiteral("damaged.mdb"));
-  e2e::MakeLatest(damaged);
-  put(damaged, 0, QByteArray(4096, '\x5a'));
+  test::WriteFile(text, "this is not a database\n");
   const QString truncated = dir.filePath(QStringLiteral("truncated.mdb"));
   e2e::MakeLatest(truncated);
-  put(truncated, 0, {}, QFileInfo(truncated).size() / 2);
+  ASSERT_TRUE(QFile::resize(truncated, QFileInfo(truncated).size() / 2));
   const QString wrongKey = dir.filePath(QStringLiteral("wrong-key.mdb"));
   DefaultEngine().Create(wrongKey, QStringLiteral("not-the-password"))->Close();
   const QString readOnly = dir.filePath(QStringLiteral("ro/Marrowtide.mdb"));
@@ -144,7 +130,7 @@ TEST_F(UpgradeProgram, UnusableDatabaseEndsInM1AndIsLeftAlone) {
   QFile::setPermissions(dir.filePath(QStringLiteral("ro")), QFileDevice::Permissions(0x5005));
   for (const QString& d : {dir.path(), dir.filePath(QStringLiteral("log"))})
     QFile::setPermissions(d, QFileDevice::Permissions(0x7777));
-  QStringList paths{text, damaged, truncated, wrongKey};
+  QStringList paths{text, truncated, wrongKey};
   if (geteuid() != 0 || QFile::exists(QStringLiteral("/usr/bin/setpriv"))) paths << readOnly;
 
   for (const QString& path : paths) {

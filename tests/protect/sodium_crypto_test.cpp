@@ -20,16 +20,6 @@ std::unique_ptr<CryptoComponent> Keyed(const QString& k1 = QStringLiteral("key-t
   return c;
 }
 
-// A text that would pass for a number in any lenient reading: optional
-// blanks, sign, digits, point, exponent, hex/octal prefixes, currency.
-bool LooksNumeric(const QString& s) {
-  static const QRegularExpression number(
-      QStringLiteral(R"(^\s*[-+$(]?\s*(&[HhOo][0-9A-Fa-f]+|[0-9.,]+([EeDd][-+]?[0-9]+)?)\)?\s*$)"));
-  bool ok = false;
-  s.toDouble(&ok);
-  return ok || number.match(s).hasMatch();
-}
-
 QString RandomText(QRandomGenerator& rng) {
   static const QString pool = QStringLiteral(
       "abcXYZ0123456789 \t\"'`%_*?[]#&;=,.-+eE한국어데이터베이스\r\n\\");
@@ -40,11 +30,10 @@ QString RandomText(QRandomGenerator& rng) {
 }
 
 // Any text comes back through one or three layers; the cipher text is never
-// empty, never reads as a number, is safe inside an SQL literal, differs at
-// each call (random nonce) and three layers fit a long text column.
+// empty, starts with a letter (so never reads as a number), is safe inside an
+// SQL literal, differs at each call (random nonce) and three layers fit a long
+// text column.
 TEST(SodiumCrypto, RoundTripsAnyTextIntoSafeNonNumericCipherText) {
-  for (const char* n : {"1e5", " 12", "-3.5", "&H1F", "$12", "1,000"})  // the checker can fail
-    ASSERT_TRUE(LooksNumeric(QString::fromLatin1(n))) << n;
   static const QRegularExpression safe(QStringLiteral("^M[A-Za-z0-9_-]+$"));
   auto c = Keyed();
   QRandomGenerator rng(12345);
@@ -55,7 +44,6 @@ TEST(SodiumCrypto, RoundTripsAnyTextIntoSafeNonNumericCipherText) {
     if (v.isEmpty()) continue;
     const QString once = c->Encrypt(v);
     EXPECT_EQ(c->Decrypt(once), v);
-    EXPECT_FALSE(LooksNumeric(once)) << once.toStdString();
     EXPECT_TRUE(safe.match(once).hasMatch()) << once.toStdString();
     EXPECT_EQ(c->Decrypt(c->Decrypt(c->Decrypt(c->Encrypt(c->Encrypt(once))))), v);
   }
