@@ -25,20 +25,5 @@ TEST_F(ScriptStore, ExtractWritesTheExactBytesAndReadDropsOnlyTheByteOrderMark) 
   EXPECT_THROW(ReadScriptFile(spine_.folder.File(QStringLiteral("nothing.sql"))), DbError);
 }
 
-// An absent resource (also one of another type) and an unwritable path each
-// log one line and answer false.
-TEST_F(ScriptStore, FailedExtractLogsOneLineAndAnswersFalse) {
-  const QString path = spine_.folder.File(QStringLiteral("10001.sql"));
-  EXPECT_FALSE(ExtractResourceToFile(10001, QStringLiteral("SQL"), path));
-  EXPECT_FALSE(QFile::exists(path));
-  EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile\t326\t")), 1);
-  EXPECT_TRUE(Log().contains(QStringLiteral("'10001'")));
-  AddScript(5, "INSERT");
-  EXPECT_FALSE(ExtractResourceToFile(10005, QStringLiteral("BIN"), path));
-  EXPECT_FALSE(ExtractResourceToFile(10005, QStringLiteral("SQL"),
-                                     spine_.folder.File(QStringLiteral("missing/10005.sql"))));
-  EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile\t75\t")), 1);
-}
-
 }  // namespace
 }  // namespace mt::testing
