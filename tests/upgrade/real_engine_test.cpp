@@ -11,10 +11,11 @@
 namespace mt::testing {
 namespace {
 
-class RealEngineUpgrade : public ScriptFixture {
+class RealEngineUpgrade : public UpgradeFixture {
  protected:
   void SetUp() override {
-    ScriptFixture::SetUp();
+    UpgradeFixture::SetUp();
+    ReleaseSharedConnection();
     SetDefaultEngine(nullptr);  // the production engine
     path_ = spine_.folder.File(QStringLiteral("Marrowtide.mdb"));
   }
@@ -91,7 +92,7 @@ TEST_F(RealEngineUpgrade, AVersionTheDatabaseCannotTakeIsAbsentAndTheUpgradeEnds
     }
     EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade]"), 1) << Log().toStdString();
     EXPECT_EQ(LogCount("The upgrade ends here; version 403 is not recorded: "), 1);
-    EXPECT_TRUE(Boxes().isEmpty());
+    EXPECT_TRUE(spine_.ui.Boxes().isEmpty());
     EXPECT_EQ(test::Texts(path_, "SELECT Val1 FROM TSettings"), QStringList{"402"});
     EXPECT_EQ(test::Texts(path_, "SELECT count(*) FROM T"), QStringList{"1"});
 

@@ -21,7 +21,7 @@ TEST_F(UpgradeEngine, StatementsReachTheDatabaseNormalisedAndEachVersionIsStampe
                                      "\t\tINSERT INTO T VALUES (3)", Stamp(403), Stamp(404), "DELETE FROM T",
                                      Stamp(405)}));
   EXPECT_TRUE(QDir(spine_.folder.Path()).entryList({QStringLiteral("*.sql")}, QDir::Files).isEmpty());
-  EXPECT_TRUE(Boxes().isEmpty());
+  EXPECT_TRUE(spine_.ui.Boxes().isEmpty());
   // Each version a quarter of the way, shared by its pieces, skipped ones
   // included; the empty script has none.
   EXPECT_EQ(Percents(), (QStringList{"Percent 8.33333", "Percent 16.6667", "Percent 25", "Percent 33.3333",
@@ -86,7 +86,7 @@ TEST_F(UpgradeEngine, MissingScriptOrNoStartStopsWithTheMessageBox) {
     p_DBUpgrade(stored);
     EXPECT_EQ(Executed(), stored == 401 ? QStringList({"UPDATE T SET A = 2", Stamp(402)}) : QStringList());
     EXPECT_EQ(Percents().isEmpty(), stored != 401);
-    EXPECT_EQ(Boxes(), stored < 405 ? box : QStringList());
+    EXPECT_EQ(spine_.ui.Boxes(), stored < 405 ? box : QStringList());
   }
   EXPECT_EQ(LogCount("modMain.ExtractResourceToFile\t326\tResource with identifier '10403' not found"), 1);
   EXPECT_EQ(LogCount("modMain.ExtractResourceToFile\t326\t"), 3);  // one a box

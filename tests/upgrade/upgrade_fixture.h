@@ -1,6 +1,6 @@
-// ScriptFixture: the run's test services (clock, recording Ui, a program
-// folder with its log folder) and a resource root of test scripts.
-// UpgradeFixture adds a scripted database as the shared connection.
+// UpgradeFixture: the run's test services (clock, recording Ui, a program
+// folder with its log folder), a resource root of test scripts, and a
+// scripted database as the shared connection.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,18 +15,18 @@
 
 namespace mt::testing {
 
-class ScriptFixture : public ::testing::Test {
+class UpgradeFixture : public ::testing::Test {
  protected:
   void SetUp() override {
     QDir(spine_.folder.Path()).mkpath(QStringLiteral("res/SQL"));
     Globals().LoggingEnabled = true;
     SetResourceRoot(spine_.folder.File(QStringLiteral("res")));
     SetCodeMigrations(nullptr);
+    ASSERT_NE(DBGetConnection(spine_.folder.File(QStringLiteral("db.mdb"))), nullptr);
   }
 
   void TearDown() override {
     ReleaseSharedConnection();
-    SetCodeMigrations(nullptr);
     SetResourceRoot({});
   }
 
@@ -40,19 +40,9 @@ class ScriptFixture : public ::testing::Test {
   QString Log() const { return spine_.folder.LogText(); }
   int LogCount(const QString& needle) const { return int(Log().count(needle)); }
   QStringList Percents() const { return spine_.ui.calls.filter(QStringLiteral("Percent ")); }
-  QStringList Boxes() const { return spine_.ui.Boxes(); }
-
-  test::SpineScope spine_;
-};
-
-class UpgradeFixture : public ScriptFixture {
- protected:
-  void SetUp() override {
-    ScriptFixture::SetUp();
-    ASSERT_NE(DBGetConnection(spine_.folder.File(QStringLiteral("db.mdb"))), nullptr);
-  }
   QStringList Executed() const { return QStringList(db_.executed.begin(), db_.executed.end()); }
 
+  test::SpineScope spine_;
   test::ScriptedDatabase& db_ = spine_.engine.At(spine_.folder.File(QStringLiteral("db.mdb")));
 };
 
