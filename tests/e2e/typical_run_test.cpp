@@ -1,9 +1,7 @@
-// The typical run from end to end: an encrypted database at version 300 is
-// decrypted on a copy, upgraded to 405, encrypted again over the three
-// tables, pruned, compacted and stamped.
-//
-// It drives the production passes in-process with a fake clock; the built
-// program itself is run by the upgrade-program, fault and crash tests.
+// The typical run from end to end, in-process with the production passes and
+// a fake clock: an encrypted database at version 300 is decrypted on a copy,
+// upgraded to 405, encrypted again over the three tables, pruned, compacted
+// and stamped. (The built program runs in the other e2e, fault and crash tests.)
 #include <gtest/gtest.h>
 
 #include <QDir>

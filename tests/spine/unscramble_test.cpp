@@ -25,8 +25,8 @@ TEST(StringUnscramble, MalformedListsGiveEmptyTextAndOneValueItsCharacter) {
   EXPECT_EQ(Unscramble(QStringLiteral(" 10 20 30 "), 777), Unscramble(QStringLiteral("10 20 30"), 777));
 }
 
-TEST(StringUnscramble, FewerThanThreeValuesSkipTheFirstTwoPasses) {
-  // Seed 0: m1 = 11, m2 = 7. Worked by hand:
+TEST(StringUnscramble, ThePassesStripEndsAndListLimit) {
+  // Fewer than three values skip the first two passes. Seed 0: m1 = 11, m2 = 7. Worked by hand:
   //   pass 3: b1 = 65 ^ 66 ^ (66*7 mod 256 = 206) = 205
   //   pass 4: b2 = 66 ^ 205 ^ (205*11 mod 256 = 207) = 64
   EXPECT_EQ(Unscramble(QStringLiteral("65 66")), QString(QChar(205)) + QChar(64));
@@ -38,10 +38,9 @@ TEST(StringUnscramble, FewerThanThreeValuesSkipTheFirstTwoPasses) {
   //   pass 4 (i=3,2):  b3 = 13 ^ 84 ^ (84*11 mod 256 = 156) = 197
   //                    b2 = 84 ^ 8 ^ (8*11=88)   = 4        -> 8 4 197
   EXPECT_EQ(Unscramble(QStringLiteral("1 2 3")), QString(QChar(8)) + QChar(4) + QChar(197));
-}
 
-// Zeros stay zeros through every pass, so the lengths are easy to control.
-TEST(StringUnscramble, StripEndsDropsTwoCharactersAtEachEndAndListsHaveALimit) {
+  // Stripping the ends, and the longest list. Zeros stay zeros through every
+  // pass, so the lengths are easy to control.
   EXPECT_EQ(Unscramble(QStringLiteral("0 0 0 0"), 9, true), QString());
   EXPECT_EQ(Unscramble(QStringLiteral("1 2 3 4 5"), 9, true), Unscramble(QStringLiteral("1 2 3 4 5"), 9).mid(2, 1));
   QStringList zeros(32767, QStringLiteral("0"));
