@@ -1,4 +1,5 @@
-// The string cipher over a transparent component (a layer is "E(...)") whose
+// The program's secrets: unscrambled from the lists the build holds, and the
+// string cipher over a transparent component (a layer is "E(...)") whose
 // creations and keys are counted: creation on first use, keying once, three
 // layers for stored values, identity with one logged error per call when the
 // component fails.
@@ -6,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include "db/query.h"
 #include "protect/secrets.h"
 #include "protect/sodium_crypto.h"
 #include "protect/unscramble.h"
@@ -13,6 +17,66 @@
 
 namespace mt {
 namespace {
+
+QString Unscramble(const QString& list, int32_t seed = 0, bool strip = false) {
+  return StringUnscramble(list, seed, strip);
+}
+
+// Malformed lists (an empty element, a non-number, a tab, beyond 32 bits, no
+// such character, an overflowing product) give empty text; one value is its
+// own character, and outer spaces do not count.
+TEST(StringUnscramble, MalformedListsGiveEmptyTextAndOneValueItsCharacter) {
+  for (const char* list : {"", "    ", "65  66", "65 x", "6.5", "65\t66", "4294967361", "300", "-1",
+                           "2147483647 2", "100000 0"})
+    EXPECT_EQ(Unscramble(QString::fromLatin1(list)), QString()) << list;
+  EXPECT_EQ(Unscramble(QStringLiteral("  65   "), 12345), QStringLiteral("A"));
+  EXPECT_EQ(Unscramble(QStringLiteral(" 10 20 30 "), 777), Unscramble(QStringLiteral("10 20 30"), 777));
+}
+
+TEST(StringUnscramble, ThePassesStripEndsAndListLimit) {
+  // Fewer than three values skip the first two passes. Seed 0: m1 = 11, m2 = 7. Worked by hand:
+  //   pass 3: b1 = 65 ^ 66 ^ (66*7 mod 256 = 206) = 205
+  //   pass 4: b2 = 66 ^ 205 ^ (205*11 mod 256 = 207) = 64
+  EXPECT_EQ(Unscramble(QStringLiteral("65 66")), QString(QChar(205)) + QChar(64));
+  // Three values go through all four passes. Seed 0: m1 = 11, m2 = 7, m3 = 5, m4 = 3; list 1 2 3. Worked by hand:
+  //   pass 1 (i=1):    b1 = 1 ^ 3 ^ (2*3)        = 4        -> 4 2 3
+  //   pass 2 (i=3):    b3 = 3 ^ 4 ^ (2*5)        = 13       -> 4 2 13
+  //   pass 3 (i=1,2):  b1 = 4 ^ 2 ^ (2*7)        = 8
+  //                    b2 = 2 ^ 13 ^ (13*7=91)   = 84       -> 8 84 13
+  //   pass 4 (i=3,2):  b3 = 13 ^ 84 ^ (84*11 mod 256 = 156) = 197
+  //                    b2 = 84 ^ 8 ^ (8*11=88)   = 4        -> 8 4 197
+  EXPECT_EQ(Unscramble(QStringLiteral("1 2 3")), QString(QChar(8)) + QChar(4) + QChar(197));
+
+  // Stripping the ends, and the longest list. Zeros stay zeros through every
+  // pass, so the lengths are easy to control.
+  EXPECT_EQ(Unscramble(QStringLiteral("0 0 0 0"), 9, true), QString());
+  EXPECT_EQ(Unscramble(QStringLiteral("1 2 3 4 5"), 9, true), Unscramble(QStringLiteral("1 2 3 4 5"), 9).mid(2, 1));
+  QStringList zeros(32767, QStringLiteral("0"));
+  EXPECT_EQ(Unscramble(zeros.join(QLatin1Char(' '))).size(), 32767);
+  zeros << QStringLiteral("0");
+  EXPECT_EQ(Unscramble(zeros.join(QLatin1Char(' '))), QString());
+}
+
+// The secrets of this build: the right sizes, plain printable ASCII, and
+// nowhere in the shipped program as plain text.
+TEST(Secrets, UnscrambleToTheirSizesAndStayOutOfTheBinary) {
+  int32_t seed = UnscrambleSeed;
+  bool strip = false;
+  const QString key = StringUnscramble(QString::fromLatin1(ScrambledCipherKey), seed, strip);
+  const QString password = DatabasePassword();
+  ASSERT_EQ(password.size(), 10);
+  ASSERT_EQ(key.size(), 9);
+  for (const QString& secret : {password, key})
+    for (QChar c : secret) EXPECT_TRUE(c.unicode() > 32 && c.unicode() < 127);
+
+  for (const char* program : {"/marrowtide-dbupgrade", "/marrowtide-db"}) {
+    QFile f(QString::fromLatin1(MT_BINARY_DIR) + QString::fromLatin1(program));
+    if (!f.open(QIODevice::ReadOnly)) continue;  // not built in this tree
+    const QByteArray bytes = f.readAll();
+    EXPECT_FALSE(bytes.contains(password.toLatin1())) << program;
+    EXPECT_FALSE(bytes.contains(key.toLatin1())) << program;
+  }
+}
 
 class TransparentFactory : public CryptoFactory {
  public:
