@@ -61,11 +61,10 @@ void MakeInputs(const QTemporaryDir& folder, QString& reference405, QString& enc
   const QString plain = folder.filePath(QStringLiteral("plain300.mdb"));
   CreateInitialDatabase(plain);
   Upgrade(plain, 2, 300);
-  test::ExecuteOn(plain, QStringList{
-      "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias) "
-      "VALUES ('E2E.Secret', 'say \"hi\"', '로그인 비밀', NULL, '')",
-      "INSERT INTO TCodes (Code, Val, ValText, Description, Tag) "
-      "VALUES ('E2E', 1, 'it''s', '설명', NULL)"} + LogRows());
+  const QStringList secrets{
+      "INSERT INTO TSettings (ID, Val1, Val2, Val3, Alias) VALUES ('E2E.Secret', 'say \"hi\"', '로그인 비밀', NULL, '')",
+      "INSERT INTO TCodes (Code, Val, ValText, Description, Tag) VALUES ('E2E', 1, 'it''s', '설명', NULL)"};
+  test::ExecuteOn(plain, secrets + LogRows());
 
   reference405 = folder.filePath(QStringLiteral("reference405.mdb"));
   ASSERT_TRUE(QFile::copy(plain, reference405));

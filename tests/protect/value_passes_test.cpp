@@ -18,10 +18,8 @@ namespace {
 
 const QStringList kSchema = {
     "CREATE TABLE TSettings (ID MEMO, Val1 MEMO, Val2 MEMO, Val3 MEMO, Alias MEMO, [Order] INT)",
-    "CREATE TABLE TCodes (Code MEMO, Val LONG, ValText MEMO, Description MEMO, Tag MEMO, "
-    "[Order] INT)",
-    "CREATE TABLE TUserAgentsRaw (IDX AUTOINCREMENT, num LONG, UAUseType LONG, UA MEMO, "
-    "CONSTRAINT PK_UA PRIMARY KEY (IDX))",
+    "CREATE TABLE TCodes (Code MEMO, Val LONG, ValText MEMO, Description MEMO, Tag MEMO, [Order] INT)",
+    "CREATE TABLE TUserAgentsRaw (IDX AUTOINCREMENT, num LONG, UAUseType LONG, UA MEMO, PRIMARY KEY (IDX))",
 };
 
 // The marker is rewritten with empty Val2 and Val3.
@@ -63,8 +61,8 @@ class ValuePasses : public ::testing::Test {
 // (Every value through both passes, with the upgrade between them, is the
 // typical run's test.) A pass that cannot start changes nothing: an empty
 // table fails it unlogged, a missing table or database is logged, and nothing
-// is created. Before version 318 the user agents are
-// not decrypted: a database without their table decrypts without an error.
+// is created. Before version 318 the user agents are not decrypted: a
+// database without their table decrypts without an error.
 TEST_F(ValuePasses, APassThatCannotStartChangesNothing) {
   const std::pair<const char*, int> cases[] = {
       {"DELETE * FROM TCodes", 0},
