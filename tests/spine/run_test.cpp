@@ -1,20 +1,27 @@
+// The run's order over fake passes, and what it settles before the database
+// opens: the leftovers of a killed run, and whether a window system is there.
 #include "app/run.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <functional>
+#include <map>
+#include <set>
 
+#include "app/display.h"
 #include "app/globals.h"
+#include "app/leftovers.h"
 #include "app/log.h"
 #include "db/query.h"
-#include "upgrade/upgrade_engine.h"
 #include "support/fake_services.h"
+#include "support/real_db.h"
+#include "upgrade/upgrade_engine.h"
 
 namespace mt {
 namespace {
-
-using test::SpineScope;
 
 const QString kM2 = "DB 연결 실패|데이터베이스 연결에 실패하여 프로그램을 실행할 수 없습니다.";
 const QString kM3 = "DB 암호화 실패|DB 암호화 실패로 DB 업그레이드 프로그램을 종료합니다.";
@@ -75,7 +82,7 @@ struct Harness {
     m.removeAll("modDB.IsDBEncrypt End");
     return m;
   }
-  SpineScope s;
+  test::SpineScope s;
   QString path = s.folder.File("Marrowtide.mdb");
   test::ScriptedDatabase& db = s.engine.At(path);
   FakePasses passes{db};
@@ -193,6 +200,68 @@ TEST(RunArgument, ChoosesTheDatabaseAndLeftoversOfAKilledRunGo) {
   EXPECT_FALSE(QFile::exists(leftover));
   EXPECT_TRUE(QFile::exists(h.path));
   EXPECT_TRUE(h.Messages().contains("Removed the leftover working file " + leftover));
+}
+
+// What a killed run may leave goes; everything else, the database above all
+// (even one bearing a leftover's name), stays.
+TEST(Leftovers, OnlyTheWorkingFilesOfAKilledRunAreRemoved) {
+  QTemporaryDir program, data;
+  const QStringList gone = {"Marrowtide_backup_en_20240101120000.mdb", "Marrowtide_backup_en_20240101120000.mdb-wal",
+                            "tmp.mdb", "tmp.mdb-journal", "10003.sql", "10405.sql"};
+  const QStringList kept = {"Marrowtide.mdb", "Other_backup_en_20240101120000.mdb", "Marrowtide_backup_en_2024.mdb",
+                            "10000.sql", "10406.sql", "notes.txt"};
+  for (const QString& name : gone + kept) test::WriteFile(QDir(program.path()).filePath(name), "x");
+  const QString db = data.filePath(QStringLiteral("Marrowtide.mdb"));
+  test::WriteFile(db, "db");
+  const QString staging = data.filePath(QStringLiteral(".Marrowtide.mdb.swap-a1B2c3"));
+  test::WriteFile(staging, "half");
+
+  const auto sorted = [](QStringList list) {
+    list.sort();
+    return list;
+  };
+  QStringList expected{staging};
+  for (const QString& name : gone) expected << QDir(program.path()).filePath(name);
+  EXPECT_EQ(sorted(RemoveLeftovers(program.path(), QStringLiteral("Marrowtide"), db)), sorted(expected));
+  EXPECT_EQ(sorted(QDir(program.path()).entryList(QDir::Files)), sorted(kept));
+  EXPECT_EQ(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
+
+  // A database that lives in the program folder under a leftover's name.
+  const QString named = QDir(program.path()).filePath(QStringLiteral("tmp.mdb"));
+  test::WriteFile(named, "db");
+  EXPECT_TRUE(RemoveLeftovers(program.path(), QStringLiteral("Marrowtide"), named).isEmpty());
+  EXPECT_EQ(test::FileBytes(named), QByteArray("db"));
+}
+
+TEST(WindowSystemReachable, NeedsAPlatformOrALiveDisplaySocket) {
+  const QString x7 = QStringLiteral("/tmp/.X11-unix/X7");
+  const QString wayland = QStringLiteral("/run/user/1000/wayland-0");
+  const struct {
+    std::map<std::string, QString> vars;
+    std::set<QString> sockets;
+    bool reachable;
+  } cases[] = {
+      {{}, {}, false},
+      {{{"DISPLAY", ":7"}}, {}, false},  // no X server behind it
+      {{{"DISPLAY", ":7"}}, {x7}, true},
+      {{{"DISPLAY", ":8"}}, {x7}, false},
+      {{{"DISPLAY", "otherhost:0"}}, {}, true},
+      // The Wayland socket lives in the runtime folder.
+      {{{"WAYLAND_DISPLAY", "wayland-0"}}, {wayland}, false},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/run/user/1000"}}, {}, false},
+      {{{"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_RUNTIME_DIR", "/run/user/1000"}}, {wayland}, true},
+      // An explicit platform decides alone: nobody could close a message box
+      // on offscreen or minimal.
+      {{{"DISPLAY", ":7"}, {"QT_QPA_PLATFORM", "offscreen"}}, {x7}, false},
+      {{{"QT_QPA_PLATFORM", "xcb"}}, {}, true},
+  };
+  for (const auto& c : cases) {
+    std::string env;
+    for (const auto& [name, value] : c.vars) env += name + "=" + value.toStdString() + " ";
+    const auto var = [&](const char* name) { return c.vars.count(name) ? c.vars.at(name) : QString(); };
+    const auto socket = [&](const QString& path) { return c.sockets.count(path) != 0; };
+    EXPECT_EQ(WindowSystemReachable(var, socket), c.reachable) << env << c.sockets.size() << " socket(s)";
+  }
 }
 
 }  // namespace
