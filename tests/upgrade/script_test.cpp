@@ -1,13 +1,36 @@
-#include <gtest/gtest.h>
-
+// A script from its store to its statements: extracted and read back,
+// normalised and classified (split in the upgrade engine tests).
+#include "support/real_db.h"
 #include "upgrade/statement_text.h"
+#include "upgrade/upgrade_fixture.h"
 
 namespace mt::upgrade {
 namespace {
 
+using ScriptStore = testing::UpgradeFixture;
+
+// The exact bytes (NULs included) over a longer stale file; read back, only
+// the byte-order mark goes.
+TEST_F(ScriptStore, ExtractWritesTheExactBytesAndReadDropsOnlyTheByteOrderMark) {
+  const char raw[] = "\xEF\xBB\xBFINSERT INTO T\r\nVALUES (1)\xE2\x96\xA0\r\r\n\t\x00\x00";
+  const QByteArray script(raw, sizeof raw - 1);
+  AddScript(7, script);
+  const QString path = spine_.folder.File(QStringLiteral("10007.sql"));
+  test::WriteFile(path, "stale content that is longer than the script itself, by far");
+  EXPECT_TRUE(ExtractResourceToFile(10007, QStringLiteral("SQL"), path));
+  EXPECT_EQ(test::FileBytes(path), script);
+  EXPECT_EQ(LogCount(QStringLiteral("modMain.ExtractResourceToFile")), 0);
+
+  const QString text = ReadScriptFile(path);
+  EXPECT_EQ(text, QString::fromUtf8(script.mid(3)));
+  EXPECT_EQ(text.size(), 32);
+  EXPECT_EQ(text[25], QChar(0x25A0));
+  EXPECT_THROW(ReadScriptFile(spine_.folder.File(QStringLiteral("nothing.sql"))), DbError);
+}
+
 // Every line end becomes one space, leading and trailing ones vanish, runs of
-// spaces collapse; tabs and NUL characters stay. (Splitting, and CR LF and
-// lone CR in statements, are the upgrade engine tests' matter.)
+// spaces collapse; tabs and NUL characters stay. (CR LF and lone CR inside
+// statements are the upgrade engine tests' matter.)
 TEST(NormaliseStatement, LineEndsAndSpaces) {
   const std::pair<QString, QString> cases[] = {
       {"INSERT INTO T\r\r\nVALUES (1)", "INSERT INTO T VALUES (1)"},
