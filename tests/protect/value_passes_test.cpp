@@ -193,7 +193,6 @@ class FaultyEngine final : public Engine {
 TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
   const Fault faults[] = {
       {"disk full at a row", "UPDATE TCodes", true, false},
-      {"disk full at the marker", "WHERE ID = 'IsDBEn'", true, false},
       {"marker refused", "WHERE ID = 'IsDBEn'", false, false},
       {"damaged at close", nullptr, false, true},
   };
