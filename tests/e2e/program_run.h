@@ -49,18 +49,29 @@ class InstalledProgram : public ::testing::Test {
   QString db = dir.filePath(QStringLiteral("Marrowtide.mdb"));
 };
 
+// The log tables with their key column. Each gets a row years past every age
+// limit (key 1) and one of today (key 2); the limits themselves are the
+// maintenance tests' matter.
+inline const std::pair<const char*, const char*> kLogTables[] = {
+    {"TTaskLog", "TaskIDX"},         {"TTaskLogHour", "TaskIDX"}, {"TTaskLogDay", "TaskIDX"},
+    {"TTaskLogInterval", "TaskIDX"}, {"TTaskStatistics", "webSN"}};
+
+inline QStringList LogRows() {
+  QStringList sql;
+  for (const auto& [table, key] : kLogTables)
+    sql << QStringLiteral("INSERT INTO %1 (%2, LogDate) VALUES (1, #2001-01-01 00:00:00#)").arg(table, key)
+        << QStringLiteral("INSERT INTO %1 (%2, LogDate) VALUES (2, Now())").arg(table, key);
+  return sql;
+}
+
 // A database stamped with the newest version and marked encrypted, which the
-// run only prunes and compacts: the five activity-log tables each hold a row older than any
-// pruning age (TaskIDX 1) and a row of today (TaskIDX 7).
+// run only prunes and compacts, holding the log rows.
 inline void MakeLatest(const QString& path) {
   CreateInitialDatabase(path);
-  QStringList sql;
-  for (const char* t : {"TTaskLog", "TTaskLogInterval", "TTaskStatistics"})
-    sql << QStringLiteral("CREATE TABLE %1 (TaskIDX LONG, LogDate DATETIME)").arg(QLatin1String(t));
-  for (const char* t : {"TTaskLog", "TTaskLogHour", "TTaskLogDay", "TTaskLogInterval", "TTaskStatistics"})
-    sql << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (1, #2001-01-01 00:00:00#)").arg(QLatin1String(t))
-        << QStringLiteral("INSERT INTO %1 (TaskIDX, LogDate) VALUES (7, Now())").arg(QLatin1String(t));
-  sql << QStringLiteral("UPDATE TSettings SET Val1 = '%1' WHERE ID = 'DBVersion'").arg(LatestDBVersion)
+  QStringList sql{"CREATE TABLE TTaskLog (TaskIDX LONG, LogDate DATETIME)",
+                  "CREATE TABLE TTaskLogInterval (TaskIDX LONG, LogDate DATETIME)",
+                  "CREATE TABLE TTaskStatistics (webSN LONG, LogDate DATETIME)"};
+  sql << LogRows() << QStringLiteral("UPDATE TSettings SET Val1 = '%1' WHERE ID = 'DBVersion'").arg(LatestDBVersion)
       << QStringLiteral("UPDATE TSettings SET Val1 = '1' WHERE ID = 'IsDBEn'");  // as a run leaves it
   test::ExecuteOn(path, sql);
 }
