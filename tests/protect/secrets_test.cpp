@@ -191,7 +191,6 @@ class Cipher : public ::testing::Test {
     ResetCipherComponent();
     SetCryptoFactory(nullptr);
   }
-  int ErrorLines(const QString& procedure) const { return folder_.ErrorLines(procedure); }
   test::ProgramFolder folder_;
   TransparentFactory factory_;
 };
@@ -209,12 +208,12 @@ TEST_F(Cipher, CreatesOnFirstUseKeysOnceAndStoresThreeLayers) {
   const QString key = StringUnscramble(QString::fromLatin1(ScrambledCipherKey), seed, strip);
   EXPECT_EQ(factory_.created, 1);
   EXPECT_EQ(factory_.keys, QStringList({key, key}));  // each setter once
-  EXPECT_EQ(ErrorLines(QString()), 0);
+  EXPECT_EQ(folder_.ErrorLines(QString()), 0);
 
   // Foreign text decrypts to itself, one logged error a layer.
   EXPECT_FALSE(IsProtectedValue(QStringLiteral("plain")));
   EXPECT_EQ(DBDecryptValue(QStringLiteral("plain")), QStringLiteral("plain"));
-  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 3);
+  EXPECT_EQ(folder_.ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 3);
 }
 
 // A component that cannot be made gives identity with one error a call and
@@ -223,8 +222,8 @@ TEST_F(Cipher, FailuresGiveTheTextBackWithOneLoggedErrorACall) {
   factory_.creationFails = true;
   EXPECT_EQ(StringEncrypt(QStringLiteral("v")), QStringLiteral("v"));
   EXPECT_EQ(StringDecrypt(QStringLiteral("w")), QStringLiteral("w"));
-  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringEncrypt")), 1);
-  EXPECT_EQ(ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 1);
+  EXPECT_EQ(folder_.ErrorLines(QStringLiteral("modEncrypt.StringEncrypt")), 1);
+  EXPECT_EQ(folder_.ErrorLines(QStringLiteral("modEncrypt.StringDecrypt")), 1);
   EXPECT_EQ(factory_.created, 2);
 
   factory_.creationFails = false;

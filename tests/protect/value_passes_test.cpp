@@ -52,7 +52,6 @@ class ValuePasses : public ::testing::Test {
     ReleaseSharedConnection();
     return encrypted;
   }
-  int Errors(const QString& procedure) const { return folder_.ErrorLines(procedure); }
 
   const QString kEncrypt = QStringLiteral("modMain.p_DBEncrypt");
   const QString kDecrypt = QStringLiteral("modMain.p_DBDecrypt");
@@ -77,19 +76,19 @@ TEST_F(ValuePasses, APassThatCannotStartChangesNothing) {
     SCOPED_TRACE(change);
     Build({QString::fromLatin1(change)});
     const QByteArray before = test::FileBytes(Db());
-    const int errors = Errors(kEncrypt);
+    const int errors = folder_.ErrorLines(kEncrypt);
     p_DBEncrypt();
     EXPECT_EQ(test::FileBytes(Db()), before);
-    EXPECT_EQ(Errors(kEncrypt), errors + logged);
+    EXPECT_EQ(folder_.ErrorLines(kEncrypt), errors + logged);
   }
   test::ExecuteOn(Db(), {"UPDATE TSettings SET Val1 = '1' WHERE ID = 'IsDBEn'"});
   p_DBDecrypt(317);
   EXPECT_FALSE(MarkedEncrypted());
-  EXPECT_EQ(Errors(kDecrypt), 0);
+  EXPECT_EQ(folder_.ErrorLines(kDecrypt), 0);
 
   QFile::remove(Db());
   p_DBDecrypt(400);
-  EXPECT_EQ(Errors(kDecrypt), 1);
+  EXPECT_EQ(folder_.ErrorLines(kDecrypt), 1);
   EXPECT_FALSE(QFileInfo::exists(Db()));
   EXPECT_TRUE(WorkCopies().isEmpty());
   EXPECT_EQ(SharedConnection(), nullptr);
@@ -241,14 +240,14 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
     SCOPED_TRACE(fault.name);
     Build();
     const QByteArray before = test::FileBytes(Db());
-    const int errors = Errors(kEncrypt);
+    const int errors = folder_.ErrorLines(kEncrypt);
     {
       const FaultyEngine engine(fault);
       EXPECT_FALSE(EncryptDatabaseValues().ok);
     }
     EXPECT_EQ(test::FileBytes(Db()), before);
     EXPECT_TRUE(WorkCopies().isEmpty());
-    EXPECT_EQ(Errors(kEncrypt), errors + 1);
+    EXPECT_EQ(folder_.ErrorLines(kEncrypt), errors + 1);
     EXPECT_EQ(SharedConnection(), nullptr);
   }
 
@@ -289,7 +288,7 @@ TEST_F(ValuePasses, WhatStandsInTheWayFailsThePassAndStaleWorkCopiesAreReplaced)
   ASSERT_TRUE(QDir().mkdir(work));
   p_DBEncrypt();
   EXPECT_TRUE(QFileInfo(work).isDir());
-  EXPECT_EQ(Errors(kEncrypt), 1);
+  EXPECT_EQ(folder_.ErrorLines(kEncrypt), 1);
   EXPECT_TRUE(folder_.LogText().contains(QStringLiteral("work copy"))) << folder_.LogText().toStdString();
   EXPECT_EQ(test::FileBytes(Db()), before);
 
@@ -297,7 +296,7 @@ TEST_F(ValuePasses, WhatStandsInTheWayFailsThePassAndStaleWorkCopiesAreReplaced)
   for (const QString& f : {work, work + QStringLiteral("-wal")}) test::WriteFile(f, "left by a killed run");
   p_DBEncrypt();
   EXPECT_TRUE(MarkedEncrypted());
-  EXPECT_EQ(Errors(QString()), 1) << folder_.LogText().toStdString();
+  EXPECT_EQ(folder_.ErrorLines(QString()), 1) << folder_.LogText().toStdString();
   EXPECT_TRUE(WorkCopies().isEmpty());
 }
 

@@ -45,7 +45,6 @@ TEST(WriteLog, WritesStampedUtf8LinesAndErrorLines) {
     ADD_FAILURE() << "expected a DbError";
   } catch (const DbError& e) {
     EXPECT_EQ(e.code(), 3);
-    EXPECT_EQ(e.source(), QStringLiteral("modMain.p_CreateView"));
     EXPECT_EQ(e.description(), QStringLiteral("ERROR: modMain.p_CreateView Line = 0\t3\tbad"));
   }
   EXPECT_EQ(FileBytes(s.folder.LogPath()),
