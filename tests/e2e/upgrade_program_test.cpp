@@ -30,7 +30,6 @@ struct Scope : test::RealFilesScope {
 };
 
 void Upgrade(const QString& path, int from, int to) {
-  Globals().DBPath = path;
   ASSERT_NE(DBGetConnection(path), nullptr);
   upgrade::UpgradeRange(from, to);
   ReleaseSharedConnection();

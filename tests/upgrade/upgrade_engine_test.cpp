@@ -6,10 +6,9 @@ namespace {
 
 using upgrade::UpgradeRange;
 
-class UpgradeEngine : public UpgradeFixture {
- protected:
-  QString Stamp(int v) const { return upgrade::VersionStampStatement(v); }
-};
+using UpgradeEngine = UpgradeFixture;
+
+QString Stamp(int v) { return upgrade::VersionStampStatement(v); }
 
 TEST_F(UpgradeEngine, StatementsReachTheDatabaseNormalisedAndEachVersionIsStampedWithProgress) {
   AddScript(402, "INSERT INTO T\r\n  VALUES (1)\xE2\x96\xA0\r\n\r\nUPDATE T\rSET A = 2\xE2\x96\xA0\r\n");
