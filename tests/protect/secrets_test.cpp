@@ -63,9 +63,7 @@ TEST(StringUnscramble, ThePassesStripEndsAndListLimit) {
 // The secrets of this build: the right sizes, plain printable ASCII, and
 // nowhere in the shipped program as plain text.
 TEST(Secrets, UnscrambleToTheirSizesAndStayOutOfTheBinary) {
-  int32_t seed = UnscrambleSeed;
-  bool strip = false;
-  const QString key = StringUnscramble(QString::fromLatin1(ScrambledCipherKey), seed, strip);
+  const QString key = Unscramble(QString::fromLatin1(ScrambledCipherKey), UnscrambleSeed);
   const QString password = DatabasePassword();
   ASSERT_EQ(password.size(), 10);
   ASSERT_EQ(key.size(), 9);
@@ -203,9 +201,7 @@ TEST_F(Cipher, CreatesOnFirstUseKeysOnceAndStoresThreeLayers) {
   EXPECT_EQ(DBEncryptValue(QStringLiteral("300")), QStringLiteral("E(E(E(300)))"));
   EXPECT_EQ(DBDecryptValue(QStringLiteral("E(E(E(300)))")), QStringLiteral("300"));
   EXPECT_TRUE(IsProtectedValue(QStringLiteral("E(x)")));
-  int32_t seed = UnscrambleSeed;
-  bool strip = false;
-  const QString key = StringUnscramble(QString::fromLatin1(ScrambledCipherKey), seed, strip);
+  const QString key = Unscramble(QString::fromLatin1(ScrambledCipherKey), UnscrambleSeed);
   EXPECT_EQ(factory_.created, 1);
   EXPECT_EQ(factory_.keys, QStringList({key, key}));  // each setter once
   EXPECT_EQ(folder_.ErrorLines(QString()), 0);
