@@ -1,7 +1,6 @@
-// Each version applied whole or not at all on a real database. (A failing
-// statement undone alone inside the transaction is the engine's transaction
-// tests' matter; the shipped scripts applied to a real database, catalogue
-// statements and failing statements included, are the schema tests'.)
+// Each version applied whole or not at all on a real database. (The shipped
+// scripts applied to a real database, catalogue statements and failing
+// statements included, and the migrate tool are checked by the schema tests.)
 #include <sqlite3.h>
 
 #include "upgrade/upgrade_engine.h"
@@ -29,6 +28,35 @@ class RealEngineUpgrade : public UpgradeFixture {
 
   const QString path_ = spine_.folder.File(QStringLiteral("Marrowtide.mdb"));
 };
+
+// Each statement sees the ones before it, a failing one (a plain statement, a
+// key rebuild, a catalogue statement) is logged and skipped, the rest of its
+// version applies and the version is stamped, as without the transaction.
+TEST_F(RealEngineUpgrade, AFailingStatementIsSkippedAndTheRestOfItsVersionApplies) {
+  OpenAt401();
+  AddScript(402,
+            "CREATE TABLE T (K LONG NOT NULL, V TEXT(20))\xE2\x96\xA0"
+            "INSERT INTO T (K, V) VALUES (1, 'one')\xE2\x96\xA0"
+            "INSERT INTO T (K, V) VALUES (1, 'twice')\xE2\x96\xA0"
+            "ALTER TABLE T ADD CONSTRAINT PrimaryKey PRIMARY KEY (K)\xE2\x96\xA0"
+            "DELETE FROM T WHERE V = 'twice'\xE2\x96\xA0"
+            "ALTER TABLE T ADD CONSTRAINT PrimaryKey PRIMARY KEY (K)\xE2\x96\xA0"
+            "INSERT INTO T (K, V) VALUES (1, 'dup')\xE2\x96\xA0"
+            "CREATE VIEW [VT] SELECT K FROM T\xE2\x96\xA0"
+            "CREATE VIEW [VT] AS SELECT K FROM T\xE2\x96\xA0"
+            "ALTER TABLE T RENAME COLUMN V TO Name\xE2\x96\xA0"
+            "INSERT INTO T (K, Name) SELECT K + 1, 'copy' FROM VT\xE2\x96\xA0");
+  AddScript(403, "INSERT INTO T (K, Name) VALUES (3, 'three')");
+  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(401, 403);
+  EXPECT_EQ(outcome.lastRecorded, 403);
+  EXPECT_EQ(outcome.abandoned, 0);
+  // The first key, the duplicate and the view without its query.
+  EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade] line 4, "), 3);
+  EXPECT_EQ(LogCount("The upgrade ends"), 0);
+  ReleaseSharedConnection();
+  EXPECT_EQ(test::Texts(path_, "SELECT Name FROM T ORDER BY K"), (QStringList{"one", "copy", "three"}));
+  EXPECT_EQ(test::Texts(path_, "SELECT Val1 FROM TSettings"), QStringList{"403"});
+}
 
 // A disk that fills or a device that fails inside a version: the version is
 // rolled back, not recorded, the upgrade ends with one entry, and a rerun
