@@ -148,11 +148,11 @@ TEST_F(CatalogTest, TheEngineTablesTakeNoOrdinaryStatement) {
   for (const char* sql : {"DELETE * FROM _mt_keys WHERE tbl = 'TIPKinds'", "UPDATE _mt_columns SET jet_type = 'TEXT'",
                           "INSERT INTO _mt_keys (tbl, name, kind, ord, col) VALUES ('TIPKinds', 'x', 'unique', 0, 'B')",
                           "DROP TABLE _mt_queries", "ALTER TABLE _mt_columns DROP COLUMN description"})
-    EXPECT_TRUE(DescriptionOf([&] { Exec(QString::fromLatin1(sql)); }).contains(guarded)) << sql;
+    EXPECT_TRUE(FailureDescription([&] { Exec(QString::fromLatin1(sql)); }).contains(guarded)) << sql;
   Exec("INSERT INTO TIPKinds (IPKind, IPKindName) SELECT ord + 10, col FROM _mt_columns");
   auto rs = conn_->OpenRecordset("SELECT * FROM _mt_columns", CursorType::Dynamic, LockType::Optimistic);
   rs->SetValue("jet_type", "TEXT");
-  EXPECT_TRUE(DescriptionOf([&] { rs->Update(); }).contains(guarded));
+  EXPECT_TRUE(FailureDescription([&] { rs->Update(); }).contains(guarded));
   rs->Close();
   EXPECT_EQ(engine::ListSchema(*conn_), before);
   EXPECT_EQ(Rows("SELECT tbl, col, jet_type, description FROM _mt_columns ORDER BY ord"), catalogue);

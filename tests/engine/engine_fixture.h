@@ -6,7 +6,6 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <functional>
 
 #include "db/engine/engine.h"
 #include "db/engine/result_text.h"
@@ -55,15 +54,6 @@ class EngineTest : public ::testing::Test {
         QRegularExpression(QStringLiteral("^\\w+\t%1(\t|$)").arg(QRegularExpression::escape(table))));
   }
 
-  // The description of the DbError a call throws; empty when it succeeds.
-  static QString DescriptionOf(const std::function<void()>& fn) {
-    try {
-      fn();
-    } catch (const DbError& e) {
-      return e.description();
-    }
-    return {};
-  }
 
   QTemporaryDir dir_;
   engine::SqlCipherEngine engine_;

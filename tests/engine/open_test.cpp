@@ -30,7 +30,7 @@ class OpenTest : public EngineTest {
     const QByteArray before = FileBytes(path);
     const QStringList filesBefore = Siblings();
     EXPECT_EQ(FailureCode([&] { engine_.Open(path, password); }), dberr::kOpenFailed);
-    EXPECT_FALSE(DescriptionOf([&] { engine_.Open(path, password); }).isEmpty());
+    EXPECT_FALSE(FailureDescription([&] { engine_.Open(path, password); }).isEmpty());
     EXPECT_EQ(FileBytes(path), before);
     EXPECT_EQ(Siblings(), filesBefore);
   }
@@ -45,7 +45,7 @@ TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
   conn_ = engine_.Open(Path(), kPassword);
   Exec("INSERT INTO TItems (Body) VALUES ('more')");  // the connection now holds the file for itself
   EXPECT_TRUE(QFileInfo::exists(Path() + "-wal"));
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("is locked by another process"));
+  EXPECT_TRUE(FailureDescription([&] { engine_.Open(Path(), kPassword); }).contains("is locked by another process"));
   // Copy the file and its log as a crash would leave them.
   const QString copy = Path("crashed.mdb");
   ASSERT_TRUE(QFile::copy(Path(), copy) && QFile::copy(Path() + "-wal", copy + "-wal"));
@@ -73,18 +73,18 @@ TEST_F(OpenTest, WhatCannotBeOpenedIsRefusedUnchanged) {
   EXPECT_FALSE(whole.startsWith("SQLite format 3") || whole.contains(QByteArray(400, 'a')));
   ExpectRefused(Path(), QString());
   ExpectRefused(Path(), "wrong");
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), "wrong"); })
+  EXPECT_TRUE(FailureDescription([&] { engine_.Open(Path(), "wrong"); })
                   .startsWith("Not a valid password, or '" + Path() + "' is not a database file"));
   {
     FaultVfs vfs;
     vfs.FailReads(SQLITE_IOERR_READ);
-    EXPECT_TRUE(DescriptionOf([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
+    EXPECT_TRUE(FailureDescription([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
   }
   EXPECT_EQ(FailureCode([&] { engine_.Create(Path(), kPassword); }), dberr::kOpenFailed);
   EXPECT_EQ(FileBytes(Path()), whole);
   const QString missing = Path("nothing-here.mdb");
   ExpectRefused(missing, kPassword);
-  EXPECT_TRUE(DescriptionOf([&] { engine_.Open(missing, kPassword); }).contains(missing));
+  EXPECT_TRUE(FailureDescription([&] { engine_.Open(missing, kPassword); }).contains(missing));
   WriteFile(Path("empty.mdb"), {});
   ExpectRefused(Path("empty.mdb"), kPassword);
 }

@@ -61,12 +61,12 @@ TEST_F(StatementTest, CreateTableRefusesAnExistingNameAndBadModels) {
        "Table 'TTwo' already has a primary key."},
   };
   for (const auto& [sql, description] : refused) {
-    const QString got = DescriptionOf([&] { Exec(QString::fromUtf8(sql)); });
+    const QString got = FailureDescription([&] { Exec(QString::fromUtf8(sql)); });
     EXPECT_FALSE(got.isEmpty()) << sql;
     if (*description) EXPECT_EQ(got, description);
   }
   const QString nulDefault = "CREATE TABLE TTwo (A MEMO DEFAULT \"a" + QString(QChar(0)) + "b\")";
-  EXPECT_FALSE(DescriptionOf([&] { Exec(nulDefault); }).isEmpty());
+  EXPECT_FALSE(FailureDescription([&] { Exec(nulDefault); }).isEmpty());
   EXPECT_FALSE(conn_->GetCatalog().HasTable("TTwo"));
   EXPECT_EQ(SchemaOf("TOne"), (QStringList{"table\tTOne", "column\tTOne\tA\tLONG\t\t"}));
 }
@@ -143,7 +143,7 @@ TEST_F(StatementTest, AFullDiskStopsEveryLaterWriteUntilReopened) {
   EXPECT_EQ(FailureCode([&] { Exec(big); }), dberr::kOpenFailed);
   for (const char* write : {"UPDATE TStamp SET Val1 = '2' WHERE ID = 'DBVersion'", "DELETE * FROM TBig",
                             "ALTER TABLE TStamp ADD COLUMN Val2 TEXT(20)"})
-    EXPECT_TRUE(DescriptionOf([&] { Exec(QString::fromLatin1(write)); }).contains("full")) << write;
+    EXPECT_TRUE(FailureDescription([&] { Exec(QString::fromLatin1(write)); }).contains("full")) << write;
   EXPECT_EQ(Rows("SELECT Val1 FROM TStamp"), QStringList{"1"});  // reading goes on
 
   conn_->Close();

@@ -14,6 +14,7 @@
 #include "db/engine/engine.h"
 #include "db/engine/table_sql.h"
 #include "db/engine/translator.h"
+#include "support/failure_code.h"
 
 namespace mt::test {
 
@@ -90,12 +91,7 @@ class JetSqlite {
 
 // The error a statement raises in the translator; empty when it translates.
 inline QString TranslateError(const QString& jet) {
-  try {
-    engine::Translate(jet);
-  } catch (const DbError& e) {
-    return e.description();
-  }
-  return {};
+  return FailureDescription([&] { engine::Translate(jet); });
 }
 
 }  // namespace mt::test

@@ -155,8 +155,8 @@ TEST(Syntax, ErrorsNameTheOffendingToken) {
   };
   for (const auto& c : cases) {
     const QString sql = QString::fromUtf16(c.sql.data(), qsizetype(c.sql.size()));
-    EXPECT_EQ(test::FailureCode([&] { Translate(sql); }), dberr::kSyntax) << sql.toStdString();
-    const QString error = test::TranslateError(sql);
+    const auto [code, error] = test::Failure([&] { Translate(sql); });
+    EXPECT_EQ(code, dberr::kSyntax) << sql.toStdString();
     EXPECT_TRUE(error.contains(QString::fromUtf8(c.mentions))) << sql.toStdString() << " -> " << error.toStdString();
   }
 }
