@@ -59,7 +59,6 @@ class Maintenance : public ::testing::Test {
   QStringList Tags(const char* table) const {
     return test::Texts(Db(), QStringLiteral("SELECT DISTINCT Tag FROM %1 ORDER BY Tag").arg(QString::fromLatin1(table)));
   }
-  int ErrorLines(const QString& procedure = {}) const { return run_.folder.ErrorLines(procedure); }
 
   test::RealFilesScope run_;
 };
@@ -84,7 +83,7 @@ TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
   EXPECT_EQ(Tags("TTaskLog"), QStringList{"recent"});
   EXPECT_EQ(Tags("TTaskLogHour"), QStringList{"recent"});
   EXPECT_EQ(Tags("TTaskLogInterval"), (QStringList{"old", "recent"}));
-  EXPECT_EQ(ErrorLines(QStringLiteral("modMain.p_CompactDB")), 1);
+  EXPECT_EQ(run_.folder.ErrorLines(QStringLiteral("modMain.p_CompactDB")), 1);
   EXPECT_EQ(test::FileBytes(File("tmp.mdb")), QByteArray("left over by an aborted run"));
   EXPECT_EQ(test::FileBytes(File("autoup.ini")), ini);
   EXPECT_EQ(run_.folder.LogMessages().last(), QStringLiteral("modMain.p_CompactDB End "));
@@ -107,7 +106,7 @@ TEST_F(Maintenance, PrunesOldLogRowsCompactsThroughTmpAndStamps) {
                    "CompactDBDate=" + run_.clock.now.toString("yyyy-MM-dd HH:mm:ss").toLatin1());
   EXPECT_EQ(test::FileBytes(File("autoup.ini")), expected);
   EXPECT_TRUE(run_.ui.calls.contains(QStringLiteral("Msg 데이터베이스를 압축하고 있습니다...")));
-  EXPECT_EQ(ErrorLines(), 0) << run_.folder.LogText().toStdString();
+  EXPECT_EQ(run_.folder.ErrorLines(), 0) << run_.folder.LogText().toStdString();
   const QStringList messages = run_.folder.LogMessages();
   EXPECT_EQ(messages.first(), QStringLiteral("modMain.p_CompactDB Start "));
   EXPECT_TRUE(messages.contains(QStringLiteral("modDB.CompactDatabase Start ") + Db()));
