@@ -10,7 +10,7 @@
 
 #include "app/globals.h"
 #include "app/services.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "text/string_utils.h"
 
 namespace mt {

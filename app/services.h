@@ -44,7 +44,7 @@ class Ui {
 };
 
 // The external string-crypto component: two key setters, encrypt, decrypt.
-// Each operation throws DbError (see db/engine/engine.h) when it fails.
+// Each operation throws DbError (see db/engine.h) when it fails.
 class CryptoComponent {
  public:
   virtual ~CryptoComponent() = default;

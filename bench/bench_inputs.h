@@ -9,7 +9,7 @@
 #include <QStringList>
 
 #include "app/globals.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "protect/value_passes.h"
 #include "upgrade/initial_database.h"

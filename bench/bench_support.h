@@ -20,7 +20,7 @@
 #include "app/log.h"
 #include "app/production.h"
 #include "app/services.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt::bench {
 

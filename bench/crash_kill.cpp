@@ -51,7 +51,7 @@
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
 #include "bench/run_checks.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 

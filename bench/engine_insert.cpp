@@ -14,9 +14,9 @@
 #include <ctime>
 #include <cstdio>
 
-#include "db/engine/engine.h"
-#include "db/engine/sqlcipher_engine.h"
-#include "db/engine/translator.h"
+#include "db/engine.h"
+#include "db/store/sqlcipher_engine.h"
+#include "db/jetsql/translator.h"
 
 namespace {
 

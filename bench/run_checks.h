@@ -27,7 +27,7 @@
 #include <optional>
 #include <vector>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 

@@ -20,7 +20,7 @@
 #include "app/run.h"
 #include "bench/bench_inputs.h"
 #include "bench/bench_support.h"
-#include "db/engine/sqlcipher_engine.h"
+#include "db/store/sqlcipher_engine.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 

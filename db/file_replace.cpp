@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/globals.h"
 #include "app/log.h"
 #include "app/services.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/file_replace.h"
 #include "db/query.h"
 

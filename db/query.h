@@ -16,7 +16,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 

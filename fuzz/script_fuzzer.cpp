@@ -20,7 +20,7 @@
 
 #include "app/globals.h"
 #include "app/log.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "upgrade/catalog_statements.h"
 #include "upgrade/fake_database.h"

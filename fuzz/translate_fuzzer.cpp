@@ -21,10 +21,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "db/engine/engine.h"
-#include "db/engine/sqlite_emitter.h"
-#include "db/engine/table_sql.h"
-#include "db/engine/translator.h"
+#include "db/engine.h"
+#include "db/jetsql/sqlite_emitter.h"
+#include "db/store/table_sql.h"
+#include "db/jetsql/translator.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <map>
 
-#include "db/engine/column_storage.h"
-#include "db/engine/engine.h"
+#include "db/store/column_storage.h"
+#include "db/engine.h"
 
 namespace mt::jetimport {
 namespace {

@@ -26,7 +26,7 @@
 #include <memory>
 #include <vector>
 
-#include "db/engine/schema_model.h"
+#include "db/jetsql/schema_model.h"
 
 namespace mt::jetimport {
 

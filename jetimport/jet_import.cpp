@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "db/engine/engine.h"
-#include "db/engine/sqlcipher_connection.h"
+#include "db/engine.h"
+#include "db/store/sqlcipher_connection.h"
 #include "jetimport/jet_file.h"
 #include "jetimport/query_text.h"
 

@@ -20,7 +20,7 @@
 #include <functional>
 #include <memory>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 

@@ -8,7 +8,7 @@
 #include <mutex>
 
 #include "app/log.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 

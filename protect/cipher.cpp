@@ -4,7 +4,7 @@
 
 #include "app/log.h"
 #include "app/services.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "protect/secrets.h"
 #include "protect/sodium_crypto.h"
 #include "protect/unscramble.h"

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 namespace {

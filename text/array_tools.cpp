@@ -1,6 +1,6 @@
 #include "text/array_tools.h"
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "text/variant_convert.h"
 
 namespace mt {

@@ -1,6 +1,6 @@
 #include "text/base64.h"
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "text/utf8.h"
 
 namespace mt {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 

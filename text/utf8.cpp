@@ -5,7 +5,7 @@
 #include <langinfo.h>
 
 #include "app/log.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "text/variant_convert.h"
 
 namespace mt {

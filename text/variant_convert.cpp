@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "tools/command.h"
 #include "upgrade/initial_database.h"
 

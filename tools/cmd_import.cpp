@@ -4,7 +4,7 @@
 // out), and a summary line; standard output stays empty.
 #include <QTextStream>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "jetimport/jet_import.h"
 #include "tools/command.h"

@@ -14,8 +14,8 @@
 #include <algorithm>
 
 #include "app/globals.h"
-#include "db/engine/engine.h"
-#include "db/engine/schema_listing.h"
+#include "db/engine.h"
+#include "db/store/schema_listing.h"
 #include "tools/command.h"
 
 namespace mt::tool {

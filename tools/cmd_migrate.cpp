@@ -8,7 +8,7 @@
 #include <QTextStream>
 
 #include "app/globals.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "migrations/migration_frame.h"
 #include "tools/command.h"

@@ -1,9 +1,9 @@
 // marrowtide-db schema FILE: the catalogue of a database, one fact a line
-// (format in db/engine/schema_listing.h).
+// (format in db/store/schema_listing.h).
 #include <QTextStream>
 
-#include "db/engine/engine.h"
-#include "db/engine/schema_listing.h"
+#include "db/engine.h"
+#include "db/store/schema_listing.h"
 #include "tools/command.h"
 
 namespace mt::tool {

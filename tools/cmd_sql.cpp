@@ -4,9 +4,9 @@
 #include <QTextStream>
 #include <variant>
 
-#include "db/engine/engine.h"
-#include "db/engine/result_text.h"
-#include "db/engine/translator.h"
+#include "db/engine.h"
+#include "db/store/result_text.h"
+#include "db/jetsql/translator.h"
 #include "tools/command.h"
 
 namespace mt::tool {

@@ -13,8 +13,8 @@
 #include <QTextStream>
 
 #include "app/globals.h"
-#include "db/engine/engine.h"
-#include "db/engine/schema_listing.h"
+#include "db/engine.h"
+#include "db/store/schema_listing.h"
 #include "db/query.h"
 #include "tools/command.h"
 #include "tools/schema_diff.h"

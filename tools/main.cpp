@@ -9,7 +9,7 @@
 
 #include "app/production.h"
 #include "app/run_lock.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 #include "tools/command.h"

@@ -1,5 +1,5 @@
 // The differences between two schemas given as `marrowtide-db schema`
-// listings (db/engine/schema_listing.h): what a database should have
+// listings (db/store/schema_listing.h): what a database should have
 // (expected) against what it has (actual).
 //
 // Promises:

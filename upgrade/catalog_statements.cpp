@@ -1,7 +1,7 @@
 #include "upgrade/catalog_statements.h"
 
 #include "app/log.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "text/string_utils.h"
 #include "upgrade/statement_text.h"
 #include "upgrade/upgrade_connection.h"

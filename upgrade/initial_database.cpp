@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/file_replace.h"
 #include "db/query.h"
 

@@ -4,7 +4,7 @@
 #include <QStringDecoder>
 
 #include "app/log.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 namespace {

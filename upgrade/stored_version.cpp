@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt {
 namespace {

@@ -3,7 +3,7 @@
 // closed connection shows up as a failure of each operation that needs it.
 #pragma once
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 
 namespace mt::upgrade {

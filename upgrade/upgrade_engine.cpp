@@ -7,7 +7,7 @@
 #include "app/globals.h"
 #include "app/log.h"
 #include "app/services.h"
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "migrations/code_migrations.h"
 #include "upgrade/catalog_statements.h"
 #include "upgrade/script_store.h"

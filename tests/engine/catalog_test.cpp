@@ -4,7 +4,7 @@
 
 #include <QRegularExpression>
 
-#include "db/engine/sqlcipher_connection.h"
+#include "db/store/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
 namespace mt::test {

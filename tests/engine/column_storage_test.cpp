@@ -5,9 +5,9 @@
 #include <QDateTime>
 #include <cmath>
 
-#include "db/engine/column_storage.h"
-#include "db/engine/engine.h"
-#include "db/engine/translator.h"
+#include "db/store/column_storage.h"
+#include "db/engine.h"
+#include "db/jetsql/translator.h"
 
 namespace mt::engine {
 namespace {

@@ -7,10 +7,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "db/engine/engine.h"
-#include "db/engine/result_text.h"
-#include "db/engine/schema_listing.h"
-#include "db/engine/sqlcipher_engine.h"
+#include "db/engine.h"
+#include "db/store/result_text.h"
+#include "db/store/schema_listing.h"
+#include "db/store/sqlcipher_engine.h"
 #include "support/failure_code.h"
 #include "support/real_db.h"
 

@@ -3,7 +3,7 @@
 // the failures.
 #include <sqlite3.h>
 
-#include "db/engine/sqlcipher_connection.h"
+#include "db/store/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
 namespace mt::test {

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "support/real_db.h"
 
 namespace mt {

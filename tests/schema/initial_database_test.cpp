@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "schema/schema_listing.h"
 #include "support/fault_vfs.h"

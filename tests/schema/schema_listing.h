@@ -9,8 +9,8 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include "db/engine/engine.h"
-#include "db/engine/schema_listing.h"
+#include "db/engine.h"
+#include "db/store/schema_listing.h"
 #include "db/query.h"
 #include "support/real_db.h"
 #include "upgrade/statement_text.h"

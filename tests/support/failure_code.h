@@ -5,7 +5,7 @@
 #include <QString>
 #include <utility>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt::test {
 

@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 
 namespace mt::test {
 

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "db/query.h"
 
 namespace mt::test {

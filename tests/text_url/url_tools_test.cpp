@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "db/engine/engine.h"
+#include "db/engine.h"
 #include "text/url_tools.h"
 
 namespace mt {

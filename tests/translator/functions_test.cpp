@@ -5,7 +5,7 @@
 #include <QDateTime>
 
 #include "app/services.h"
-#include "db/engine/jet_functions.h"
+#include "db/jetsql/jet_functions.h"
 #include "support/fake_services.h"
 #include "translator/jet_sqlite.h"
 

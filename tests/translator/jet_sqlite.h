@@ -11,9 +11,9 @@
 #include <QVariantList>
 #include <vector>
 
-#include "db/engine/engine.h"
-#include "db/engine/table_sql.h"
-#include "db/engine/translator.h"
+#include "db/engine.h"
+#include "db/store/table_sql.h"
+#include "db/jetsql/translator.h"
 #include "support/failure_code.h"
 
 namespace mt::test {

@@ -2,7 +2,7 @@
 // translator tests).
 #include <gtest/gtest.h>
 
-#include "db/engine/jet_dates.h"
+#include "db/jetsql/jet_dates.h"
 #include "translator/jet_sqlite.h"
 
 namespace mt::engine {

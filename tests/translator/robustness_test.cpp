@@ -6,7 +6,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "db/engine/translator.h"
+#include "db/jetsql/translator.h"
 #include "translator/jet_sqlite.h"
 
 namespace mt::engine {

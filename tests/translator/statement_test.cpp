@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "db/engine/translator.h"
+#include "db/jetsql/translator.h"
 #include "support/failure_code.h"
 #include "translator/jet_sqlite.h"
 

@@ -1,0 +1,53 @@
+// Writes SQLite SQL for a parsed Jet statement.
+//
+// Promises:
+//  - Every identifier is quoted ([name], or `name` when it holds a ']'), so
+//    names that are SQLite keywords (Order, Range, Rank...) stay names, and an
+//    unknown name is an error rather than SQLite's double-quote fallback to a
+//    string. Every string literal is single-quoted.
+//  - Jet semantics that SQLite lacks go through the functions of
+//    jet_functions.h ('+', '&', '/', '\', Mod, LIKE, the built-ins); #dates#
+//    become day serials; True is -1, also where a condition is used as a
+//    value (SELECT a = b, SET f = (x > 0)).
+//  - Text compares, groups and sorts ignoring case, as in Jet, wherever a
+//    string literal takes part in a comparison and in GROUP BY and ORDER BY.
+//  - The SQL needs only SQLite 3.15: RIGHT JOIN becomes a LEFT JOIN with the
+//    sides swapped; UPDATE and DELETE over a join become correlated
+//    subqueries on the changed table's rowid.
+//  - Unknown functions and constructs SQLite cannot express throw
+//    DbError(kSyntax) naming them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+#include "db/jetsql/jet_parser.h"
+#include "db/jetsql/translator.h"
+
+namespace mt::engine {
+
+// SQL for a data statement (Select, Insert, Update or Delete). With
+// columnsOf, bare names that no table in scope has become parameters.
+SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* columnsOf = nullptr);
+
+// Throws DbError(kSyntax) for a name holding a NUL character.
+QString QuoteSqlIdentifier(const QString& name);
+// A text holding NUL characters comes back as a parenthesised expression
+// that joins them in with char(0): SQLite ends a statement at a NUL.
+QString QuoteSqlString(const QString& text);
+
+// The value an INSERT binds for a literal instead of writing it into the
+// SQL, when a binding gives exactly what SQLite would read: a text (its
+// value) without NUL characters; a whole number of at most 18 digits (its
+// value); a decimal, digits with a point or an exponent (its characters as
+// written, a text that the SQL reads as CAST(?N AS REAL): SQLite converts it
+// with the routine it reads the literal with, so the value is the same to
+// the last bit). None for any other literal.
+std::optional<QVariant> BindableText(QStringView value);
+std::optional<QVariant> BindableNumber(QStringView written);
+// True for the value BindableNumber gives a decimal.
+inline bool IsBoundDecimal(const QVariant& value) { return value.typeId() == QMetaType::QString; }
+
+}  // namespace mt::engine

@@ -1,0 +1,282 @@
+#include "db/store/sqlcipher_connection.h"
+
+#include <sqlite3.h>
+
+#include "db/store/column_storage.h"
+#include "db/store/jet_catalog.h"
+#include "db/store/sqlite_recordset.h"
+#include "db/store/table_sql.h"
+#include "db/jetsql/translator.h"
+
+namespace mt::engine {
+
+void PrepareHandle(SqliteDb& db) {
+  RegisterJetFunctions(db.handle());
+  RegisterStorageFunctions(db.handle());
+  if (sqlite3_db_readonly(db.handle(), "main") == 1) return;
+  // WAL: an auto-committed statement costs one append to the log instead of
+  // a journal file per statement (tens of microseconds instead of a
+  // millisecond). The mode is only a wish: a folder where the -wal file
+  // cannot be made keeps the rollback journal.
+  // Exclusive locking, set before the first access in WAL mode: the program
+  // is the file's only user while it runs, and the lock taken once spares
+  // every auto-committed statement its lock and unlock calls and the
+  // shared-memory index (the -shm file is never made).
+  sqlite3_exec(db.handle(), "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
+  sqlite3_exec(db.handle(), "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+  db.Exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+}
+
+void CheckpointToSingleFile(SqliteDb& db) {
+  if (!db.IsOpen() || sqlite3_db_readonly(db.handle(), "main") == 1) return;
+  if (db.InTransaction()) sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_exec(db.handle(), "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
+  // Back to the rollback journal: the -wal and -shm files go away and any
+  // reader, even one without write access, sees one ordinary file.
+  sqlite3_exec(db.handle(), "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+}
+
+SqlCipherConnection::SqlCipherConnection(std::shared_ptr<ConnectionState> state)
+    : state_(std::move(state)), catalog_(std::make_unique<JetCatalog>(state_)) {
+  state_->guard.Install(state_->db.handle());
+}
+
+SqlCipherConnection::~SqlCipherConnection() {
+  try {
+    Close();
+  } catch (...) {
+  }
+}
+
+bool SqlCipherConnection::IsOpen() const { return state_->db.IsOpen(); }
+
+void SqlCipherConnection::RequireOpen() const {
+  if (!state_->db.IsOpen()) throw DbError(dberr::kClosed, QStringLiteral("The connection is closed."));
+}
+
+namespace {
+
+bool IsInsert(const QString& sql) {
+  int i = 0;
+  while (i < sql.size() && sql[i].isSpace()) ++i;
+  return QStringView(sql).mid(i, 6).compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0;
+}
+
+void StepCached(SqliteDb& db, const char* sql) {
+  sqlite3_stmt* stmt = db.Cached(sql).get();
+  int rc = sqlite3_step(stmt);
+  sqlite3_reset(stmt);
+  if (rc != SQLITE_DONE && rc != SQLITE_ROW) db.Fail(rc);
+}
+
+// Runs a statement whose one parameter is a rowid.
+void RunForRow(Stmt& stmt, int64_t rowid) {
+  stmt.Reset();
+  stmt.Bind(1, rowid);
+  stmt.Run();
+}
+
+}  // namespace
+
+void SqlCipherConnection::ForgetStaleStatements() {
+  ConnectionState& s = *state_;
+  if (s.cachedGeneration == s.editor.generation()) return;
+  s.bitFixups.clear();
+  s.withValues.clear();
+  s.cachedGeneration = s.editor.generation();
+}
+
+Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
+  ForgetStaleStatements();
+  auto& cache = state_->withValues;
+  if (cache.size() >= 64) cache.clear();  // the scripts go from one table to the next
+  auto it = cache.find(statement.sql);
+  if (it == cache.end()) it = cache.emplace(statement.sql, state_->db.Prepare(statement.sql)).first;
+  Stmt& stmt = it->second;
+  stmt.Reset();
+  for (qsizetype i = 0; i < statement.values.size(); ++i) stmt.Bind(int(i + 1), statement.values[i]);
+  return stmt;
+}
+
+ConnectionState::BitFixup* SqlCipherConnection::BitFixupFor(const QString& table) {
+  ConnectionState& s = *state_;
+  ForgetStaleStatements();
+  const QString key = table.toLower();
+  auto it = s.bitFixups.find(key);
+  if (it == s.bitFixups.end()) {
+    ConnectionState::BitFixup fixup;
+    if (const TableInfo* info = s.catalog.FindTable(table)) {
+      QString byRowid = BitFixupSql(info->def, true);
+      if (!byRowid.isEmpty()) {
+        fixup.byRowid = s.db.Prepare(byRowid);
+        fixup.all = s.db.Prepare(BitFixupSql(info->def, false));
+        fixup.removeRowid = s.db.Prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(QuoteIdent(info->def.name)));
+      }
+    }
+    it = s.bitFixups.emplace(key, std::move(fixup)).first;
+  }
+  return it->second.byRowid ? &it->second : nullptr;
+}
+
+int32_t SqlCipherConnection::RunInsertWithBits(const SqlStatement& statement, Stmt& insert,
+                                               ConnectionState::BitFixup& fixup) {
+  SqliteDb& db = state_->db;
+  // Inside the caller's transaction one row goes without a savepoint: SQLCipher
+  // writes every page that a savepoint covers, encrypted, to the sub-journal,
+  // and the upgrade's thousands of such INSERTs spent a tenth of its time
+  // there. The INSERT alone is atomic; when the normalisation of its row
+  // fails, the row is taken out again. (Should that fail too, the file takes
+  // no more changes, the handle refuses every write from then on and the
+  // caller's transaction is not committed.)
+  if (statement.oneRow && db.HoldsTransaction()) {
+    insert.Run();
+    if (sqlite3_changes(db.handle()) == 0) return 0;
+    const int64_t rowid = sqlite3_last_insert_rowid(db.handle());
+    try {
+      RunForRow(fixup.byRowid, rowid);
+    } catch (...) {
+      try {
+        RunForRow(fixup.removeRowid, rowid);
+      } catch (const DbError&) {
+      }
+      throw;
+    }
+    return 1;
+  }
+  // Otherwise one transaction for the INSERT and the normalisation of its rows.
+  StepCached(db, "SAVEPOINT mt_insert");
+  try {
+    insert.Run();
+    const int changed = sqlite3_changes(db.handle());
+    if (changed == 1) {
+      RunForRow(fixup.byRowid, sqlite3_last_insert_rowid(db.handle()));
+    } else if (changed > 1) {
+      fixup.all.Reset();
+      fixup.all.Run();
+    }
+    StepCached(db, "RELEASE mt_insert");
+    return changed;
+  } catch (...) {
+    if (db.InTransaction()) {
+      sqlite3_exec(db.handle(), "ROLLBACK TO mt_insert", nullptr, nullptr, nullptr);
+      sqlite3_exec(db.handle(), "RELEASE mt_insert", nullptr, nullptr, nullptr);
+    }
+    throw;
+  }
+}
+
+int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
+  SqliteDb& db = state_->db;
+  CatalogGuard::UserStatement user(state_->guard);
+  Stmt own;
+  Stmt* prepared = &own;
+  try {
+    if (statement.values.isEmpty()) own = db.Prepare(statement.sql);
+    else prepared = &WithValues(statement);
+  } catch (const DbError&) {
+    if (!state_->guard.refused().isEmpty())
+      throw DbError(dberr::kInvalidArg, CatalogRefusal(state_->guard.refused()));
+    throw;
+  }
+  Stmt& stmt = *prepared;
+  if (!statement.returnsRows && !statement.targetTable.isEmpty() && IsInsert(statement.sql)) {
+    if (ConnectionState::BitFixup* fixup = BitFixupFor(statement.targetTable))
+      return RunInsertWithBits(statement, stmt, *fixup);
+  }
+  stmt.Run();
+  if (statement.returnsRows) return 0;
+  return int32_t(sqlite3_changes(db.handle()));
+}
+
+int32_t SqlCipherConnection::Execute(const QString& sql) {
+  RequireOpen();
+  Command command = Translate(sql);
+  SqliteDb& db = state_->db;
+  const auto* statement = std::get_if<SqlStatement>(&command);
+  // Inside the caller's transaction a failing statement is undone alone and
+  // the earlier ones stay. A single SQL statement is atomic in SQLite itself
+  // (an error undoes that statement only, or ends the whole transaction,
+  // which the connection then reports); the engine's operations of several
+  // steps get a savepoint of their own.
+  const bool held = db.HoldsTransaction();
+  const bool savepoint = held && !statement;
+  if (held) db.RequireWritable(nullptr);
+  if (savepoint) StepCached(db, "SAVEPOINT mt_exec");
+  try {
+    int32_t count = 0;
+    if (statement) count = RunSql(*statement);
+    else state_->editor.Apply(command);
+    if (savepoint) StepCached(db, "RELEASE mt_exec");
+    return count;
+  } catch (...) {
+    if (held) {
+      if (!db.InTransaction()) {
+        // SQLite ended the whole transaction: what was read from it is gone.
+        ForgetDerivedState();
+      } else if (savepoint) {
+        sqlite3_exec(db.handle(), "ROLLBACK TO mt_exec", nullptr, nullptr, nullptr);
+        sqlite3_exec(db.handle(), "RELEASE mt_exec", nullptr, nullptr, nullptr);
+      }
+    } else if (db.InTransaction()) {
+      // Nothing is ever left pending between statements.
+      sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    throw;
+  }
+}
+
+void SqlCipherConnection::ForgetDerivedState() {
+  state_->catalog.Invalidate();
+  state_->bitFixups.clear();
+  state_->withValues.clear();
+}
+
+void SqlCipherConnection::BeginTransaction() {
+  RequireOpen();
+  state_->db.BeginTransaction();
+}
+
+void SqlCipherConnection::CommitTransaction() {
+  RequireOpen();
+  try {
+    state_->db.CommitTransaction();
+  } catch (...) {
+    ForgetDerivedState();
+    throw;
+  }
+}
+
+void SqlCipherConnection::RollbackTransaction() {
+  if (!state_->db.IsOpen()) return;
+  state_->db.RollbackTransaction();
+  ForgetDerivedState();
+}
+
+QString SqlCipherConnection::WriteRefusal() const { return state_->db.WriteRefusal(); }
+
+std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql, CursorType cursor,
+                                                              LockType lock) {
+  RequireOpen();
+  Command command = Translate(sql);
+  const auto* statement = std::get_if<SqlStatement>(&command);
+  if (!statement || !statement->returnsRows) {
+    // A statement without rows runs, and its recordset comes back closed.
+    Execute(sql);
+    auto closed = std::make_unique<SqliteRecordset>(state_, QStringLiteral("SELECT NULL WHERE 0"),
+                                                    cursor, LockType::ReadOnly);
+    closed->Close();
+    return closed;
+  }
+  return std::make_unique<SqliteRecordset>(state_, statement->sql, cursor, lock);
+}
+
+Catalog& SqlCipherConnection::GetCatalog() { return *catalog_; }
+
+void SqlCipherConnection::Close() {
+  if (!state_->db.IsOpen()) return;
+  CheckpointToSingleFile(state_->db);
+  ForgetDerivedState();
+  state_->db.CloseHandle();
+}
+
+}  // namespace mt::engine

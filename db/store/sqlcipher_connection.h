@@ -1,0 +1,94 @@
+// A connection of the SQLCipher engine: one keyed sqlite3 handle in WAL mode,
+// the catalogue kept inside the file, and the Jet-dialect translator in front.
+//
+// Promises:
+//  - Execute() translates the statement; data statements run as one SQLite
+//    statement (atomic on their own), data-definition commands through the
+//    SchemaEditor (atomic through a savepoint). The count returned is the
+//    number of rows the statement wrote (0 for definitions and SELECTs).
+//  - After a failed statement no transaction of its own is left open and the
+//    connection is usable. Inside the caller's transaction (BeginTransaction)
+//    each statement runs in a savepoint: a failed one is undone alone; when
+//    SQLite itself ends the transaction, WriteRefusal() says so and writing
+//    statements are refused until the transaction is rolled back.
+//  - Close() checkpoints the WAL into the main file and switches the file back
+//    to the rollback journal, so that afterwards the database is exactly one
+//    file; a read-only file stays untouched.
+#pragma once
+
+#include <memory>
+
+#include "db/store/catalog_guard.h"
+#include "db/store/catalog_store.h"
+#include "db/engine.h"
+#include "db/store/schema_editor.h"
+#include "db/store/sqlite_db.h"
+
+namespace mt::engine {
+
+// What a connection and its recordsets share; recordsets outliving the
+// connection see a closed handle.
+struct ConnectionState {
+  SqliteDb db;
+  CatalogStore catalog{db};
+  SchemaEditor editor{db, catalog};
+  CatalogGuard guard;
+
+  // Per table (lower-case name): the statements that normalise the Yes/No
+  // columns of inserted rows; empty statements for tables without any.
+  struct BitFixup {
+    Stmt byRowid;
+    Stmt all;
+    Stmt removeRowid;  // takes an inserted row out again
+  };
+  std::map<QString, BitFixup> bitFixups;
+  // Statements with bound values (see SqlStatement::values), by SQL text.
+  std::map<QString, Stmt> withValues;
+  // The schema generation both caches were made under.
+  uint64_t cachedGeneration = 0;
+};
+
+class SqlCipherConnection : public Connection {
+ public:
+  // Takes over an open, keyed and verified handle.
+  explicit SqlCipherConnection(std::shared_ptr<ConnectionState> state);
+  ~SqlCipherConnection() override;
+
+  bool IsOpen() const override;
+  int32_t Execute(const QString& sql) override;
+  std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType cursor,
+                                           LockType lock) override;
+  Catalog& GetCatalog() override;
+  void Close() override;
+  void BeginTransaction() override;
+  void CommitTransaction() override;
+  void RollbackTransaction() override;
+  QString WriteRefusal() const override;
+
+  ConnectionState& state() { return *state_; }
+
+ private:
+  void RequireOpen() const;
+  // Drops what was read from the schema: after a rollback it may be stale.
+  void ForgetDerivedState();
+  // Empties the statement caches when the schema changed since they were made.
+  void ForgetStaleStatements();
+  // The statement for an SQL text with bound values, prepared once and
+  // kept, reset and bound to this statement's values.
+  Stmt& WithValues(const SqlStatement& statement);
+  int32_t RunSql(const SqlStatement& statement);
+  int32_t RunInsertWithBits(const SqlStatement& statement, Stmt& insert, ConnectionState::BitFixup& fixup);
+  ConnectionState::BitFixup* BitFixupFor(const QString& table);
+
+  std::shared_ptr<ConnectionState> state_;
+  std::unique_ptr<Catalog> catalog_;
+};
+
+// Installs what every handle needs: the Jet functions, the storage functions,
+// WAL journal (when the file is writable) and synchronous=NORMAL.
+void PrepareHandle(SqliteDb& db);
+
+// Checkpoints and leaves the file as one rollback-journal file. Never throws.
+void CheckpointToSingleFile(SqliteDb& db);
+
+}  // namespace mt::engine
