@@ -2,76 +2,11 @@
 
 #include "db/engine.h"
 #include "db/jetsql/jet_functions.h"
+#include "db/jetsql/sqlite_emitter_internal.h"
 
 namespace mt::engine {
 
-QString QuoteSqlIdentifier(const QString& name) {
-  // SQLite reads statement text only up to a NUL, and no quoting carries one
-  // inside a name.
-  if (name.contains(QChar(u'\0')))
-    throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: a name cannot hold a NUL character."));
-  QString out;
-  if (!name.contains(u']')) {
-    out.reserve(name.size() + 2);
-    out += u'[';
-    out += name;
-    out += u']';
-    return out;
-  }
-  out = name;
-  out.replace(u'`', QStringLiteral("``"));
-  return u'`' + out + u'`';
-}
-
-QString QuoteSqlString(const QString& text) {
-  QString out;
-  out.reserve(text.size() + 2);
-  out += u'\'';
-  for (QChar c : text) {
-    if (c == u'\'') out += u'\'';
-    out += c;
-  }
-  out += u'\'';
-  if (!text.contains(QChar(u'\0'))) return out;
-  // SQLite stops reading the statement at a NUL, even inside a literal: the
-  // NUL characters are joined in as char(0), the whole in parentheses.
-  out.replace(QChar(u'\0'), QStringLiteral("'||char(0)||'"));
-  return u'(' + out + u')';
-}
-
-std::optional<QVariant> BindableText(QStringView value) {
-  if (value.contains(QChar(u'\0'))) return std::nullopt;
-  return QVariant(value.toString());
-}
-
-std::optional<QVariant> BindableNumber(QStringView written) {
-  const qsizetype n = written.size();
-  qsizetype i = 0;
-  const auto digits = [&] {
-    const qsizetype from = i;
-    while (i < n && written[i] >= u'0' && written[i] <= u'9') ++i;
-    return i - from;
-  };
-  qsizetype mantissa = digits();
-  if (i == n) {
-    if (n == 0 || n > 18) return std::nullopt;
-    return QVariant(written.toLongLong());
-  }
-  if (written[i] == u'.') {
-    ++i;
-    mantissa += digits();
-  }
-  if (mantissa == 0) return std::nullopt;
-  if (i < n && (written[i] == u'e' || written[i] == u'E')) {
-    ++i;
-    if (i < n && (written[i] == u'+' || written[i] == u'-')) ++i;
-    if (digits() == 0) return std::nullopt;
-  }
-  if (i != n) return std::nullopt;
-  return QVariant(written.toString());
-}
-
-namespace {
+namespace sqlemit {
 
 // True when no other text equals this one ignoring case: every character is
 // an ASCII character other than a letter, a Hangul syllable or a CJK
@@ -90,12 +25,6 @@ bool HasOneCaseOnly(const QString& s) {
 
 [[noreturn]] void Unsupported(const QString& what) {
   throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: %1.").arg(what));
-}
-
-QString SerialText(double serial) {
-  QString s = QString::number(serial, 'g', 17);
-  if (!s.contains(u'.') && !s.contains(u'e')) s += QStringLiteral(".0");
-  return s;
 }
 
 // The alias under which a FROM item is referenced: its alias, else its name.
@@ -120,6 +49,14 @@ bool RefersBeyond(const Expr& e, const QString& target) {
   return false;
 }
 
+namespace {
+
+QString SerialText(double serial) {
+  QString s = QString::number(serial, 'g', 17);
+  if (!s.contains(u'.') && !s.contains(u'e')) s += QStringLiteral(".0");
+  return s;
+}
+
 bool AnyString(const Expr& e) {
   for (size_t i = 0; i < e.args.size(); ++i)
     if (e.args[i]->kind == ExprKind::String) return true;
@@ -136,105 +73,24 @@ bool IsNumericLiteral(const Expr& e) {
   return false;
 }
 
-class Emitter {
- public:
-  explicit Emitter(const QStringList* parameters = nullptr, int sizeHint = 0,
-                   const ColumnsOf* columnsOf = nullptr)
-      : params_(parameters), columnsOf_(columnsOf) {
-    out_.reserve(sizeHint + sizeHint / 4 + 32);
+bool IsCondition(const Expr& e) {
+  switch (e.kind) {
+    case ExprKind::Between:
+    case ExprKind::In:
+    case ExprKind::IsNull:
+    case ExprKind::Like:
+    case ExprKind::Exists:
+      return true;
+    case ExprKind::Unary:
+      return e.op == Op::Not;
+    case ExprKind::Binary:
+      return e.op >= Op::Eq && e.op <= Op::Or;
+    default:
+      return false;
   }
+}
 
-  QString take() { return std::move(out_); }
-  // The parameters the SQL names, in order of first use.
-  const QStringList& parameters() const { return found_; }
-  QString& out() { return out_; }
-
-  // Makes the qualifier `from` come out as `to` (already quoted).
-  void rewrite(const QString& from, const QString& to) { rewrites_.push_back({from, to}); }
-  void popRewrite() { rewrites_.pop_back(); }
-
-  void expr(const Expr& e);
-  void cond(const Expr& e);
-  void select(const Select& s);
-  void from(const std::vector<TableRefPtr>& items);
-  void tableRef(const TableRef& r);
-
- private:
-  void binary(const char* op, const Expr& e) {
-    out_ += u'(';
-    expr(*e.args[0]);
-    out_ += QLatin1String(op);
-    expr(*e.args[1]);
-    out_ += u')';
-  }
-  // A comparison; text compares as Jet compares it, ignoring case, when a
-  // string literal takes part (the collation goes on the left operand, which
-  // SQLite then applies to the whole comparison). An equality with texts
-  // that have one case only is the same with or without it: it is left to
-  // SQLite's own comparison, which can find the row through an index.
-  void compare(const char* op, const Expr& e, bool equality = false) {
-    out_ += u'(';
-    expr(*e.args[0]);
-    const bool text = e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String;
-    bool caseless = equality;
-    for (const auto& a : e.args)
-      if (a->kind == ExprKind::String) caseless = caseless && HasOneCaseOnly(a->text);
-    if (text && !caseless) textCollation();
-    out_ += QLatin1String(op);
-    expr(*e.args[1]);
-    out_ += u')';
-  }
-  void textCollation() {
-    out_ += QStringLiteral(" COLLATE ");
-    out_ += QLatin1String(kSqlTextCollation);
-  }
-  void call(const char* fn, const Expr& e) {
-    out_ += QLatin1String(fn);
-    out_ += u'(';
-    for (size_t i = 0; i < e.args.size(); ++i) {
-      if (i) out_ += QStringLiteral(", ");
-      expr(*e.args[i]);
-    }
-    out_ += u')';
-  }
-  void qualifier(const QString& q) {
-    for (auto it = rewrites_.rbegin(); it != rewrites_.rend(); ++it) {
-      if (it->first.compare(q, Qt::CaseInsensitive) == 0) {
-        out_ += it->second;
-        out_ += u'.';
-        return;
-      }
-    }
-    out_ += QuoteSqlIdentifier(q);
-    out_ += u'.';
-  }
-  void column(const Expr& e);
-  void parameter(const QString& name);
-  void function(const Expr& e);
-  void selectCore(const Select& s);
-
-  // Name resolution for views and stored queries: the columns visible in
-  // each nested SELECT, innermost last. nullopt stands for a FROM item whose
-  // columns are unknown.
-  struct Scope {
-    std::vector<std::optional<QStringList>> tables;
-    QStringList aliases;
-  };
-  void pushScope(const Select& s);
-  void popScope() {
-    if (columnsOf_) scopes_.pop_back();
-  }
-  bool resolves(const QString& name) const;
-  std::optional<QStringList> columnsOfTable(const QString& table);
-
-  QString out_;
-  const QStringList* params_;
-  const ColumnsOf* columnsOf_;
-  std::vector<Scope> scopes_;
-  std::vector<std::pair<QString, std::optional<QStringList>>> tableCache_;
-  QStringList found_;
-  std::vector<std::pair<QString, QString>> rewrites_;
-};
+}  // namespace
 
 void Emitter::parameter(const QString& name) {
   QString bound;
@@ -296,23 +152,6 @@ void Emitter::column(const Expr& e) {
     qualifier(e.qualifier);
   }
   out_ += QuoteSqlIdentifier(e.text);
-}
-
-bool IsCondition(const Expr& e) {
-  switch (e.kind) {
-    case ExprKind::Between:
-    case ExprKind::In:
-    case ExprKind::IsNull:
-    case ExprKind::Like:
-    case ExprKind::Exists:
-      return true;
-    case ExprKind::Unary:
-      return e.op == Op::Not;
-    case ExprKind::Binary:
-      return e.op >= Op::Eq && e.op <= Op::Or;
-    default:
-      return false;
-  }
 }
 
 // A condition where Jet wants a value: True is -1, where SQLite gives 1.
@@ -664,183 +503,10 @@ void Emitter::tableRef(const TableRef& r) {
   }
 }
 
-const QString kInnerAlias = QStringLiteral("[jet_t]");
-
-// UPDATE or DELETE whose rows are chosen through a join or a list of tables:
-// the rows are those whose rowid the join yields, the changed table being
-// [jet_t] inside the subquery.
-void RowidFilter(Emitter& em, const std::vector<const TableRef*>& from, const TableRef& target,
-                 const Expr* where) {
-  QString& out = em.out();
-  out += QStringLiteral(" WHERE rowid IN (SELECT ");
-  out += kInnerAlias;
-  out += QStringLiteral(".rowid FROM ");
-  em.rewrite(RefName(target), kInnerAlias);
-  for (size_t i = 0; i < from.size(); ++i) {
-    if (i) out += QStringLiteral(", ");
-    em.tableRef(*from[i]);
-  }
-  if (where) {
-    out += QStringLiteral(" WHERE ");
-    em.cond(*where);
-  }
-  em.popRewrite();
-  out += u')';
-}
-
-SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint) {
-  Emitter em(params, sizeHint);
-  QString& out = em.out();
-  std::vector<const TableRef*> leaves;
-  CollectLeaves(*up.target, &leaves);
-  QString targetRef;
-  for (const Assignment& a : up.sets) {
-    if (a.qualifier.isEmpty()) continue;
-    if (targetRef.isEmpty()) targetRef = a.qualifier;
-    else if (targetRef.compare(a.qualifier, Qt::CaseInsensitive) != 0)
-      Unsupported(QStringLiteral("an UPDATE changes one table only"));
-  }
-  const TableRef* target = leaves.front();
-  if (!targetRef.isEmpty()) {
-    target = nullptr;
-    for (const TableRef* l : leaves)
-      if (RefName(*l).compare(targetRef, Qt::CaseInsensitive) == 0) target = l;
-    if (!target) Unsupported(QStringLiteral("\"%1\" is not a table of the UPDATE").arg(targetRef));
-  }
-  if (target->kind != TableRef::Kind::Table) Unsupported(QStringLiteral("cannot update a subquery"));
-  const QString table = QuoteSqlIdentifier(target->name);
-  const bool joined = up.target->kind == TableRef::Kind::Join;
-
-  out += QStringLiteral("UPDATE ");
-  out += table;
-  out += QStringLiteral(" SET ");
-  em.rewrite(RefName(*target), table);
-  for (size_t i = 0; i < up.sets.size(); ++i) {
-    const Assignment& a = up.sets[i];
-    if (i) out += QStringLiteral(", ");
-    out += QuoteSqlIdentifier(a.column);
-    out += QStringLiteral(" = ");
-    if (joined && RefersBeyond(*a.value, RefName(*target))) {
-      // The value comes from the joined row of this target row.
-      out += QStringLiteral("(SELECT ");
-      em.rewrite(RefName(*target), kInnerAlias);
-      em.expr(*a.value);
-      out += QStringLiteral(" FROM ");
-      em.tableRef(*up.target);
-      out += QStringLiteral(" WHERE ");
-      out += kInnerAlias;
-      out += QStringLiteral(".rowid = ");
-      out += table;
-      out += QStringLiteral(".rowid");
-      if (up.where) {
-        out += QStringLiteral(" AND (");
-        em.cond(*up.where);
-        out += u')';
-      }
-      em.popRewrite();
-      out += QStringLiteral(" LIMIT 1)");
-    } else {
-      em.expr(*a.value);
-    }
-  }
-  if (joined) {
-    RowidFilter(em, {up.target.get()}, *target, up.where.get());
-  } else if (up.where) {
-    out += QStringLiteral(" WHERE ");
-    em.cond(*up.where);
-  }
-  return SqlStatement{em.take(), false, target->name, em.parameters()};
-}
-
-SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint) {
-  Emitter em(params, sizeHint);
-  QString& out = em.out();
-  std::vector<const TableRef*> leaves;
-  for (const TableRefPtr& r : del.from) CollectLeaves(*r, &leaves);
-  const TableRef* target = nullptr;
-  if (!del.qualifier.isEmpty()) {
-    for (const TableRef* l : leaves)
-      if (RefName(*l).compare(del.qualifier, Qt::CaseInsensitive) == 0) target = l;
-    if (!target) Unsupported(QStringLiteral("\"%1\" is not a table of the DELETE").arg(del.qualifier));
-  } else {
-    if (leaves.size() != 1)
-      Unsupported(QStringLiteral("DELETE over several tables must name its table (DELETE t.* FROM ...)"));
-    target = leaves.front();
-  }
-  if (target->kind != TableRef::Kind::Table) Unsupported(QStringLiteral("cannot delete from a subquery"));
-  const QString table = QuoteSqlIdentifier(target->name);
-  out += QStringLiteral("DELETE FROM ");
-  out += table;
-  if (leaves.size() == 1 && del.from.front()->kind == TableRef::Kind::Table) {
-    if (del.where) {
-      em.rewrite(RefName(*target), table);
-      out += QStringLiteral(" WHERE ");
-      em.cond(*del.where);
-    }
-  } else {
-    std::vector<const TableRef*> from;
-    for (const TableRefPtr& r : del.from) from.push_back(r.get());
-    RowidFilter(em, from, *target, del.where.get());
-  }
-  return SqlStatement{em.take(), false, target->name, em.parameters()};
-}
-
-std::optional<QVariant> BoundLiteral(const Expr& e) {
-  if (e.kind == ExprKind::String) return BindableText(e.text);
-  if (e.kind == ExprKind::Number) return BindableNumber(e.text);
-  return std::nullopt;
-}
-
-SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint) {
-  Emitter em(params, sizeHint);
-  QVariantList values;
-  QString& out = em.out();
-  out += QStringLiteral("INSERT INTO ");
-  out += QuoteSqlIdentifier(ins.table);
-  if (!ins.columns.isEmpty()) {
-    out += QStringLiteral(" (");
-    for (qsizetype i = 0; i < ins.columns.size(); ++i) {
-      if (i) out += QStringLiteral(", ");
-      out += QuoteSqlIdentifier(ins.columns[i]);
-    }
-    out += u')';
-  }
-  if (ins.select) {
-    out += u' ';
-    em.select(*ins.select);
-  } else {
-    // The literals of a single row go as bound values: the scripts insert
-    // thousands of rows that differ only in them, and SQLite then compiles
-    // the statement once. Only values a binding gives exactly as the literal
-    // would (see BindableNumber).
-    const bool bindLiterals = !params && ins.rows.size() == 1;
-    out += QStringLiteral(" VALUES ");
-    for (size_t r = 0; r < ins.rows.size(); ++r) {
-      if (r) out += QStringLiteral(", ");
-      out += u'(';
-      for (size_t i = 0; i < ins.rows[r].size(); ++i) {
-        if (i) out += QStringLiteral(", ");
-        const Expr& value = *ins.rows[r][i];
-        if (std::optional<QVariant> bound = bindLiterals ? BoundLiteral(value) : std::nullopt) {
-          values.push_back(*bound);
-          const QString parameter = u'?' + QString::number(values.size());
-          if (value.kind == ExprKind::Number && IsBoundDecimal(*bound))
-            out += QStringLiteral("CAST(") + parameter + QStringLiteral(" AS REAL)");
-          else
-            out += parameter;
-        } else {
-          em.expr(value);
-        }
-      }
-      out += u')';
-    }
-  }
-  return SqlStatement{em.take(), false, ins.table, em.parameters(), values, !ins.select && ins.rows.size() == 1};
-}
-
-}  // namespace
+}  // namespace sqlemit
 
 SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf) {
+  using namespace sqlemit;
   const QStringList* params = st.parameters.isEmpty() ? nullptr : &st.parameters;
   switch (st.kind) {
     case ParsedStatement::Kind::Select: {

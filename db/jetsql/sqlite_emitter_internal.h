@@ -1,0 +1,137 @@
+// The SQLite emitter's inside, shared by its files: sqlite_emitter.cpp writes
+// expressions, conditions, function calls and queries; sqlite_emitter_changes.cpp
+// writes INSERT, UPDATE and DELETE with them. Only those two files include
+// this header.
+//
+// Promises: an Emitter appends to one output text; names are quoted through
+// QuoteSqlIdentifier, qualifiers can be rewritten (rewrite/popRewrite) so a
+// changed table can be named inside its own subquery.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "db/engine.h"
+#include "db/jetsql/jet_functions.h"
+#include "db/jetsql/sqlite_emitter.h"
+
+namespace mt::engine::sqlemit {
+
+// True when no other text equals this one ignoring case (see the .cpp).
+bool HasOneCaseOnly(const QString& s);
+[[noreturn]] void Unsupported(const QString& what);
+// The alias under which a FROM item is referenced: its alias, else its name.
+const QString& RefName(const TableRef& r);
+// The tables of a FROM item, joins taken apart, left to right.
+void CollectLeaves(const TableRef& r, std::vector<const TableRef*>* out);
+// True when the expression refers to a column not qualified with `target`.
+bool RefersBeyond(const Expr& e, const QString& target);
+
+class Emitter {
+ public:
+  explicit Emitter(const QStringList* parameters = nullptr, int sizeHint = 0,
+                   const ColumnsOf* columnsOf = nullptr)
+      : params_(parameters), columnsOf_(columnsOf) {
+    out_.reserve(sizeHint + sizeHint / 4 + 32);
+  }
+
+  QString take() { return std::move(out_); }
+  // The parameters the SQL names, in order of first use.
+  const QStringList& parameters() const { return found_; }
+  QString& out() { return out_; }
+
+  // Makes the qualifier `from` come out as `to` (already quoted).
+  void rewrite(const QString& from, const QString& to) { rewrites_.push_back({from, to}); }
+  void popRewrite() { rewrites_.pop_back(); }
+
+  void expr(const Expr& e);
+  void cond(const Expr& e);
+  void select(const Select& s);
+  void from(const std::vector<TableRefPtr>& items);
+  void tableRef(const TableRef& r);
+
+ private:
+  void binary(const char* op, const Expr& e) {
+    out_ += u'(';
+    expr(*e.args[0]);
+    out_ += QLatin1String(op);
+    expr(*e.args[1]);
+    out_ += u')';
+  }
+  // A comparison; text compares as Jet compares it, ignoring case, when a
+  // string literal takes part (the collation goes on the left operand, which
+  // SQLite then applies to the whole comparison). An equality with texts
+  // that have one case only is the same with or without it: it is left to
+  // SQLite's own comparison, which can find the row through an index.
+  void compare(const char* op, const Expr& e, bool equality = false) {
+    out_ += u'(';
+    expr(*e.args[0]);
+    const bool text = e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String;
+    bool caseless = equality;
+    for (const auto& a : e.args)
+      if (a->kind == ExprKind::String) caseless = caseless && HasOneCaseOnly(a->text);
+    if (text && !caseless) textCollation();
+    out_ += QLatin1String(op);
+    expr(*e.args[1]);
+    out_ += u')';
+  }
+  void textCollation() {
+    out_ += QStringLiteral(" COLLATE ");
+    out_ += QLatin1String(kSqlTextCollation);
+  }
+  void call(const char* fn, const Expr& e) {
+    out_ += QLatin1String(fn);
+    out_ += u'(';
+    for (size_t i = 0; i < e.args.size(); ++i) {
+      if (i) out_ += QStringLiteral(", ");
+      expr(*e.args[i]);
+    }
+    out_ += u')';
+  }
+  void qualifier(const QString& q) {
+    for (auto it = rewrites_.rbegin(); it != rewrites_.rend(); ++it) {
+      if (it->first.compare(q, Qt::CaseInsensitive) == 0) {
+        out_ += it->second;
+        out_ += u'.';
+        return;
+      }
+    }
+    out_ += QuoteSqlIdentifier(q);
+    out_ += u'.';
+  }
+  void column(const Expr& e);
+  void parameter(const QString& name);
+  void function(const Expr& e);
+  void selectCore(const Select& s);
+
+  // Name resolution for views and stored queries: the columns visible in
+  // each nested SELECT, innermost last. nullopt stands for a FROM item whose
+  // columns are unknown.
+  struct Scope {
+    std::vector<std::optional<QStringList>> tables;
+    QStringList aliases;
+  };
+  void pushScope(const Select& s);
+  void popScope() {
+    if (columnsOf_) scopes_.pop_back();
+  }
+  bool resolves(const QString& name) const;
+  std::optional<QStringList> columnsOfTable(const QString& table);
+
+  QString out_;
+  const QStringList* params_;
+  const ColumnsOf* columnsOf_;
+  std::vector<Scope> scopes_;
+  std::vector<std::pair<QString, std::optional<QStringList>>> tableCache_;
+  QStringList found_;
+  std::vector<std::pair<QString, QString>> rewrites_;
+};
+
+SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint);
+SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint);
+SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint);
+
+}  // namespace mt::engine::sqlemit
