@@ -475,7 +475,7 @@ class Program {
         killAt = clock.elapsed() + trigger->delayMs;
       }
       if (killAt >= 0 && clock.elapsed() >= killAt) {
-        ::kill(pid_t(p.processId()), SIGKILL);
+        p.kill();  // SIGKILL, and only to a positive id: never to this process group
         p.waitForFinished(30000);
         r.killed = true;
         break;

@@ -201,7 +201,11 @@ TEST_F(ImportTool, AKilledImportLeavesNoDestination) {
   QByteArray err;
   while (!err.contains("Order Details  2155\n") && p.waitForReadyRead(30000)) err += p.readAllStandardError();
   ASSERT_TRUE(err.contains("Order Details")) << err.toStdString();
-  ::kill(pid_t(p.processId()), SIGKILL);
+  // Only a running import is killed: an ended one has no process id any more,
+  // and a signal to id 0 would reach this test's own process group.
+  ASSERT_EQ(p.state(), QProcess::Running) << "the import ended before it could be killed";
+  ASSERT_GT(p.processId(), 0);
+  p.kill();  // SIGKILL to the child's own id, sent by QProcess only while it runs
   p.waitForFinished();
   EXPECT_FALSE(QFileInfo::exists(dest));
   EXPECT_TRUE(QFileInfo::exists(dest + QStringLiteral(".importing")));
