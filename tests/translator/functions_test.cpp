@@ -51,6 +51,7 @@ TEST_F(Functions, OperatorsFollowJet) {
       // Conditions used as values are Jet's True (-1) and False (0).
       {"NOT False AND True", "-1"}, {"2 > 1", "-1"}, {"(1 = 1) = True", "-1"},
       {"IIF((1 = 2) = False, 7, 8)", "7"}, {"'a' IN ('a', 'b')", "-1"},
+      {"12 Xor 10", "6"}, {"12 Eqv 10", "-7"}, {"12 Imp 10", "-5"},  // bitwise on whole numbers
       // Negating a negative value must not write "--", which SQLite reads as
       // a comment that swallows the rest (1899-12-29 is day -1).
       {"-True", "1"}, {"- -1 + 2", "3"}, {"-#1899-12-29# * 10", "10"},

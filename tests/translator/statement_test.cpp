@@ -88,6 +88,23 @@ TEST_F(Statements, QueriesDoWhatJetDoes) {
         << where;
 }
 
+// Every comparison the translation writes, by the rows it keeps: numbers,
+// and text against a literal, which ignores case in every direction.
+TEST_F(Statements, EachComparisonKeepsTheRowsJetKeeps) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Range < 30", "1;2"}, {"Range <= 30", "1;2;3"}, {"Range > 30", "4;5"}, {"Range >= 30", "3;4;5"},
+      {"Range = 30", "3"}, {"Range <> 30", "1;2;4;5"}, {"Range NOT BETWEEN 20 AND 40", "1;5"},
+      {"Arg1 NOT IN ('a1', 'A2')", "3;4;5"}, {"Arg1 < 'A3'", "1;2"}, {"Arg1 <= 'A2'", "1;2"},
+      {"Arg1 > 'A4'", "5"}, {"Arg1 >= 'A4'", "4;5"}, {"'A2' > Arg1", "1"}, {"Arg1 <> 'A1'", "2;3;4;5"},
+      {"Range > 20 AND NOT Range >= 50 OR IDX = 1", "1;3;4"},
+      {"NOT EXISTS (SELECT * FROM TTaskLog WHERE TaskIDX = T.IDX)", "2;3;4;5"},
+  };
+  for (const auto& [where, ids] : cases)
+    EXPECT_EQ(Rows(QStringLiteral("SELECT IDX FROM TTaskList AS T WHERE %1 ORDER BY IDX").arg(QLatin1String(where))),
+              QLatin1String(ids))
+        << where;
+}
+
 TEST_F(Statements, UpdatesAndDeletesChangeOnlyTheRowsTheyName) {
   db.Run("UPDATE TTaskList AS T INNER JOIN TTaskLog AS L ON T.IDX = L.TaskIDX SET T.ContentKey = L.ContentKey "
          "WHERE L.ContentKey LIKE '102|%'");
