@@ -15,10 +15,16 @@ class ChannelDbTest : public MigrationDbTest {
     return AddTaskRow({"SiteCategory", "FunctionType", "Arg1", "Arg2", "ContentKey"},
                       {category, functionType, arg1, arg2, "122|" + TextOrEmpty(arg1)});
   }
-  // A log row of task (which may be any number); its LogDate keeps keys apart.
-  void AddLog(const QString& task, const QString& category, const QVariant& arg1, int exchangeSn = 0) {
-    AddRowTo("TTaskLog", {"TaskIDX", "LogDate", "SiteCategory", "Arg1", "ContentKey", "ExchangeLogSN"},
-             {task.toInt(), QDateTime(QDate(2024, 3, 1), QTime(10, ++minute_)), category, arg1, "old", exchangeSn});
+  // A log row of task (which may be any number), with the serial column
+  // (when named) not 0; its LogDate keeps keys apart.
+  void AddLog(const QString& task, const QString& category, const QVariant& arg1, const QString& serial = {}) {
+    QStringList columns{"TaskIDX", "LogDate", "SiteCategory", "Arg1", "ContentKey"};
+    QVariantList values{task.toInt(), QDateTime(QDate(2024, 3, 1), QTime(10, ++minute_)), category, arg1, "old"};
+    if (!serial.isEmpty()) {
+      columns << serial;
+      values << 5;
+    }
+    AddRowTo("TTaskLog", columns, values);
   }
   void AddAction(const QString& key) {
     AddRowTo("TUserActions", {"ContentKey", "ActionDate"}, {key, QDateTime(QDate(2024, 3, 1), QTime(0, 0))});
@@ -43,8 +49,11 @@ TEST_F(ChannelDbTest, MovesChannelKeysToCode102) {
 
   AddLog(t1, kChannel, "kw1");                        // the task's own row
   AddLog(t1, kChannel, "other");                      // another keyword
-  AddLog(t1, kChannel, "kw1", 5);                     // an exchange row
+  for (const char* serial : {"ExchangeLogSN", "WebManageLogSN", "CrawlingSn"})
+    AddLog(t1, kChannel, "kw1", serial);              // rows of an exchange, a web manager, a crawl
+  AddLog(t1, "Mobile_Naver_Shopping", "kw1");         // another category
   AddLog(t2, kChannel, "a\"b");                       // quotes in the keyword
+  AddLog(t2, kChannel, "kw1");                        // another task's row with t1's keyword
   AddLog("999", kChannel, QVariant());                // Null keyword, no task
   AddLog(t3, "MobileXNaverXChannel", "k3");           // "_" matches any character
   AddLog(shop, "Mobile_Naver_Shopping", "s");         // another category
@@ -57,8 +66,9 @@ TEST_F(ChannelDbTest, MovesChannelKeysToCode102) {
   EXPECT_EQ(TaskKeys(), (QStringList{"102|abc/223", "102|https://ch.example/2", "0|https://ch.example/3", "0|",
                                      "122|s"}));
 
-  EXPECT_EQ(LogKeys(), (QStringList{"102|abc/223", "102|other", "102|kw1", "102|https://ch.example/2",
-                                    "<null>", "0|https://ch.example/3", "old"}));
+  EXPECT_EQ(LogKeys(), (QStringList{"102|abc/223", "102|other", "102|kw1", "102|kw1", "102|kw1", "old",
+                                    "102|https://ch.example/2", "102|kw1", "<null>", "0|https://ch.example/3",
+                                    "old"}));
 
   EXPECT_EQ(ActionKeys(), (QStringList{"102|abc", "102|", "1220|x", "102|zzz"}));
 

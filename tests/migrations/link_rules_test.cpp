@@ -65,6 +65,7 @@ TEST(PlaceLinks, LinksAndKeysBecomeMobilePlaceOnes) {
       {Https(MobilePlaceHost, "/nailshops/1"), Https(MobilePlaceHost, "/nailshop/1")},
       {Https(MobilePlaceHost, "/Restaurants/1"), Https(MobilePlaceHost, "/Restaurants/1")},  // own case only
       {"see http://x", "see http://x"},
+      {Https(MobilePlaceHost, "/place/9/detail?tab=1"), Https(MobilePlaceHost, "/place/9/detail?tab=1")},
       {"http://other.example/a?b=1&c=2", "https://other.example/a"},
       {"https://my" + StoreHost + "/x", "https://my" + PlaceHost + "/x"},  // any host ending so
   });
@@ -76,6 +77,8 @@ TEST(PlaceLinks, LinksAndKeysBecomeMobilePlaceOnes) {
       {"0|https://other.example/restaurant/1", "0|https://other.example/restaurant/1"},
       {"0|see http://x", "0|see https://x"},  // unlike the link rule: anywhere in a key
       {"0|a/home/b?c=1", "0|a/b"},            // "/home" anywhere; a query is cut
+      // Keys of items and details keep their queries, '&' included.
+      {"113|31|item?x=1&y=2", "113|31|item?x=1&y=2"}, {"113|55|detail?a=1", "113|55|detail?a=1"},
   });
 }
 
