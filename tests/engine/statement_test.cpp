@@ -152,5 +152,24 @@ TEST_F(StatementTest, AFullDiskStopsEveryLaterWriteUntilReopened) {
   EXPECT_EQ(Rows("SELECT Val1 FROM TStamp"), QStringList{"2"});
 }
 
+// A COMMIT that fails (here a deferred key check) takes its transaction with
+// it: its rows are gone, and the next change is committed on its own.
+TEST_F(StatementTest, AFailedCommitIsRolledBack) {
+  Exec("CREATE TABLE TStamp (ID TEXT(20))");
+  sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
+  ASSERT_EQ(sqlite3_exec(handle, "PRAGMA foreign_keys = ON; CREATE TABLE p (id INTEGER PRIMARY KEY); "
+                         "CREATE TABLE c (pid INTEGER REFERENCES p (id) DEFERRABLE INITIALLY DEFERRED)",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  conn_->BeginTransaction();
+  Exec("INSERT INTO TStamp (ID) VALUES ('lost')");
+  ASSERT_EQ(sqlite3_exec(handle, "INSERT INTO c VALUES (7)", nullptr, nullptr, nullptr), SQLITE_OK);
+  EXPECT_EQ(FailureCode([&] { conn_->CommitTransaction(); }), dberr::kConstraint);
+  Exec("INSERT INTO TStamp (ID) VALUES ('kept')");
+  conn_->Close();
+  conn_ = engine_.Open(Path(), kPassword);
+  EXPECT_EQ(Rows("SELECT ID FROM TStamp"), QStringList{"kept"});
+}
+
 }  // namespace
 }  // namespace mt::test

@@ -102,5 +102,24 @@ TEST_F(RealEngineUpgrade, AVersionTheDatabaseCannotTakeIsAbsentAndTheUpgradeEnds
   }
 }
 
+// A version whose transaction cannot begin (here the connection is inside
+// one already) is not run outside one: the upgrade ends before it with one
+// entry, and applies it once it can begin.
+TEST_F(RealEngineUpgrade, AVersionThatCannotBeginEndsTheUpgrade) {
+  OpenAt401();
+  AddScript(402, "CREATE TABLE T (K LONG)\xE2\x96\xA0INSERT INTO T (K) VALUES (2)");
+  AddScript(403, "INSERT INTO T (K) VALUES (3)");
+  SharedConnection()->BeginTransaction();
+  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(401, 403);
+  EXPECT_EQ(outcome.lastRecorded, 401);
+  EXPECT_EQ(outcome.abandoned, 402);
+  SharedConnection()->RollbackTransaction();
+  EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade] line 7, "), 1);
+  EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade]"), 1) << Log().toStdString();
+  EXPECT_EQ(upgrade::UpgradeRange(401, 403).lastRecorded, 403);
+  ReleaseSharedConnection();
+  EXPECT_EQ(test::Texts(path_, "SELECT K FROM T ORDER BY K"), (QStringList{"2", "3"}));
+}
+
 }  // namespace
 }  // namespace mt::testing
