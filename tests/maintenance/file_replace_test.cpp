@@ -2,13 +2,16 @@
 // where the path names no file or half a file.
 #include "db/file_replace.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <string>
 
 #include "db/engine.h"
 #include "support/real_db.h"
@@ -17,6 +20,20 @@ namespace mt {
 namespace {
 
 using test::WriteFile;
+
+// What this program flushed, by path, in order (see fsync below).
+QStringList& Flushed() {
+  static QStringList paths;
+  return paths;
+}
+
+// The flushes of what lies in folder (the folder itself included).
+QStringList FlushedIn(const QString& folder) {
+  QStringList in;
+  for (const QString& p : Flushed())
+    if (p == folder || p.startsWith(folder + u'/')) in << p;
+  return in;
+}
 
 // A file's bytes, "<missing>" when there is none.
 QByteArray Get(const QString& path) {
@@ -51,10 +68,14 @@ TEST(FileReplacement, SameFolderReplacesTargetAndFailuresLeaveBothAsTheyWere) {
     if (!log.isEmpty()) QFile::remove(log);
   }
 
+  Flushed().clear();
   ReplaceFile(src, dst);
   EXPECT_EQ(Get(dst), QByteArray("new"));
   EXPECT_FALSE(QFileInfo::exists(src));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  // The new file reached the disk under its own name, before the rename;
+  // the folder holding the rename after it.
+  EXPECT_EQ(FlushedIn(dir.path()), (QStringList{src, dir.path()}));
 }
 
 TEST(FileReplacement, AcrossFileSystemsStagesACopyBesideTheTarget) {
@@ -79,10 +100,22 @@ TEST(FileReplacement, AcrossFileSystemsStagesACopyBesideTheTarget) {
   EXPECT_EQ(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
   EXPECT_EQ(Get(src), big);
 
+  // The database keeps its own permissions, not the copy's.
+  const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser | QFile::ReadGroup;
+  ASSERT_TRUE(QFile::setPermissions(dst, mode));
+  ASSERT_TRUE(QFile::setPermissions(src, QFile::ReadOwner | QFile::WriteOwner));
+  Flushed().clear();
   ReplaceFile(src, dst);
   EXPECT_EQ(Get(dst), big);
+  EXPECT_EQ(QFile::permissions(dst), mode);
   EXPECT_FALSE(QFileInfo::exists(src));
   EXPECT_EQ(QDir(here.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+  // The staged copy (a file of the target's folder, maybe still unnamed) was
+  // flushed before it took the database's name, the folder after.
+  const QStringList flushed = FlushedIn(here.path());
+  ASSERT_EQ(flushed.size(), 2) << flushed.join(u' ').toStdString();
+  EXPECT_NE(flushed[0], here.path());
+  EXPECT_EQ(flushed[1], here.path());
 }
 
 // A database reached through a symbolic link (even a chain of two) stays a
@@ -112,3 +145,13 @@ TEST(FileReplacement, ALinkStaysALinkAndItsFileIsReplaced) {
 
 }  // namespace
 }  // namespace mt
+
+// Every fsync of the program is noted by the path its descriptor names at
+// that moment, then done.
+extern "C" int fsync(int fd) {
+  char target[4096];
+  const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), target, sizeof target);
+  if (n > 0) mt::Flushed().append(QString::fromLocal8Bit(target, int(n)));
+  static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
+  return real(fd);
+}
