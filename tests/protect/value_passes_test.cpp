@@ -94,7 +94,9 @@ TEST_F(ValuePasses, APassThatCannotStartChangesNothing) {
   EXPECT_EQ(SharedConnection(), nullptr);
 }
 
-// Keys are matched with LIKE, so a key holding % is a pattern: Stay% comes
+// Empty and Null values are never written, nor named in a code's row
+// condition (Dup's empty Description and Null Tag). Keys are matched with
+// LIKE, so a key holding % is a pattern: Stay% comes
 // last and overwrites every Stay... row; the A% statement also encrypts AZ's
 // ValText, so AZ's own statement (naming the plain value) matches nothing and
 // its Tag stays plain. Values that already open under the program's key keep
@@ -117,6 +119,8 @@ TEST_F(ValuePasses, KeysAreMatchedWithLikeAndProtectedValuesStayAsTheyAre) {
   EXPECT_EQ(codes[0][0].toString(), triple);
   EXPECT_EQ(codes[0][1].toString(), single);
   EXPECT_EQ(DBDecryptValue(codes[0][2].toString()), QStringLiteral("검색방문"));
+  EXPECT_TRUE(IsProtectedValue(codes[1][0].toString()));
+  EXPECT_EQ(codes[1].mid(1), (QVariantList{QVariant(), QString()}));
   EXPECT_EQ(DBDecryptValue(codes[3][0].toString()), QStringLiteral("p"));
   EXPECT_EQ(codes[3][1].toString(), QStringLiteral("t"));
 }

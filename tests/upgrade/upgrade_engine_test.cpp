@@ -12,7 +12,7 @@ QString Stamp(int v) { return upgrade::VersionStampStatement(v); }
 
 TEST_F(UpgradeEngine, StatementsReachTheDatabaseNormalisedAndEachVersionIsStampedWithProgress) {
   AddScript(402, "INSERT INTO T\r\n  VALUES (1)\xE2\x96\xA0\r\n\r\nUPDATE T\rSET A = 2\xE2\x96\xA0\r\n");
-  AddScript(403, "\xEF\xBB\xBF\t\tINSERT INTO T\nVALUES (3)\xE2\x96\xA0\r\r\nabc\xE2\x96\xA0\r\n");
+  AddScript(403, "\xEF\xBB\xBF\t\tINSERT INTO T\nVALUES (3)\xE2\x96\xA0\r\r\nabcde\xE2\x96\xA0\r\n");
   AddScript(404, "");
   AddScript(405, "DELETE FROM T\xE2\x96\xA0");
   p_DBUpgrade(401);
