@@ -153,7 +153,7 @@ TEST_F(StatementTest, AFullDiskStopsEveryLaterWriteUntilReopened) {
 }
 
 // A COMMIT that fails (here a deferred key check) takes its transaction with
-// it: its rows are gone, and the next change is committed on its own.
+// it: its table and rows are gone, and the next change is committed on its own.
 TEST_F(StatementTest, AFailedCommitIsRolledBack) {
   Exec("CREATE TABLE TStamp (ID TEXT(20))");
   sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
@@ -163,8 +163,11 @@ TEST_F(StatementTest, AFailedCommitIsRolledBack) {
             SQLITE_OK);
   conn_->BeginTransaction();
   Exec("INSERT INTO TStamp (ID) VALUES ('lost')");
+  Exec("CREATE TABLE TLost (A LONG)");
+  ASSERT_TRUE(conn_->GetCatalog().HasTable("TLost"));
   ASSERT_EQ(sqlite3_exec(handle, "INSERT INTO c VALUES (7)", nullptr, nullptr, nullptr), SQLITE_OK);
   EXPECT_EQ(FailureCode([&] { conn_->CommitTransaction(); }), dberr::kConstraint);
+  EXPECT_FALSE(conn_->GetCatalog().HasTable("TLost"));
   Exec("INSERT INTO TStamp (ID) VALUES ('kept')");
   conn_->Close();
   conn_ = engine_.Open(Path(), kPassword);
