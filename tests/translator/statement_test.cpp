@@ -56,6 +56,9 @@ TEST_F(Statements, QueriesDoWhatJetDoes) {
       {"SELECT First(Arg1), Last(Arg1), (SELECT Count(*) FROM TTaskList) - 1 FROM TTaskList", "a1|a5|4"},
       {"SELECT First(ValText), Last(Description) FROM TCodes", "Ärger|<null>"},  // Null kept, unlike Max
       {"SELECT Range + [Type] FROM TTaskList WHERE IDX = 2", "20"},
+      {"SELECT SiteCategory FROM TTaskList WHERE IDX = 1 UNION ALL SELECT SiteCategory FROM TTaskList WHERE IDX = 3",
+       "S1;S1"},
+      {"SELECT SiteCategory FROM TTaskList WHERE IDX < 4 UNION SELECT SiteCategory FROM TTaskList ORDER BY 1", "S0;S1"},
       {"SELECT L.Arg1 FROM TTaskList T RIGHT JOIN TTaskLog L ON T.IDX = L.TaskIDX WHERE T.IDX IS NULL", "orphan"},
       {"SELECT T.SiteCategory, C.Description, L.Arg1 FROM ((TTaskList AS T INNER JOIN TCodes AS C ON T.IDX = C.Val) "
        "LEFT JOIN TTaskLog AS L ON L.TaskIDX = T.IDX) WHERE C.Description = 'first'", "S1|first|log1"},
