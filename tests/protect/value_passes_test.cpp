@@ -270,8 +270,9 @@ TEST_F(ValuePasses, WorkCopyFaultsNeverReachTheDatabase) {
   EXPECT_NE(after[1][3], agents[1][3]);
 }
 
-// Something that opens the database between the close and the swap, or a
-// folder at the work-copy path that cannot be deleted, fails the pass with a
+// Something that opens the database between the close and the swap (before
+// the staging or between it and the rename), or a folder at the work-copy
+// path that cannot be deleted, fails the pass with a
 // logged reason: the database as it was, no work copy left. A run killed
 // during its pass and started again within the same second finds the
 // killed run's work copy, and its log, under this second's name: those are
@@ -280,13 +281,17 @@ TEST_F(ValuePasses, WhatStandsInTheWayFailsThePassAndStaleWorkCopiesAreReplaced)
   Build();
   const QByteArray before = test::FileBytes(Db());
   const QString stray = Db() + QStringLiteral("-wal");
-  clock_.onSleep = [&](int ms) {
-    if (ms == 1000) QFile(stray).open(QIODevice::WriteOnly);
-  };
-  EXPECT_FALSE(EncryptDatabaseValues().ok);
+  for (const auto& [wait, nth] : {std::pair(1000, 1), std::pair(3000, 2)}) {
+    int waits = 0;
+    clock_.onSleep = [&](int ms) {
+      if (ms == wait && ++waits == nth) QFile(stray).open(QIODevice::WriteOnly);
+    };
+    EXPECT_FALSE(EncryptDatabaseValues().ok) << wait;
+    QFile::remove(stray);
+    EXPECT_TRUE(WorkCopies().isEmpty());
+    EXPECT_EQ(test::FileBytes(Db()), before);
+  }
   clock_.onSleep = nullptr;
-  QFile::remove(stray);
-  EXPECT_TRUE(WorkCopies().isEmpty());
 
   const QString work = folder_.File("Marrowtide_backup_en_" + clock_.now.toString("yyyyMMddHHmmss") + ".mdb");
   ASSERT_TRUE(QDir().mkdir(work));
