@@ -2,7 +2,7 @@
 // should have? Builds that schema in a temporary database of its own (the
 // initial database of version 2, then the versions up to the stored one
 // through the upgrade engine, as `migrate` applies them), lists both with the
-// schema listing and prints their differences (tools/schema_diff.h). Exit 0
+// schema listing and prints their differences (upgrade/schema_diff.h). Exit 0
 // when there are none, 1 when there are any or the check cannot be made.
 //
 // FILE itself is never opened: the engine switches the journal mode of a
@@ -17,7 +17,7 @@
 #include "db/store/schema_listing.h"
 #include "db/query.h"
 #include "tools/command.h"
-#include "tools/schema_diff.h"
+#include "upgrade/schema_diff.h"
 #include "tools/script_staging.h"
 #include "upgrade/initial_database.h"
 #include "upgrade/upgrade_engine.h"
@@ -80,7 +80,7 @@ int RunValidate(const QStringList& args) {
     }
     const QStringList expected =
         ExpectedSchema(staging.path() + QStringLiteral("/expected.mdb"), actual.version);
-    const QStringList differences = CompareSchemas(expected, actual.lines);
+    const QStringList differences = upgrade::CompareSchemas(expected, actual.lines);
     QTextStream out(stdout);
     for (const QString& line : differences) out << line << '\n';
     return differences.isEmpty() ? kOk : kFailed;

@@ -1,9 +1,9 @@
-#include "tools/schema_diff.h"
+#include "upgrade/schema_diff.h"
 
 #include <map>
 #include <vector>
 
-namespace mt::tool {
+namespace mt::upgrade {
 namespace {
 
 // One fact of a listing: its name within the table (column, key or described
@@ -150,4 +150,4 @@ QStringList CompareSchemas(const QStringList& expected, const QStringList& actua
   return report.lines();
 }
 
-}  // namespace mt::tool
+}  // namespace mt::upgrade

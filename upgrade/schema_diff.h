@@ -23,8 +23,8 @@
 
 #include <QStringList>
 
-namespace mt::tool {
+namespace mt::upgrade {
 
 QStringList CompareSchemas(const QStringList& expected, const QStringList& actual);
 
-}  // namespace mt::tool
+}  // namespace mt::upgrade
