@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 
 #include "app/globals.h"
@@ -65,6 +66,29 @@ QRegularExpression WildcardPattern(const QString& pattern) {
                             QRegularExpression::DotMatchesEverythingOption);
 }
 
+bool& FailureEcho() {
+  static bool on = false;
+  return on;
+}
+
+// The line on standard error: one line end per line, nothing that drives a terminal.
+void Echo(const QString& message) {
+  if (!FailureEcho()) return;
+  QString text;
+  const QString lines = QString(message).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  for (const QChar c : lines) {
+    const ushort u = c.unicode();
+    if ((u < 0x20 && u != '\t' && u != '\n') || (u >= 0x7f && u < 0xa0))
+      text += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+    else
+      text += c;
+  }
+  text += QLatin1Char('\n');
+  const QByteArray bytes = text.toLocal8Bit();
+  fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+  fflush(stderr);
+}
+
 bool IsWildcard(QChar c) { return c == QLatin1Char('*') || c == QLatin1Char('?'); }
 
 }  // namespace
@@ -110,8 +134,16 @@ void LogError(const QString& procedure, int32_t number, const QString& descripti
                        QString::number(line) + QLatin1Char('\t') + QString::number(number) +
                        QLatin1Char('\t') + description;
   WriteLog(text, QString(), true, false);
+  Echo(text);
   if (reraise) throw DbError(number, text, procedure);
 }
+
+void LogFailure(const QString& message) {
+  WriteLog(message);
+  Echo(message);
+}
+
+void SetFailureEcho(bool on) { FailureEcho() = on; }
 
 CaughtError CurrentError() {
   try {

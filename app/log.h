@@ -12,6 +12,11 @@
 //  - Lines that are not forced are dropped until Globals().LoggingEnabled.
 //  - LogError always writes (forced); with reraise it then throws DbError
 //    carrying the code, the written text and the procedure name.
+//  - Failure lines are LogError's and LogFailure's. While the failure echo is
+//    on (the upgrade program without windows), each also goes to standard
+//    error without its timestamp, whether or not a log folder exists: line
+//    ends as line feeds, control characters other than tab and line feed as
+//    \xHH.
 #pragma once
 
 #include <QString>
@@ -25,6 +30,12 @@ void WriteLog(const QString& message, const QString& file = {}, bool force = fal
 // Writes "ERROR: <procedure> Line = <line>\t<number>\t<description>".
 void LogError(const QString& procedure, int32_t number, const QString& description, int32_t line,
               bool reraise = false);
+
+// A failure that is not an error code: WriteLog(message), and echoed.
+void LogFailure(const QString& message);
+
+// Turns the echo of failure lines to standard error on or off (off at start).
+void SetFailureEcho(bool on);
 
 // The code and text of the exception being handled, for catch (...) blocks:
 // DbError keeps its own; any other exception is reported as a general failure.

@@ -1,10 +1,14 @@
 // marrowtide-dbupgrade: brings the product database to the newest schema in
-// one pass. The whole command-line text is the optional database path.
-// Nothing is written to standard output; the exit status says how the run
-// ended (mt::RunOutcome, the table in README.md).
+// one pass. The whole command-line text is the optional database path, but
+// for "--help", "-h" and "--version" (app/program_help.h), answered on
+// standard output before anything else happens. A run writes nothing to
+// standard output; the exit status says how it ended (mt::RunOutcome, the
+// table in README.md). Without windows its failure lines and a summary line
+// go to standard error.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QStringList>
+#include <cstdio>
 #include <memory>
 
 #include <fcntl.h>
@@ -14,6 +18,9 @@
 #include <unistd.h>
 
 #include "app/display.h"
+#include "app/log.h"
+#include "app/program_help.h"
+#include "app/run_summary.h"
 #include "app/production.h"
 #include "app/run.h"
 #include "db/query.h"
@@ -60,6 +67,14 @@ int main(int argc, char** argv) {
   QStringList parts;
   for (int i = 1; i < argc; ++i) parts << QString::fromLocal8Bit(argv[i]);
   const QString argument = parts.join(QLatin1Char(' '));
+  if (const mt::InfoRequest request = mt::InfoRequestOf(argument); request != mt::InfoRequest::None) {
+    const QString text = request == mt::InfoRequest::Help ? mt::UpgradeHelpText()
+                                                          : mt::VersionText(QStringLiteral("marrowtide-dbupgrade"));
+    const QByteArray bytes = text.toLocal8Bit();
+    return fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size()) && fflush(stdout) == 0
+               ? 0
+               : 1;
+  }
 
   // Windows only when a window system can be reached and starts; otherwise
   // the run goes on headless and message boxes go to standard error.
@@ -70,9 +85,16 @@ int main(int argc, char** argv) {
 
   mt::InstallProductionServices();
   if (windows) mt::InstallQtUi();
-  const mt::RunOutcome outcome = mt::RunMain(argument);
+  mt::SetFailureEcho(!windows);
+  mt::RunReport report;
+  const mt::RunOutcome outcome = mt::RunMain(argument, &report);
   // The run leaves the shared connection open; closing it here, and not in a
   // static destructor, keeps it ahead of the crypto library's own exit handlers.
   mt::ReleaseSharedConnection();
+  // A second run stays silent, as a second copy always has.
+  if (!windows && outcome != mt::RunOutcome::AnotherRunHoldsTheLock) {
+    const QByteArray line = (mt::RunSummaryLine(mt::ExeName(), report, outcome) + QLatin1Char('\n')).toLocal8Bit();
+    fwrite(line.constData(), 1, size_t(line.size()), stderr);
+  }
   return static_cast<int>(outcome);
 }

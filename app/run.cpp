@@ -27,16 +27,31 @@ int32_t StoredVersion(RunPasses& passes) {
       [&](const QString& text) { return passes.DBDecryptValue(text); });
 }
 
-// Whether the version stored after the upgrade is the newest or above. One
-// that no longer reads is not, and its failure is logged; the run goes on.
-bool AtLatestVersion(RunPasses& passes) {
+// The version stored after the upgrade. One that no longer reads is none,
+// and its failure is logged; the run goes on.
+std::optional<int32_t> VersionAfterUpgrade(RunPasses& passes) {
   try {
-    return StoredVersion(passes) >= LatestDBVersion;
+    return StoredVersion(passes);
   } catch (...) {
     const CaughtError e = CurrentError();
     LogError(QStringLiteral("modMain.Main"), e.number, e.description, 0);
+    return std::nullopt;
+  }
+}
+
+// Whether the schema at the newest version is that version's. Each
+// difference is logged; a schema that cannot be read is not as expected.
+bool SchemaAsExpected(RunPasses& passes, RunReport& report) {
+  try {
+    report.schemaDifferences = passes.SchemaDifferences();
+  } catch (...) {
+    const CaughtError e = CurrentError();
+    LogError(QStringLiteral("modMain.CheckSchema"), e.number, e.description, 0);
     return false;
   }
+  for (const QString& difference : report.schemaDifferences)
+    LogFailure(QStringLiteral("The schema differs from version %1's: ").arg(LatestDBVersion) + difference);
+  return report.schemaDifferences.isEmpty();
 }
 
 // What the run has achieved so far; its outcome is the first thing missing.
@@ -45,12 +60,14 @@ struct Progress {
   bool opened = false;  // and still reachable after each value pass
   bool atLatest = false;
   bool encrypted = false;
+  bool schemaAsExpected = true;
 
   RunOutcome Outcome() const {
     if (heldElsewhere) return RunOutcome::AnotherRunHoldsTheLock;
     if (!opened) return RunOutcome::NotOpened;
     if (!atLatest) return RunOutcome::NotAtLatestVersion;
     if (!encrypted) return RunOutcome::NotEncrypted;
+    if (!schemaAsExpected) return RunOutcome::SchemaDiffers;
     return RunOutcome::Upgraded;
   }
 };
@@ -62,7 +79,7 @@ bool Reconnected() { return DBGetConnection(Globals().DBPath) != nullptr; }
 // The database lock is taken before the connection opens and stays in dbLock
 // until the run ends.
 void Work(const QString& argument, RunPasses& passes, const LockResult& instance,
-          std::optional<RunLock>& dbLock, Progress& done) {
+          std::optional<RunLock>& dbLock, Progress& done, RunReport& report) {
   RunGlobals& g = Globals();
   Ui& ui = *services().ui;
 
@@ -84,7 +101,7 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
     // Without its locks the run cannot tell whether another one works on
     // this database: it does not touch it.
     WriteLog(QStringLiteral("DBPath = ") + g.DBPath);
-    WriteLog(lockProblem);
+    LogFailure(lockProblem);
     ui.MessageBox(kDbConnectTitle, kM1Text);
     return;
   }
@@ -105,7 +122,9 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
 
   g.IsDBEncrypted = IsDBEncrypt();
   const int32_t version = StoredVersion(passes);
+  report.fromVersion = report.toVersion = QString::number(version);
   done.atLatest = version == LatestDBVersion;
+  bool checkSchema = done.atLatest;
 
   // At the latest version an encrypted database is only pruned and
   // compacted; a plain one (a run that ended before its encryption) gets its
@@ -123,17 +142,21 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
       // leave the values they add in clear. The database stays as it was
       // (encrypted, at its version) for the next run.
       if (IsDBEncrypt()) {
-        WriteLog(QStringLiteral("The values could not be decrypted; the database is not upgraded and "
+        LogFailure(QStringLiteral("The values could not be decrypted; the database is not upgraded and "
                                 "stays encrypted at version ") +
                  QString::number(version));
         ui.MessageBox(ExeName(), upgrade::kUpgradeFailedText);
         return;
       }
     }
-    passes.p_DBUpgrade(version);
-    done.atLatest = AtLatestVersion(passes);
+    report.upgrade = passes.p_DBUpgrade(version);
+    const std::optional<int32_t> reached = VersionAfterUpgrade(passes);
+    report.toVersion = reached ? QString::number(*reached) : QString();
+    done.atLatest = reached && *reached >= LatestDBVersion;
+    checkSchema = reached == LatestDBVersion;
     g.IsDBEncrypted = IsDBEncrypt();
   }
+  if (checkSchema) done.schemaAsExpected = SchemaAsExpected(passes, report);
 
   if (!g.IsDBEncrypted) {
     passes.p_DBEncrypt();
@@ -155,14 +178,17 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
 
 }  // namespace
 
-RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance) {
+RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance,
+                   RunReport* report) {
   WriteLog(QStringLiteral("modMain.Main Start "));
+  RunReport ignored;
+  RunReport& told = report ? *report : ignored;
   Progress done;
   std::optional<RunLock> dbLock;
   done.heldElsewhere = instance.state == LockState::HeldElsewhere;
   if (!done.heldElsewhere) {
     try {
-      Work(argument, passes, instance, dbLock, done);
+      Work(argument, passes, instance, dbLock, done, told);
     } catch (...) {
       const CaughtError e = CurrentError();
       LogError(QStringLiteral("modMain.Main"), e.number, e.description, 0);
@@ -176,9 +202,9 @@ RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult&
   return done.Outcome();
 }
 
-RunOutcome RunMain(const QString& argument) {
+RunOutcome RunMain(const QString& argument, RunReport* report) {
   const RunLock instance(InstanceLockPath());
-  return RunMain(argument, ProductionPasses(), instance.result());
+  return RunMain(argument, ProductionPasses(), instance.result(), report);
 }
 
 }  // namespace mt

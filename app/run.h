@@ -21,14 +21,22 @@
 //    killed run left behind are deleted (app/leftovers.h).
 //  - At the latest version an encrypted database is only pruned and
 //    compacted; a plain one is encrypted first (M2 and M3 as after an upgrade).
+//  - A database at the latest version, upgraded or already there, has its
+//    schema compared with the latest version's (RunPasses::SchemaDifferences);
+//    each difference is a failure line of the log, and the outcome says the
+//    schema differs when nothing else went wrong.
+//  - The report tells the versions before and after, the failures the
+//    upgrade logged (those it expects among them) and the differences.
 //  - The shared connection is closed when the run ends, before its
 //    database lock is released.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 #include "app/run_lock.h"
+#include "upgrade/upgrade_engine.h"
 
 namespace mt {
 
@@ -37,11 +45,15 @@ class RunPasses {
   virtual ~RunPasses() = default;
   // Each pass handles its own failures and returns normally.
   virtual void p_DBDecrypt(int32_t version) = 0;
-  virtual void p_DBUpgrade(int32_t storedVersion) = 0;
+  virtual upgrade::UpgradeOutcome p_DBUpgrade(int32_t storedVersion) = 0;
   virtual void p_DBEncrypt() = 0;
   virtual void p_CompactDB() = 0;
   // The plain text of a protected value (a stored version that is not a number).
   virtual QString DBDecryptValue(const QString& text) = 0;
+  // How the schema on the shared connection differs from the latest
+  // version's (upgrade/schema_diff.h lines); throws DbError when it cannot
+  // be read.
+  virtual QStringList SchemaDifferences() = 0;
 };
 
 RunPasses& ProductionPasses();
@@ -50,15 +62,25 @@ RunPasses& ProductionPasses();
 // version (or above it) and encrypted; not opened or lost after a value pass
 // (M1, M2); not at the newest version (a script missing, the version
 // unreadable, the upgrade ended early or was not begun over values still
-// encrypted); not encrypted (M3); or nothing done
-// because another run holds the installation or the database.
+// encrypted); not encrypted (M3); nothing done because another run holds the
+// installation or the database; or at the newest version with a schema that
+// differs from its.
 enum class RunOutcome { Upgraded = 0, NotOpened = 1, NotAtLatestVersion = 2, NotEncrypted = 3,
-                        AnotherRunHoldsTheLock = 4 };
+                        AnotherRunHoldsTheLock = 4, SchemaDiffers = 5 };
+
+// What a run did, for its summary.
+struct RunReport {
+  QString fromVersion;  // the stored version read at the start; empty when none was read
+  QString toVersion;    // the stored version when the run ended; empty when none was read
+  upgrade::UpgradeOutcome upgrade;  // zero when no upgrade ran
+  QStringList schemaDifferences;
+};
 
 // The run with the given passes and the result of the installation lock.
-RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance);
+RunOutcome RunMain(const QString& argument, RunPasses& passes, const LockResult& instance,
+                   RunReport* report = nullptr);
 
 // The production run: takes the installation lock and uses the production passes.
-RunOutcome RunMain(const QString& argument);
+RunOutcome RunMain(const QString& argument, RunReport* report = nullptr);
 
 }  // namespace mt

@@ -9,7 +9,9 @@
 #include "app/services.h"
 #include "db/engine.h"
 #include "migrations/code_migrations.h"
+#include "migrations/migration_frame.h"
 #include "upgrade/catalog_statements.h"
+#include "upgrade/expected_failures.h"
 #include "upgrade/script_store.h"
 #include "upgrade/statement_text.h"
 #include "upgrade/upgrade_connection.h"
@@ -65,6 +67,7 @@ class FailureTrap {
  private:
   void Log(Step step, int32_t number, const QString& description) {
     ++outcome_.failures;
+    if (IsExpectedFailure(version_, statement_)) ++outcome_.expectedFailures;
     // Concatenated, not formatted: descriptions and statements may hold "%1".
     QString entry = QStringLiteral("[err: modMain.p_DBUpgrade] line ") + QString::number(int(step)) +
                     QStringLiteral(", ") + QString::number(number) + QStringLiteral(", ") + description +
@@ -73,7 +76,7 @@ class FailureTrap {
     if (Ended())
       entry += QStringLiteral("\r\n\tThe upgrade ends here; version ") + QString::number(version_) +
                QStringLiteral(" is not recorded: ") + ending_;
-    WriteLog(entry);
+    LogFailure(entry);
   }
 
   UpgradeOutcome& outcome_;
@@ -158,6 +161,12 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
 
   const int64_t steps = int64_t(targetVersion) - storedVersion;
   FailureTrap trap(outcome);
+  const int64_t migrationFailuresBefore = MigrationFailuresLogged();
+  struct CountMigrationFailures {
+    UpgradeOutcome& outcome;
+    int64_t before;
+    ~CountMigrationFailures() { outcome.migrationFailures = MigrationFailuresLogged() - before; }
+  } countMigrationFailures{outcome, migrationFailuresBefore};
 
   for (int64_t v = int64_t(storedVersion) + 1; v <= targetVersion; ++v) {
     const int32_t version = int32_t(v);
@@ -217,6 +226,8 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
 
 }  // namespace upgrade
 
-void p_DBUpgrade(int32_t storedVersion) { upgrade::UpgradeRange(storedVersion, LatestDBVersion); }
+upgrade::UpgradeOutcome p_DBUpgrade(int32_t storedVersion) {
+  return upgrade::UpgradeRange(storedVersion, LatestDBVersion);
+}
 
 }  // namespace mt

@@ -20,6 +20,9 @@
 //    disk full, I/O error, read-only or damaged file: the version is rolled
 //    back and the failure entry of the step that met it adds a line saying
 //    that the upgrade ends; no message box).
+//  - The outcome counts the failures logged, those the upgrade expects
+//    (upgrade/expected_failures.h) among them, and apart from them the
+//    failures the code migrations logged.
 //  - Progress goes to services().ui->ShowPercent after every piece of a
 //    script (skipped ones included); code-migration versions show none.
 //  - The staged script file is deleted once it has been read.
@@ -30,8 +33,6 @@
 
 namespace mt {
 
-void p_DBUpgrade(int32_t storedVersion);
-
 namespace upgrade {
 
 // The message box of an upgrade that could not be carried out.
@@ -41,6 +42,8 @@ struct UpgradeOutcome {
   int32_t lastRecorded = 0;   // the last version whose stamp succeeded, else the stored one
   int64_t statements = 0;     // statements dispatched (pieces longer than 5 characters)
   int64_t failures = 0;       // failures caught and logged
+  int64_t expectedFailures = 0;  // of them, the ones the shipped upgrade expects
+  int64_t migrationFailures = 0;  // failures the code migrations logged
   int32_t missingScript = 0;  // the version whose script could not be obtained, or 0
   int32_t abandoned = 0;      // the version rolled back because the database took no more changes, or 0
 };
@@ -64,4 +67,8 @@ QString ScriptFilePath(int resourceId);
 QString VersionStampStatement(int32_t version);
 
 }  // namespace upgrade
+
+// Upgrades to LatestDBVersion; what UpgradeRange answers.
+upgrade::UpgradeOutcome p_DBUpgrade(int32_t storedVersion);
+
 }  // namespace mt

@@ -12,6 +12,7 @@
 #include "app/log.h"
 #include "app/production.h"
 #include "app/run.h"
+#include "app/run_summary.h"
 #include "db/query.h"
 #include "e2e/program_run.h"
 #include "protect/cipher.h"
@@ -89,7 +90,11 @@ TEST(TypicalRun, InProcessWithTheProductionPasses) {
   const QString db = data.filePath(QStringLiteral("Marrowtide.mdb"));
   ASSERT_TRUE(QFile::copy(encrypted300, db));
   Scope scope;
-  RunMain(db, ProductionPasses(), LockResult{});
+  RunReport report;
+  const RunOutcome outcome = RunMain(db, ProductionPasses(), LockResult{}, &report);
+  EXPECT_EQ(RunSummaryLine("marrowtide-dbupgrade", report, outcome),
+            "marrowtide-dbupgrade: version 300 -> 405, 17 statements failed (17 expected, at version 395), "
+            "exit status 0: at version 405, encrypted");
 
   EXPECT_EQ(scope.clock.sleeps, (std::vector<int>{3000, 1000, 3000, 3000, 3000, 1000, 3000, 3000}));
   EXPECT_TRUE(scope.ui.Boxes().isEmpty()) << scope.ui.Boxes().join('\n').toStdString();
@@ -122,6 +127,11 @@ TEST(TypicalRun, InProcessWithTheProductionPasses) {
 }
 
 const QString kM1 = QStringLiteral("DB 연결 실패: DB 연결 실패로 DB 업그레이드 프로그램을 종료합니다.");
+const QString kNotOpened = QStringLiteral(
+    "marrowtide-dbupgrade: version not read -> not read, 0 statements failed, exit status 1: "
+    "the database could not be opened, or was lost after a value pass");
+const QString kDone = QStringLiteral(
+    "marrowtide-dbupgrade: version 405 -> 405, 0 statements failed, exit status 0: at version 405, encrypted\n");
 
 class UpgradeProgram : public e2e::InstalledProgram {
  protected:
@@ -150,7 +160,8 @@ TEST_F(UpgradeProgram, RunsOnTheDatabaseBesideIt) {
     if (!withLog) QDir(dir.filePath(QStringLiteral("log"))).removeRecursively();
     const test::ToolResult r = Run({}, {env});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out + r.err, QString()) << r.err.toStdString();
+    EXPECT_EQ(r.out, QString());
+    EXPECT_EQ(r.err, kDone);
     // Only pruned, compacted and stamped: the whole log, its messages joined by '|'.
     const QString log = "DBPath = " + db +
                         "|modDB.IsDBEncrypt Start|modDB.IsDBEncrypt End|modMain.p_CompactDB Start |" +
@@ -162,6 +173,23 @@ TEST_F(UpgradeProgram, RunsOnTheDatabaseBesideIt) {
     EXPECT_EQ(test::Column(db, QStringLiteral("SELECT TaskIDX FROM TTaskLog")), QVariantList{2});
     EXPECT_EQ(Files(), (QStringList{"Marrowtide.mdb", "autoup.ini", "marrowtide-dbupgrade"}));
   }
+}
+
+// A database at the newest version whose schema was changed by hand: the
+// run maintains it as ever, logs each difference (on standard error too,
+// without windows) and ends with status 5.
+TEST_F(UpgradeProgram, ASchemaThatDiffersFromTheNewestVersionsEndsInStatus5) {
+  e2e::MakeLatest(db);
+  test::ExecuteOn(db, {"DROP TABLE TKeywordList", "ALTER TABLE TCodes ADD COLUMN Extra LONG"});
+  const test::ToolResult r = Run();
+  EXPECT_EQ(r.exitCode, 5);
+  EXPECT_EQ(r.out, QString());
+  const QStringList differences{"The schema differs from version 405's: extra column\tTCodes\tExtra\t\tLONG",
+                                "The schema differs from version 405's: missing table\tTKeywordList\t\t\t"};
+  EXPECT_EQ(r.err, differences.join('\n') + "\nmarrowtide-dbupgrade: version 405 -> 405, 0 statements failed, "
+                   "2 schema differences, exit status 5: at version 405, but the schema differs from version 405's\n");
+  for (const QString& line : differences) EXPECT_TRUE(LogMessages().contains(line)) << line.toStdString();
+  EXPECT_EQ(test::Column(db, QStringLiteral("SELECT TaskIDX FROM TTaskLog")), QVariantList{2});  // maintained
 }
 
 // Another run holds on, of this installation (its instance lock) or of any
@@ -195,7 +223,10 @@ TEST_F(UpgradeProgram, WhileAnotherRunHoldsOnNothingIsWritten) {
   }
 
   const test::ToolResult r = Run({db}, {QStringLiteral("TMPDIR=") + program});  // not a folder
-  EXPECT_EQ(r.err.trimmed(), kM1);
+  const QStringList err = r.err.trimmed().split('\n');
+  ASSERT_EQ(err.size(), 3) << r.err.toStdString();
+  EXPECT_TRUE(err[0].contains(QStringLiteral("cannot be made"))) << err[0].toStdString();
+  EXPECT_EQ(err.mid(1), (QStringList{kM1, kNotOpened}));
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_TRUE(Log().contains(QStringLiteral("cannot be made")));
   EXPECT_EQ(test::FileBytes(db), before);
@@ -242,8 +273,10 @@ TEST_F(UpgradeProgram, UnusableDatabaseEndsInM1AndIsLeftAlone) {
     // As another user when the test runs as root, for whom nothing is read-only.
     const test::ToolResult r = Run({path}, {}, /*asNobody=*/path == readOnly);
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err.trimmed(), kM1);
     const QStringList log = LogMessages();
+    // Without windows the reason, the box and the summary on standard error.
+    ASSERT_FALSE(log.isEmpty());
+    EXPECT_EQ(r.err, log[0] + '\n' + kM1 + '\n' + kNotOpened + '\n');
     ASSERT_EQ(log.size(), 3);
     EXPECT_TRUE(log[0].startsWith(QStringLiteral("ERROR: modDB.DBGetConnection Line = 0\t-2147467259\t")));
     EXPECT_EQ(log[0].contains(QStringLiteral("read-only")), path == readOnly) << log[0].toStdString();

@@ -45,9 +45,10 @@ class FakePasses : public RunPasses {
     ReleaseSharedConnection();
     onDecrypt();
   }
-  void p_DBUpgrade(int32_t version) override {
+  upgrade::UpgradeOutcome p_DBUpgrade(int32_t version) override {
     calls << QStringLiteral("upgrade %1").arg(version);
     onUpgrade(version);
+    return upgraded;
   }
   void p_DBEncrypt() override {
     calls << "encrypt";
@@ -58,6 +59,14 @@ class FakePasses : public RunPasses {
   QString DBDecryptValue(const QString& text) override {
     calls << "value " + text;
     return text.startsWith(QLatin1String("ENC:")) ? text.mid(4) : text;
+  }
+  // The schema check: its answer, and how often it was asked.
+  std::function<QStringList()> differences = [] { return QStringList(); };
+  int schemaChecks = 0;
+  upgrade::UpgradeOutcome upgraded;
+  QStringList SchemaDifferences() override {
+    ++schemaChecks;
+    return differences();
   }
 
  private:
@@ -72,7 +81,7 @@ struct Harness {
     db.SetSetting("IsDBEn", marker);
   }
   QStringList Upgrade(const QString& argument = QString()) {
-    outcome = RunMain(argument, passes, LockResult{});
+    outcome = RunMain(argument, passes, LockResult{}, &report);
     return passes.calls;
   }
   // The log lines of the run without the Start/End lines of IsDBEncrypt.
@@ -87,6 +96,7 @@ struct Harness {
   test::ScriptedDatabase& db = s.engine.At(path);
   FakePasses passes{db};
   RunOutcome outcome{};
+  RunReport report;
 };
 
 // The branch a stored version and marker take, what the log says of it and
@@ -178,6 +188,50 @@ TEST(RunFailures, LostDatabaseShowsM2UndecryptedValuesStopAndFailedEncryptionM3)
     EXPECT_EQ(h.Messages().contains("The values could not be decrypted; the database is not upgraded and stays "
                                     "encrypted at version 300"),
               c.fault == StillEncrypted);
+  }
+}
+
+// At the newest version, reached or found, the schema is compared with the
+// newest version's: each difference is a log line and the outcome says so,
+// unless an earlier failure in run order decides it. An upgrade that stops
+// below the newest version, or a version above it, is not compared.
+TEST(RunSchemaCheck, DifferencesAtTheNewestVersionEndInStatus5) {
+  const QString missing = "missing table\tTCodes\t\t\t";
+  const struct {
+    const char* version;
+    QVariant stamped;
+    QStringList differences;  // "throw": the schema cannot be read
+    bool encrypts;
+    RunOutcome outcome;
+    int checks;
+  } cases[] = {
+      {"405", {}, {missing}, true, RunOutcome::SchemaDiffers, 1},
+      {"300", LatestDBVersion, {missing}, true, RunOutcome::SchemaDiffers, 1},
+      {"300", LatestDBVersion, {}, true, RunOutcome::Upgraded, 1},
+      {"300", LatestDBVersion, {"throw"}, true, RunOutcome::SchemaDiffers, 1},
+      {"300", LatestDBVersion, {missing}, false, RunOutcome::NotEncrypted, 1},
+      {"300", 388, {missing}, true, RunOutcome::NotAtLatestVersion, 0},
+      {"406", 406, {missing}, true, RunOutcome::Upgraded, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.version) + " -> " + c.stamped.toString().toStdString());
+    Harness h;
+    h.Given(c.version, "0");
+    h.passes.onUpgrade = [&](int32_t) { h.db.SetSetting("DBVersion", c.stamped); };
+    h.passes.upgraded.failures = 17;
+    h.passes.differences = [&] {
+      if (c.differences == QStringList{"throw"}) throw DbError(-1, "unreadable");
+      return c.differences;
+    };
+    if (!c.encrypts) h.passes.onEncrypt = [] {};
+    h.Upgrade();
+    EXPECT_EQ(h.outcome, c.outcome);
+    EXPECT_EQ(h.passes.schemaChecks, c.checks);
+    EXPECT_EQ(h.Messages().contains("The schema differs from version 405's: " + missing),
+              c.checks == 1 && c.differences == QStringList{missing});
+    EXPECT_EQ(h.report.fromVersion, QString(c.version));
+    EXPECT_EQ(h.report.toVersion, c.stamped.isNull() ? QString(c.version) : c.stamped.toString());
+    EXPECT_EQ(h.report.upgrade.failures, c.stamped.isNull() ? 0 : 17);
   }
 }
 
