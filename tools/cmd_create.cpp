@@ -15,7 +15,7 @@ int Create(const QStringList& args) {
   const QString& path = args.first();
   // An existing file is never touched, whatever it holds.
   if (QFileInfo::exists(path)) {
-    return ReportError(dberr::kOpenFailed, QStringLiteral("File already exists: ") + path);
+    return ReportError(dberr::kOpenFailed, QStringLiteral("file already exists: ") + path);
   }
   try {
     CreateInitialDatabase(path);

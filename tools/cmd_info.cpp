@@ -5,9 +5,12 @@
 //                           it (decrypted when stored encrypted; 1 when the
 //                           row, its value or TSettings is missing); the stored
 //                           text itself when it does not read as a version
-//   pending    N            the versions the upgrade would apply (0 when the
-//                           version is the latest or beyond, or unreadable:
-//                           the run then applies nothing)
+//   pending    N            the versions the upgrade would apply: up to the
+//                           latest, as far as each has a script or a code
+//                           migration (0 at the latest or beyond, or when
+//                           the version is unreadable)
+//   note       TEXT         when the run cannot bring the database to the
+//                           latest version, or applies nothing to it: why
 //   encrypted  yes|no       whether the protected values are encrypted (IsDBEn)
 //   table      NAME  ROWS   every table in name order with its row count
 #include <QTextStream>
@@ -17,6 +20,7 @@
 #include "db/engine.h"
 #include "db/store/schema_listing.h"
 #include "tools/command.h"
+#include "upgrade/upgrade_engine.h"
 
 namespace mt::tool {
 namespace {
@@ -32,12 +36,16 @@ qint64 RowCount(Connection& connection, const QString& table) {
 void PrintVersion(Connection& connection, QTextStream& out) {
   try {
     const int32_t version = StoredVersion(connection);
+    const upgrade::PendingUpgrade pending = upgrade::PendingVersions(version);
     out << "version\t" << version << '\n';
-    out << "pending\t" << std::max(0, LatestDBVersion - version) << '\n';
-  } catch (const DbError&) {
+    out << "pending\t" << pending.versions << '\n';
+    if (!pending.why.isEmpty()) out << "note\t" << pending.why << '\n';
+  } catch (const DbError& e) {
     const QString stored = Setting(connection, QStringLiteral("DBVersion"), 1).toString();
     out << "version\t" << engine::EscapeField(stored) << '\n';
     out << "pending\t0\n";
+    out << "note\tthe stored version does not read as a version (" << engine::EscapeField(e.description())
+        << "): the upgrade applies nothing and the run ends with status 2\n";
   }
 }
 

@@ -1,6 +1,8 @@
-// marrowtide-db sql FILE STATEMENT: one Jet-dialect statement through the
-// engine. A row-returning statement prints a header line and one line a row;
-// any other statement prints the number of records it affected.
+// marrowtide-db sql FILE [--csv|--json] STATEMENT: one Jet-dialect statement
+// through the engine. A row-returning statement prints a header line and one
+// line a row, tab-separated with the escapes of db/store/result_text.h, or
+// CSV (RFC 4180) or a JSON array with the option; any other statement prints
+// the number of records it affected.
 #include <QTextStream>
 #include <variant>
 
@@ -12,7 +14,16 @@
 namespace mt::tool {
 namespace {
 
-int RunSql(const QStringList& args) {
+enum class Format { Lines, Csv, Json };
+
+int RunSql(QStringList args) {
+  Format format = Format::Lines;
+  if (args.size() == 3 && args[1].startsWith(QLatin1String("--"))) {
+    if (args[1] == QLatin1String("--csv")) format = Format::Csv;
+    else if (args[1] == QLatin1String("--json")) format = Format::Json;
+    else return UsageOf(QStringLiteral("sql"), QStringLiteral("unknown option '%1'").arg(args[1]));
+    args.removeAt(1);
+  }
   if (args.size() != 2) return UsageOf(QStringLiteral("sql"));
   const QString& statement = args[1];
   return WithDatabase(args[0], [&](Connection& connection, QTextStream& out) {
@@ -20,7 +31,9 @@ int RunSql(const QStringList& args) {
     const auto* sql = std::get_if<engine::SqlStatement>(&command);
     if (sql && sql->returnsRows) {
       auto rs = connection.OpenRecordset(statement, CursorType::Static, LockType::ReadOnly);
-      for (const QString& line : engine::RecordsetLines(*rs)) out << line << '\n';
+      if (format == Format::Csv) out << engine::RecordsetCsv(*rs);
+      else if (format == Format::Json) out << engine::RecordsetJson(*rs);
+      else for (const QString& line : engine::RecordsetLines(*rs)) out << line << '\n';
       rs->Close();
     } else {
       out << connection.Execute(statement) << '\n';
@@ -28,8 +41,8 @@ int RunSql(const QStringList& args) {
   });
 }
 
-const ToolCommand kSql("sql", "sql FILE STATEMENT", "one Jet-dialect statement through the engine",
-                      RunSql, /*changesDatabase=*/true);
+const ToolCommand kSql("sql", "sql FILE [--csv|--json] STATEMENT", "one Jet-dialect statement through the engine",
+                       RunSql, /*changesDatabase=*/true);
 
 }  // namespace
 }  // namespace mt::tool

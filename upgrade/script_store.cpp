@@ -28,6 +28,10 @@ void LogExtractFailure(int32_t number, const QString& description, int line) {
 
 }  // namespace
 
+bool HasResource(int id, const QString& typeName) {
+  return QFile::exists(ResourceRoot() + u'/' + typeName + u'/' + QString::number(id));
+}
+
 void SetResourceRoot(const QString& root) {
   ResourceRoot() = root.isEmpty() ? QStringLiteral(":") : root;
 }

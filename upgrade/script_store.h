@@ -24,6 +24,9 @@ inline constexpr int kScriptResourceBase = 10000;
 
 bool ExtractResourceToFile(int id, const QString& typeName, const QString& path);
 
+// Whether the resource exists where resources are looked up.
+bool HasResource(int id, const QString& typeName);
+
 QString ReadScriptFile(const QString& path);
 
 // Where resources are looked up: ":" (the embedded resources) by default, or

@@ -131,6 +131,24 @@ QString VersionStampStatement(int32_t version) {
          QStringLiteral("\" WHERE [ID]=\"DBVersion\"");
 }
 
+PendingUpgrade PendingVersions(int32_t stored) {
+  PendingUpgrade pending;
+  if (stored > LatestDBVersion)
+    pending.why = QStringLiteral("above version %1: the upgrade applies nothing").arg(LatestDBVersion);
+  for (int64_t v = int64_t(stored) + 1; v <= LatestDBVersion; ++v) {
+    const int32_t version = int32_t(v);
+    if (!IsCodeMigrationVersion(version) && !HasResource(kScriptResourceBase + version, kScriptType)) {
+      pending.why = QStringLiteral("no upgrade script for version %1: the upgrade %2 and the run ends with status 2")
+                        .arg(version)
+                        .arg(pending.versions == 0 ? QStringLiteral("applies nothing")
+                                                   : QStringLiteral("stops after version %1").arg(version - 1));
+      break;
+    }
+    ++pending.versions;
+  }
+  return pending;
+}
+
 void DispatchStatement(const QString& statement) {
   switch (ClassifyStatement(statement)) {
     case StatementKind::CreateView:

@@ -52,6 +52,16 @@ struct UpgradeOutcome {
 // p_DBUpgrade applies them up to LatestDBVersion (app/globals.h). Nothing when stored >= target.
 UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion);
 
+// What a run would apply to a database stored at `stored`: the versions up
+// to LatestDBVersion, as far as each has a script or a code migration
+// (UpgradeRange ends at the first that has neither). `why` is empty when the
+// run reaches the newest version, else says why it does not.
+struct PendingUpgrade {
+  int32_t versions = 0;
+  QString why;
+};
+PendingUpgrade PendingVersions(int32_t stored);
+
 // Carries out one normalised statement: a catalogue statement or SQL on the
 // shared connection. Throws what the handler or the database engine throws.
 void DispatchStatement(const QString& statement);

@@ -42,10 +42,12 @@ TEST(ToolTest, SqlAndSchemaPrintTheContractsTextsAndFailuresTheirCode) {
   EXPECT_EQ(r.out, "2\n");
   r = RunTool({"sql", db, "SELECT * FROM TMissing"});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(r.err.startsWith(QStringLiteral("error %1: ").arg(dberr::kNotFound))) << r.err.toStdString();
+  EXPECT_TRUE(r.err.startsWith(QStringLiteral("error: "))) << r.err.toStdString();
+  EXPECT_TRUE(r.err.endsWith(QStringLiteral(" (code %1)\n").arg(dberr::kNotFound))) << r.err.toStdString();
+  EXPECT_FALSE(r.err.contains(QStringLiteral("ERROR: "))) << r.err.toStdString();  // no log line inside
   r = RunTool({"schema", missing});
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(r.err.startsWith(QStringLiteral("error %1: ").arg(dberr::kOpenFailed)));
+  EXPECT_TRUE(r.err.endsWith(QStringLiteral(" (code %1)\n").arg(dberr::kOpenFailed))) << r.err.toStdString();
   EXPECT_FALSE(QFileInfo::exists(missing));
 }
 

@@ -181,7 +181,7 @@ TEST_F(ImportTool, BadSourcesAndDestinationsCreateNothing) {
     const test::ToolResult run = test::RunTool({QStringLiteral("import"), c.source, c.dest});
     EXPECT_EQ(run.exitCode, 1) << c.message;
     // libmdb may warn first; the tool's own verdict is the last line.
-    EXPECT_TRUE(run.err.trimmed().split(u'\n').last().startsWith(QStringLiteral("error "))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.trimmed().split(u'\n').last().startsWith(QStringLiteral("error: "))) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << run.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(c.dest + QStringLiteral(".importing"))) << c.message;
     if (c.dest != existing) EXPECT_FALSE(QFileInfo::exists(c.dest)) << c.message;

@@ -54,7 +54,7 @@ TEST(ValuesTool, EncryptsAndDecryptsAFileInPlaceOnlyOnce) {
   // Encrypting twice would bury the values under a second layer.
   const test::ToolResult again = values({"encrypt"});
   EXPECT_EQ(again.exitCode, 1);
-  EXPECT_TRUE(again.err.startsWith(QStringLiteral("error "))) << again.err.toStdString();
+  EXPECT_TRUE(again.err.startsWith(QStringLiteral("error: "))) << again.err.toStdString();
   EXPECT_EQ(stored(), encrypted);
   ASSERT_EQ(values({"decrypt"}).exitCode, 0);
   EXPECT_EQ(stored(), plain);

@@ -86,7 +86,8 @@ TEST_F(ToolCommands, ValidateListsExactlyTheDriftAndNeverChangesTheFile) {
   EXPECT_EQ(FileBytes(db), before);
 }
 
-// The reading itself (blanks, Null, missing rows) is a run test.
+// The reading itself (blanks, Null, missing rows) is a run test; pending
+// counts what the run would apply, and a note says why it applies nothing.
 TEST_F(ToolCommands, InfoReadsTheVersionAsTheRunWould) {
   const QString settings = QStringLiteral("CREATE TABLE TSettings (ID TEXT(50), Val1 TEXT(255))");
   const QString stamp = QStringLiteral("INSERT INTO TSettings (ID, Val1) VALUES ('DBVersion', %1)");
@@ -95,9 +96,15 @@ TEST_F(ToolCommands, InfoReadsTheVersionAsTheRunWould) {
     QStringList sql;
     QString head;  // version and pending lines
   } cases[] = {
-      {"no TSettings", {"CREATE TABLE TOther (A LONG)"}, "version\t1\npending\t404\n"},
-      {"beyond the latest", {settings, stamp.arg("'406'")}, "version\t406\npending\t0\n"},
-      {"unreadable", {settings, stamp.arg("'4\x1b'")}, "version\t4\\x1b\npending\t0\n"},
+      {"no TSettings", {"CREATE TABLE TOther (A LONG)"},
+       "version\t1\npending\t0\nnote\tno upgrade script for version 2: the upgrade applies nothing and the run "
+       "ends with status 2\n"},
+      {"older", {settings, stamp.arg("'300'")}, "version\t300\npending\t105\n"},
+      {"beyond the latest", {settings, stamp.arg("'406'")},
+       "version\t406\npending\t0\nnote\tabove version 405: the upgrade applies nothing\n"},
+      {"unreadable", {settings, stamp.arg("'4\x1b'")},
+       "version\t4\\x1b\npending\t0\nnote\tthe stored version does not read as a version (Type mismatch): the "
+       "upgrade applies nothing and the run ends with status 2\n"},
   };
   int n = 0;
   for (const auto& c : cases) {
