@@ -19,7 +19,8 @@ void RemoveFileSet(const QString& path) {
   for (const char* suffix : {"", "-wal", "-shm", "-journal"}) QFile::remove(path + QLatin1String(suffix));
 }
 
-qint64 CopyRows(JetFile& file, const SourceTable& table, engine::ConnectionState& state) {
+qint64 CopyRows(JetFile& file, const SourceTable& table, engine::ConnectionState& state,
+               const ImportReport& report) {
   QStringList columns, params;
   for (size_t i = 0; i < table.def.columns.size(); ++i) {
     columns << QuoteIdent(table.def.columns[i].name);
@@ -40,6 +41,7 @@ qint64 CopyRows(JetFile& file, const SourceTable& table, engine::ConnectionState
         throw DbError(e.code(), QStringLiteral("Table '%1', row %2: %3").arg(table.def.name).arg(row + 1).arg(e.description()));
       }
       ++row;
+      if (report.rowsCopied && row % 1000 == 0) report.rowsCopied(table.def.name, row);
     });
     state.db.Exec(QStringLiteral("COMMIT"));
   } catch (...) {
@@ -135,7 +137,7 @@ ImportSummary ImportJetDatabase(const QString& source, const QString& dest, cons
           state.editor.SetColumnDescription(table.def.name, table.def.columns[size_t(i)].name, table.descriptions[i]);
       for (const QString& note : table.notes)
         if (report.note) report.note(note);
-      const qint64 rows = CopyRows(*file, table, state);
+      const qint64 rows = CopyRows(*file, table, state, report);
       ++summary.tables;
       summary.rows += rows;
       if (report.tableDone) report.tableDone(table.def.name, rows);

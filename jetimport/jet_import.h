@@ -27,6 +27,8 @@ struct ImportReport {
   // defaults left out, linked tables).
   std::function<void(const QString& table, qint64 rows)> tableDone;
   std::function<void(const QString& text)> note;
+  // Now and then while a table's rows are copied: the rows so far.
+  std::function<void(const QString& table, qint64 rows)> rowsCopied;
 };
 
 struct ImportSummary {

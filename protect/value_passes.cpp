@@ -78,13 +78,14 @@ QString RowCondition(const Table& table, const Recordset& rs) {
 
 void RequireChangesTaken();
 
-void ProcessTable(const Table& table, Transform transform) {
+void ProcessTable(const Table& table, Transform transform, const RowProgress& rowDone, qint64& rows) {
   std::unique_ptr<Recordset> rs = DBOpenRecordset(QString::fromLatin1(table.listing),
                                                   static_cast<int>(CursorType::ForwardOnly),
                                                   static_cast<int>(LockType::ReadOnly), -1, 3);
   if (!DBHasRecords(rs.get()))
     throw Abandoned{QStringLiteral("%1 lists no rows").arg(QString::fromLatin1(table.name))};
   for (; !rs->Eof(); rs->MoveNext()) {
+    if (rowDone) rowDone(++rows);
     QString assignments;
     for (const Column& col : table.columns) {
       const QString value = Text(rs->Value(QString::fromLatin1(col.name)));
@@ -146,7 +147,8 @@ void CopyDatabase(const QString& from, const QString& to) {
 }
 
 ValuePassResult RunPass(const QString& procedure, Transform transform, bool withUserAgents,
-                        bool encrypting) {
+                        bool encrypting, const RowProgress& rowDone = {}) {
+  qint64 rows = 0;
   WriteLog(procedure + QStringLiteral(" Start"));
   Clock& clock = *services().clock;
   const QString dbPath = Globals().DBPath;
@@ -162,7 +164,7 @@ ValuePassResult RunPass(const QString& procedure, Transform transform, bool with
     if (!DBGetConnection(work)) throw Abandoned{QStringLiteral("Cannot open the work copy ") + work};
     for (const Table& table : Tables()) {
       if (table.key == RowKey::UserAgents && !withUserAgents) continue;
-      ProcessTable(table, transform);
+      ProcessTable(table, transform, rowDone, rows);
     }
     if (encrypting) {
       if (!DBSetSetting(QStringLiteral("IsDBEn"), QStringLiteral("1"), QString(), QString(), true))
@@ -227,12 +229,12 @@ QString EncryptUnlessProtected(const QString& value) {
 
 }  // namespace
 
-ValuePassResult EncryptDatabaseValues() {
-  return RunPass(QStringLiteral("modMain.p_DBEncrypt"), &EncryptUnlessProtected, true, true);
+ValuePassResult EncryptDatabaseValues(const RowProgress& rowDone) {
+  return RunPass(QStringLiteral("modMain.p_DBEncrypt"), &EncryptUnlessProtected, true, true, rowDone);
 }
 
-ValuePassResult DecryptDatabaseValues(int32_t version) {
-  return RunPass(QStringLiteral("modMain.p_DBDecrypt"), &DBDecryptValue, version >= 318, false);
+ValuePassResult DecryptDatabaseValues(int32_t version, const RowProgress& rowDone) {
+  return RunPass(QStringLiteral("modMain.p_DBDecrypt"), &DBDecryptValue, version >= 318, false, rowDone);
 }
 
 void p_DBEncrypt() { EncryptDatabaseValues(); }

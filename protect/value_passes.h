@@ -30,6 +30,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <cstdint>
 
 namespace mt {
@@ -45,7 +46,10 @@ struct ValuePassResult {
   int32_t code = 0;
   QString description;
 };
-ValuePassResult EncryptDatabaseValues();
-ValuePassResult DecryptDatabaseValues(int32_t version);
+// rowDone, when given, is called after each row a pass has processed, with
+// the count so far (marrowtide-db shows it on a terminal).
+using RowProgress = std::function<void(qint64 rows)>;
+ValuePassResult EncryptDatabaseValues(const RowProgress& rowDone = {});
+ValuePassResult DecryptDatabaseValues(int32_t version, const RowProgress& rowDone = {});
 
 }  // namespace mt

@@ -16,7 +16,12 @@ int Import(const QStringList& args) {
   if (args.size() != 2 || args[0].isEmpty() || args[1].isEmpty()) return UsageOf(QStringLiteral("import"));
   QTextStream err(stderr);
   jetimport::ImportReport report;
-  report.tableDone = [&](const QString& table, qint64 rows) { err << table << "  " << rows << Qt::endl; };
+  TerminalProgress progress(QStringLiteral("import"));
+  report.rowsCopied = [&](const QString& table, qint64 rows) { progress.Count(rows, table + QStringLiteral(" rows")); };
+  report.tableDone = [&](const QString& table, qint64 rows) {
+    progress.Done();
+    err << table << "  " << rows << Qt::endl;
+  };
   report.note = [&](const QString& text) { err << "note: " << text << Qt::endl; };
   try {
     const auto s = jetimport::ImportJetDatabase(args[0], args[1], DatabasePassword(), report);

@@ -69,16 +69,21 @@ int Values(const QStringList& args) {
                                                : QStringLiteral(" is not encrypted")));
   }
   ValuePassResult result;
+  TerminalProgress progress(encrypt ? QStringLiteral("encrypt") : QStringLiteral("decrypt"));
+  const RowProgress rowDone = [&](qint64 rows) {
+    if (rows % 100 == 0) progress.Count(rows, QStringLiteral("rows"));
+  };
   if (encrypt) {
-    result = EncryptDatabaseValues();
+    result = EncryptDatabaseValues(rowDone);
   } else {
     const int32_t version = StoredVersion();
     if (version < 0) {
       ReleaseSharedConnection();
       return ReportError(dberr::kTypeMismatch, QStringLiteral("The stored version is unreadable"));
     }
-    result = DecryptDatabaseValues(version);
+    result = DecryptDatabaseValues(version, rowDone);
   }
+  progress.Done();
   if (!result.ok) return ReportError(result.code, result.description);
   return kOk;
 }

@@ -71,6 +71,12 @@ TEST_F(CommandLines, ExitStatusAndFirstLine) {
                        "INSERT INTO TJ (T, X, B, D) VALUES ('IsDBEn', 1.5, True, #2024-07-04 05:38:45#)"});
   r = test::RunTool({"sql", v2, "--json", "SELECT T AS ID, X, B, N, D FROM TJ"});
   EXPECT_EQ(r.out, "[\n{\"ID\":\"IsDBEn\",\"X\":1.5,\"B\":true,\"N\":null,\"D\":\"2024-07-04T05:38:45\"}\n]\n");
+  // On a terminal (script(1) gives the tool one) migrate shows its progress
+  // in place; elsewhere, as above, nothing.
+  if (QFile::exists("/usr/bin/script")) {
+    r = test::RunTool({"-qc", test::ToolPath() + " migrate " + v2 + " --to 5", "/dev/null"}, "/usr/bin/script");
+    EXPECT_TRUE(r.out.contains("\rmigrate: 100%")) << r.out.toStdString();
+  }
 }
 
 }  // namespace
