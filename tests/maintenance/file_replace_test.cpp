@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <string>
 
@@ -29,10 +30,7 @@ QStringList& Flushed() {
 
 // The flushes of what lies in folder (the folder itself included).
 QStringList FlushedIn(const QString& folder) {
-  QStringList in;
-  for (const QString& p : Flushed())
-    if (p == folder || p.startsWith(folder + u'/')) in << p;
-  return in;
+  return Flushed().filter(QRegularExpression("^" + QRegularExpression::escape(folder) + "(/|$)"));
 }
 
 // A file's bytes, "<missing>" when there is none.
