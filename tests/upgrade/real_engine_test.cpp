@@ -3,6 +3,7 @@
 // statements included, and the migrate tool are checked by the schema tests.)
 #include <sqlite3.h>
 
+#include "db/store/sqlcipher_connection.h"
 #include "upgrade/upgrade_engine.h"
 #include "upgrade/upgrade_fixture.h"
 #include "support/fault_vfs.h"
@@ -119,6 +120,25 @@ TEST_F(RealEngineUpgrade, AVersionThatCannotBeginEndsTheUpgrade) {
   EXPECT_EQ(upgrade::UpgradeRange(401, 403).lastRecorded, 403);
   ReleaseSharedConnection();
   EXPECT_EQ(test::Texts(path_, "SELECT K FROM T ORDER BY K"), (QStringList{"2", "3"}));
+}
+
+// A version whose COMMIT fails (here a deferred key check its script breaks)
+// is rolled back, not recorded, and the upgrade ends there.
+TEST_F(RealEngineUpgrade, AVersionThatCannotCommitIsAbsentAndTheUpgradeEnds) {
+  OpenAt401();
+  sqlite3* handle = static_cast<engine::SqlCipherConnection*>(SharedConnection())->state().db.handle();
+  ASSERT_EQ(sqlite3_exec(handle, "PRAGMA foreign_keys = ON; CREATE TABLE p (id INTEGER PRIMARY KEY); "
+                         "CREATE TABLE c (pid INTEGER REFERENCES p (id) DEFERRABLE INITIALLY DEFERRED)",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+  AddScript(402, "INSERT INTO c (pid) VALUES (7)");
+  AddScript(403, "INSERT INTO p (id) VALUES (7)");
+  const upgrade::UpgradeOutcome outcome = upgrade::UpgradeRange(401, 403);
+  EXPECT_EQ(outcome.lastRecorded, 401);
+  EXPECT_EQ(outcome.abandoned, 402);
+  EXPECT_EQ(LogCount("[err: modMain.p_DBUpgrade] line 8, "), 1) << Log().toStdString();
+  ReleaseSharedConnection();
+  EXPECT_EQ(test::Texts(path_, "SELECT Val1 FROM TSettings"), QStringList{"401"});
 }
 
 }  // namespace
