@@ -263,9 +263,13 @@ ExprPtr Parser::parseWordPrimary() {
     ++p_;
     return make(ExprKind::Null);
   }
-  if (WordEquals(w, "TRUE") || WordEquals(w, "FALSE")) {
+  // Jet's words for the two Yes/No values; a column of one of these names
+  // is written in brackets (or qualified: T.No).
+  const bool yes = WordEquals(w, "TRUE") || WordEquals(w, "YES") || WordEquals(w, "ON");
+  const bool no = WordEquals(w, "FALSE") || WordEquals(w, "NO") || WordEquals(w, "OFF");
+  if ((yes || no) && !opIs(peek(), ".") && !opIs(peek(), "(")) {
     ExprPtr e = make(ExprKind::Bool);
-    e->number = WordEquals(w, "TRUE") ? -1 : 0;
+    e->number = yes ? -1 : 0;
     ++p_;
     return e;
   }

@@ -70,6 +70,8 @@ TEST_F(Statements, QueriesDoWhatJetDoes) {
       {"SELECT Val FROM TCodes WHERE ValText BETWEEN 'A' AND 'C'", "2"},
       {"SELECT Val FROM TCodes WHERE Code <> 'Other' ORDER BY Val", "1;3"},
       {"SELECT Code FROM TCodes WHERE Val = '2'", "other"},
+      // Yes, On and No, Off are Jet's words for True and False.
+      {"SELECT Count(*), Yes, On, No, Off FROM TTaskList WHERE IsDeleted = No AND NOT IsDeleted = On", "5|-1|-1|0|0"},
       // Straße > STRASSE > other = OTHER when case is ignored (a binary sort puts "other" first).
       {"SELECT Val FROM TCodes ORDER BY Code DESC, Val", "1;3;2;4"},
   };
