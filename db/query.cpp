@@ -10,6 +10,7 @@
 
 #include "app/globals.h"
 #include "app/log.h"
+#include "db/currency.h"
 #include "protect/cipher.h"
 #include "protect/secrets.h"
 #include "protect/unscramble.h"
@@ -200,13 +201,14 @@ bool DBHasRecords(Recordset* rs) {
 
 QString DBQuoteValue(const QVariant& value) {
   if (IsNull(value)) return QStringLiteral("NULL");
+  if (value.metaType() == QMetaType::fromType<Currency>()) return value.value<Currency>().Text();
   switch (value.typeId()) {
     case QMetaType::QDateTime:
       return QLatin1Char('#') + value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
              QLatin1Char('#');
     case QMetaType::QDate:
       return QLatin1Char('#') +
-             value.toDate().startOfDay().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) +
+             value.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00") +
              QLatin1Char('#');
     case QMetaType::QString: {
       QString text = value.toString();

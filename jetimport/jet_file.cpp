@@ -343,7 +343,7 @@ class MdbFile : public JetFile {
       case MDB_BYTE: return QVariant(qint64(p[0]));
       case MDB_INT: return QVariant(qint64(qFromLittleEndian<qint16>(p)));
       case MDB_LONGINT: return QVariant(qint64(qFromLittleEndian<qint32>(p)));
-      case MDB_MONEY: return QVariant(double(qFromLittleEndian<qint64>(p)) / 10000.0);
+      case MDB_MONEY: return QVariant(qint64(qFromLittleEndian<qint64>(p)));
       case MDB_FLOAT: return QVariant(double(qFromLittleEndian<float>(p)));
       case MDB_DOUBLE:
       case MDB_DATETIME: return QVariant(qFromLittleEndian<double>(p));

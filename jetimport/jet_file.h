@@ -8,8 +8,8 @@
 //  - Open() fails with DbError(kOpenFailed) for a missing, empty, truncated or
 //    foreign file, before anything else happens.
 //  - Values come in the form the engine stores them: Yes/No -1/0, whole
-//    numbers qint64, SINGLE/FLOAT/MONEY double (money is the stored count of
-//    ten-thousandths divided by 10000), dates the raw day number (double),
+//    numbers qint64, SINGLE/FLOAT double, MONEY the stored count of
+//    ten-thousandths (qint64, exact), dates the raw day number (double),
 //    texts and memos QString decoded from the raw bytes (Jet 4 compressed
 //    Unicode included, any length), OLE and binary QByteArray, GUID text
 //    "{...}", DECIMAL exact decimal text. Null stays an invalid QVariant; an

@@ -1,8 +1,8 @@
 // Jet's date serial: a double counting days since 1899-12-30, the fraction
 // being the time of day. Before the base day the integer part still names the
 // day and the fraction, taken as its absolute value, the time (-1.25 is
-// 1899-12-29 06:00). Dates carry no time zone: they are wall-clock values in
-// local time.
+// 1899-12-29 06:00). Dates carry no time zone: they are wall-clock values,
+// never converted through one (only Now() reads the local clock).
 //
 // Promises:
 //  - Conversions round to whole milliseconds; a time that rounds up to

@@ -49,5 +49,6 @@ std::span<const JetFunction> TextFunctions();
 std::span<const JetFunction> ConversionFunctions();
 std::span<const JetFunction> NumberFunctions();
 std::span<const JetFunction> DateFunctions();
+std::span<const JetFunction> CurrencyFunctions();
 
 }  // namespace mt::engine::jetfn

@@ -50,10 +50,11 @@ const JetFunction kAggregates[] = {
 
 // Every family's table (built on first use: the tables live in other files,
 // whose initialisation order is not this file's).
-const std::array<std::span<const JetFunction>, 6>& Families() {
-  static const std::array<std::span<const JetFunction>, 6> families = {
+const std::array<std::span<const JetFunction>, 7>& Families() {
+  static const std::array<std::span<const JetFunction>, 7> families = {
       jetfn::OperatorFunctions(), jetfn::TextFunctions(), jetfn::ConversionFunctions(),
-      jetfn::NumberFunctions(),   jetfn::DateFunctions(), std::span<const JetFunction>(kAggregates),
+      jetfn::NumberFunctions(),   jetfn::DateFunctions(), jetfn::CurrencyFunctions(),
+      std::span<const JetFunction>(kAggregates),
   };
   return families;
 }

@@ -48,6 +48,15 @@ inline constexpr const char* kSqlLike = "jet_like";        // LIKE (value, patte
 inline constexpr const char* kSqlXor = "jet_xor";
 inline constexpr const char* kSqlEqv = "jet_eqv";
 inline constexpr const char* kSqlImp = "jet_imp";
+// Currency as the emitter carries it, a count of ten-thousandths (see
+// jet_functions_currency.cpp): any value into that form (Null stays Null),
+// that form as a number of units, times or divided by a number, an average
+// rounded back to whole ten-thousandths.
+inline constexpr const char* kSqlToCurrency = "jet_cur";
+inline constexpr const char* kSqlCurrencyValue = "jet_cur_value";
+inline constexpr const char* kSqlCurrencyTimes = "jet_cur_mul";
+inline constexpr const char* kSqlCurrencyDivided = "jet_cur_div";
+inline constexpr const char* kSqlCurrencyRound = "jet_cur_round";
 // Text ordered as Jet orders it: case ignored for all of Unicode.
 inline constexpr const char* kSqlTextCollation = "jet_text";
 

@@ -1,5 +1,6 @@
 // Jet's operators ('+', '&', '/', '\\', Mod, '^', LIKE, Xor, Eqv, Imp), its
-// conversions (Val, CLng, CInt, CByte, CDbl, CSng, CCur, CStr, CBool, CDate)
+// conversions (Val, CLng, CInt, CByte, CDbl, CSng, CStr, CBool, CDate; CCur is
+// with the Currency functions)
 // and its number functions, with Jet's rules for Null, rounding and overflow.
 #include "db/jetsql/jet_function_args.h"
 
@@ -115,12 +116,6 @@ void FnCSng(sqlite3_context* ctx, int, sqlite3_value** argv) {
   if (!NumberArg(ctx, argv[0], &d)) return;
   if (std::fabs(d) > std::numeric_limits<float>::max()) return Fail(ctx, kOverflow);
   sqlite3_result_double(ctx, static_cast<double>(static_cast<float>(d)));
-}
-
-void FnCCur(sqlite3_context* ctx, int, sqlite3_value** argv) {
-  double d;
-  if (!NumberArg(ctx, argv[0], &d)) return;
-  sqlite3_result_double(ctx, std::nearbyint(d * 10000.0) / 10000.0);
 }
 
 void FnCStr(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -262,7 +257,6 @@ const JetFunction kConversion[] = {
     {"CBYTE", "jet_cbyte", 1, 1, FnCWhole<0, 255>, nullptr, true},
     {"CDBL", "jet_cdbl", 1, 1, FnCDbl, nullptr, true},
     {"CSNG", "jet_csng", 1, 1, FnCSng, nullptr, true},
-    {"CCUR", "jet_ccur", 1, 1, FnCCur, nullptr, true},
     {"CSTR", "jet_cstr", 1, 1, FnCStr, nullptr, true},
     {"CBOOL", "jet_cbool", 1, 1, FnCBool, nullptr, true},
     {"CDATE", "jet_cdate", 1, 1, FnCDate, nullptr, true},

@@ -1,5 +1,8 @@
 #include "db/jetsql/sqlite_emitter.h"
 
+#include <algorithm>
+
+#include "db/currency.h"
 #include "db/engine.h"
 #include "db/jetsql/jet_functions.h"
 #include "db/jetsql/sqlite_emitter_internal.h"
@@ -90,7 +93,256 @@ bool IsCondition(const Expr& e) {
   }
 }
 
+bool IsDateFunction(const QString& name) {
+  static const char* const kDates[] = {"NOW",        "DATE",      "TIME",  "DATEADD", "DATESERIAL",
+                                       "TIMESERIAL", "DATEVALUE", "TIMEVALUE", "CDATE", "CVDATE"};
+  for (const char* d : kDates)
+    if (name == QLatin1String(d)) return true;
+  return false;
+}
+
+bool IsAggregate(const QString& name, std::initializer_list<const char*> names) {
+  for (const char* n : names)
+    if (name == QLatin1String(n)) return true;
+  return false;
+}
+
+// The common type of two branches; Null takes the other's.
+ValueType CommonType(const Expr& a, ValueType ta, const Expr& b, ValueType tb) {
+  if (a.kind == ExprKind::Null) return tb;
+  if (b.kind == ExprKind::Null) return ta;
+  return ta == tb ? ta : ValueType::Other;
+}
+
 }  // namespace
+
+std::optional<std::vector<TypedColumn>> Emitter::typedColumns(const QString& table) {
+  if (!typesOf_) return std::nullopt;
+  for (const auto& [name, columns] : typeCache_)
+    if (name.compare(table, Qt::CaseInsensitive) == 0) return columns;
+  std::optional<std::vector<TypedColumn>> columns = (*typesOf_)(table);
+  typeCache_.emplace_back(table, columns);
+  return columns;
+}
+
+ValueType Emitter::columnTypeIn(const QString& table, const QString& column) {
+  if (const auto columns = typedColumns(table))
+    for (const TypedColumn& c : *columns)
+      if (c.name.compare(column, Qt::CaseInsensitive) == 0) return c.type;
+  return ValueType::Other;
+}
+
+void Emitter::pushTypeScope(const std::vector<const TableRef*>& leaves) {
+  std::vector<TypeLeaf> scope;
+  for (const TableRef* leaf : leaves) {
+    if (leaf->kind == TableRef::Kind::Table) scope.push_back({RefName(*leaf), typedColumns(leaf->name)});
+    else scope.push_back({leaf->alias, itemTypes(*leaf->select)});
+  }
+  typeScopes_.push_back(std::move(scope));
+}
+
+void Emitter::pushTypeScopeOf(const Select& s) {
+  std::vector<const TableRef*> leaves;
+  for (const TableRefPtr& r : s.from) CollectLeaves(*r, &leaves);
+  pushTypeScope(leaves);
+}
+
+void Emitter::starTypes(const Expr& star, std::vector<TypedColumn>* out) {
+  if (typeScopes_.empty()) return;
+  for (const TypeLeaf& leaf : typeScopes_.back()) {
+    if (!star.qualifier.isEmpty() && leaf.ref.compare(star.qualifier, Qt::CaseInsensitive) != 0) continue;
+    if (leaf.columns)
+      for (const TypedColumn& c : *leaf.columns)
+        if (c.type != ValueType::Other) out->push_back(c);
+  }
+}
+
+std::vector<TypedColumn> Emitter::itemTypes(const Select& s) {
+  pushTypeScopeOf(s);
+  std::vector<TypedColumn> types;
+  int exprNumber = 1000;
+  for (const SelectItem& item : s.items) {
+    if (item.expr->kind == ExprKind::Star) {
+      starTypes(*item.expr, &types);
+      continue;
+    }
+    QString name = item.alias;
+    if (name.isEmpty())
+      name = item.expr->kind == ExprKind::Column ? item.expr->text : QStringLiteral("Expr%1").arg(exprNumber++);
+    types.push_back({name, typeOf(*item.expr)});
+  }
+  typeScopes_.pop_back();
+  return types;
+}
+
+ValueType Emitter::columnType(const Expr& e) {
+  for (auto scope = typeScopes_.rbegin(); scope != typeScopes_.rend(); ++scope) {
+    for (const TypeLeaf& leaf : *scope) {
+      const bool named = !e.qualifier.isEmpty() && leaf.ref.compare(e.qualifier, Qt::CaseInsensitive) == 0;
+      if (!e.qualifier.isEmpty() && !named) continue;
+      if (leaf.columns)
+        for (const TypedColumn& c : *leaf.columns)
+          if (c.name.compare(e.text, Qt::CaseInsensitive) == 0) return c.type;
+      if (named) return ValueType::Other;
+    }
+  }
+  return ValueType::Other;
+}
+
+ValueType Emitter::typeOf(const Expr& e) {
+  using enum ValueType;
+  if (IsCondition(e)) return Other;
+  switch (e.kind) {
+    case ExprKind::Date:
+      return Date;
+    case ExprKind::Column:
+      return typeScopes_.empty() ? Other : columnType(e);
+    case ExprKind::Unary: {
+      const ValueType t = typeOf(*e.args[0]);
+      if (e.op == Op::Plus) return t;
+      return e.op == Op::Neg && t == Money ? Money : Other;
+    }
+    case ExprKind::Binary: {
+      const bool arithmetic = e.op == Op::Add || e.op == Op::Sub || e.op == Op::Mul || e.op == Op::Div;
+      if (!arithmetic || AnyString(e)) return Other;
+      const ValueType a = typeOf(*e.args[0]);
+      const ValueType b = typeOf(*e.args[1]);
+      switch (e.op) {
+        case Op::Add:  // a date plus anything but a date stays a date
+          if (a == Date || b == Date) return a == b ? Other : Date;
+          return a == Money || b == Money ? Money : Other;
+        case Op::Sub:
+          if (a == Date) return b == Date ? Other : Date;
+          return b != Date && (a == Money || b == Money) ? Money : Other;
+        case Op::Mul:
+          return a != Date && b != Date && (a == Money || b == Money) ? Money : Other;
+        case Op::Div:
+          return a == Money && b != Money && b != Date ? Money : Other;
+        default:
+          return Other;
+      }
+    }
+    case ExprKind::Call: {
+      const QString& name = e.text;
+      if (name == QLatin1String("CCUR")) return Money;
+      if (IsDateFunction(name)) return Date;
+      if (e.args.empty() || e.args[0]->kind == ExprKind::Star) return Other;
+      if (IsAggregate(name, {"SUM", "AVG"})) return typeOf(*e.args[0]) == Money ? Money : Other;
+      if (IsAggregate(name, {"MIN", "MAX", "FIRST", "LAST"})) return typeOf(*e.args[0]);
+      if (name == QLatin1String("IIF") && e.args.size() == 3)
+        return CommonType(*e.args[1], typeOf(*e.args[1]), *e.args[2], typeOf(*e.args[2]));
+      if (name == QLatin1String("NZ") && e.args.size() == 2)
+        return CommonType(*e.args[0], typeOf(*e.args[0]), *e.args[1], typeOf(*e.args[1]));
+      return Other;
+    }
+    case ExprKind::Subquery: {
+      const std::vector<TypedColumn> items = itemTypes(*e.select);
+      return items.empty() ? Other : items.front().type;
+    }
+    default:
+      return Other;
+  }
+}
+
+void Emitter::money(const Expr& e) {
+  if (typeOf(e) == ValueType::Money) return moneyBody(e);
+  if (e.kind == ExprKind::Null) {
+    out_ += QStringLiteral("NULL");
+    return;
+  }
+  const bool negated = e.kind == ExprKind::Unary && e.op == Op::Neg && e.args[0]->kind == ExprKind::Number;
+  if (e.kind == ExprKind::Number || negated) {
+    const QString digits = negated ? u'-' + e.args[0]->text : e.text;
+    if (const std::optional<Currency> c = Currency::FromText(digits)) {
+      out_ += QString::number(c->units);
+      return;
+    }
+  }
+  out_ += QLatin1String(kSqlToCurrency);
+  out_ += u'(';
+  expr(e);
+  out_ += u')';
+}
+
+// An expression of Currency type in its Currency form.
+void Emitter::moneyBody(const Expr& e) {
+  switch (e.kind) {
+    case ExprKind::Column:
+      return column(e);
+    case ExprKind::Unary:
+      if (e.op == Op::Plus) return money(*e.args[0]);
+      out_ += QStringLiteral("(- ");
+      money(*e.args[0]);
+      out_ += u')';
+      return;
+    case ExprKind::Binary: {
+      if (e.op == Op::Add || e.op == Op::Sub) {
+        out_ += u'(';
+        money(*e.args[0]);
+        out_ += e.op == Op::Add ? QStringLiteral(" + ") : QStringLiteral(" - ");
+        money(*e.args[1]);
+        out_ += u')';
+        return;
+      }
+      // Times or divided by a number: the Currency operand first.
+      const bool moneyFirst = e.op == Op::Div || typeOf(*e.args[0]) == ValueType::Money;
+      out_ += QLatin1String(e.op == Op::Div ? kSqlCurrencyDivided : kSqlCurrencyTimes);
+      out_ += u'(';
+      money(*e.args[moneyFirst ? 0 : 1]);
+      out_ += QStringLiteral(", ");
+      expr(*e.args[moneyFirst ? 1 : 0]);
+      out_ += u')';
+      return;
+    }
+    case ExprKind::Call: {
+      const QString& name = e.text;
+      if (name == QLatin1String("CCUR")) {
+        if (e.args.size() != 1)
+          Unsupported(QStringLiteral("wrong number of arguments used with function \"%1\"").arg(name));
+        if (typeOf(*e.args[0]) == ValueType::Money) return money(*e.args[0]);
+        out_ += QStringLiteral("jet_ccur(");
+        expr(*e.args[0]);
+        out_ += u')';
+        return;
+      }
+      if (name == QLatin1String("IIF")) {
+        out_ += QStringLiteral("(CASE WHEN ");
+        cond(*e.args[0]);
+        out_ += QStringLiteral(" THEN ");
+        money(*e.args[1]);
+        out_ += QStringLiteral(" ELSE ");
+        money(*e.args[2]);
+        out_ += QStringLiteral(" END)");
+        return;
+      }
+      if (name == QLatin1String("NZ")) {
+        out_ += QStringLiteral("ifnull(");
+        money(*e.args[0]);
+        out_ += QStringLiteral(", ");
+        money(*e.args[1]);
+        out_ += u')';
+        return;
+      }
+      const bool avg = name == QLatin1String("AVG");
+      if (avg) out_ += QLatin1String(kSqlCurrencyRound) + u'(';
+      out_ += name == QLatin1String("FIRST") ? QStringLiteral("jet_first")
+              : name == QLatin1String("LAST") ? QStringLiteral("jet_last")
+                                              : name.toLower();
+      out_ += e.distinct ? QStringLiteral("(DISTINCT ") : QStringLiteral("(");
+      money(*e.args[0]);
+      out_ += u')';
+      if (avg) out_ += u')';
+      return;
+    }
+    case ExprKind::Subquery:
+      out_ += u'(';
+      select(*e.select);
+      out_ += u')';
+      return;
+    default:
+      Unsupported(QStringLiteral("unknown operator"));
+  }
+}
 
 void Emitter::parameter(const QString& name) {
   QString bound;
@@ -159,6 +411,14 @@ void Emitter::expr(const Expr& e) {
   if (IsCondition(e)) {
     out_ += QStringLiteral("(- ");
     cond(e);
+    out_ += u')';
+    return;
+  }
+  // Currency where a plain number is wanted: its units.
+  if (typeOf(e) == ValueType::Money) {
+    out_ += QLatin1String(kSqlCurrencyValue);
+    out_ += u'(';
+    moneyBody(e);
     out_ += u')';
     return;
   }
@@ -263,31 +523,37 @@ void Emitter::cond(const Expr& e) {
           break;
       }
       break;
-    case ExprKind::Between:
+    case ExprKind::Between: {
+      const bool asMoney = typeOf(*e.args[0]) == ValueType::Money;
       out_ += u'(';
-      expr(*e.args[0]);
-      if (AnyString(e)) textCollation();
+      operand(*e.args[0], asMoney);
+      if (AnyString(e) && !asMoney) textCollation();
       out_ += e.negated ? QStringLiteral(" NOT BETWEEN ") : QStringLiteral(" BETWEEN ");
-      expr(*e.args[1]);
+      operand(*e.args[1], asMoney);
       out_ += QStringLiteral(" AND ");
-      expr(*e.args[2]);
+      operand(*e.args[2], asMoney);
       out_ += u')';
       return;
-    case ExprKind::In:
+    }
+    case ExprKind::In: {
+      const bool asMoney = typeOf(*e.args[0]) == ValueType::Money &&
+                           (!e.select || (e.select->items.size() == 1 && typeOf(*e.select->items[0].expr) == ValueType::Money));
       out_ += u'(';
-      expr(*e.args[0]);
-      if (AnyString(e)) textCollation();
+      operand(*e.args[0], asMoney);
+      if (AnyString(e) && !asMoney) textCollation();
       out_ += e.negated ? QStringLiteral(" NOT IN (") : QStringLiteral(" IN (");
       if (e.select) {
+        if (!asMoney) setItemWants({ValueType::Other});
         select(*e.select);
       } else {
         for (size_t i = 1; i < e.args.size(); ++i) {
           if (i > 1) out_ += QStringLiteral(", ");
-          expr(*e.args[i]);
+          operand(*e.args[i], asMoney);
         }
       }
       out_ += QStringLiteral("))");
       return;
+    }
     case ExprKind::IsNull:
       out_ += u'(';
       expr(*e.args[0]);
@@ -372,7 +638,10 @@ void Emitter::function(const Expr& e) {
   call(f->sqlName, e);
 }
 
-void Emitter::selectCore(const Select& s) {
+// A select list item of Currency type comes out in Currency form, unless
+// `wants` (the target columns of an INSERT, the first member of a UNION)
+// says otherwise; `top` records the types of the statement's result columns.
+void Emitter::selectCore(const Select& s, bool top, const std::vector<ValueType>& wants) {
   if (s.topPercent) Unsupported(QStringLiteral("TOP ... PERCENT is not supported"));
   out_ += s.distinct ? QStringLiteral("SELECT DISTINCT ") : QStringLiteral("SELECT ");
   int exprNumber = 1000;  // Jet names unnamed computed columns Expr1000, Expr1001, ...
@@ -382,15 +651,23 @@ void Emitter::selectCore(const Select& s) {
     if (item.expr->kind == ExprKind::Star) {
       if (!item.expr->qualifier.isEmpty()) qualifier(item.expr->qualifier);
       out_ += u'*';
+      if (top) starTypes(*item.expr, &resultTypes_);
       continue;
     }
-    expr(*item.expr);
+    const ValueType type = typeOf(*item.expr);
+    const ValueType want = i < wants.size() ? wants[i] : type;
+    operand(*item.expr, want == ValueType::Money);
+    QString name = item.alias;
     if (!item.alias.isEmpty()) {
       out_ += QStringLiteral(" AS ");
       out_ += QuoteSqlIdentifier(item.alias);
     } else if (item.expr->kind != ExprKind::Column) {
-      out_ += QStringLiteral(" AS [Expr%1]").arg(exprNumber++);
+      name = QStringLiteral("Expr%1").arg(exprNumber++);
+      out_ += QStringLiteral(" AS [") + name + u']';
+    } else {
+      name = item.expr->text;
     }
+    if (top && type != ValueType::Other) resultTypes_.push_back({name, type});
   }
   if (!s.from.empty()) {
     out_ += QStringLiteral(" FROM ");
@@ -404,7 +681,7 @@ void Emitter::selectCore(const Select& s) {
     out_ += QStringLiteral(" GROUP BY ");
     for (size_t i = 0; i < s.groupBy.size(); ++i) {
       if (i) out_ += QStringLiteral(", ");
-      expr(*s.groupBy[i]);
+      operand(*s.groupBy[i], typeOf(*s.groupBy[i]) == ValueType::Money);
       textCollation();  // Jet groups and sorts text ignoring case
     }
   }
@@ -415,20 +692,32 @@ void Emitter::selectCore(const Select& s) {
 }
 
 void Emitter::select(const Select& s) {
+  const bool top = selectDepth_++ == 0;
+  std::vector<ValueType> wants = std::move(itemWants_);
+  itemWants_.clear();
+  const bool starred = std::any_of(s.items.begin(), s.items.end(),
+                                   [](const SelectItem& i) { return i.expr->kind == ExprKind::Star; });
+  if (wants.empty() && !s.unions.empty() && !starred) {
+    // Every member of a UNION gives its columns the first member's forms.
+    for (const TypedColumn& c : itemTypes(s)) wants.push_back(c.type == ValueType::Money ? c.type : ValueType::Other);
+  }
   pushScope(s);
-  selectCore(s);
+  pushTypeScopeOf(s);
+  selectCore(s, top, wants);
   for (const auto& [all, member] : s.unions) {
     if (member->top >= 0) Unsupported(QStringLiteral("TOP inside UNION is not supported"));
     out_ += all ? QStringLiteral(" UNION ALL ") : QStringLiteral(" UNION ");
     pushScope(*member);
-    selectCore(*member);
+    pushTypeScopeOf(*member);
+    selectCore(*member, false, wants);
+    typeScopes_.pop_back();
     popScope();
   }
   if (!s.orderBy.empty()) {
     out_ += QStringLiteral(" ORDER BY ");
     for (size_t i = 0; i < s.orderBy.size(); ++i) {
       if (i) out_ += QStringLiteral(", ");
-      expr(*s.orderBy[i].expr);
+      operand(*s.orderBy[i].expr, typeOf(*s.orderBy[i].expr) == ValueType::Money);
       textCollation();
       if (s.orderBy[i].descending) out_ += QStringLiteral(" DESC");
     }
@@ -437,7 +726,9 @@ void Emitter::select(const Select& s) {
     if (!s.unions.empty()) Unsupported(QStringLiteral("TOP with UNION is not supported"));
     out_ += QStringLiteral(" LIMIT %1").arg(s.top);
   }
+  typeScopes_.pop_back();
   popScope();
+  --selectDepth_;
 }
 
 void Emitter::from(const std::vector<TableRefPtr>& items) {
@@ -505,22 +796,23 @@ void Emitter::tableRef(const TableRef& r) {
 
 }  // namespace sqlemit
 
-SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf) {
+SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf, const TypedColumnsOf* typesOf) {
   using namespace sqlemit;
   const QStringList* params = st.parameters.isEmpty() ? nullptr : &st.parameters;
   switch (st.kind) {
     case ParsedStatement::Kind::Select: {
-      Emitter em(params, st.sourceLength, columnsOf);
+      Emitter em(params, st.sourceLength, columnsOf, typesOf);
       em.select(*st.select);
-      QStringList found = em.parameters();
-      return SqlStatement{em.take(), true, QString(), found};
+      SqlStatement out{em.take(), true, QString(), em.parameters()};
+      out.resultTypes = em.resultTypes();
+      return out;
     }
     case ParsedStatement::Kind::Insert:
-      return EmitInsert(*st.insert, params, st.sourceLength);
+      return EmitInsert(*st.insert, params, st.sourceLength, typesOf);
     case ParsedStatement::Kind::Update:
-      return EmitUpdate(*st.update, params, st.sourceLength);
+      return EmitUpdate(*st.update, params, st.sourceLength, typesOf);
     case ParsedStatement::Kind::Delete:
-      return EmitDelete(*st.del, params, st.sourceLength);
+      return EmitDelete(*st.del, params, st.sourceLength, typesOf);
     case ParsedStatement::Kind::Definition:
       break;
   }

@@ -30,7 +30,11 @@ namespace mt::engine {
 
 // SQL for a data statement (Select, Insert, Update or Delete). With
 // columnsOf, bare names that no table in scope has become parameters.
-SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* columnsOf = nullptr);
+// With typesOf, Currency columns are known: their values stay counts of
+// ten-thousandths through Currency arithmetic and comparisons, become numbers
+// of units elsewhere, and values written to them are converted.
+SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* columnsOf = nullptr,
+                        const TypedColumnsOf* typesOf = nullptr);
 
 // Throws DbError(kSyntax) for a name holding a NUL character.
 QString QuoteSqlIdentifier(const QString& name);

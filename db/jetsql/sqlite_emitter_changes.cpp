@@ -39,8 +39,9 @@ std::optional<QVariant> BoundLiteral(const Expr& e) {
 
 }  // namespace
 
-SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint) {
-  Emitter em(params, sizeHint);
+SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint,
+                        const TypedColumnsOf* typesOf) {
+  Emitter em(params, sizeHint, nullptr, typesOf);
   QString& out = em.out();
   std::vector<const TableRef*> leaves;
   CollectLeaves(*up.target, &leaves);
@@ -61,6 +62,7 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
   if (target->kind != TableRef::Kind::Table) Unsupported(QStringLiteral("cannot update a subquery"));
   const QString table = QuoteSqlIdentifier(target->name);
   const bool joined = up.target->kind == TableRef::Kind::Join;
+  em.pushTypeScope(leaves);
 
   out += QStringLiteral("UPDATE ");
   out += table;
@@ -71,11 +73,13 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
     if (i) out += QStringLiteral(", ");
     out += QuoteSqlIdentifier(a.column);
     out += QStringLiteral(" = ");
+    // A Currency column takes its value as a count of ten-thousandths.
+    const bool toMoney = em.columnTypeIn(target->name, a.column) == ValueType::Money;
     if (joined && RefersBeyond(*a.value, RefName(*target))) {
       // The value comes from the joined row of this target row.
       out += QStringLiteral("(SELECT ");
       em.rewrite(RefName(*target), kInnerAlias);
-      em.expr(*a.value);
+      toMoney ? em.money(*a.value) : em.expr(*a.value);
       out += QStringLiteral(" FROM ");
       em.tableRef(*up.target);
       out += QStringLiteral(" WHERE ");
@@ -91,7 +95,7 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
       em.popRewrite();
       out += QStringLiteral(" LIMIT 1)");
     } else {
-      em.expr(*a.value);
+      toMoney ? em.money(*a.value) : em.expr(*a.value);
     }
   }
   if (joined) {
@@ -103,11 +107,13 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
   return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
 
-SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint) {
-  Emitter em(params, sizeHint);
+SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint,
+                        const TypedColumnsOf* typesOf) {
+  Emitter em(params, sizeHint, nullptr, typesOf);
   QString& out = em.out();
   std::vector<const TableRef*> leaves;
   for (const TableRefPtr& r : del.from) CollectLeaves(*r, &leaves);
+  em.pushTypeScope(leaves);
   const TableRef* target = nullptr;
   if (!del.qualifier.isEmpty()) {
     for (const TableRef* l : leaves)
@@ -136,8 +142,20 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
   return SqlStatement{em.take(), false, target->name, em.parameters()};
 }
 
-SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint) {
-  Emitter em(params, sizeHint);
+SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint,
+                        const TypedColumnsOf* typesOf) {
+  Emitter em(params, sizeHint, nullptr, typesOf);
+  // The types of the columns written, in the order of the values (empty when
+  // the table's columns are not known).
+  std::vector<ValueType> targets;
+  if (const auto columns = em.typedColumns(ins.table)) {
+    if (ins.columns.isEmpty()) {
+      for (const TypedColumn& c : *columns) targets.push_back(c.type);
+    } else {
+      for (const QString& name : ins.columns) targets.push_back(em.columnTypeIn(ins.table, name));
+    }
+  }
+  const auto toMoney = [&](size_t i) { return i < targets.size() && targets[i] == ValueType::Money; };
   QVariantList values;
   QString& out = em.out();
   out += QStringLiteral("INSERT INTO ");
@@ -152,6 +170,9 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
   }
   if (ins.select) {
     out += u' ';
+    std::vector<ValueType> wants;
+    for (size_t i = 0; i < targets.size(); ++i) wants.push_back(toMoney(i) ? ValueType::Money : ValueType::Other);
+    em.setItemWants(std::move(wants));
     em.select(*ins.select);
   } else {
     // The literals of a single row go as bound values: the scripts insert
@@ -169,10 +190,14 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
         if (std::optional<QVariant> bound = bindLiterals ? BoundLiteral(value) : std::nullopt) {
           values.push_back(*bound);
           const QString parameter = u'?' + QString::number(values.size());
-          if (value.kind == ExprKind::Number && IsBoundDecimal(*bound))
+          if (toMoney(i))  // a decimal's text reads exactly
+            out += QLatin1String(kSqlToCurrency) + u'(' + parameter + u')';
+          else if (value.kind == ExprKind::Number && IsBoundDecimal(*bound))
             out += QStringLiteral("CAST(") + parameter + QStringLiteral(" AS REAL)");
           else
             out += parameter;
+        } else if (toMoney(i)) {
+          em.money(value);
         } else {
           em.expr(value);
         }

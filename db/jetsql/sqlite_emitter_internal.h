@@ -33,8 +33,8 @@ bool RefersBeyond(const Expr& e, const QString& target);
 class Emitter {
  public:
   explicit Emitter(const QStringList* parameters = nullptr, int sizeHint = 0,
-                   const ColumnsOf* columnsOf = nullptr)
-      : params_(parameters), columnsOf_(columnsOf) {
+                   const ColumnsOf* columnsOf = nullptr, const TypedColumnsOf* typesOf = nullptr)
+      : params_(parameters), columnsOf_(columnsOf), typesOf_(typesOf) {
     out_.reserve(sizeHint + sizeHint / 4 + 32);
   }
 
@@ -49,6 +49,20 @@ class Emitter {
 
   void expr(const Expr& e);
   void cond(const Expr& e);
+  // An expression in Currency form (a count of ten-thousandths), converting
+  // one of another type.
+  void money(const Expr& e);
+  // What an expression holds: Currency, a date or anything else.
+  ValueType typeOf(const Expr& e);
+  // The columns of a table or view with their types (cached; nullopt when
+  // unknown or no types were given).
+  std::optional<std::vector<TypedColumn>> typedColumns(const QString& table);
+  ValueType columnTypeIn(const QString& table, const QString& column);
+  // The tables whose columns an UPDATE or DELETE reads.
+  void pushTypeScope(const std::vector<const TableRef*>& leaves);
+  // The target types of the next top-level select list (INSERT ... SELECT).
+  void setItemWants(std::vector<ValueType> wants) { itemWants_ = std::move(wants); }
+  const std::vector<TypedColumn>& resultTypes() const { return resultTypes_; }
   void select(const Select& s);
   void from(const std::vector<TableRefPtr>& items);
   void tableRef(const TableRef& r);
@@ -67,6 +81,15 @@ class Emitter {
   // that have one case only is the same with or without it: it is left to
   // SQLite's own comparison, which can find the row through an index.
   void compare(const char* op, const Expr& e, bool equality = false) {
+    // Currency compares as counts of ten-thousandths, exactly.
+    if (typeOf(*e.args[0]) == ValueType::Money || typeOf(*e.args[1]) == ValueType::Money) {
+      out_ += u'(';
+      money(*e.args[0]);
+      out_ += QLatin1String(op);
+      money(*e.args[1]);
+      out_ += u')';
+      return;
+    }
     out_ += u'(';
     expr(*e.args[0]);
     const bool text = e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String;
@@ -105,7 +128,21 @@ class Emitter {
   void column(const Expr& e);
   void parameter(const QString& name);
   void function(const Expr& e);
-  void selectCore(const Select& s);
+  void selectCore(const Select& s, bool top, const std::vector<ValueType>& wants);
+  void moneyBody(const Expr& e);
+  void operand(const Expr& e, bool asMoney) { asMoney ? money(e) : expr(e); }
+  ValueType columnType(const Expr& e);
+  // The names and types of a select list's columns, read in its own scope.
+  std::vector<TypedColumn> itemTypes(const Select& s);
+  void starTypes(const Expr& star, std::vector<TypedColumn>* out);
+
+  // Type resolution: the FROM items of each nested SELECT, innermost last,
+  // with their columns' types (nullopt: unknown).
+  struct TypeLeaf {
+    QString ref;
+    std::optional<std::vector<TypedColumn>> columns;
+  };
+  void pushTypeScopeOf(const Select& s);
 
   // Name resolution for views and stored queries: the columns visible in
   // each nested SELECT, innermost last. nullopt stands for a FROM item whose
@@ -128,10 +165,19 @@ class Emitter {
   std::vector<std::pair<QString, std::optional<QStringList>>> tableCache_;
   QStringList found_;
   std::vector<std::pair<QString, QString>> rewrites_;
+  const TypedColumnsOf* typesOf_;
+  std::vector<std::vector<TypeLeaf>> typeScopes_;
+  std::vector<std::pair<QString, std::optional<std::vector<TypedColumn>>>> typeCache_;
+  std::vector<ValueType> itemWants_;
+  std::vector<TypedColumn> resultTypes_;
+  int selectDepth_ = 0;
 };
 
-SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint);
-SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint);
-SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint);
+SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint,
+                        const TypedColumnsOf* typesOf);
+SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint,
+                        const TypedColumnsOf* typesOf);
+SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint,
+                        const TypedColumnsOf* typesOf);
 
 }  // namespace mt::engine::sqlemit

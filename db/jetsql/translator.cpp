@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "db/currency.h"
 #include "db/engine.h"
 #include "db/jetsql/jet_dates.h"
 #include "db/jetsql/jet_functions.h"
@@ -55,60 +56,84 @@ std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
   return shape;
 }
 
+// The Currency columns of a table, which decide how an INSERT writes its
+// values: part of what a remembered INSERT shape was translated under.
+QString CurrencyColumnsOf(const QString& table, const TypedColumnsOf* typesOf) {
+  if (!typesOf) return QString();
+  QString names;
+  if (const auto columns = (*typesOf)(table))
+    for (const TypedColumn& c : *columns)
+      if (c.type == ValueType::Money) names += c.name.toLower() + u'\x1f';
+  return names;
+}
+
 }  // namespace
 
-Command Translate(const QString& jetSql) {
+Command Translate(const QString& jetSql, const TypedColumnsOf* typesOf) {
   // The scripts insert thousands of rows that differ only in their literals:
   // the SQL of a shape already seen is reused with this statement's values.
   // A shape is remembered only when its translation bound exactly its
-  // literals, in order, so a hit gives what the full translation would.
-  thread_local QHash<QString, SqlStatement> shapes;
+  // literals, in order, so a hit gives what the full translation would
+  // (provided the table's Currency columns are still the same).
+  struct Remembered {
+    SqlStatement statement;
+    QString currencyColumns;
+  };
+  thread_local QHash<QString, Remembered> shapes;
   std::optional<InsertShape> shape = ShapeOfInsert(jetSql);
   if (shape) {
     const auto hit = shapes.constFind(shape->key);
-    if (hit != shapes.cend()) {
-      SqlStatement st = *hit;
+    if (hit != shapes.cend() &&
+        hit->currencyColumns == CurrencyColumnsOf(hit->statement.targetTable, typesOf)) {
+      SqlStatement st = hit->statement;
       st.values = std::move(shape->values);
       return st;
     }
   }
   ParsedStatement st = ParseJet(jetSql);
   if (st.kind == ParsedStatement::Kind::Definition) return std::move(st.definition);
-  SqlStatement out = EmitSqlite(st);
+  SqlStatement out = EmitSqlite(st, nullptr, typesOf);
   if (shape && out.parameters.isEmpty() && out.values == shape->values) {
     if (shapes.size() >= 256) shapes.clear();
-    shapes.insert(shape->key, out);
+    shapes.insert(shape->key, Remembered{out, CurrencyColumnsOf(out.targetTable, typesOf)});
   }
   return out;
 }
 
 namespace {
 
-SqlStatement TranslateSelect(const QString& jetSelect, const ColumnsOf* columnsOf) {
+SqlStatement TranslateSelect(const QString& jetSelect, const ColumnsOf* columnsOf,
+                             const TypedColumnsOf* typesOf) {
   ParsedStatement st = ParseJet(jetSelect);
   if (st.kind != ParsedStatement::Kind::Select)
     throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: a query must be a SELECT statement."));
-  return EmitSqlite(st, columnsOf);
+  return EmitSqlite(st, columnsOf, typesOf);
 }
 
 }  // namespace
 
-SqlStatement TranslateQuery(const QString& jetSelect) { return TranslateSelect(jetSelect, nullptr); }
+SqlStatement TranslateQuery(const QString& jetSelect) { return TranslateSelect(jetSelect, nullptr, nullptr); }
 
-SqlStatement TranslateQuery(const QString& jetSelect, const ColumnsOf& columnsOf) {
-  return TranslateSelect(jetSelect, columnsOf ? &columnsOf : nullptr);
+SqlStatement TranslateQuery(const QString& jetSelect, const ColumnsOf& columnsOf, const TypedColumnsOf* typesOf) {
+  return TranslateSelect(jetSelect, columnsOf ? &columnsOf : nullptr, typesOf);
 }
 
-void RegisterJetFunctions(sqlite3* db) { RegisterJetFunctionsOn(db); }
+void RegisterJetFunctions(sqlite3* db) {
+  RegisterCurrencyConversions();
+  RegisterJetFunctionsOn(db);
+}
 
 double DateTimeToJet(const QDateTime& dt) {
-  const QDateTime local = dt.toLocalTime();
-  return CivilToSerial(local.date(), local.time().msecsSinceStartOfDay());
+  // The fields as they stand, whatever the time spec: a date never passes
+  // through a time zone.
+  return CivilToSerial(dt.date(), dt.time().msecsSinceStartOfDay());
 }
 
 QDateTime JetToDateTime(double days) {
   const CivilTime c = SerialToCivil(days);
-  return QDateTime(c.date, QTime::fromMSecsSinceStartOfDay(c.msecs));
+  // UTC only as the spec that has no gaps and no folds: the fields are the
+  // serial's calendar day and time, converted from nothing.
+  return QDateTime(c.date, QTime::fromMSecsSinceStartOfDay(c.msecs), Qt::UTC);
 }
 
 }  // namespace mt::engine

@@ -13,15 +13,32 @@
 #include <QString>
 #include <QVariant>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <variant>
+#include <vector>
 
 #include "db/jetsql/schema_model.h"
 
 struct sqlite3;
 
 namespace mt::engine {
+
+// The type of a value where it matters beyond SQLite's own: Currency (kept in
+// SQL as a count of ten-thousandths) and dates (day serials, handed out as
+// date-times).
+enum class ValueType : uint8_t { Other, Money, Date };
+
+struct TypedColumn {
+  QString name;
+  ValueType type = ValueType::Other;
+};
+
+// The columns of a table in order with their types, or of a view those of
+// Currency or date type; nullopt when the name is unknown. With it the
+// translation knows which columns hold Currency.
+using TypedColumnsOf = std::function<std::optional<std::vector<TypedColumn>>(const QString& table)>;
 
 struct SqlStatement {
   QString sql;          // SQLite text
@@ -33,6 +50,9 @@ struct SqlStatement {
   // them share one SQL text. Whoever runs `sql` binds them.
   QVariantList values = {};
   bool oneRow = false;  // an INSERT of one row of VALUES
+  // SELECT: the result columns of Currency or date type, by name (a Currency
+  // column holds its count of ten-thousandths).
+  std::vector<TypedColumn> resultTypes = {};
 };
 
 struct CreateTable { TableDef table; };
@@ -49,7 +69,7 @@ using Command = std::variant<SqlStatement, CreateTable, DropTable, AddColumn, Dr
                              AlterColumn, AddConstraint, DropConstraint, DropProcedure,
                              RenameTable>;
 
-Command Translate(const QString& jetSql);
+Command Translate(const QString& jetSql, const TypedColumnsOf* typesOf = nullptr);
 
 // Translates the SELECT text of a view or stored query; parameters (bracketed
 // names that are no column) are left as SQLite named parameters ":name".
@@ -61,13 +81,18 @@ using ColumnsOf = std::function<std::optional<QStringList>(const QString& table)
 // As above, and a bare name that is no column of the tables in its scope (nor
 // an alias of the select list) is a parameter too, as Jet treats it. A FROM
 // item whose columns are unknown makes every bare name in its scope a column.
-SqlStatement TranslateQuery(const QString& jetSelect, const ColumnsOf& columnsOf);
+SqlStatement TranslateQuery(const QString& jetSelect, const ColumnsOf& columnsOf,
+                            const TypedColumnsOf* typesOf = nullptr);
 
 // Installs the SQLite functions the emitted SQL calls (Jet built-ins, Jet '+',
 // case-insensitive LIKE, date conversion). Call once per sqlite3 handle.
 void RegisterJetFunctions(sqlite3* db);
 
 // Jet stores dates as days since 1899-12-30 (the fraction is the time of day).
+// A date-time crosses the engine boundary as its civil fields: DateTimeToJet
+// reads the date and time of `dt` as they stand (no time-zone conversion), and
+// JetToDateTime gives them with the UTC spec, which has no daylight-saving
+// gaps, so every serial has its date-time under any TZ.
 double DateTimeToJet(const QDateTime& dt);
 QDateTime JetToDateTime(double days);
 

@@ -9,7 +9,9 @@
 #include <cmath>
 #include <limits>
 
+#include "db/currency.h"
 #include "db/engine.h"
+#include "db/jetsql/jet_dates.h"
 #include "db/jetsql/translator.h"
 
 namespace mt::engine {
@@ -33,7 +35,7 @@ constexpr TypeNames kTypes[] = {
     {JetType::DateTime, "DATETIME", "DATETIME REAL"},
     {JetType::Single, "SINGLE", "SINGLE REAL"},
     {JetType::Float, "FLOAT", "FLOAT REAL"},
-    {JetType::Money, "MONEY", "MONEY REAL"},
+    {JetType::Money, "MONEY", "MONEY INTEGER"},  // ten-thousandths
     {JetType::AutoIncrement, "AUTOINCREMENT", "INTEGER"},
     {JetType::LongBinary, "LONGBINARY", "LONGBINARY BLOB"},
     {JetType::Binary, "BINARY", "BINARY BLOB"},
@@ -283,6 +285,11 @@ DefaultSql DefaultClause(const ColumnDef& column) {
   }
   if (auto d = ParseNumber(t)) {
     if (column.type == JetType::Bit) return {*d != 0 ? QStringLiteral("-1") : QStringLiteral("0"), true};
+    if (column.type == JetType::Money) {
+      const std::optional<Currency> c = Currency::FromText(t);
+      if (!c) throw DbError(dberr::kSyntax, QStringLiteral("DEFAULT %1 is beyond the range of MONEY.").arg(t));
+      return {QString::number(c->units), true};
+    }
     QString lit = t.startsWith(QLatin1Char('+')) ? t.mid(1) : t;
     return {lit, true};
   }
@@ -302,6 +309,7 @@ ValueKind ValueKindFromDeclared(const char* declared) {
   JetType t = JetTypeFromDeclared(QString::fromUtf8(declared));
   if (t == JetType::Bit) return ValueKind::Bit;
   if (t == JetType::DateTime) return ValueKind::Date;
+  if (t == JetType::Money) return ValueKind::Money;
   return ValueKind::Plain;
 }
 
@@ -313,10 +321,13 @@ QVariant ReadColumn(sqlite3_stmt* stmt, int col, ValueKind kind) {
     case SQLITE_INTEGER:
       if (kind == ValueKind::Bit) return QVariant(sqlite3_column_int64(stmt, col) != 0);
       if (kind == ValueKind::Date) return QVariant(JetToDateTime(double(sqlite3_column_int64(stmt, col))));
+      if (kind == ValueKind::Money) return QVariant::fromValue(Currency{sqlite3_column_int64(stmt, col)});
       return QVariant(qint64(sqlite3_column_int64(stmt, col)));
     case SQLITE_FLOAT:
       if (kind == ValueKind::Bit) return QVariant(sqlite3_column_double(stmt, col) != 0);
       if (kind == ValueKind::Date) return QVariant(JetToDateTime(sqlite3_column_double(stmt, col)));
+      // Currency beyond its range (a sum SQLite could not keep whole).
+      if (kind == ValueKind::Money) return QVariant(sqlite3_column_double(stmt, col) / Currency::kScale);
       return QVariant(sqlite3_column_double(stmt, col));
     case SQLITE_TEXT: {
       QString text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, col)),
@@ -335,10 +346,13 @@ QVariant ReadColumn(sqlite3_stmt* stmt, int col, ValueKind kind) {
 
 QVariant ToStoredValue(const QVariant& value, JetType type) {
   if (!value.isValid() || value.isNull()) return QVariant();
+  if (value.metaType() == QMetaType::fromType<Currency>())
+    return ConvertStoredValue(QVariant(qint64(value.value<Currency>().units)), JetType::Money, type);
   switch (value.typeId()) {
     case QMetaType::QDateTime:
     case QMetaType::QDate: {
-      QDateTime dt = value.typeId() == QMetaType::QDate ? value.toDate().startOfDay() : value.toDateTime();
+      QDateTime dt = value.typeId() == QMetaType::QDate ? QDateTime(value.toDate(), QTime(0, 0), Qt::UTC)
+                                                        : value.toDateTime();
       double days = DateTimeToJet(dt);
       if (IsTextType(type)) return QVariant(DateText(days));
       return ConvertStoredValue(QVariant(days), JetType::DateTime, type);
@@ -359,10 +373,42 @@ QVariant ToStoredValue(const QVariant& value, JetType type) {
   }
 }
 
+// A value for a Currency column: its count of ten-thousandths.
+QVariant ToCurrencyUnits(const QVariant& value, JetType from) {
+  std::optional<Currency> c;
+  if (value.typeId() == QMetaType::QString) {
+    const QString s = value.toString();
+    if (s.trimmed().isEmpty()) return QVariant();
+    c = Currency::FromText(s);
+    if (!c) {
+      if (auto b = ParseBoolWord(s)) c = Currency{*b ? -Currency::kScale : 0};
+      else if (!ParseNumber(s)) Mismatch(value, JetType::Money);
+    }
+  } else if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+    int64_t units;
+    if (!__builtin_mul_overflow(value.toLongLong(), Currency::kScale, &units)) c = Currency{units};
+  } else {
+    c = Currency::FromDouble(value.toDouble());
+  }
+  if (!c) throw DbError(dberr::kTypeMismatch, QStringLiteral("Overflow: '%1' is beyond the range of %2.")
+                                                  .arg(value.toString(), JetTypeKeyword(JetType::Money)));
+  (void)from;
+  return QVariant(qint64(c->units));
+}
+
 QVariant ConvertStoredValue(const QVariant& value, JetType from, JetType to) {
   if (!value.isValid() || value.isNull()) return QVariant();
   const int id = value.typeId();
   if (id == QMetaType::QByteArray) return value;
+  // Currency is stored as its count of ten-thousandths: as such it stays, and
+  // converts to other types as its exact value.
+  if (from == JetType::Money && id != QMetaType::QString) {
+    const Currency c{id == QMetaType::Double ? std::llround(value.toDouble()) : value.toLongLong()};
+    if (to == JetType::Money) return QVariant(qint64(c.units));
+    if (IsTextType(to) || to == JetType::Decimal) return QVariant(c.Text());
+    return ConvertStoredValue(QVariant(c.ToDouble()), JetType::Float, to);
+  }
+  if (to == JetType::Money) return ToCurrencyUnits(value, from);
   const bool isText = id == QMetaType::QString;
   const bool isInt = id == QMetaType::LongLong || id == QMetaType::Int;
   const double num = isText ? 0.0 : value.toDouble();
@@ -412,7 +458,7 @@ QVariant ConvertStoredValue(const QVariant& value, JetType from, JetType to) {
     Mismatch(value, to);
   }
 
-  // SINGLE, FLOAT, MONEY, DATETIME: a REAL.
+  // SINGLE, FLOAT, DATETIME: a REAL.
   if (!isText) return QVariant(num);
   QString s = value.toString();
   if (s.trimmed().isEmpty()) return QVariant();
@@ -424,28 +470,11 @@ QVariant ConvertStoredValue(const QVariant& value, JetType from, JetType to) {
 }
 
 std::optional<QDateTime> ParseJetDateText(const QString& text) {
-  static const char* const kDateTimeFormats[] = {
-      "yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd H:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd H:mm",
-      "yyyy-MM-ddTHH:mm:ss", "yyyy-M-d H:m:s",     "yyyy/M/d H:m:s",   "yyyy/M/d H:m",
-      "M/d/yyyy H:m:s",      "M/d/yyyy h:m:s AP",  "M/d/yyyy H:m",     "yyyy-MM-dd HH:mm:ss.zzz",
-  };
-  static const char* const kDateFormats[] = {"yyyy-MM-dd", "yyyy-M-d", "yyyy/M/d", "M/d/yyyy",
-                                             "yyyyMMdd"};
-  static const char* const kTimeFormats[] = {"H:mm:ss", "H:mm", "h:mm:ss AP", "h:mm AP"};
-  QString t = text.trimmed();
-  if (t.isEmpty()) return std::nullopt;
-  for (const char* f : kDateTimeFormats) {
-    QDateTime dt = QDateTime::fromString(t, QString::fromLatin1(f));
-    if (dt.isValid()) return dt;
-  }
-  for (const char* f : kDateFormats) {
-    QDate d = QDate::fromString(t, QString::fromLatin1(f));
-    if (d.isValid()) return d.startOfDay();
-  }
-  for (const char* f : kTimeFormats) {
-    QTime tm = QTime::fromString(t, QString::fromLatin1(f));
-    if (tm.isValid()) return QDateTime(QDate(1899, 12, 30), tm);
-  }
+  // Jet's own reader, which knows no time zone; Qt's parsers would build
+  // local times and lose the ones a daylight-saving change skips.
+  if (std::optional<double> serial = ParseDateText(text)) return JetToDateTime(*serial);
+  const QDate compact = QDate::fromString(text.trimmed(), QStringLiteral("yyyyMMdd"));
+  if (compact.isValid()) return QDateTime(compact, QTime(0, 0), Qt::UTC);
   return std::nullopt;
 }
 

@@ -4,7 +4,8 @@
 // Promises:
 //  - Each Jet type gets a declared SQLite type whose affinity keeps its values
 //    the way Jet keeps them (text stays text, "123" in a MEMO column stays
-//    "123"; whole numbers are INTEGER; dates, SINGLE, FLOAT and MONEY are REAL;
+//    "123"; whole numbers are INTEGER; MONEY is an INTEGER count of
+//    ten-thousandths (read out as mt::Currency); dates, SINGLE and FLOAT are REAL;
 //    LONGBINARY and BINARY keep bytes as BLOBs; GUID and DECIMAL are TEXT, so
 //    a decimal keeps every digit)
 //    and whose first word names the Jet type, so the type of a result column
@@ -52,7 +53,7 @@ DefaultSql DefaultClause(const ColumnDef& column);
 QString ZeroValueSql(JetType type);
 
 // What a result column holds, from its declared type.
-enum class ValueKind { Plain, Bit, Date };
+enum class ValueKind { Plain, Bit, Date, Money };
 ValueKind ValueKindFromDeclared(const char* declared);
 
 // The value of one result column as the engine hands it out.

@@ -4,12 +4,14 @@
 #include <charconv>
 #include <cmath>
 
+#include "db/currency.h"
 #include "db/store/schema_listing.h"
 
 namespace mt::engine {
 
 QString FieldText(const QVariant& value) {
   if (!value.isValid() || value.isNull()) return QStringLiteral("\\N");
+  if (value.metaType() == QMetaType::fromType<Currency>()) return value.value<Currency>().Text();
   switch (value.typeId()) {
     case QMetaType::Bool:
       return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");

@@ -4,7 +4,8 @@
 // Promises:
 //  - Null is \N; text escapes backslash, tab, line feed and carriage return
 //    as \\, \t, \n, \r and any other control character as \xHH; dates
-//    read yyyy-mm-dd hh:nn:ss; Yes/No is True/False; numbers are in plain
+//    read yyyy-mm-dd hh:nn:ss; Yes/No is True/False; Currency is its exact
+//    decimal (up to four places, no trailing zeros); numbers are in plain
 //    decimal form (never an exponent; the shortest digits that read back as
 //    the same value).
 //  - CSV and JSON carry the same values in those formats' own quoting.

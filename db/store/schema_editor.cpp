@@ -347,6 +347,28 @@ void SchemaEditor::DeleteQuery(const QString& name, std::optional<QueryKind> kin
   });
 }
 
+std::optional<std::vector<TypedColumn>> SchemaEditor::ColumnTypes(const QString& name) {
+  if (const TableInfo* info = catalog_.FindTable(name)) {
+    std::vector<TypedColumn> columns;
+    columns.reserve(info->def.columns.size());
+    for (const ColumnDef& c : info->def.columns)
+      columns.push_back({c.name, c.type == JetType::Money      ? ValueType::Money
+                                 : c.type == JetType::DateTime ? ValueType::Date
+                                                               : ValueType::Other});
+    return columns;
+  }
+  const std::optional<NamedQuery> query = catalog_.FindQuery(name);
+  if (!query || query->kind != QueryKind::View || viewTypeDepth_ > 16) return std::nullopt;
+  ++viewTypeDepth_;
+  std::optional<std::vector<TypedColumn>> types;
+  try {
+    types = TranslateQuery(query->jetSql, ColumnsOf(), &typesOf_).resultTypes;
+  } catch (const DbError&) {
+  }
+  --viewTypeDepth_;
+  return types;
+}
+
 std::optional<QString> SchemaEditor::TranslateView(const NamedQuery& query) {
   // Bare names that are no column of the tables read are parameters, as in
   // Jet; the catalogue says which names are columns.
@@ -368,7 +390,7 @@ std::optional<QString> SchemaEditor::TranslateView(const NamedQuery& query) {
     return std::nullopt;
   };
   try {
-    QString sql = TranslateQuery(query.jetSql, columnsOf).sql.trimmed();
+    QString sql = TranslateQuery(query.jetSql, columnsOf, &typesOf_).sql.trimmed();
     while (sql.endsWith(QLatin1Char(';'))) sql.chop(1);
     return sql;
   } catch (const DbError&) {

@@ -39,7 +39,8 @@ class SqliteDb;
 
 class SchemaEditor {
  public:
-  SchemaEditor(SqliteDb& db, CatalogStore& catalog) : db_(db), catalog_(catalog) {}
+  SchemaEditor(SqliteDb& db, CatalogStore& catalog)
+      : db_(db), catalog_(catalog), typesOf_([this](const QString& name) { return ColumnTypes(name); }) {}
 
   // Runs a data-definition command (anything but SqlStatement).
   void Apply(const Command& command);
@@ -60,6 +61,11 @@ class SchemaEditor {
   void AppendQuery(const QString& name, QueryKind kind, const QString& jetSql);
   // Deletes the named query; with a kind, only a query of that kind.
   void DeleteQuery(const QString& name, std::optional<QueryKind> kind);
+
+  // The columns of a table with their types, or the Currency and date
+  // columns of a stored view (from its translation), for the translator.
+  std::optional<std::vector<TypedColumn>> ColumnTypes(const QString& name);
+  const TypedColumnsOf& TypesOf() const { return typesOf_; }
 
   // Changes with every structural change attempted; what was derived from the
   // schema before (prepared statements) is stale when it moved.
@@ -90,6 +96,8 @@ class SchemaEditor {
 
   SqliteDb& db_;
   CatalogStore& catalog_;
+  TypedColumnsOf typesOf_;
+  int viewTypeDepth_ = 0;  // views read through views, against cycles
   uint64_t generation_ = 0;
 };
 

@@ -190,7 +190,7 @@ int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
 
 int32_t SqlCipherConnection::Execute(const QString& sql) {
   RequireOpen();
-  Command command = Translate(sql);
+  Command command = Translate(sql, &state_->editor.TypesOf());
   SqliteDb& db = state_->db;
   const auto* statement = std::get_if<SqlStatement>(&command);
   // Inside the caller's transaction a failing statement is undone alone and
@@ -257,7 +257,7 @@ QString SqlCipherConnection::WriteRefusal() const { return state_->db.WriteRefus
 std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql, CursorType cursor,
                                                               LockType lock) {
   RequireOpen();
-  Command command = Translate(sql);
+  Command command = Translate(sql, &state_->editor.TypesOf());
   const auto* statement = std::get_if<SqlStatement>(&command);
   if (!statement || !statement->returnsRows) {
     // A statement without rows runs, and its recordset comes back closed.
@@ -267,7 +267,7 @@ std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql
     closed->Close();
     return closed;
   }
-  return std::make_unique<SqliteRecordset>(state_, statement->sql, cursor, lock);
+  return std::make_unique<SqliteRecordset>(state_, statement->sql, cursor, lock, statement->resultTypes);
 }
 
 Catalog& SqlCipherConnection::GetCatalog() { return *catalog_; }

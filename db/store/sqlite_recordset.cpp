@@ -46,7 +46,8 @@ QString AliasOf(const QString& sql, const QString& table) {
 }  // namespace
 
 SqliteRecordset::SqliteRecordset(std::shared_ptr<ConnectionState> state, const QString& sqliteSql,
-                                 CursorType cursor, LockType lock)
+                                 CursorType cursor, LockType lock,
+                                 const std::vector<TypedColumn>& resultTypes)
     : state_(std::move(state)), cursor_(cursor), lock_(lock) {
   SqliteDb& db = state_->db;
   Stmt stmt = db.Prepare(sqliteSql);
@@ -56,6 +57,12 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<ConnectionState> state, const Q
     f.name = QString::fromUtf8(sqlite3_column_name(stmt.get(), i));
     const char* declared = sqlite3_column_decltype(stmt.get(), i);
     f.kind = ValueKindFromDeclared(declared);
+    if (!declared) {
+      // A computed column: the type the translation gave it.
+      for (const TypedColumn& t : resultTypes)
+        if (t.name.compare(f.name, Qt::CaseInsensitive) == 0)
+          f.kind = t.type == ValueType::Money ? ValueKind::Money : t.type == ValueType::Date ? ValueKind::Date : f.kind;
+    }
     f.jetType = declared ? JetTypeFromDeclared(QString::fromUtf8(declared)) : JetType::Memo;
     if (const char* t = sqlite3_column_table_name(stmt.get(), i)) f.originTable = QString::fromUtf8(t);
     if (const char* c = sqlite3_column_origin_name(stmt.get(), i)) f.originColumn = QString::fromUtf8(c);

@@ -6,7 +6,8 @@
 //    disturbs the listing. RecordCount is the number of rows, except for
 //    forward-only cursors, which report -1 as a server-side cursor does.
 //  - Values follow the engine boundary: Null is an invalid QVariant, Yes/No
-//    reads as bool, dates as QDateTime (local time).
+//    reads as bool, dates as QDateTime (civil, no time zone), Currency as
+//    mt::Currency; computed columns too, by the type the translation gave them.
 //  - With an optimistic lock, SetValue() + Update() writes the changed fields
 //    of the current row to its table at once (the row is found by its rowid;
 //    the recordset's columns must come from one table). MoveNext() with
@@ -20,6 +21,7 @@
 #include <memory>
 #include <vector>
 
+#include "db/jetsql/translator.h"
 #include "db/store/column_storage.h"
 #include "db/engine.h"
 
@@ -30,8 +32,10 @@ struct ConnectionState;
 class SqliteRecordset : public Recordset {
  public:
   // Runs the (already translated) SELECT and reads its rows.
+  // resultTypes: the translation's types of computed columns (Currency,
+  // dates), which SQLite declares none for.
   SqliteRecordset(std::shared_ptr<ConnectionState> state, const QString& sqliteSql, CursorType cursor,
-                  LockType lock);
+                  LockType lock, const std::vector<TypedColumn>& resultTypes = {});
 
   bool IsOpen() const override { return open_; }
   bool Eof() const override;

@@ -38,6 +38,10 @@ TEST(ColumnStorageTest, ConversionsBetweenJetTypesAndForeignDeclarations) {
       // Digits beyond a double's reach survive as text.
       {" 12345678901234567890.1234 ", Text, Decimal, "12345678901234567890.1234"},
       {"-0.5", Decimal, Float, -0.5}, {"x1", Text, Decimal, kMismatch},
+      // Currency is stored as its count of ten-thousandths.
+      {qint64(15000), Money, Float, 1.5}, {2.5, Float, Money, qint64(25000)}, {qint64(-3), Long, Money, qint64(-30000)},
+      {" 1.23455 ", Text, Money, qint64(12346)}, {"1e300", Text, Money, kMismatch},
+      {qint64(9223372036854775807), Money, Text, "922337203685477.5807"}, {qint64(5), Money, Decimal, "0.0005"},
   };
   for (const auto& c : cases) {
     QVariant got;

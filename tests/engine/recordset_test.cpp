@@ -2,6 +2,7 @@
 // a pass of updates does not disturb, optimistic updates written at once.
 #include <QDateTime>
 
+#include "db/currency.h"
 #include "engine_fixture.h"
 
 namespace mt::test {
@@ -37,8 +38,8 @@ TEST_F(RecordsetTest, CursorKindsCountsAndFields) {
   EXPECT_EQ(rs->Value("sitecategory"), rs->Value(1));
   EXPECT_EQ(rs->Value("IDX").typeId(), QMetaType::LongLong);
   EXPECT_EQ(rs->Value("IsDeleted"), QVariant(false));
-  EXPECT_EQ(rs->Value("LastDate").toDateTime(), QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)));
-  EXPECT_EQ(rs->Value("Price").typeId(), QMetaType::Double);
+  EXPECT_EQ(rs->Value("LastDate").toDateTime(), QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45), Qt::UTC));
+  EXPECT_EQ(rs->Value("Price").metaType(), QMetaType::fromType<mt::Currency>());
   EXPECT_EQ(rs->Value("Arg5"), QVariant(QString()));
   EXPECT_EQ(FailureCode([&] { rs->Value("NoSuchField"); }), dberr::kInvalidArg);
   EXPECT_EQ(FailureCode([&] { rs->Value(6); }), dberr::kInvalidArg);

@@ -109,10 +109,10 @@ TEST_F(Functions, NullTextAndConversionFunctions) {
 // Date literals are day serials (their texts are those of
 // Dates.TextFormsJetReads), and DateAdd and DateDiff count as Jet does.
 TEST_F(Functions, DateSerialsDateAddAndDateDiff) {
-  const QDateTime dt(QDate(2024, 7, 3), QTime(5, 38, 45));
+  const QDateTime dt(QDate(2024, 7, 3), QTime(5, 38, 45), Qt::UTC);
   EXPECT_EQ(JetToDateTime(DateTimeToJet(dt)), dt);
-  EXPECT_EQ(JetToDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0)));
-  EXPECT_EQ(JetToDateTime(45476.999999999), QDateTime(QDate(2024, 7, 4), QTime(0, 0)));
+  EXPECT_EQ(JetToDateTime(-1.25), QDateTime(QDate(1899, 12, 29), QTime(6, 0), Qt::UTC));
+  EXPECT_EQ(JetToDateTime(45476.999999999), QDateTime(QDate(2024, 7, 4), QTime(0, 0), Qt::UTC));
   // DateAdd keeps the time and clamps the day to the target month's end.
   const std::pair<const char*, const char*> adds[] = {
       {"'m', 1, #2024-01-31#", "2024-02-29 00:00:00"}, {"\"m\", -1, #2023-03-31 10:00#", "2023-02-28 10:00:00"},
