@@ -132,6 +132,8 @@ TEST_F(ImportTool, ValuesAreExact) {
        {day(9999, 1, 1), day(1899, 1, 1)}},
       {"DateTestDatabase", "SELECT LongTextCol FROM DateTest WHERE IDCol = 6", {"New line\\r\\nin field"}},
       {"nwind", "SELECT Freight FROM Orders WHERE OrderID IN (10248, 10255) ORDER BY OrderID", {"32.38", "148.33"}},
+      // Currency stays exact through a view's arithmetic (CCur, Sum, * and / by numbers).
+      {"nwind", "SELECT Subtotal FROM [Order Subtotals] WHERE OrderID = 10250", {"1552.6"}},
       {"nwind", "SELECT OrderDate FROM [Umsätze] WHERE OrderID = 10248", {"1994-08-04 00:00:00"}},
       {"nwind", "SELECT Discontinued FROM Products WHERE ProductID IN (1, 5) ORDER BY ProductID", {"False", "True"}},
   };
