@@ -37,6 +37,7 @@ QString FieldText(const QVariant& value) {
 namespace {
 
 bool IsNumber(const QVariant& value) {
+  if (value.metaType() == QMetaType::fromType<Currency>()) return true;  // its exact decimal
   switch (value.typeId()) {
     case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong: case QMetaType::ULongLong:
     case QMetaType::Short: case QMetaType::UShort: case QMetaType::Char: case QMetaType::UChar:
