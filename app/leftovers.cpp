@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
+#include <iterator>
 
 #include "app/globals.h"
 #include "db/file_replace.h"
@@ -13,21 +15,23 @@ namespace mt {
 namespace {
 
 bool IsStagedScript(const QString& name) {
-  static const QRegularExpression re(QStringLiteral("^(\\d{5})\\.sql$"));
+  static const QRegularExpression re(QStringLiteral("^(\\d{5})~?\\.sql$"));
   const QRegularExpressionMatch m = re.match(name);
   if (!m.hasMatch()) return false;
   const int id = m.captured(1).toInt();
   return id > kScriptResourceBase && id <= kScriptResourceBase + LatestDBVersion;
 }
 
+const char* const kJournals[] = {"", "-wal", "-shm", "-journal"};
+
 }  // namespace
 
 QStringList RemoveLeftovers(const QString& programFolder, const QString& appName,
                             const QString& databasePath) {
   const QRegularExpression workCopy(
-      QStringLiteral("^%1_backup_en_\\d{14}\\.mdb(-wal|-shm|-journal)?$")
+      QStringLiteral("^%1_backup_en_\\d{14}~?\\.mdb(-wal|-shm|-journal)?$")
           .arg(QRegularExpression::escape(appName)));
-  const QRegularExpression compaction(QStringLiteral("^tmp\\.mdb(-wal|-shm|-journal)?$"));
+  const QRegularExpression compaction(QStringLiteral("^tmp~?\\.mdb(-wal|-shm|-journal)?$"));
   QStringList removed;
   const QDir folder(programFolder);
   for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
@@ -35,11 +39,16 @@ QStringList RemoveLeftovers(const QString& programFolder, const QString& appName
         !IsStagedScript(name))
       continue;
     const QString path = folder.filePath(name);
-    if (QFileInfo(path) == QFileInfo(databasePath)) continue;  // a database bearing such a name
+    // A database bearing such a name, and its journals, stay.
+    const bool database = std::any_of(std::begin(kJournals), std::end(kJournals), [&](const char* suffix) {
+      return SameFile(path, databasePath + QLatin1String(suffix));
+    });
+    if (database) continue;
     if (QFile::remove(path)) removed << path;
   }
   for (const QString& path : LeftoverStagingFiles(databasePath))
-    if (QFile::remove(path)) removed << path;
+    if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path))
+      removed << path;
   return removed;
 }
 

@@ -8,9 +8,12 @@
 //  - RemoveLeftovers(programFolder, appName, databasePath) deletes, in the
 //    program folder, appName + "_backup_en_" + 14 digits + ".mdb", "tmp.mdb"
 //    and the staged scripts ("<resource id>.sql" for the ids of the upgrade
-//    scripts), each with its "-wal", "-shm" and "-journal"; and beside the
-//    file databasePath names, the staging files of its replacement. Nothing
-//    else is touched. It returns the paths it deleted.
+//    scripts), and their "~" forms (db/file_replace.h, WorkingFilePath),
+//    each with its "-wal", "-shm" and "-journal"; and beside the file
+//    databasePath names, the staging files of its replacement and the
+//    private work folders of marrowtide-db. The database itself and its
+//    journals are never touched, whatever their names (compared by inode).
+//    Nothing else is touched. It returns the paths it deleted.
 //  - The caller holds the installation lock and the database lock, so no
 //    live run is using any of these files.
 #pragma once

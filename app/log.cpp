@@ -1,5 +1,9 @@
 #include "app/log.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -118,11 +122,23 @@ void WriteLog(const QString& message, const QString& file, bool force, bool noTi
     RotateIfOld(target);
     QString line = noTimestamp ? message : Timestamp() + QLatin1Char('\t') + message;
     line += QLatin1String("\r\n");
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-    QStringEncoder encode(QStringConverter::System);
-    out.write(encode(line));
-    out.close();
+    // Only a regular file takes lines: a FIFO, device or folder in its place
+    // is skipped, and opening without blocking means a FIFO never waits
+    // for a reader.
+    const int fd = ::open(QFile::encodeName(target).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+      QStringEncoder encode(QStringConverter::System);
+      const QByteArray bytes = encode(line);
+      for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0) break;
+        done += n;
+      }
+    }
+    ::close(fd);
   } catch (...) {
     // The log never fails its caller.
   }

@@ -6,7 +6,8 @@
 //    Lines go to ProgramFolder()/log/<ExeName()>.log (or the given file), in
 //    the locale's code set, each "yyyy-mm-dd hh:nn:ss" TAB message CR LF
 //    (or the message alone when asked for no timestamp). The log folder is
-//    never created: without it lines are lost.
+//    never created: without it lines are lost. Only a regular file takes
+//    lines: a FIFO, device or folder at the path is skipped without blocking.
 //  - A file last modified on an earlier day than today (services().clock) is
 //    renamed to name_yyyy-mm-dd.ext before the first line of the new day.
 //  - Lines that are not forced are dropped until Globals().LoggingEnabled.

@@ -7,6 +7,7 @@
 #include "app/leftovers.h"
 #include "app/log.h"
 #include "app/services.h"
+#include "db/path_limit.h"
 #include "db/query.h"
 #include "upgrade/stored_version.h"
 #include "upgrade/upgrade_engine.h"
@@ -21,10 +22,12 @@ const QString kM2Text = QStringLiteral("데이터베이스 연결에 실패하�
 const QString kM3Title = QStringLiteral("DB 암호화 실패");
 const QString kM3Text = QStringLiteral("DB 암호화 실패로 DB 업그레이드 프로그램을 종료합니다.");
 
-int32_t StoredVersion(RunPasses& passes) {
-  return VersionFromStored(
-      DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1),
-      [&](const QString& text) { return passes.DBDecryptValue(text); });
+QVariant StoredVersionValue() {
+  return DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), 1);
+}
+
+int32_t StoredVersion(RunPasses& passes, const QVariant& stored = StoredVersionValue()) {
+  return VersionFromStored(stored, [&](const QString& text) { return passes.DBDecryptValue(text); });
 }
 
 // The version stored after the upgrade. One that no longer reads is none,
@@ -74,6 +77,19 @@ struct Progress {
 
 bool Reconnected() { return DBGetConnection(Globals().DBPath) != nullptr; }
 
+// The stored version is cipher text that the cipher opens to a version: the
+// values are encrypted, whatever the marker says.
+bool VersionIsCipherText(RunPasses& passes, const QVariant& stored = StoredVersionValue()) {
+  const QString text = stored.toString();
+  bool number = false;
+  text.trimmed().toDouble(&number);
+  if (number || text.isEmpty()) return false;
+  const QString opened = passes.DBDecryptValue(text);
+  if (opened == text) return false;
+  opened.trimmed().toDouble(&number);
+  return number;
+}
+
 // Steps 3 to 20 of the run: everything between the instance check and the
 // shutdown. Returning early is "go to the end"; done says how far it got.
 // The database lock is taken before the connection opens and stays in dbLock
@@ -105,6 +121,20 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
     ui.MessageBox(kDbConnectTitle, kM1Text);
     return;
   }
+  // Every path the engine will open, at its longest: the database, a value
+  // pass's work copy and the compaction's copy (each may take "~" when it
+  // would name the database). One too long would end the run half done.
+  for (const QString& path : {g.DBPath,
+                              ProgramFolder() + QLatin1Char('/') + g.AppName +
+                                  QStringLiteral("_backup_en_00000000000000~.mdb"),
+                              ProgramFolder() + QStringLiteral("/tmp~.mdb")}) {
+    const QString problem = EnginePathProblem(path);
+    if (problem.isEmpty()) continue;
+    WriteLog(QStringLiteral("DBPath = ") + g.DBPath);
+    LogFailure(problem + QStringLiteral(" The run leaves the database as it is."));
+    ui.MessageBox(kDbConnectTitle, kM1Text);
+    return;
+  }
   const QStringList removed = RemoveLeftovers(ProgramFolder(), g.AppName, g.DBPath);
   DBGetConnection(g.DBPath);
   WriteLog(QStringLiteral("DBPath = ") + g.DBPath);
@@ -116,12 +146,21 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
     ui.MessageBox(kDbConnectTitle, kM1Text);
     return;
   }
+  // Nothing is built on a damaged file: no pass, no compaction, no stamp.
+  if (const QString damage = conn->Damage(); !damage.isEmpty()) {
+    LogFailure(QStringLiteral("The database ") + g.DBPath +
+               QStringLiteral(" is damaged; the run leaves it as it is: ") + damage);
+    done.opened = false;
+    ui.MessageBox(kDbConnectTitle, kM1Text);
+    return;
+  }
 
   ui.ShowProgress();
   ui.ProcessEvents();
 
   g.IsDBEncrypted = IsDBEncrypt();
-  const int32_t version = StoredVersion(passes);
+  const QVariant storedVersion = StoredVersionValue();
+  const int32_t version = StoredVersion(passes, storedVersion);
   report.fromVersion = report.toVersion = QString::number(version);
   done.atLatest = version == LatestDBVersion;
   bool checkSchema = done.atLatest;
@@ -130,6 +169,13 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
   // compacted; a plain one (a run that ended before its encryption) gets its
   // values protected first.
   if (version != LatestDBVersion) {
+    // A marker that says plain over a version in cipher text lies: the
+    // values are encrypted.
+    if (!g.IsDBEncrypted && VersionIsCipherText(passes, storedVersion)) {
+      WriteLog(QStringLiteral("IsDBEn says the values are plain, but DBVersion is cipher text that opens: "
+                              "the values are taken as encrypted"));
+      g.IsDBEncrypted = true;
+    }
     if (g.IsDBEncrypted) {
       passes.p_DBDecrypt(version);
       done.opened = Reconnected();
@@ -141,7 +187,7 @@ void Work(const QString& argument, RunPasses& passes, const LockResult& instance
       // values still encrypted they would change nothing they mean to and
       // leave the values they add in clear. The database stays as it was
       // (encrypted, at its version) for the next run.
-      if (IsDBEncrypt()) {
+      if (IsDBEncrypt() || VersionIsCipherText(passes)) {
         LogFailure(QStringLiteral("The values could not be decrypted; the database is not upgraded and "
                                 "stays encrypted at version ") +
                  QString::number(version));

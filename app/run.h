@@ -17,8 +17,17 @@
 //    nothing at all (no window, no log line) and its outcome says so. A lock
 //    that cannot be made ends the run with M1 and a log line naming the
 //    cause, the database untouched.
-//  - Under both locks, before the connection opens, the working files a
-//    killed run left behind are deleted (app/leftovers.h).
+//  - Under both locks, before anything is opened, a path too long for the
+//    engine (the database's, or a working file's at its longest) ends the
+//    run with M1 and a line naming the limit (db/path_limit.h); then the
+//    working files a killed run left behind are deleted (app/leftovers.h).
+//  - A database that fails the engine's damage check right after it opens
+//    ends the run with M1 and a line saying it is damaged: no pass, no
+//    compaction, no stamp.
+//  - The values count as encrypted when IsDBEn says so, and also when it
+//    says plain but DBVersion is cipher text that opens (logged); a version
+//    still in cipher text after the decryption pass stops the run as values
+//    still encrypted do.
 //  - At the latest version an encrypted database is only pruned and
 //    compacted; a plain one is encrypted first (M2 and M3 as after an upgrade).
 //  - A database at the latest version, upgraded or already there, has its

@@ -23,7 +23,9 @@
 //   Cases that need root (mounts, running as another user) are skipped
 //   without it. Exit status 0 when every case that ran held.
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <csignal>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -35,6 +37,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QThread>
 #include <functional>
 
 #include "app/globals.h"
@@ -144,6 +147,25 @@ QStringList Evidence(const QString& log, const QString& err) {
   for (const QString& l : err.split(u'\n', Qt::SkipEmptyParts)) lines << QStringLiteral("box: ") + l;
   if (lines.size() > 8) lines = lines.mid(0, 8) << QStringLiteral("...");
   return lines;
+}
+
+// marrowtide-db with its arguments (and NAME=VALUE environment additions).
+RunResult Tool(const Setup& o, const QStringList& args, const QStringList& env = {}) {
+  QProcess tool;
+  QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+  for (const QString& var : env) e.insert(var.section(u'=', 0, 0), var.section(u'=', 1));
+  tool.setProcessEnvironment(e);
+  tool.start(o.tool, args);
+  tool.waitForFinished(600000);
+  RunResult r;
+  r.exitCode = tool.exitCode();
+  r.err = QString::fromUtf8(tool.readAllStandardOutput() + tool.readAllStandardError()).trimmed();
+  return r;
+}
+
+QString Mode(const QString& path) {
+  struct stat st {};
+  return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? QString::number(st.st_mode & 0777, 8) : QString();
 }
 
 // --- what a database may look like afterwards ------------------------------
@@ -518,6 +540,10 @@ int main(int argc, char** argv) {
       Program a(first, o), b(second, o);
       a.SetArguments({db});
       b.SetArguments({dir + QStringLiteral("/link.mdb")});
+      // Each its own temporary folder, as per-user ones are.
+      for (const char* t : {"/tmpA", "/tmpB"}) QDir().mkpath(dir + QLatin1String(t));
+      a.SetEnvironment({QStringLiteral("TMPDIR=") + dir + QStringLiteral("/tmpA")});
+      b.SetEnvironment({QStringLiteral("TMPDIR=") + dir + QStringLiteral("/tmpB")});
       QProcess running;
       a.Prepare(running);
       running.start();
@@ -540,6 +566,262 @@ int main(int argc, char** argv) {
                            "modDB.CompactDatabase Start"})
     cases.push_back({QStringLiteral("two installations on one database, second at %1").arg(QLatin1String(when)),
                      twoInstallations(QLatin1String(when))});
+
+  // marrowtide-db with another temporary folder while a run works on the
+  // database: a write and a read are refused (never a row added that the
+  // run then loses or doubles, never a half-done state printed).
+  cases.push_back({QStringLiteral("marrowtide-db during a run, other TMPDIR"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir, o);
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(enc300, db);
+                     Program a(folder, o);
+                     QProcess running;
+                     a.Prepare(running);
+                     running.start();
+                     QElapsedTimer waited;
+                     waited.start();
+                     while (!a.Log().contains(QStringLiteral("modMain.p_DBDecrypt Start")) &&
+                            running.state() != QProcess::NotRunning && waited.elapsed() < 600000)
+                       running.waitForFinished(1);
+                     const QStringList env{QStringLiteral("TMPDIR=") + dir};
+                     const RunResult insert = Tool(o, {QStringLiteral("sql"), db,
+                                                       QStringLiteral("INSERT INTO TCodes (Code, Val, ValText) VALUES ('X', 1, 'x')")}, env);
+                     const RunResult info = Tool(o, {QStringLiteral("info"), db}, env);
+                     const bool during = running.state() != QProcess::NotRunning;
+                     running.waitForFinished(600000);
+                     r.result = QStringLiteral("tools %1 the run: sql exit %2, info exit %3; ")
+                                    .arg(during ? "during" : "after").arg(insert.exitCode).arg(info.exitCode) +
+                                Describe(Read(db, false));
+                     if (!during) r.problems << QStringLiteral("the run ended before the tools ran");
+                     for (const RunResult* t : {&insert, &info})
+                       if (t->exitCode != 1 || !t->err.contains(QStringLiteral("a run is working on this database")))
+                         r.problems << QStringLiteral("not refused: ") + t->err.left(120);
+                     r.problems += Upgraded(o, refEnc, db);
+                     r.evidence = QStringList{insert.err.left(170), info.err.left(170)};
+                     return r;
+                   }});
+
+  // The database's folder reached through a bind mount (one device, another
+  // mount: a rename between the two fails with EXDEV), the database kept
+  // private (mode 600); and the same private database in the program folder.
+  auto elsewhere = [&](const QString& input, const Snapshot& ref, bool bind) {
+    return [&o, input, &ref, bind, root](const QString& dir) {
+      Outcome r;
+      if (bind && !root) return Outcome{false};
+      const QString folder = ProgramFolder(dir + QStringLiteral("/program"), o);
+      QString db = folder + QStringLiteral("/Marrowtide.mdb");
+      if (bind) {
+        const QString data = dir + QStringLiteral("/data"), bound = dir + QStringLiteral("/bound");
+        QDir().mkpath(data);
+        QDir().mkpath(bound);
+        if (::mount(QFile::encodeName(data).constData(), QFile::encodeName(bound).constData(), nullptr, MS_BIND,
+                    nullptr) != 0)
+          return Outcome{false};
+        db = bound + QStringLiteral("/Marrowtide.mdb");
+      }
+      QFile::copy(input, db);
+      ::chmod(QFile::encodeName(db).constData(), 0600);
+      Program program(folder, o);
+      program.SetArguments({db});
+      const RunResult run = program.Run(std::nullopt);
+      r.problems = Upgraded(o, ref, db);
+      if (run.exitCode != 0) r.problems << QStringLiteral("exit status %1").arg(run.exitCode);
+      if (Mode(db) != u"600") r.problems << QStringLiteral("mode %1, was 600").arg(Mode(db));
+      r.result = Describe(Read(db, false)) + QStringLiteral(", mode ") + Mode(db);
+      r.evidence = Evidence(program.Log(), run.err);
+      if (bind) Unmount(dir + QStringLiteral("/bound"));
+      return r;
+    };
+  };
+  cases.push_back({QStringLiteral("private database (600) through a bind mount, plain"), elsewhere(plain2, refPlain, true)});
+  cases.push_back({QStringLiteral("private database (600) through a bind mount, encrypted"), elsewhere(enc300, refEnc, true)});
+  cases.push_back({QStringLiteral("private database (600) in the program folder"), elsewhere(enc300, refEnc, false)});
+
+  // A database whose name is one of the run's working names: tmp.mdb in the
+  // program folder, and the work copy's name of the second its pass starts.
+  auto namedLikeWork = [&](bool workCopy) {
+    return [&o, &enc300, &refEnc, workCopy](const QString& dir) {
+      Outcome r;
+      const QString folder = ProgramFolder(dir, o);
+      QString name = QStringLiteral("tmp.mdb");
+      if (workCopy) {
+        // The run starts as a second begins; its pass starts within it.
+        const QDateTime next = QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch() + 1);
+        name = QStringLiteral("Marrowtide_backup_en_") + next.toString(QStringLiteral("yyyyMMddHHmmss")) +
+               QStringLiteral(".mdb");
+        QFile::copy(enc300, folder + u'/' + name);
+        while (QDateTime::currentDateTime() < next) QThread::msleep(1);
+      } else {
+        QFile::copy(enc300, folder + u'/' + name);
+      }
+      const QString db = folder + u'/' + name;
+      Program program(folder, o);
+      program.SetArguments({db});
+      const RunResult run = program.Run(std::nullopt);
+      r.problems = Upgraded(o, refEnc, db);
+      r.result = name + QStringLiteral(": ") + Describe(Read(db, false)) + QStringLiteral(", exit %1").arg(run.exitCode);
+      if (workCopy) {
+        // Whether the pass's own work copy was due to take that name.
+        const QString log = program.Log();
+        const qsizetype at = log.indexOf(QStringLiteral("\tmodMain.p_DBDecrypt Start"));
+        const QString started = at < 19 ? QString() : log.mid(at - 19, 19);
+        r.result += QStringLiteral(", its pass started %1").arg(started);
+        if (QDateTime::fromString(started, QStringLiteral("yyyy-MM-dd HH:mm:ss")).toString(QStringLiteral("yyyyMMddHHmmss")) !=
+            name.mid(21, 14))
+          r.result += QStringLiteral(" (another second: no collision tried)");
+      }
+      r.evidence = Evidence(program.Log(), run.err);
+      return r;
+    };
+  };
+  cases.push_back({QStringLiteral("database named tmp.mdb in the program folder"), namedLikeWork(false)});
+  cases.push_back({QStringLiteral("database named like the work copy of its second"), namedLikeWork(true)});
+
+  cases.push_back({QStringLiteral("FIFOs at the log file and autoup.ini"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir, o);
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(enc300, db);
+                     const QString log = folder + QStringLiteral("/log/marrowtide-dbupgrade.log");
+                     const QString ini = folder + QStringLiteral("/autoup.ini");
+                     for (const QString& f : {log, ini}) ::mkfifo(QFile::encodeName(f).constData(), 0644);
+                     const RunResult run = Program(folder, o).Run(std::nullopt, 120000);
+                     r.problems = Upgraded(o, refEnc, db);
+                     if (run.exitCode != 0) r.problems << QStringLiteral("exit status %1 (timed out?)").arg(run.exitCode);
+                     struct stat st {};
+                     for (const QString& f : {log, ini})
+                       if (::stat(QFile::encodeName(f).constData(), &st) != 0 || !S_ISFIFO(st.st_mode))
+                         r.problems << f + QStringLiteral(" is no longer the FIFO");
+                     r.result = Describe(Read(db, false)) + QStringLiteral(", exit %1").arg(run.exitCode);
+                     r.evidence = Evidence({}, run.err);
+                     return r;
+                   }});
+
+  // Bytes overwritten inside a page near the middle of the file.
+  cases.push_back({QStringLiteral("damaged database"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir, o);
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QByteArray bytes = Bytes(done405);
+                     const qsizetype at = (bytes.size() / 2 / 1024) * 1024 + 200;
+                     for (int i = 0; i < 64; ++i) bytes[at + i] = char(0x5a);
+                     Put(db, bytes);
+                     const RunResult run = Program(folder, o).Run(std::nullopt);
+                     const RunResult validate = Tool(o, {QStringLiteral("validate"), db});
+                     const QString log = Program(folder, o).Log();
+                     if (run.exitCode != 1) r.problems << QStringLiteral("exit status %1, want 1").arg(run.exitCode);
+                     if (!run.err.contains(QStringLiteral("DB 연결 실패"))) r.problems << QStringLiteral("no M1 box");
+                     if (!log.contains(QStringLiteral("is damaged"))) r.problems << QStringLiteral("no log line says damaged");
+                     if (QFile::exists(folder + QStringLiteral("/autoup.ini"))) r.problems << QStringLiteral("autoup.ini stamped");
+                     if (Bytes(db).mid(4096) != bytes.mid(4096)) r.problems << QStringLiteral("pages after the first changed");
+                     if (validate.exitCode != 1 || !validate.err.contains(QStringLiteral("damaged\t")))
+                       r.problems << QStringLiteral("validate: exit %1, %2").arg(validate.exitCode).arg(validate.err.left(120));
+                     r.result = QStringLiteral("run exit %1, validate exit %2, file after its header byte for byte: %3")
+                                    .arg(run.exitCode).arg(validate.exitCode).arg(Bytes(db).mid(4096) == bytes.mid(4096) ? "yes" : "no");
+                     r.evidence = Evidence(log, run.err);
+                     r.evidence << QStringLiteral("validate: ") + validate.err.left(150);
+                     for (const QString& l : log.split(QStringLiteral("\r\n")))
+                       if (l.contains(QStringLiteral("is damaged"))) r.evidence << l.section(u'\t', 1).left(170);
+                     return r;
+                   }});
+
+  cases.push_back({QStringLiteral("marker says plain over encrypted values"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir, o);
+                     const QString db = folder + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(enc300, db);
+                     const RunResult lie = Tool(o, {QStringLiteral("sql"), db,
+                                                    QStringLiteral("UPDATE TSettings SET Val1 = '0' WHERE ID = 'IsDBEn'")});
+                     Program program(folder, o);
+                     const RunResult run = program.Run(std::nullopt);
+                     r.problems = Upgraded(o, refEnc, db);
+                     if (lie.exitCode != 0) r.problems << QStringLiteral("could not set the marker: ") + lie.err;
+                     if (!program.Log().contains(QStringLiteral("IsDBEn says the values are plain")))
+                       r.problems << QStringLiteral("the disagreement is not logged");
+                     r.result = Describe(Read(db, false)) + QStringLiteral(", exit %1").arg(run.exitCode);
+                     r.evidence = Evidence(program.Log(), run.err);
+                     return r;
+                   }});
+
+  // marrowtide-db values killed while its work copy (values in clear) exists:
+  // the next command removes it; killed again, the next run does.
+  cases.push_back({QStringLiteral("marrowtide-db values killed"), [&](const QString& dir) {
+                     Outcome r;
+                     const QString folder = ProgramFolder(dir + QStringLiteral("/program"), o);
+                     const QString data = dir + QStringLiteral("/data");
+                     QDir().mkpath(data);
+                     const QString db = data + QStringLiteral("/Marrowtide.mdb");
+                     QFile::copy(plain405, db);
+                     const auto killedLeftovers = [&] {
+                       for (int attempt = 0; attempt < 10; ++attempt) {
+                         QFile::remove(db);
+                         QFile::copy(plain405, db);
+                         QProcess tool;
+                         tool.start(o.tool, {QStringLiteral("values"), db, QStringLiteral("encrypt")});
+                         tool.waitForStarted();
+                         while (!tool.waitForFinished(1)) {
+                           const QStringList work = QDir(data).entryList({QStringLiteral(".Marrowtide.mdb.work-*")},
+                                                                          QDir::Dirs | QDir::Hidden);
+                           if (work.isEmpty() || QDir(data + u'/' + work[0]).entryList({QStringLiteral("*.mdb")}).isEmpty())
+                             continue;
+                           ::kill(pid_t(tool.processId()), SIGKILL);
+                           tool.waitForFinished();
+                           return QDir(data).entryList({QStringLiteral(".*work-*")}, QDir::Dirs | QDir::Hidden);
+                         }
+                       }
+                       return QStringList();
+                     };
+                     QStringList left = killedLeftovers();
+                     const RunResult info = Tool(o, {QStringLiteral("info"), db});
+                     const QStringList afterInfo = QDir(data).entryList({QStringLiteral(".*work-*")}, QDir::Dirs | QDir::Hidden);
+                     if (left.isEmpty()) r.problems << QStringLiteral("the kill left no work folder");
+                     if (!afterInfo.isEmpty()) r.problems << QStringLiteral("info left ") + afterInfo.join(u',');
+                     if (Read(db, false).encrypted) {
+                       r.result = QStringLiteral("(the first kill came after the swap) ");
+                     } else {
+                       left += killedLeftovers();
+                     }
+                     Program program(folder, o);
+                     program.SetArguments({db});
+                     program.Run(std::nullopt);
+                     const QStringList afterRun = QDir(data).entryList({QStringLiteral(".*work-*")}, QDir::Dirs | QDir::Hidden);
+                     if (!afterRun.isEmpty()) r.problems << QStringLiteral("the run left ") + afterRun.join(u',');
+                     r.problems += Upgraded(o, refPlain, db);
+                     r.result += QStringLiteral("killed work folders: ") + left.join(u',') + QStringLiteral("; ") + Describe(Read(db, false));
+                     r.evidence = Evidence(program.Log(), QString());
+                     if (info.exitCode != 0) r.problems << QStringLiteral("info after the kill: ") + info.err.left(120);
+                     return r;
+                   }});
+
+  // A program folder so deep that a work copy's path passes the engine's
+  // limit, and a database path that passes it itself: refused before any pass.
+  cases.push_back({QStringLiteral("paths too long for the engine"), [&](const QString& dir) {
+                     Outcome r;
+                     QString deep = dir;
+                     while (QFile::encodeName(deep).size() < 470) deep += QStringLiteral("/") + QString(40, u'd');
+                     deep = deep.left(470 - (QFile::encodeName(deep).size() - deep.size()));
+                     const QString folder = ProgramFolder(deep, o);
+                     QString longName = folder + QStringLiteral("/") + QString(60, u'n') + QStringLiteral(".mdb");
+                     for (const QString& db : {folder + QStringLiteral("/Marrowtide.mdb"), longName}) {
+                       QFile::remove(db);
+                       QFile::copy(plain2, db);
+                       const QByteArray before = Bytes(db);
+                       Program program(folder, o);
+                       program.SetArguments({db});
+                       const RunResult run = program.Run(std::nullopt);
+                       const bool same = Bytes(db) == before;
+                       if (!same) r.problems << QFileInfo(db).fileName().left(20) + QStringLiteral(": the file changed");
+                       if (run.exitCode != 1) r.problems << QStringLiteral("exit status %1, want 1").arg(run.exitCode);
+                       if (!program.Log().contains(QStringLiteral("at most 504 bytes"))) r.problems << QStringLiteral("the limit is not named");
+                       r.result += QStringLiteral("%1 bytes: exit %2, file byte for byte: %3; ")
+                                       .arg(QFile::encodeName(db).size()).arg(run.exitCode).arg(same ? "yes" : "no");
+                       r.evidence = Evidence(program.Log(), run.err);
+                       for (const QString& l : program.Log().split(QStringLiteral("\r\n")))
+                         if (l.contains(QStringLiteral("bytes long"))) r.evidence << l.section(u'\t', 1).right(150);
+                     }
+                     return r;
+                   }});
 
   // Something at the work-copy path that cannot be deleted: every name the
   // next quarter of an hour can give.

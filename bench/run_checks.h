@@ -396,6 +396,7 @@ class Program {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* var : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(var));
     if (!o_.shim.isEmpty()) env.insert(QStringLiteral("LD_PRELOAD"), o_.shim);
+    for (const QString& var : env_) env.insert(var.section(u'=', 0, 0), var.section(u'=', 1));
     p.setProcessEnvironment(env);
     const QString exe = folder_ + QStringLiteral("/marrowtide-dbupgrade");
     if (!o_.runAs.isEmpty() && ::geteuid() == 0) {
@@ -501,11 +502,14 @@ class Program {
 
   // The command line of the next runs (the database path), empty by default.
   void SetArguments(const QStringList& args) { args_ = args; }
+  // NAME=VALUE each, added to the program's environment.
+  void SetEnvironment(const QStringList& vars) { env_ = vars; }
 
  private:
   QString folder_;
   const Setup& o_;
   QStringList args_;
+  QStringList env_;
 };
 
 // A program folder of its own: the program, a log folder, the database beside them.

@@ -126,6 +126,11 @@ class Connection {
   // the disk is full, an I/O error, a read-only or damaged file. Empty while
   // it takes changes.
   virtual QString WriteRefusal() const { return QString(); }
+  // What a check of the whole file finds damaged (pages, records, indexes
+  // that do not read back as written), one problem a line; empty when the
+  // file is sound. quick: the structure and every record, without
+  // cross-checking indexes against their tables (much cheaper).
+  virtual QString Damage(bool /*quick*/ = true) { return QString(); }
 };
 
 class Engine {
@@ -133,6 +138,11 @@ class Engine {
   virtual ~Engine() = default;
   // Opens an existing database file. Never creates one.
   virtual std::unique_ptr<Connection> Open(const QString& path, const QString& password) = 0;
+  // Opens an existing database file read-only: nothing of the file changes,
+  // not even its header; statements that write fail.
+  virtual std::unique_ptr<Connection> OpenReadOnly(const QString& path, const QString& password) {
+    return Open(path, password);
+  }
   // Creates a new, empty database file keyed with the password; refuses an existing path.
   virtual std::unique_ptr<Connection> Create(const QString& path, const QString& password) = 0;
   // Writes a compacted copy of src to dst (which must not exist) under the same password.

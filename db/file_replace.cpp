@@ -61,11 +61,16 @@ void FileReplacement::Stage() {
   if (::stat(QFile::encodeName(FolderOf(target_)).constData(), &dir) != 0)
     Fail("Cannot reach the folder of", target_, errno);
   if (src.st_dev == dir.st_dev) {
+    // Most likely one file system; Commit() still copies when the rename
+    // says otherwise (the same device reached through another mount).
     SyncFile(source_);
     staged_ = source_;
     return;
   }
+  CopyBesideTarget();
+}
 
+void FileReplacement::CopyBesideTarget() {
   // Another file system: copy into the target's folder and flush it, so the
   // final step is again a rename inside one folder.
   QFile in(source_);
@@ -82,8 +87,6 @@ void FileReplacement::Stage() {
   }
   if (!out.flush() || ::fsync(out.handle()) != 0)
     Fail("Cannot flush a staging file beside", target_, errno);
-  QFileInfo old(target_);
-  out.setPermissions(old.exists() ? old.permissions() : in.permissions());
   out.setAutoRemove(false);
   staged_ = out.fileName();
   copied_ = true;
@@ -92,12 +95,34 @@ void FileReplacement::Stage() {
 void FileReplacement::Commit() {
   Stage();
   RefuseOpenDatabase(target_);
-  if (::rename(QFile::encodeName(staged_).constData(), QFile::encodeName(target_).constData()) != 0)
-    Fail("Cannot move the new file to", target_, errno);
+  KeepOwnerAndMode(staged_, target_);
+  const QByteArray target = QFile::encodeName(target_);
+  if (::rename(QFile::encodeName(staged_).constData(), target.constData()) != 0) {
+    // The same device through two mounts (a bind mount) refuses a rename
+    // between them just as two file systems do: copy beside the target.
+    if (errno != EXDEV || copied_) Fail("Cannot move the new file to", target_, errno);
+    CopyBesideTarget();
+    KeepOwnerAndMode(staged_, target_);
+    if (::rename(QFile::encodeName(staged_).constData(), target.constData()) != 0)
+      Fail("Cannot move the new file to", target_, errno);
+  }
   committed_ = true;
   SyncFolderOf(target_);
   // The database is in place; a source left behind is only a stray copy.
   if (copied_) QFile::remove(source_);
+}
+
+void KeepOwnerAndMode(const QString& file, const QString& like) {
+  struct stat old {};
+  if (::stat(QFile::encodeName(like).constData(), &old) != 0) return;  // nothing to keep
+  const QByteArray name = QFile::encodeName(file);
+  // Owner and group where the process may set them (root; or a group of
+  // its own); the mode after, since a change of owner may clear its bits.
+  if (::chown(name.constData(), old.st_uid, old.st_gid) != 0 &&
+      ::chown(name.constData(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+    // Neither: the file keeps the process's own owner and group.
+  }
+  if (::chmod(name.constData(), old.st_mode & 07777) != 0) Fail("Cannot set the mode of", file, errno);
 }
 
 void RefuseOpenDatabase(const QString& path) {
@@ -111,14 +136,19 @@ void RefuseOpenDatabase(const QString& path) {
 QStringList LeftoverStagingFiles(const QString& target) {
   QFileInfo resolved(target);
   if (resolved.exists()) resolved = QFileInfo(resolved.canonicalFilePath());
-  const QString pattern = QFileInfo(StagingPattern(resolved.absoluteFilePath())).fileName();
+  const QStringList patterns{QFileInfo(StagingPattern(resolved.absoluteFilePath())).fileName(),
+                             QFileInfo(WorkFolderPattern(resolved.absoluteFilePath())).fileName()};
   QStringList found;
   const QDir folder(resolved.absolutePath());
-  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-    if (name.size() == pattern.size() && name.startsWith(pattern.chopped(6)))
-      found << folder.filePath(name);
+  for (const QString& name : folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
+    for (const QString& pattern : patterns)
+      if (name.size() == pattern.size() && name.startsWith(pattern.chopped(6))) found << folder.filePath(name);
   }
   return found;
+}
+
+QString WorkFolderPattern(const QString& target) {
+  return FolderOf(target) + QStringLiteral("/.") + QFileInfo(target).fileName() + QStringLiteral(".work-XXXXXX");
 }
 
 bool RemoveDatabaseFiles(const QString& path) {
@@ -127,6 +157,32 @@ bool RemoveDatabaseFiles(const QString& path) {
                            path + QStringLiteral("-journal")})
     if (QFile::exists(p) && !QFile::remove(p)) removed = false;
   return removed;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+  struct stat sa {}, sb {};
+  const bool hasA = ::stat(QFile::encodeName(a).constData(), &sa) == 0;
+  const bool hasB = ::stat(QFile::encodeName(b).constData(), &sb) == 0;
+  if (hasA && hasB) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  if (hasA != hasB) return false;
+  const auto key = [](const QString& path) {
+    const QFileInfo info(path);
+    const QString folder = QDir(info.absolutePath()).canonicalPath();
+    return (folder.isEmpty() ? info.absolutePath() : folder) + QLatin1Char('/') + info.fileName();
+  };
+  return key(a) == key(b);
+}
+
+QString WorkingFilePath(const QString& folder, const QString& name, const QString& database) {
+  const QString path = QDir(folder).filePath(name);
+  if (database.isEmpty()) return path;
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+    if (!SameFile(path, database + QLatin1String(suffix))) continue;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return QDir(folder).filePath(dot < 0 ? name + QLatin1Char('~')
+                                         : name.left(dot) + QLatin1Char('~') + name.mid(dot));
+  }
+  return path;
 }
 
 void SyncFolderOf(const QString& path) {

@@ -14,6 +14,11 @@
 // Promises:
 //  - A target that is a symbolic link stays a link: the file it names (its
 //    canonical path) is replaced, and staging happens beside that file.
+//  - The new file keeps the target's mode, and its owner and group where the
+//    process may set them, whichever way it reaches the target.
+//  - A rename refused as crossing devices (EXDEV: another file system, or
+//    the same one reached through another mount) falls back to the copy
+//    beside the target, so a swap never fails for where the files lie.
 //  - Stage() and Commit() throw DbError on failure and then leave the target
 //    exactly as it was and the source where it was; a staging file that was
 //    not committed is deleted by the destructor.
@@ -51,7 +56,13 @@ class FileReplacement {
   QString staged_;      // the file to rename over the target once staged
   bool copied_ = false;  // staged_ is our own copy in the target folder
   bool committed_ = false;
+
+  void CopyBesideTarget();
 };
+
+// Gives file the mode of like, and its owner and group where the process may;
+// nothing when like does not exist. Throws DbError when the mode cannot be set.
+void KeepOwnerAndMode(const QString& file, const QString& like);
 
 // Stage() and Commit() in one call.
 void ReplaceFile(const QString& source, const QString& target);
@@ -61,13 +72,28 @@ void ReplaceFile(const QString& source, const QString& target);
 void RefuseOpenDatabase(const QString& path);
 
 // The staging files a killed replacement of target may have left beside the
-// file target names.
+// file target names, and the private work folders (WorkFolderPattern) a
+// killed command left there.
 QStringList LeftoverStagingFiles(const QString& target);
+
+// The pattern (QTemporaryDir's, "XXXXXX" at its end) of a private work
+// folder beside the file target names: <folder>/.<name>.work-XXXXXX.
+QString WorkFolderPattern(const QString& target);
 
 // Deletes a database file of ours together with its "-wal", "-shm" and
 // "-journal" files;
 // false when one of them could not be deleted.
 bool RemoveDatabaseFiles(const QString& path);
+
+// Whether two paths name one file: the same inode (hard links, bind mounts,
+// symbolic links) or, when one does not exist, the same canonical path.
+bool SameFile(const QString& a, const QString& b);
+
+// The path of the working file `name` in `folder` for a run on `database`:
+// folder/name, unless that names the database itself or one of its journal
+// files ("-wal", "-shm", "-journal"); then the name with "~" before its
+// extension (tmp.mdb -> tmp~.mdb), which cannot be the database as well.
+QString WorkingFilePath(const QString& folder, const QString& name, const QString& database);
 
 // Flushes the folder that holds path, making a rename into it durable.
 // Best effort: nothing is reported.

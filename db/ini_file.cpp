@@ -1,6 +1,11 @@
 #include "db/ini_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
+#include <cerrno>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <vector>
@@ -66,10 +71,20 @@ int Write(const QString& file, const QString& sectionIn, const QString& keyIn,
       !IsOneLine(value))
     return 0;
 
+  // Only a regular file is read and replaced: a FIFO, device or folder in
+  // its place is left alone (opened without blocking, so a FIFO never waits
+  // for a writer).
   QByteArray old;
-  if (QFile::exists(file)) {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) return 0;
+  const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0 && errno != ENOENT) return 0;
+  if (fd >= 0) {
+    struct stat st {};
+    QFile in;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        !in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+      ::close(fd);
+      return 0;
+    }
     old = in.readAll();
   }
   std::vector<Line> lines = SplitLines(old);

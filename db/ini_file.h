@@ -14,6 +14,8 @@
 //    and its line end, is kept. New lines use the file's line end (CR LF for a
 //    new file, as the product's other text files).
 //  - Text is written in the locale's code set.
+//  - Only a regular file (or none) is read and replaced: a FIFO, device or
+//    folder at the path gives 0 at once, without blocking, and stays.
 //  - The file is replaced by rename from a flushed temporary file in the same
 //    folder: a crash leaves either the old or the new file, never half of one.
 //  - FlushINIFile has no cache to drop (every write goes straight to disk);

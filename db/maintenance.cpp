@@ -25,7 +25,8 @@ const char* const kPruning[] = {
 
 void CompactDatabase(const QString& path, const QString& password) {
   WriteLog(QStringLiteral("modDB.CompactDatabase Start ") + path);
-  const QString temporary = QDir(ProgramFolder()).filePath(QStringLiteral("tmp.mdb"));
+  // Never the database itself, whatever it is called.
+  const QString temporary = WorkingFilePath(ProgramFolder(), QStringLiteral("tmp.mdb"), path);
   try {
     // A leftover of an aborted run goes with its own log files: a stale
     // "-wal" would otherwise be replayed into the fresh copy.

@@ -123,8 +123,9 @@ void RequireChangesTaken() {
 
 QString WorkCopyPath() {
   const QString stamp = services().clock->Now().toString(QStringLiteral("yyyyMMddHHmmss"));
-  return QDir(ProgramFolder())
-      .filePath(Globals().AppName + QStringLiteral("_backup_en_") + stamp + QStringLiteral(".mdb"));
+  return WorkingFilePath(ProgramFolder(),
+                         Globals().AppName + QStringLiteral("_backup_en_") + stamp + QStringLiteral(".mdb"),
+                         Globals().DBPath);
 }
 
 void CopyDatabase(const QString& from, const QString& to) {

@@ -60,7 +60,7 @@ int Backup(const QStringList& args) {
 
 const ToolCommand kBackup("backup", "backup FILE DEST",
                           "a consistent copy of FILE at a new DEST, under FILE's database lock", Backup,
-                          /*changesDatabase=*/true);
+                          Access::Writes);
 
 }  // namespace
 }  // namespace mt::tool

@@ -27,7 +27,7 @@ int Create(const QStringList& args) {
 
 const ToolCommand kCreate("create", "create FILE",
                          "the product's initial database (version 2), keyed; refuses an existing FILE",
-                         Create, /*changesDatabase=*/true);
+                         Create, Access::Writes);
 
 }  // namespace
 }  // namespace mt::tool

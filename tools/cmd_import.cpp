@@ -37,7 +37,7 @@ int Import(const QStringList& args) {
 const ToolCommand kImport("import", "import SOURCE.mdb FILE",
                           "a real Jet 3/4 file copied into a new keyed database: tables, types, "
                           "keys, descriptions, rows, queries",
-                          Import);
+                          Import, Access::Writes, 1);
 
 }  // namespace
 }  // namespace mt::tool

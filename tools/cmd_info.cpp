@@ -62,12 +62,12 @@ int RunInfo(const QStringList& args) {
       const QString name = line.mid(6);
       out << "table\t" << name << '\t' << RowCount(connection, name) << '\n';
     }
-  });
+  }, /*readOnly=*/true);
 }
 
 const ToolCommand kInfo("info", "info FILE",
                         "schema version, pending versions, encrypted flag, tables with row counts",
-                        RunInfo);
+                        RunInfo, Access::Reads);
 
 }  // namespace
 }  // namespace mt::tool

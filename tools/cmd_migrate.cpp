@@ -116,7 +116,7 @@ int RunMigrate(const QStringList& args) {
 
 const ToolCommand kMigrate("migrate", "migrate FILE --to N|latest",
                            "apply versions stored+1..N (scripts and code migrations), as the upgrade does",
-                           RunMigrate, /*changesDatabase=*/true);
+                           RunMigrate, Access::Writes);
 
 }  // namespace
 }  // namespace mt::tool

@@ -109,11 +109,12 @@ int RunSchema(QStringList args) {
       listing = mine;
     }
     for (const QString& line : asSql ? SchemaStatements(connection, listing) : listing) out << line << '\n';
-  });
+  }, /*readOnly=*/true);
 }
 
 const ToolCommand kSchema("schema", "schema FILE [TABLE] [--sql]",
-                          "the catalogue, one fact a line (--sql: as Jet statements)", RunSchema);
+                          "the catalogue, one fact a line (--sql: as Jet statements)", RunSchema,
+                          Access::Reads);
 
 }  // namespace
 }  // namespace mt::tool

@@ -6,9 +6,10 @@
 // prints their differences (upgrade/schema_diff.h). Exit 0
 // when there are none, 1 when there are any or the check cannot be made.
 //
-// FILE itself is never opened: the engine switches the journal mode of a
-// database it opens, which rewrites its first page, so the tool reads a copy
-// in its temporary folder and FILE stays byte for byte as it was.
+// FILE itself is never opened: the tool reads a copy in its temporary folder,
+// made under FILE's database lock (shared), and FILE stays byte for byte as
+// it was. A copy the engine finds damaged (PRAGMA quick_check) is reported
+// as lines "damaged TAB PROBLEM" before any difference, and the exit is 1.
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -48,9 +49,25 @@ int RunValidate(const QStringList& args) {
   ScriptStaging staging;
   if (!staging.Start(/*keepLog=*/false)) return ReportError(dberr::kOpenFailed, staging.error());
   const QString copy = staging.path() + QStringLiteral("/actual.mdb");
-  if (QFile source(file); !source.copy(copy)) {
-    return ReportError(dberr::kOpenFailed,
-                       QStringLiteral("cannot copy %1: %2").arg(file, source.errorString()));
+  {
+    const DatabaseLockHold hold(file, Access::Reads);
+    if (hold.status() != kOk) return hold.status();
+    if (QFile source(file); !source.copy(copy)) {
+      return ReportError(dberr::kOpenFailed,
+                         QStringLiteral("cannot copy %1: %2").arg(file, source.errorString()));
+    }
+  }
+  QTextStream out(stdout);
+  bool damaged = false;
+  try {
+    auto connection = DefaultEngine().Open(copy, DatabasePassword());
+    const QString damage = connection->Damage();
+    connection->Close();
+    for (const QString& problem : damage.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+      out << "damaged\t" << engine::EscapeField(problem) << '\n';
+    damaged = !damage.isEmpty();
+  } catch (const DbError& e) {
+    return ReportError(e.code(), e.description());
   }
   try {
     const Listing actual = Read(copy);
@@ -67,10 +84,10 @@ int RunValidate(const QStringList& args) {
             ? upgrade::LatestSchemaListing()
             : upgrade::BuildSchemaOfVersion(staging.path() + QStringLiteral("/expected.mdb"), actual.version);
     const QStringList differences = upgrade::CompareSchemas(expected, actual.lines);
-    QTextStream out(stdout);
     for (const QString& line : differences) out << line << '\n';
-    return differences.isEmpty() ? kOk : kFailed;
+    return differences.isEmpty() && !damaged ? kOk : kFailed;
   } catch (const DbError& e) {
+    out.flush();
     return ReportError(e.code(), e.description());
   }
 }
@@ -78,7 +95,7 @@ int RunValidate(const QStringList& args) {
 const ToolCommand kValidate("validate", "validate FILE",
                             "the file's schema against the one its stored version should have "
                             "(exit 1 on drift)",
-                            RunValidate);
+                            RunValidate, Access::OwnChoice);
 
 }  // namespace
 }  // namespace mt::tool

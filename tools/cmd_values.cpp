@@ -2,17 +2,25 @@
 // FILE, as the upgrade run does it (work copy, process, swap).
 //
 // The tool is not the upgrade run and may live in a folder nobody can write,
-// so its program folder (work copy, log folder) is the database's own folder;
-// the swap is then a rename inside one folder. The fixed delays of the run
+// so its program folder (work copy) is a private folder of its own beside the
+// database (mode 0700, removed on every path; one a killed command left is
+// removed by the next command or run on that database), and the swap is a
+// rename inside one file system. Log lines go to the log folder beside the
+// database when there is one. The fixed delays of the run
 // around the swap are not waited here: nothing else holds the file. It refuses to encrypt values
 // that are already encrypted and to decrypt plain ones: a second layer of
 // three would make the values unreadable for the product.
 #include <QElapsedTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include "app/globals.h"
 #include "app/log.h"
 #include "app/services.h"
+#include "db/file_replace.h"
+#include "db/path_limit.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 #include "protect/value_passes.h"
@@ -56,7 +64,19 @@ int Values(const QStringList& args) {
   RunGlobals& g = Globals();
   g.DBPath = file.absoluteFilePath();
   g.AppName = QStringLiteral("Marrowtide");
-  SetProgramLocation(file.absolutePath(), QStringLiteral("marrowtide-db"));
+  QTemporaryDir work(WorkFolderPattern(g.DBPath));
+  if (!work.isValid())
+    return ReportError(kFileAccessError, QStringLiteral("Cannot make a private work folder beside %1: %2")
+                                             .arg(g.DBPath, work.errorString()));
+  const QString logFolder = file.absolutePath() + QStringLiteral("/log");
+  if (QDir(logFolder).exists()) QFile::link(logFolder, work.filePath(QStringLiteral("log")));
+  SetProgramLocation(work.path(), QStringLiteral("marrowtide-db"));
+  struct Restore {
+    ~Restore() { SetProgramLocation({}, {}); }
+  } restore;
+  for (const QString& path : {g.DBPath, work.filePath(QStringLiteral("Marrowtide_backup_en_00000000000000~.mdb"))})
+    if (const QString problem = EnginePathProblem(path); !problem.isEmpty())
+      return ReportError(dberr::kOpenFailed, problem);
   static NoWaitClock clock;
   SetClock(&clock);
 
@@ -90,7 +110,7 @@ int Values(const QStringList& args) {
 
 const ToolCommand kValues("values", "values FILE encrypt|decrypt",
                          "one value-protection pass on FILE (copy, process, swap)", Values,
-                         /*changesDatabase=*/true);
+                         Access::Writes);
 
 }  // namespace
 }  // namespace mt::tool

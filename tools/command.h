@@ -29,15 +29,40 @@ constexpr int kUsage = 2;
 // Runs the command with the arguments after its name; returns the exit status.
 using CommandFn = std::function<int(const QStringList& args)>;
 
+// How a command uses the database file its argument `databaseArgument`
+// names, and so which of that file's database lock (app/run_lock.h) it holds
+// while it runs: none; shared (it only reads: several may read at once, never
+// while a run or a writing command works on the file); alone (it writes); or
+// as the command decides itself through DatabaseLockHold (sql: by statement).
+enum class Access { None, Reads, Writes, OwnChoice };
+
 // usage: the arguments after "marrowtide-db"; summary: what the command does,
-// one line. Both make the command's line of the usage text.
-// changesDatabase: the first argument is a database file the command writes
-// (or, for backup, must see unchanged); it runs only while it holds that
-// file's database lock (app/run_lock.h) and otherwise fails with a clear
-// error (exit 1).
+// one line. Both make the command's line of the usage text. main() takes the
+// lock the access asks for before the command runs; a command refused its
+// lock fails with a clear error (exit 1) and does not run.
 struct ToolCommand {
   ToolCommand(const char* name, const char* usage, const char* summary, CommandFn fn,
-              bool changesDatabase = false);
+              Access access = Access::None, int databaseArgument = 0);
+};
+
+// Holds the database lock of `path` while it lives: shared for Access::Reads,
+// alone for Access::Writes (and for what else writes a database file). Every
+// marrowtide-db command reaches the lock through this one class. Refused (a
+// run or another command holds the file, or the lock file cannot be made
+// beside it), it prints the reason on standard error and status() is kFailed;
+// held, status() is kOk.
+class DatabaseLockHold {
+ public:
+  DatabaseLockHold(const QString& path, Access access);
+  ~DatabaseLockHold();
+  DatabaseLockHold(const DatabaseLockHold&) = delete;
+  DatabaseLockHold& operator=(const DatabaseLockHold&) = delete;
+  int status() const { return status_; }
+
+ private:
+  struct Held;
+  Held* held_ = nullptr;
+  int status_ = kOk;
 };
 
 // Prints "marrowtide-db NAME: WHAT" and the command's usage line to standard
@@ -56,8 +81,10 @@ int ReportOpenError(const QString& path, int code, const QString& description);
 
 // Opens the database at `path`, lets `work` read it and write to standard
 // output, and closes it; returns kOk, or reports an engine failure as above
-// (ReportOpenError when the open failed).
-int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work);
+// (ReportOpenError when the open failed). readOnly: opened read-only, so the
+// file stays byte for byte as it was.
+int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work,
+                 bool readOnly = false);
 
 // Val1 of the TSettings row `id`, or def when the row, its value or the
 // table itself is missing (what the run's DBGetValue answers).

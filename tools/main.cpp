@@ -2,18 +2,20 @@
 // databases, and for tests. It drives the same modules as the upgrade program
 // but is not the upgrade run.
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <unistd.h>
 #include <QTextStream>
 #include <cstdio>
 #include <map>
-#include <optional>
 
 #include "app/production.h"
 #include "app/program_help.h"
 #include "app/run_lock.h"
 #include "db/engine.h"
+#include "db/file_replace.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 #include "tools/command.h"
@@ -26,7 +28,8 @@ struct Entry {
   QString usage;
   QString summary;
   CommandFn fn;
-  bool changesDatabase;
+  Access access;
+  int databaseArgument;
 };
 
 std::map<QString, Entry>& Registry() {
@@ -94,10 +97,36 @@ QString PlainDescription(QString text) {
 }  // namespace
 
 ToolCommand::ToolCommand(const char* name, const char* usage, const char* summary, CommandFn fn,
-                         bool changesDatabase) {
+                         Access access, int databaseArgument) {
   Registry().emplace(QString::fromUtf8(name), Entry{QString::fromUtf8(usage), QString::fromUtf8(summary),
-                                                    std::move(fn), changesDatabase});
+                                                    std::move(fn), access, databaseArgument});
 }
+
+struct DatabaseLockHold::Held {
+  RunLock lock;
+};
+
+DatabaseLockHold::DatabaseLockHold(const QString& path, Access access) {
+  if (access == Access::None) return;
+  held_ = new Held{RunLock(DatabaseLockPath(path),
+                           access == Access::Reads ? LockMode::Shared : LockMode::Exclusive)};
+  const LockResult& result = held_->lock.result();
+  if (result.state == LockState::HeldElsewhere)
+    status_ = ReportError(0, QStringLiteral("%1 is in use: a run is working on this database, or another "
+                                            "marrowtide-db command is; try again when it has ended")
+                                 .arg(path));
+  else if (result.state == LockState::Unavailable)
+    status_ = ReportError(0, result.why);
+  if (status_ != kOk) return;
+  // Under the lock no other command works beside the file: what a killed one
+  // left there (private work folders, staging files) goes.
+  for (const QString& left : LeftoverStagingFiles(path)) {
+    if (QFileInfo(left).isDir() && !QFileInfo(left).isSymLink()) QDir(left).removeRecursively();
+    else QFile::remove(left);
+  }
+}
+
+DatabaseLockHold::~DatabaseLockHold() { delete held_; }
 
 int UsageOf(const QString& name, const QString& what) {
   QTextStream(stderr) << "marrowtide-db " << name << ": " << what << "\nusage: " << Line(Registry().at(name)) << "\n";
@@ -139,11 +168,13 @@ void TerminalProgress::Done() {
   QTextStream(stderr) << "\r\x1b[K" << Qt::flush;
 }
 
-int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work) {
+int WithDatabase(const QString& path, const std::function<void(Connection&, QTextStream& out)>& work,
+                 bool readOnly) {
   QTextStream out(stdout);
   std::unique_ptr<Connection> connection;
   try {
-    connection = DefaultEngine().Open(path, DatabasePassword());
+    connection = readOnly ? DefaultEngine().OpenReadOnly(path, DatabasePassword())
+                          : DefaultEngine().Open(path, DatabasePassword());
   } catch (const DbError& e) {
     return ReportOpenError(path, e.code(), e.description());
   }
@@ -201,17 +232,13 @@ int main(int argc, char** argv) {
     QTextStream(stdout) << mt::tool::Line(it->second) << "\n";
     return mt::tool::kOk;
   }
-  // A command that changes FILE holds its database lock, as a run does, so
-  // it never works under a running upgrade, nor one under it.
-  std::optional<mt::RunLock> lock;
-  if (it->second.changesDatabase && !args.isEmpty()) {
-    lock.emplace(mt::DatabaseLockPath(args.first()));
-    const mt::LockResult& held = lock->result();
-    if (held.state == mt::LockState::HeldElsewhere)
-      return mt::tool::ReportError(0, QStringLiteral("%1 is in use by an upgrade run or another "
-                                                     "marrowtide-db command; try again when it has ended")
-                                          .arg(args.first()));
-    if (held.state == mt::LockState::Unavailable) return mt::tool::ReportError(0, held.why);
-  }
-  return it->second.fn(args);
+  // Every command on a database file holds its database lock, as a run does:
+  // it never works under a running upgrade, nor one under it, and it never
+  // reads a half-done state.
+  const mt::tool::Entry& entry = it->second;
+  const bool named = entry.access != mt::tool::Access::OwnChoice && entry.databaseArgument < args.size();
+  const mt::tool::DatabaseLockHold hold(named ? args[entry.databaseArgument] : QString(),
+                                        named ? entry.access : mt::tool::Access::None);
+  if (hold.status() != mt::tool::kOk) return hold.status();
+  return entry.fn(args);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/globals.h"
+#include "db/file_replace.h"
 #include "app/log.h"
 #include "app/services.h"
 #include "db/engine.h"
@@ -123,7 +124,8 @@ float ProgressPercent(int64_t steps, int64_t versionsDone, int64_t pieceIndex, i
 }
 
 QString ScriptFilePath(int resourceId) {
-  return QDir(ProgramFolder()).filePath(QString::number(resourceId) + QStringLiteral(".sql"));
+  return WorkingFilePath(ProgramFolder(), QString::number(resourceId) + QStringLiteral(".sql"),
+                         Globals().DBPath);
 }
 
 QString VersionStampStatement(int32_t version) {

@@ -280,3 +280,22 @@ void SqlCipherConnection::Close() {
 }
 
 }  // namespace mt::engine
+
+namespace mt::engine {
+
+QString SqlCipherConnection::Damage(bool quick) {
+  RequireOpen();
+  QStringList problems;
+  try {
+    Stmt check = state_->db.Prepare(quick ? QStringLiteral("PRAGMA quick_check") : QStringLiteral("PRAGMA integrity_check"));
+    while (check.Step()) problems << check.Text(0);
+  } catch (const DbError& e) {
+    // A page that no longer authenticates fails the check itself.
+    problems << e.description();
+  }
+  if (problems == QStringList{QStringLiteral("ok")}) return QString();
+  if (problems.size() > 8) problems = problems.mid(0, 8) << QStringLiteral("...");
+  return problems.join(QLatin1Char('\n'));
+}
+
+}  // namespace mt::engine

@@ -64,6 +64,7 @@ class SqlCipherConnection : public Connection {
   void CommitTransaction() override;
   void RollbackTransaction() override;
   QString WriteRefusal() const override;
+  QString Damage(bool quick) override;
 
   ConnectionState& state() { return *state_; }
 

@@ -110,6 +110,10 @@ std::unique_ptr<Connection> SqlCipherEngine::Open(const QString& path, const QSt
   return OpenVerified(path, password);
 }
 
+std::unique_ptr<Connection> SqlCipherEngine::OpenReadOnly(const QString& path, const QString& password) {
+  return OpenVerified(path, password, SQLITE_OPEN_READONLY);
+}
+
 std::unique_ptr<Connection> SqlCipherEngine::Create(const QString& path, const QString& password) {
   if (QFileInfo::exists(path)) OpenFailed(QStringLiteral("File '%1' already exists.").arg(path));
   auto state = std::make_shared<ConnectionState>();
@@ -141,8 +145,13 @@ void SqlCipherEngine::Compact(const QString& src, const QString& dst, const QStr
     db.Exec(QStringLiteral("DETACH DATABASE compacted"));
     attached = false;
     connection->Close();
-    // The copy must open with the same password like any database.
-    OpenVerified(dst, password)->Close();
+    // The copy must open with the same password like any database, and be
+    // sound before it may take the place of anything.
+    auto copy = OpenVerified(dst, password);
+    const QString damage = copy->Damage(true);
+    copy->Close();
+    if (!damage.isEmpty())
+      throw DbError(dberr::kOpenFailed, QStringLiteral("The compacted copy '%1' is damaged: %2").arg(dst, damage));
   } catch (...) {
     if (attached) sqlite3_exec(db.handle(), "DETACH DATABASE compacted", nullptr, nullptr, nullptr);
     connection->Close();

@@ -10,8 +10,10 @@
 //    existing path.
 //  - Compact() exports src into a fresh file dst keyed with the same password
 //    (sqlcipher_export: tables, catalogue, views, triggers, AUTOINCREMENT
-//    counters, user_version); dst must not exist, and a failed compaction
-//    removes the partial dst and leaves src as it was.
+//    counters, user_version) and checks it (PRAGMA quick_check); dst must not
+//    exist, and a failed or damaged compaction removes dst and leaves src as
+//    it was.
+//  - OpenReadOnly() opens without writing anything (no journal mode switch).
 #pragma once
 
 #include "db/engine.h"
@@ -27,6 +29,7 @@ QString OpenFailureText(int sqliteCode, const QString& path, const QString& mess
 class SqlCipherEngine : public Engine {
  public:
   std::unique_ptr<Connection> Open(const QString& path, const QString& password) override;
+  std::unique_ptr<Connection> OpenReadOnly(const QString& path, const QString& password) override;
   std::unique_ptr<Connection> Create(const QString& path, const QString& password) override;
   void Compact(const QString& src, const QString& dst, const QString& password) override;
 };

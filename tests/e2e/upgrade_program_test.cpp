@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QFileInfo>
-#include <QLockFile>
 
 #include "app/log.h"
 #include "app/production.h"
@@ -203,41 +202,53 @@ TEST_F(UpgradeProgram, WhileAnotherRunHoldsOnNothingIsWritten) {
   const QByteArray before = test::FileBytes(db);
   const QString link = dir.filePath(QStringLiteral("link.mdb"));
   ASSERT_TRUE(QFile::link(db, link));
-  const auto leftAlone = [&](const RunLock& other) {
+  const auto leftAlone = [&](const RunLock& other, const QString& lockFile) {
     ASSERT_EQ(other.result().state, LockState::Taken);
     const test::ToolResult r = Run({db});
     EXPECT_EQ(r.exitCode, 4);
     EXPECT_EQ(r.out + r.err, QString());
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("log"))).isEmpty());
-    EXPECT_EQ(Files(), (QStringList{"Marrowtide.mdb", "link.mdb", "marrowtide-dbupgrade"}));
+    QStringList files{"Marrowtide.mdb", "link.mdb", "marrowtide-dbupgrade", lockFile};
+    files.sort();
+    EXPECT_EQ(Files(), files);
     EXPECT_EQ(test::FileBytes(db), before);
   };
-  leftAlone(RunLock(LockPath()));
+  leftAlone(RunLock(LockPath()), ".marrowtide-dbupgrade.lock");
   {
+    // Taken through the link, held beside the file it names; whatever the
+    // temporary folder of either side.
     const RunLock other(DatabaseLockPath(link));
-    leftAlone(other);
-    const test::ToolResult tool = test::RunTool({QStringLiteral("sql"), db, QStringLiteral("DELETE * FROM TTaskLog")});
-    EXPECT_EQ(tool.exitCode, 1);
-    EXPECT_TRUE(tool.err.contains(QStringLiteral("in use"))) << tool.err.toStdString();
-    EXPECT_EQ(test::FileBytes(db), before);
+    leftAlone(other, ".Marrowtide.mdb.lock");
+    for (const char* statement : {"DELETE * FROM TTaskLog", "SELECT * FROM TTaskLog"}) {
+      const test::ToolResult tool =
+          test::RunTool({QStringLiteral("sql"), db, QString::fromLatin1(statement)}, test::ToolPath(),
+                        {QStringLiteral("TMPDIR=") + dir.filePath(QStringLiteral("log"))});
+      EXPECT_EQ(tool.exitCode, 1);
+      EXPECT_TRUE(tool.err.contains(QStringLiteral("a run is working on this database"))) << tool.err.toStdString();
+      EXPECT_EQ(test::FileBytes(db), before);
+    }
   }
+  EXPECT_EQ(Files(), (QStringList{"Marrowtide.mdb", "link.mdb", "marrowtide-dbupgrade"}));
 
-  const test::ToolResult r = Run({db}, {QStringLiteral("TMPDIR=") + program});  // not a folder
+  // No lock file can be made (something else stands at its path): M1, the cause.
+  ASSERT_TRUE(QDir().mkdir(DatabaseLockPath(db)));
+  const test::ToolResult r = Run({db});
   const QStringList err = r.err.trimmed().split('\n');
   ASSERT_EQ(err.size(), 3) << r.err.toStdString();
-  EXPECT_TRUE(err[0].contains(QStringLiteral("cannot be made"))) << err[0].toStdString();
+  EXPECT_TRUE(err[0].contains(QStringLiteral("cannot be used"))) << err[0].toStdString();
   EXPECT_EQ(err.mid(1), (QStringList{kM1, kNotOpened}));
   EXPECT_EQ(r.exitCode, 1);
-  EXPECT_TRUE(Log().contains(QStringLiteral("cannot be made")));
+  EXPECT_TRUE(Log().contains(QStringLiteral("cannot be used"))) << Log().toStdString();
   EXPECT_EQ(test::FileBytes(db), before);
+  ASSERT_TRUE(QDir().rmdir(DatabaseLockPath(db)));
 
-  // What a killed run leaves: a lock taken by a process that ended without
+  // What a killed run leaves: a lock file of a process that ended without
   // releasing it.
   const pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    QLockFile held(LockPath());
-    _exit(held.tryLock(0) ? 0 : 1);  // _exit: no destructor removes the lock
+    const RunLock held(LockPath());
+    _exit(held.result().state == LockState::Taken ? 0 : 1);  // _exit: the file stays
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -245,7 +256,7 @@ TEST_F(UpgradeProgram, WhileAnotherRunHoldsOnNothingIsWritten) {
   ASSERT_TRUE(QFile::exists(LockPath()));
   EXPECT_EQ(Run().exitCode, 0);
   EXPECT_EQ(LogMessages().value(0), QStringLiteral("DBPath = ") + db);
-  QFile::remove(LockPath());
+  EXPECT_FALSE(QFile::exists(LockPath()));
 }
 
 // Files that are not a usable database, or one in a read-only folder: the

@@ -141,6 +141,31 @@ TEST(FileReplacement, ALinkStaysALinkAndItsFileIsReplaced) {
   EXPECT_EQ(LeftoverStagingFiles(chain), QStringList{dir.filePath(QStringLiteral("data/.db.mdb.swap-a1B2c3"))});
 }
 
+// The new file takes the old one's mode (a private database stays private);
+// a working name that is the database itself, or one of its names, takes a
+// "~" before its extension.
+TEST(FileReplacement, KeepsTheModeAndWorkingNamesAvoidTheDatabase) {
+  QTemporaryDir dir;
+  const QString src = dir.filePath(QStringLiteral("tmp.mdb")), dst = dir.filePath(QStringLiteral("db.mdb"));
+  WriteFile(src, "new");
+  WriteFile(dst, "old");
+  ASSERT_EQ(::chmod(QFile::encodeName(dst).constData(), 0600), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(src).constData(), 0644), 0);
+  ReplaceFile(src, dst);
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(dst).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+  EXPECT_EQ(WorkingFilePath(dir.path(), "tmp.mdb", dst), src);
+  EXPECT_EQ(WorkingFilePath(dir.path(), "tmp.mdb", src), dir.filePath("tmp~.mdb"));  // not there yet
+  EXPECT_EQ(WorkingFilePath(dir.path(), "10300.sql", dir.filePath("10300.sql")),
+            dir.filePath("10300~.sql"));
+  ASSERT_EQ(::link(QFile::encodeName(dst).constData(), QFile::encodeName(src).constData()), 0);
+  EXPECT_EQ(WorkingFilePath(dir.path(), "tmp.mdb", dst), dir.filePath("tmp~.mdb"));
+  EXPECT_TRUE(SameFile(dst, dir.filePath("./tmp.mdb")));
+  EXPECT_FALSE(SameFile(dst, dir.filePath("tmp~.mdb")));
+}
+
 }  // namespace
 }  // namespace mt
 

@@ -86,6 +86,32 @@ TEST_F(ToolCommands, ValidateListsExactlyTheDriftAndNeverChangesTheFile) {
   EXPECT_EQ(FileBytes(db), before);
 }
 
+// The commands that only read leave the file byte for byte, its time and its
+// folder too; validate reports a damaged file as such.
+TEST_F(ToolCommands, ReadingCommandsLeaveTheFileAndValidateReportsDamage) {
+  const QString db = Copy(LatestDBVersion);
+  const QByteArray before = FileBytes(db);
+  const QDateTime time = QFileInfo(db).lastModified();
+  const QStringList folder = QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+  for (const QStringList& args : {QStringList{"info", db}, QStringList{"schema", db},
+                                  QStringList{"sql", db, "SELECT COUNT(*) FROM TCodes"}, QStringList{"validate", db}}) {
+    SCOPED_TRACE(args.first().toStdString());
+    const ToolResult r = RunTool(args);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(FileBytes(db), before);
+    EXPECT_EQ(QFileInfo(db).lastModified(), time);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), folder);
+  }
+  // Bytes overwritten inside every eighth page after the first.
+  QByteArray damaged = before;
+  for (qsizetype page = 4096; page + 4096 <= damaged.size(); page += 8 * 4096)
+    for (int i = 0; i < 64; ++i) damaged[page + 1000 + i] = 'Z';
+  WriteFile(db, damaged);
+  const ToolResult r = RunTool({"validate", db});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_TRUE(r.out.startsWith(QStringLiteral("damaged\t"))) << r.out.toStdString() << r.err.toStdString();
+}
+
 // The reading itself (blanks, Null, missing rows) is a run test; pending
 // counts what the run would apply, and a note says why it applies nothing.
 TEST_F(ToolCommands, InfoReadsTheVersionAsTheRunWould) {

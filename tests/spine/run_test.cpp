@@ -3,9 +3,12 @@
 #include "app/run.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
@@ -15,6 +18,7 @@
 #include "app/globals.h"
 #include "app/leftovers.h"
 #include "app/log.h"
+#include "app/run_lock.h"
 #include "db/query.h"
 #include "support/fake_services.h"
 #include "support/real_db.h"
@@ -35,7 +39,13 @@ class FakePasses : public RunPasses {
   explicit FakePasses(test::ScriptedDatabase& db) : db_(db) {}
   QStringList calls;
   std::function<void()> onEncrypt = [this] { db_.SetSetting("IsDBEn", "1"); };
-  std::function<void()> onDecrypt = [this] { db_.SetSetting("IsDBEn", "0"); };
+  // Decrypting opens the version too.
+  std::function<void()> onDecrypt = [this] {
+    db_.SetSetting("IsDBEn", "0");
+    auto& rows = db_.queries[test::SettingQuery("DBVersion")].rows;
+    if (!rows.empty() && rows[0][0].toString().startsWith(QLatin1String("ENC:")))
+      rows[0][0] = rows[0][0].toString().mid(4);
+  };
   std::function<void(int32_t)> onUpgrade = [this](int32_t version) {
     if (version < LatestDBVersion) db_.SetSetting("DBVersion", LatestDBVersion);
   };
@@ -235,6 +245,72 @@ TEST(RunSchemaCheck, DifferencesAtTheNewestVersionEndInStatus5) {
   }
 }
 
+// Before any pass: a damaged database and a path too long for the engine end
+// the run with M1 and a line naming the cause, nothing written. A marker that
+// says plain over a version in cipher text is overruled: the values are
+// decrypted first, and the disagreement is logged.
+TEST(RunRefusals, DamageAndLongPathsEndInM1AndALyingMarkerIsOverruled) {
+  const QString kM1 = "DB 연결 실패|DB 연결 실패로 DB 업그레이드 프로그램을 종료합니다.";
+  {
+    Harness h;
+    h.Given("300", "1");
+    h.db.damage = "Tree 3 page 7: btreeInitPage() returns error code 11";
+    EXPECT_EQ(h.Upgrade(), QStringList());
+    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM1});
+    EXPECT_TRUE(h.db.executed.empty());
+    EXPECT_EQ(h.Messages().value(1), "The database " + h.path + " is damaged; the run leaves it as it is: " + h.db.damage);
+  }
+  {
+    Harness h;
+    QString deep = h.s.folder.File("");
+    while (deep.size() < 520) deep += QString(50, u'd') + u'/';
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QString longPath = deep + "Marrowtide.mdb";
+    QFile(longPath).open(QIODevice::WriteOnly);
+    h.s.engine.At(longPath) = h.db;
+    EXPECT_EQ(h.Upgrade(longPath), QStringList());
+    EXPECT_EQ(h.outcome, RunOutcome::NotOpened);
+    EXPECT_EQ(h.s.ui.Boxes(), QStringList{kM1});
+    EXPECT_TRUE(h.s.engine.OpenedPaths().empty());
+    EXPECT_TRUE(h.Messages().value(1).contains("at most 504 bytes")) << h.Messages().join('\n').toStdString();
+  }
+  Harness h;
+  h.Given("ENC:300", "0");
+  EXPECT_EQ(h.Upgrade(), (QStringList{"value ENC:300", "value ENC:300", "decrypt 300", "upgrade 300", "encrypt",
+                                      "compact"}));
+  EXPECT_EQ(h.outcome, RunOutcome::Upgraded);
+  EXPECT_TRUE(h.Messages().contains("IsDBEn says the values are plain, but DBVersion is cipher text that opens: "
+                                    "the values are taken as encrypted"));
+}
+
+// Locks on files beside what they guard: alone against every holder, shared
+// against those alone only, the file gone with its last holder; something
+// other than a regular file at the lock's path makes it unusable at once.
+TEST(RunLock, AloneOrSharedAndNothingButARegularFile) {
+  QTemporaryDir dir;
+  const QString path = DatabaseLockPath(dir.filePath("db.mdb"));
+  EXPECT_EQ(QFileInfo(path).fileName(), ".db.mdb.lock");
+  {
+    const RunLock a(path, LockMode::Shared), b(path, LockMode::Shared), c(path);
+    EXPECT_EQ(a.result().state, LockState::Taken);
+    EXPECT_EQ(b.result().state, LockState::Taken);
+    EXPECT_EQ(c.result().state, LockState::HeldElsewhere);
+  }
+  EXPECT_FALSE(QFile::exists(path));
+  {
+    const RunLock a(path), b(path, LockMode::Shared), c(path);
+    EXPECT_EQ(a.result().state, LockState::Taken);
+    EXPECT_EQ(b.result().state, LockState::HeldElsewhere);
+    EXPECT_EQ(c.result().state, LockState::HeldElsewhere);
+  }
+  EXPECT_FALSE(QFile::exists(path));
+  ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+  const RunLock fifo(path);
+  EXPECT_EQ(fifo.result().state, LockState::Unavailable);
+  EXPECT_TRUE(fifo.result().why.contains("not a regular file")) << fifo.result().why.toStdString();
+}
+
 // The argument is used only when a file matches it (unchanged, wildcards
 // and all); the working files a killed run left go before the database
 // opens, each logged, and the database stays.
@@ -261,7 +337,8 @@ TEST(RunArgument, ChoosesTheDatabaseAndLeftoversOfAKilledRunGo) {
 TEST(Leftovers, OnlyTheWorkingFilesOfAKilledRunAreRemoved) {
   QTemporaryDir program, data;
   const QStringList gone = {"Marrowtide_backup_en_20240101120000.mdb", "Marrowtide_backup_en_20240101120000.mdb-wal",
-                            "tmp.mdb", "tmp.mdb-journal", "10003.sql", "10405.sql"};
+                            "Marrowtide_backup_en_20240101120000~.mdb", "tmp.mdb", "tmp.mdb-journal", "tmp~.mdb",
+                            "10003.sql", "10405.sql"};
   const QStringList kept = {"Marrowtide.mdb", "Other_backup_en_20240101120000.mdb", "Marrowtide_backup_en_2024.mdb",
                             "10000.sql", "10406.sql", "notes.txt"};
   for (const QString& name : gone + kept) test::WriteFile(QDir(program.path()).filePath(name), "x");
@@ -269,22 +346,32 @@ TEST(Leftovers, OnlyTheWorkingFilesOfAKilledRunAreRemoved) {
   test::WriteFile(db, "db");
   const QString staging = data.filePath(QStringLiteral(".Marrowtide.mdb.swap-a1B2c3"));
   test::WriteFile(staging, "half");
+  const QString workFolder = data.filePath(QStringLiteral(".Marrowtide.mdb.work-a1B2c3"));
+  ASSERT_TRUE(QDir().mkpath(workFolder));
+  test::WriteFile(workFolder + "/Marrowtide_backup_en_20240101120000.mdb", "values in clear");
 
   const auto sorted = [](QStringList list) {
     list.sort();
     return list;
   };
-  QStringList expected{staging};
+  QStringList expected{staging, workFolder};
   for (const QString& name : gone) expected << QDir(program.path()).filePath(name);
   EXPECT_EQ(sorted(RemoveLeftovers(program.path(), QStringLiteral("Marrowtide"), db)), sorted(expected));
   EXPECT_EQ(sorted(QDir(program.path()).entryList(QDir::Files)), sorted(kept));
-  EXPECT_EQ(QDir(data.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Marrowtide.mdb"});
+  EXPECT_EQ(QDir(data.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList{"Marrowtide.mdb"});
 
-  // A database that lives in the program folder under a leftover's name.
+  // A database that lives in the program folder under a leftover's name (its
+  // journal with it), reached also through a hard link under another.
   const QString named = QDir(program.path()).filePath(QStringLiteral("tmp.mdb"));
   test::WriteFile(named, "db");
+  test::WriteFile(named + "-journal", "to roll back");
+  const QString hardLink = QDir(program.path()).filePath(QStringLiteral("Marrowtide_backup_en_20240101120000.mdb"));
+  ASSERT_TRUE(link(QFile::encodeName(named).constData(), QFile::encodeName(hardLink).constData()) == 0);
   EXPECT_TRUE(RemoveLeftovers(program.path(), QStringLiteral("Marrowtide"), named).isEmpty());
   EXPECT_EQ(test::FileBytes(named), QByteArray("db"));
+  EXPECT_TRUE(QFile::exists(named + "-journal"));
+  EXPECT_TRUE(QFile::exists(hardLink));
 }
 
 TEST(WindowSystemReachable, NeedsAPlatformOrALiveDisplaySocket) {

@@ -124,6 +124,7 @@ class ScriptedConnection final : public Connection {
     return std::make_unique<ScriptedRecordset>(db_, it->second, cursor != CursorType::ForwardOnly);
   }
   Catalog& GetCatalog() override { return catalog_; }
+  QString Damage(bool) override { return db_.damage; }
   void Close() override {
     if (open_) ++db_.closes;
     open_ = false;

@@ -35,6 +35,8 @@ struct ScriptedDatabase {
   std::optional<DbError> openError;
   // When set, a recordset's Save fails with this error.
   std::optional<DbError> saveError;
+  // What the connection's Damage() answers (empty: sound).
+  QString damage;
 
   // The catalogue: tables with their columns, views and procedures with
   // their SQL, column descriptions by "table.column".
