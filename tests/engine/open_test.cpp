@@ -106,7 +106,7 @@ TEST_F(OpenTest, AReadOnlyFolderNeverChanges) {
   QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(read.out, "N\n1\n") << read.err.toStdString();
   EXPECT_EQ(write.exitCode, 1);
-  EXPECT_TRUE(write.err.startsWith("error: ")) << write.err.toStdString();
+  EXPECT_TRUE(write.err.startsWith("error: ")) << write.err.toStdString();  // no lock file there
   EXPECT_EQ(FileBytes(db), before);
   EXPECT_EQ(Siblings(), (QStringList{"db.mdb", "product.mdb"}));
 }
