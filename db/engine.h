@@ -131,6 +131,16 @@ class Connection {
   // file is sound. quick: the structure and every record, without
   // cross-checking indexes against their tables (much cheaper).
   virtual QString Damage(bool /*quick*/ = true) { return QString(); }
+  // An index for a pass that looks many rows up one at a time by these
+  // columns of the table: texts compare ignoring case, as the engine
+  // compares them, so equalities with the columns and LIKE patterns without
+  // wildcards find their rows without a scan. It is no part of the schema:
+  // the connection drops it before it closes the file. (Connections without
+  // indexes accept the call and do nothing.)
+  virtual void AddLookupIndex(const QString& table, const QStringList& columns) {
+    (void)table;
+    (void)columns;
+  }
 };
 
 class Engine {

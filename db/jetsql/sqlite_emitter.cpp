@@ -114,6 +114,25 @@ ValueType CommonType(const Expr& a, ValueType ta, const Expr& b, ValueType tb) {
   return ta == tb ? ta : ValueType::Other;
 }
 
+// True when `column LIKE 'text'` selects exactly the rows where the column
+// equals the text ignoring case (and possibly more, which the matcher then
+// drops): the pattern holds no wildcard ('%', '_', '[') and cannot read as a
+// number, so SQLite compares it as text with every column, whatever its
+// affinity, and a number or a Null never equals it.
+bool LikeIsEquality(const Expr& e) {
+  if (e.args.size() != 2 || e.args[0]->kind != ExprKind::Column || e.args[1]->kind != ExprKind::String)
+    return false;
+  bool numeric = true;
+  for (const QChar c : e.args[1]->text) {
+    const char16_t u = c.unicode();
+    if (u == u'%' || u == u'_' || u == u'[') return false;
+    if (!((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' ||
+          u == u' ' || (u >= u'\t' && u <= u'\r')))
+      numeric = false;
+  }
+  return !numeric;
+}
+
 }  // namespace
 
 std::optional<std::vector<TypedColumn>> Emitter::typedColumns(const QString& table) {
@@ -559,11 +578,26 @@ void Emitter::cond(const Expr& e) {
       expr(*e.args[0]);
       out_ += e.negated ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)");
       return;
-    case ExprKind::Like:
+    case ExprKind::Like: {
+      // A column LIKE a pattern without wildcards is an equality ignoring
+      // case: written as one too, so SQLite can find the rows through an
+      // index on the column collated jet_text; Jet's matcher still decides
+      // for the rows the index yields.
+      const bool equality = LikeIsEquality(e);
       if (e.negated) out_ += QStringLiteral("(NOT ");
+      if (equality) {
+        out_ += u'(';
+        expr(*e.args[0]);
+        textCollation();
+        out_ += QStringLiteral(" = ");
+        expr(*e.args[1]);
+        out_ += QStringLiteral(" AND ");
+      }
       call(kSqlLike, e);
+      if (equality) out_ += u')';
       if (e.negated) out_ += u')';
       return;
+    }
     case ExprKind::Exists:
       out_ += e.negated ? QStringLiteral("(NOT EXISTS (") : QStringLiteral("(EXISTS (");
       select(*e.select);

@@ -11,6 +11,8 @@
 //    each statement runs in a savepoint: a failed one is undone alone; when
 //    SQLite itself ends the transaction, WriteRefusal() says so and writing
 //    statements are refused until the transaction is rolled back.
+//  - AddLookupIndex() makes a lookup index (db/store/lookup_index.h); Close()
+//    drops them all first.
 //  - Close() checkpoints the WAL into the main file and switches the file back
 //    to the rollback journal, so that afterwards the database is exactly one
 //    file; a read-only file stays untouched.
@@ -46,6 +48,8 @@ struct ConnectionState {
   std::map<QString, Stmt> withValues;
   // The schema generation both caches were made under.
   uint64_t cachedGeneration = 0;
+  // The lookup indexes this connection made (db/store/lookup_index.h).
+  QStringList lookupIndexes;
 };
 
 class SqlCipherConnection : public Connection {
@@ -65,6 +69,7 @@ class SqlCipherConnection : public Connection {
   void RollbackTransaction() override;
   QString WriteRefusal() const override;
   QString Damage(bool quick) override;
+  void AddLookupIndex(const QString& table, const QStringList& columns) override;
 
   ConnectionState& state() { return *state_; }
 

@@ -1,0 +1,45 @@
+#include "db/store/lookup_index.h"
+
+#include <sqlite3.h>
+
+#include "db/engine.h"
+#include "db/jetsql/jet_functions.h"
+
+namespace mt::engine {
+
+namespace {
+
+bool ComparesAsText(JetType type) {
+  return type == JetType::Text || type == JetType::Memo || type == JetType::Guid || type == JetType::Decimal;
+}
+
+}  // namespace
+
+QString CreateLookupIndex(SqliteDb& db, CatalogStore& catalog, const QString& table, const QStringList& columns) {
+  const TableInfo* info = catalog.FindTable(table);
+  if (!info) throw DbError(dberr::kNotFound, QStringLiteral("Table '%1' does not exist.").arg(table));
+  QString list;
+  for (const QString& name : columns) {
+    const ColumnDef* column = nullptr;
+    for (const ColumnDef& c : info->def.columns)
+      if (c.name.compare(name, Qt::CaseInsensitive) == 0) column = &c;
+    if (!column)
+      throw DbError(dberr::kNotFound, QStringLiteral("Field '%1' does not exist in table '%2'.").arg(name, info->def.name));
+    if (!list.isEmpty()) list += QStringLiteral(", ");
+    list += QuoteIdent(column->name);
+    if (ComparesAsText(column->type)) list += QStringLiteral(" COLLATE ") + QLatin1String(kSqlTextCollation);
+  }
+  const QString index = QStringLiteral("_mt_lookup_%1_%2").arg(info->def.name, columns.join(u'_'));
+  db.Exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(QuoteIdent(index), QuoteIdent(info->def.name), list));
+  return index;
+}
+
+void DropLookupIndexes(SqliteDb& db, QStringList& names) {
+  for (const QString& name : names) {
+    const QByteArray sql = QStringLiteral("DROP INDEX IF EXISTS %1").arg(QuoteIdent(name)).toUtf8();
+    sqlite3_exec(db.handle(), sql.constData(), nullptr, nullptr, nullptr);
+  }
+  names.clear();
+}
+
+}  // namespace mt::engine

@@ -1,0 +1,99 @@
+// LIKE patterns without wildcards as indexed equalities, and the lookup
+// indexes a long pass puts on its copy.
+#include <sqlite3.h>
+
+#include "db/jetsql/jet_functions.h"
+#include "db/jetsql/translator.h"
+#include "db/store/sqlcipher_connection.h"
+#include "engine_fixture.h"
+
+namespace mt::test {
+namespace {
+
+class LookupTest : public EngineTest {
+ protected:
+  sqlite3* Handle() { return static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle(); }
+  // The first column of an SQLite query's rows, as text.
+  QStringList Raw(const QString& sql) {
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(Handle(), sql.toUtf8().constData(), -1, &stmt, nullptr), SQLITE_OK);
+    QStringList rows;
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+      rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    sqlite3_finalize(stmt);
+    return rows;
+  }
+  // SQLite's plan for the translated statement, its details joined.
+  QString Plan(const QString& jet) {
+    const auto command = engine::Translate(jet);
+    const QByteArray text = ("EXPLAIN QUERY PLAN " + std::get<engine::SqlStatement>(command).sql).toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    EXPECT_EQ(sqlite3_prepare_v2(Handle(), text.constData(), -1, &stmt, nullptr), SQLITE_OK) << text.constData();
+    QString plan;
+    while (stmt && sqlite3_step(stmt) == SQLITE_ROW)
+      plan += QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 3))) + u';';
+    sqlite3_finalize(stmt);
+    return plan;
+  }
+};
+
+// Every pattern selects, with and without the lookup index, exactly the rows
+// Jet's matcher selected when every LIKE went to it: case folded beyond ASCII, Nulls in neither the
+// match nor its negation, numbers matched by their text ('05' is not 5, and
+// '0.3' is the text of 0.1 + 0.2 but not its value), wildcards still
+// patterns.
+TEST_F(LookupTest, LikeWithoutWildcardsSelectsWhatJetsMatcherSelects) {
+  Exec("CREATE TABLE T (Code MEMO, Val LONG, F FLOAT, Id AUTOINCREMENT)");
+  const QStringList codes = {"abc", "ABC", "Abc ", "ÄRGER", "ärger", "Straße", "STRASSE", "x_y", "xzy",
+                             "5", "05", "한글", "", "a%b"};
+  for (int i = 0; i < codes.size(); ++i)
+    Exec(QStringLiteral("INSERT INTO T (Code, Val) VALUES ('%1', %2)").arg(codes[i]).arg(i % 6));
+  Exec("INSERT INTO T (Code, Val) VALUES (NULL, NULL)");
+  Exec("UPDATE T SET F = 0.1 + 0.2 WHERE Val = 0");
+  const QStringList patterns = {"abc", "aBc", "ärger", "straße", "strasse", "x_y", "한글", "a%b", "05", "5", "0.3"};
+  for (const bool indexed : {false, true}) {
+    if (indexed) conn_->AddLookupIndex("T", {"Code", "Val"});
+    for (const QString column : {"Code", "Val", "F"})
+      for (const QString& p : patterns) {
+        SCOPED_TRACE((column + " LIKE " + p + (indexed ? " indexed" : "")).toStdString());
+        const QString old = QStringLiteral("jet_like(%1, '%2')").arg(column, p);  // the translation before
+        const QStringList expected = Raw("SELECT Id FROM T WHERE " + old + " ORDER BY Id");
+        const QStringList others = Raw("SELECT Id FROM T WHERE NOT " + old + " ORDER BY Id");
+        ASSERT_EQ(expected.size() + others.size(), column == "F" ? 3 : codes.size());  // no Nulls
+        EXPECT_EQ(Rows("SELECT Id FROM T WHERE " + column + " LIKE '" + p + "' ORDER BY Id"), expected);
+        EXPECT_EQ(Rows("SELECT Id FROM T WHERE NOT " + column + " LIKE '" + p + "' ORDER BY Id"), others);
+      }
+  }
+}
+
+// The passes' row conditions find their row through the lookup index; the
+// closed file carries no trace of it.
+TEST_F(LookupTest, TheRowConditionsOfAPassUseTheLookupIndexWhichCloseDrops) {
+  Exec("CREATE TABLE TCodes (Code TEXT(50), Val LONG, ValText MEMO)");
+  Exec("CREATE TABLE TSettings (ID TEXT(255), Val1 MEMO)");
+  const QString codes = "UPDATE TCodes SET ValText = 'b' WHERE Code LIKE 'Key' AND Val = 3 AND ValText = 'a'";
+  const QString settings = "UPDATE TSettings SET Val1 = 'b' WHERE ID LIKE 'DBVersion'";
+  EXPECT_FALSE(Plan(codes).contains("INDEX"));
+  conn_->AddLookupIndex("TCodes", {"Code", "Val"});
+  conn_->AddLookupIndex("TSettings", {"ID"});
+  EXPECT_TRUE(Plan(codes).contains("INDEX _mt_lookup_TCodes_Code_Val (Code=? AND Val=?)")) << Plan(codes).toStdString();
+  EXPECT_TRUE(Plan(settings).contains("INDEX _mt_lookup_TSettings_ID (ID=?)")) << Plan(settings).toStdString();
+  EXPECT_THROW(conn_->AddLookupIndex("TCodes", {"Nope"}), DbError);
+  EXPECT_THROW(Exec("DROP INDEX _mt_lookup_TSettings_ID ON TSettings"), DbError);
+  conn_->Close();
+  sqlite3* bare = nullptr;
+  ASSERT_EQ(sqlite3_open(Path().toUtf8().constData(), &bare), SQLITE_OK);
+  const QByteArray key = kPassword.toUtf8();
+  sqlite3_key(bare, key.constData(), int(key.size()));
+  sqlite3_stmt* stmt = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(bare, "SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name LIKE '_mt_lookup%'",
+                               -1, &stmt, nullptr),
+            SQLITE_OK);
+  ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(stmt, 0), 0);
+  sqlite3_finalize(stmt);
+  sqlite3_close(bare);
+}
+
+}  // namespace
+}  // namespace mt::test
