@@ -32,19 +32,20 @@ struct Table {
   const char* head;
   std::vector<Column> columns;
   RowKey key;
+  QStringList lookup;  // the columns the row condition finds a row by, when not the rowid
 };
 
 const std::vector<Table>& Tables() {
   static const std::vector<Table> tables = {
       {"TCodes", "SELECT * FROM TCodes ORDER BY Code, Val", "UPDATE TCodes SET",
        {{"ValText", " ValText = "}, {"Description", " Description = "}, {"Tag", " Tag = "}},
-       RowKey::Codes},
+       RowKey::Codes, {"Code", "Val"}},
       {"TSettings", "SELECT * FROM TSettings", "UPDATE TSettings SET",
        {{"Val1", " Val1 = "}, {"Val2", " Val2 = "}, {"Val3", " Val3 = "}, {"Alias", " Alias = "}},
-       RowKey::Settings},
+       RowKey::Settings, {"ID"}},
       {"TUserAgentsRaw", "SELECT * FROM TUserAgentsRaw", "UPDATE TUserAgentsRaw SET",
        {{"UA", " UA = "}},
-       RowKey::UserAgents},
+       RowKey::UserAgents, {}},
   };
   return tables;
 }
@@ -84,6 +85,13 @@ void ProcessTable(const Table& table, Transform transform, const RowProgress& ro
                                                   static_cast<int>(LockType::ReadOnly), -1, 3);
   if (!DBHasRecords(rs.get()))
     throw Abandoned{QStringLiteral("%1 lists no rows").arg(QString::fromLatin1(table.name))};
+  // Each row statement finds its row through an index of the work copy
+  // instead of a scan of the table (which made a pass quadratic in its rows),
+  // and the table's updates are one transaction: a kill or a failure throws
+  // the whole copy away anyway, and a refused row is undone alone by SQLite.
+  Connection& connection = *SharedConnection();
+  if (!table.lookup.isEmpty()) connection.AddLookupIndex(QString::fromLatin1(table.name), table.lookup);
+  connection.BeginTransaction();
   for (; !rs->Eof(); rs->MoveNext()) {
     if (rowDone) rowDone(++rows);
     QString assignments;
@@ -108,6 +116,7 @@ void ProcessTable(const Table& table, Transform transform, const RowProgress& ro
       RequireChangesTaken();
     }
   }
+  connection.CommitTransaction();
   rs->Close();
 }
 
