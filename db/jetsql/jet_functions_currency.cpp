@@ -50,15 +50,7 @@ bool ToUnitsOrRaw(sqlite3_context* ctx, sqlite3_value* v, int64_t* out) {
     *out = sqlite3_value_int64(v);
     return true;
   }
-  double d;
-  if (!NumberArg(ctx, v, &d)) return false;
-  d = std::nearbyint(d);
-  if (!(d >= -9.2e18 && d <= 9.2e18)) {
-    Fail(ctx, kOverflow);
-    return false;
-  }
-  *out = static_cast<int64_t>(d);
-  return true;
+  return IntArg(ctx, v, out);
 }
 
 void ResultUnits(sqlite3_context* ctx, long double units) {
