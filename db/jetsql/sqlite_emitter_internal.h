@@ -29,6 +29,11 @@ const QString& RefName(const TableRef& r);
 void CollectLeaves(const TableRef& r, std::vector<const TableRef*>* out);
 // True when the expression refers to a column not qualified with `target`.
 bool RefersBeyond(const Expr& e, const QString& target);
+// True when one of the expression's operands is a string literal.
+bool AnyString(const Expr& e);
+// True for the expressions SQLite evaluates to 1 or 0 (comparisons, LIKE,
+// IN, NOT, AND/OR, ...), where Jet wants True as -1.
+bool IsCondition(const Expr& e);
 
 class Emitter {
  public:
