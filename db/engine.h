@@ -10,7 +10,7 @@
 //    the earlier statements stay) and leaves the connection usable.
 //  - Values cross this boundary as QVariant: Null is an invalid QVariant,
 //    text is QString, whole numbers qint64 (or int), Yes/No bool, dates
-//    QDateTime holding Jet's civil date and time (spec UTC; never converted
+//    QDateTime holding Jet's civil date and time (marked Qt::UTC; never converted
 //    through a time zone; a QDateTime handed in is read by its own fields),
 //    other numbers double.
 //  - Catalogue lookups of unknown tables, columns, views and procedures

@@ -124,14 +124,14 @@ void RegisterJetFunctions(sqlite3* db) {
 }
 
 double DateTimeToJet(const QDateTime& dt) {
-  // The fields as they stand, whatever the time spec: a date never passes
+  // The fields as they stand, whatever the time zone setting: a date never passes
   // through a time zone.
   return CivilToSerial(dt.date(), dt.time().msecsSinceStartOfDay());
 }
 
 QDateTime JetToDateTime(double days) {
   const CivilTime c = SerialToCivil(days);
-  // UTC only as the spec that has no gaps and no folds: the fields are the
+  // UTC only as the setting that has no gaps and no folds: the fields are the
   // serial's calendar day and time, converted from nothing.
   return QDateTime(c.date, QTime::fromMSecsSinceStartOfDay(c.msecs), Qt::UTC);
 }

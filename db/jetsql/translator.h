@@ -91,7 +91,7 @@ void RegisterJetFunctions(sqlite3* db);
 // Jet stores dates as days since 1899-12-30 (the fraction is the time of day).
 // A date-time crosses the engine boundary as its civil fields: DateTimeToJet
 // reads the date and time of `dt` as they stand (no time-zone conversion), and
-// JetToDateTime gives them with the UTC spec, which has no daylight-saving
+// JetToDateTime marks them Qt::UTC, which has no daylight-saving
 // gaps, so every serial has its date-time under any TZ.
 double DateTimeToJet(const QDateTime& dt);
 QDateTime JetToDateTime(double days);
