@@ -26,6 +26,12 @@ std::vector<QString> IdentitySources(const TableDef& def) {
   return sources;
 }
 
+// The value of a column as the rebuild copies it into a column of another type.
+QString ConvertedSource(const QString& column, JetType from, JetType to) {
+  return QStringLiteral("_mt_convert(%1, '%2', '%3')")
+      .arg(QuoteIdent(column), JetTypeKeyword(from), JetTypeKeyword(to));
+}
+
 [[noreturn]] void NoSuchField(const QString& column, const QString& table) {
   throw DbError(dberr::kNotFound,
                 QStringLiteral("Field '%1' does not exist in table '%2'.").arg(column, table));
@@ -218,12 +224,24 @@ void SchemaEditor::AlterColumn(const QString& table, const ColumnDef& column) {
   TableInfo next = info;
   next.def.columns[c] = changed;
   std::vector<QString> sources = IdentitySources(info.def);
-  if (old.type != changed.type)
-    sources[c] = QStringLiteral("_mt_convert(%1, '%2', '%3')")
-                     .arg(QuoteIdent(old.name), JetTypeKeyword(old.type), JetTypeKeyword(changed.type));
+  if (old.type != changed.type) sources[c] = ConvertedSource(old.name, old.type, changed.type);
   Atomically([&] {
     RebuildTable(db_, catalog_, info, next, sources);
     RefreshViews({info.def.name}, {old.name});
+  });
+}
+
+void SchemaEditor::RestoreColumns(const QString& table, const QStringList& columns, JetType storedAs) {
+  TableInfo info = RequireTable(table);
+  std::vector<QString> sources = IdentitySources(info.def);
+  for (const QString& name : columns) {
+    const int c = FindColumn(info.def, name);
+    if (c < 0) NoSuchField(name, info.def.name);
+    sources[c] = ConvertedSource(info.def.columns[c].name, storedAs, info.def.columns[c].type);
+  }
+  Atomically([&] {
+    RebuildTable(db_, catalog_, info, info, sources);
+    RefreshViews({info.def.name}, columns);
   });
 }
 

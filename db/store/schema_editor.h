@@ -55,6 +55,11 @@ class SchemaEditor {
   void RenameTable(const QString& from, const QString& to);
   void RenameColumn(const QString& table, const QString& from, const QString& to);
   void SetColumnDescription(const QString& table, const QString& column, const QString& text);
+  // Rewrites the values of the named columns, which hold values of type
+  // `storedAs`, into each column's own type (a rebuild: the declared types
+  // become those of the columns' Jet types); the views over them are made
+  // again from their Jet text.
+  void RestoreColumns(const QString& table, const QStringList& columns, JetType storedAs);
 
   // Stores a named query; a text the engine cannot read (or a view that is
   // no SELECT) is refused with DbError(kSyntax) and nothing is stored.

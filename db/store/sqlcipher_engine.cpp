@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "db/store/earlier_currency.h"
 #include "db/store/sqlcipher_connection.h"
 
 namespace mt::engine {
@@ -107,11 +108,29 @@ std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& pas
 }  // namespace
 
 std::unique_ptr<Connection> SqlCipherEngine::Open(const QString& path, const QString& password) {
-  return OpenVerified(path, password);
+  auto connection = OpenVerified(path, password);
+  ConnectionState& state = static_cast<SqlCipherConnection&>(*connection).state();
+  try {
+    ConvertEarlierCurrency(state.db, state.editor);
+  } catch (const DbError& e) {
+    connection->Close();
+    OpenFailed(QStringLiteral("The Currency columns of '%1' are in an earlier build's form and could not be "
+                              "converted (%2).").arg(path, e.description()));
+  }
+  return connection;
 }
 
 std::unique_ptr<Connection> SqlCipherEngine::OpenReadOnly(const QString& path, const QString& password) {
-  return OpenVerified(path, password, SQLITE_OPEN_READONLY);
+  auto connection = OpenVerified(path, password, SQLITE_OPEN_READONLY);
+  // Such columns are converted by the first open for writing; read as they
+  // are, every amount would come out 10,000 times too small.
+  const auto earlier = EarlierCurrencyColumns(static_cast<SqlCipherConnection&>(*connection).state().db);
+  if (!earlier.empty()) {
+    connection->Close();
+    OpenFailed(QStringLiteral("The Currency columns of '%1' are in an earlier build's form (%2); any command "
+                              "that writes, or an upgrade run, converts them.").arg(path, DescribeColumns(earlier)));
+  }
+  return connection;
 }
 
 std::unique_ptr<Connection> SqlCipherEngine::Create(const QString& path, const QString& password) {

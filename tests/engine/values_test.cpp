@@ -4,7 +4,10 @@
 // at midnight).
 #include <QDateTime>
 
+#include <sqlite3.h>
+
 #include "db/currency.h"
+#include "db/store/sqlite_db.h"
 
 #include "engine/engine_fixture.h"
 
@@ -71,6 +74,37 @@ TEST_F(CurrencyTest, WritesAndViewsKeepTheValue) {
   conn_->GetCatalog().AppendView("VTotal", "SELECT Sum(CCur(M * Q * (1 - F) / 100) * 100) AS Total, Sum(M) FROM T WHERE ID > 3");
   EXPECT_EQ(Rows("SELECT * FROM VTotal"), QStringList({"144.35|14.3"}));
   EXPECT_EQ(Rows("SELECT V.Total * 2 FROM VTotal AS V"), QStringList({"288.7"}));
+}
+
+// A file of an earlier build keeps Currency as amounts in REAL columns, with
+// views translated for amounts: they are counts after the first open for
+// writing, and a read-only open refuses rather than read them 10,000 times
+// too small.
+TEST_F(ValuesTest, EarlierRealCurrencyIsConvertedAtTheFirstWritingOpen) {
+  conn_->Close();
+  {
+    engine::SqliteDb raw;
+    raw.OpenHandle(Path(), SQLITE_OPEN_READWRITE);
+    const QByteArray key = kPassword.toUtf8();
+    ASSERT_EQ(sqlite3_key(raw.handle(), key.constData(), int(key.size())), SQLITE_OK);
+    for (const char* sql :
+         {"CREATE TABLE L (\"ID\" LONG INTEGER, \"Price\" MONEY REAL DEFAULT 0, \"Cost\" money  real)",
+          "INSERT INTO L VALUES (1, 1552.6, 0.1), (2, 922337203685.4775, NULL), (3, -0.0001, 14)",
+          "INSERT INTO _mt_queries (name, kind, jet_sql) VALUES ('VL', 'view', 'SELECT Sum(Price + 1) AS S FROM L')",
+          "CREATE VIEW \"VL\" AS SELECT sum(\"Price\") AS \"S\" FROM \"L\""})
+      raw.Exec(QString::fromUtf8(sql));
+    raw.CloseHandle();
+  }
+  EXPECT_TRUE(FailureDescription([&] { engine_.OpenReadOnly(Path(), kPassword); })
+                  .contains(QStringLiteral("earlier build's form (L.Price, L.Cost)")));
+  conn_ = engine_.Open(Path(), kPassword);
+  Exec("INSERT INTO L (ID) VALUES (4)");
+  EXPECT_EQ(Rows("SELECT ID, Price, Cost, Price + Cost FROM L ORDER BY ID"),
+            QStringList({"1|1552.6|0.1|1552.7", "2|922337203685.4775|\\N|\\N", "3|-0.0001|14|13.9999", "4|0|\\N|\\N"}));
+  EXPECT_EQ(Rows("SELECT S FROM VL"), QStringList({"922337205242.0774"}));
+  conn_->Close();
+  conn_ = engine_.OpenReadOnly(Path(), kPassword);
+  EXPECT_EQ(Rows("SELECT Sum(Price) FROM L WHERE Price > 1552.5999"), QStringList({"922337205238.0775"}));
 }
 
 // Times that daylight saving skips somewhere (New York 2024-03-10 02:00,
