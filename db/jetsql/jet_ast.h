@@ -112,6 +112,7 @@ struct Select {
   long long top = -1;  // TOP n; -1 when absent
   bool topPercent = false;
   bool distinct = false;
+  bool distinctRow = false;  // DISTINCTROW: one row per record of the tables shown
   std::vector<SelectItem> items;
   std::vector<TableRefPtr> from;  // comma-separated items
   ExprPtr where;

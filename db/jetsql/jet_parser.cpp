@@ -381,8 +381,9 @@ std::unique_ptr<Select> Parser::parseSelectCore() {
   for (;;) {
     if (acceptWord("DISTINCT")) {
       s->distinct = true;
-    } else if (acceptWord("DISTINCTROW") || acceptWord("ALL")) {
-      // DISTINCTROW matters only for joins Jet could update; rows stay as selected.
+    } else if (acceptWord("DISTINCTROW")) {
+      s->distinctRow = true;
+    } else if (acceptWord("ALL")) {
     } else if (acceptWord("TOP")) {
       const Token& t = cur();
       bool ok = false;

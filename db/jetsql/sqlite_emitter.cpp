@@ -464,6 +464,10 @@ void Emitter::selectCore(const Select& s, bool top, const std::vector<ValueType>
     out_ += QStringLiteral(" WHERE ");
     cond(*s.where);
   }
+  if (s.distinctRow) {
+    if (const std::optional<QStringList> groups = distinctRowGroups(s))
+      out_ += QStringLiteral(" GROUP BY ") + groups->join(QStringLiteral(", "));
+  }
   if (!s.groupBy.empty()) {
     out_ += QStringLiteral(" GROUP BY ");
     for (size_t i = 0; i < s.groupBy.size(); ++i) {

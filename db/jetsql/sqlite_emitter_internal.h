@@ -1,7 +1,8 @@
 // The SQLite emitter's inside, shared by its files: sqlite_emitter.cpp writes
 // expressions, conditions, function calls and queries; sqlite_emitter_changes.cpp
-// writes INSERT, UPDATE and DELETE with them. Only those two files include
-// this header.
+// writes INSERT, UPDATE and DELETE with them; sqlite_emitter_types.cpp types
+// expressions; sqlite_emitter_distinctrow.cpp reads DISTINCTROW. Only those
+// files include this header.
 //
 // Promises: an Emitter appends to one output text; names are quoted through
 // QuoteSqlIdentifier, qualifiers can be rewritten (rewrite/popRewrite) so a
@@ -134,6 +135,11 @@ class Emitter {
   void parameter(const QString& name);
   void function(const Expr& e);
   void selectCore(const Select& s, bool top, const std::vector<ValueType>& wants);
+  // The GROUP BY terms that make a DISTINCTROW select one row per record of
+  // the tables it shows; nullopt where DISTINCTROW changes nothing.
+  std::optional<QStringList> distinctRowGroups(const Select& s);
+  // Whether the table (as far as the schema was given) has that column.
+  bool hasColumn(const QString& table, const QString& column);
   void moneyBody(const Expr& e);
   void operand(const Expr& e, bool asMoney) { asMoney ? money(e) : expr(e); }
   ValueType columnType(const Expr& e);

@@ -107,6 +107,31 @@ TEST_F(StatementTest, YesNoHoldsMinusOneOrZeroAndMemoKeepsNumbersAsText) {
   EXPECT_EQ(Value("SELECT Val1 FROM TSettings WHERE ID = 'Stay.FocusURL'"), QVariant("0"));
 }
 
+// DISTINCTROW keeps one row per record of the tables whose fields are shown:
+// customers with orders once each, two customers of one name apart. Where
+// every table is shown, over one table, or over a view, rows stay as selected.
+TEST_F(StatementTest, DistinctRowDropsDuplicateRecordsOfTheTablesShown) {
+  Exec("CREATE TABLE Customers (ID LONG, CompanyName TEXT(40))");
+  Exec("CREATE TABLE Orders (ID LONG, CustomerID LONG)");
+  for (const char* row : {"1, 'Alfa'", "2, 'Alfa'", "3, 'Beta'"})
+    Exec(QStringLiteral("INSERT INTO Customers VALUES (%1)").arg(QLatin1String(row)));
+  for (const char* row : {"10, 1", "11, 1", "12, 2", "13, 2", "14, 9"})
+    Exec(QStringLiteral("INSERT INTO Orders VALUES (%1)").arg(QLatin1String(row)));
+  conn_->GetCatalog().AppendView("VC", "SELECT ID, CompanyName FROM Customers");
+  const QString join = QStringLiteral(" INNER JOIN Orders ON C.ID = Orders.CustomerID");
+  const std::pair<QString, int> cases[] = {
+      {"SELECT DISTINCTROW CompanyName FROM Customers AS C" + join, 2},
+      {"SELECT DISTINCTROW C.*, CompanyName & '!' FROM Customers AS C" + join + " ORDER BY C.ID", 2},
+      {"SELECT DISTINCTROW C.CompanyName, Orders.ID FROM Customers AS C" + join, 4},
+      {"SELECT DISTINCTROW CompanyName FROM Customers AS C LEFT JOIN Orders ON C.ID = Orders.CustomerID", 3},
+      {"SELECT DISTINCTROW * FROM Customers AS C" + join, 4},
+      {"SELECT DISTINCTROW CompanyName FROM Customers", 3},
+      {"SELECT DISTINCTROW C.CompanyName FROM VC AS C" + join, 4},
+      {"SELECT DISTINCTROW Count(*) FROM Customers AS C" + join, 1},
+  };
+  for (const auto& [jet, rows] : cases) EXPECT_EQ(Rows(jet).size(), size_t(rows)) << jet.toStdString();
+}
+
 TEST_F(StatementTest, ARejectedStatementChangesNothingAndTheConnectionGoesOn) {
   Exec("CREATE TABLE TKeyed (K LONG NOT NULL, V TEXT(10), CONSTRAINT PrimaryKey PRIMARY KEY (K))");
   Exec("CREATE TABLE TSource (K LONG, V TEXT(10))");
