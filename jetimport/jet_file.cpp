@@ -9,9 +9,15 @@
 #include <algorithm>
 #include <cstring>
 #include <map>
+#include <optional>
+#include <set>
+#include <stdlib.h>
 
 #include "db/store/column_storage.h"
 #include "db/engine.h"
+#include "jetimport/code_page.h"
+#include "jetimport/jet_header.h"
+#include "jetimport/table_definition.h"
 
 namespace mt::jetimport {
 namespace {
@@ -92,7 +98,8 @@ QString DecimalText(const unsigned char* p, int scale) {
 
 class MdbFile : public JetFile {
  public:
-  MdbFile(MdbHandle* mdb, QString path) : mdb_(mdb), path_(std::move(path)) {
+  MdbFile(MdbHandle* mdb, QString path, const JetHeader& header, int codePage)
+      : mdb_(mdb), path_(std::move(path)), header_(header), codePage_(codePage) {
     for (unsigned i = 0; i < mdb_->num_catalog; ++i) {
       auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb_->catalog, i));
       entries_.push_back(entry);
@@ -105,6 +112,14 @@ class MdbFile : public JetFile {
 
   QString FormatName() const override {
     return mdb_->f->jet_version == MDB_VER_JET3 ? QStringLiteral("Jet 3") : QStringLiteral("Jet 4");
+  }
+  bool HasPassword() const override { return header_.hasPassword; }
+
+  // The rows the catalogue (MSysObjects) records; fewer read means lost pages.
+  std::optional<qint64> RecordedObjects() {
+    const std::optional<TableDefinition> def = Definition(kCataloguePage);
+    if (!def) return std::nullopt;
+    return def->rowCount;
   }
 
   QStringList TableNames() override {
@@ -131,20 +146,29 @@ class MdbFile : public JetFile {
       const char* description = mdb_col_get_prop(col, "Description");
       out.descriptions << (description ? QString::fromUtf8(description) : QString());
     }
-    if (!table->indices) mdb_read_indices(table);
-    for (unsigned i = 0; table->indices && i < table->indices->len; ++i) {
-      auto* idx = static_cast<MdbIndex*>(g_ptr_array_index(table->indices, i));
+    const std::optional<TableDefinition> def = Definition(Find(name)->table_pg);
+    if (!def) {
+      out.notes << QStringLiteral("table '%1': its keys cannot be read; none is kept").arg(name);
+      return out;
+    }
+    for (const IndexDefinition& idx : def->indexes) {
       // Type 1 is the primary key, 2 the far side of a relationship; other
       // indexes count only when unique (the engine keeps no plain indexes).
-      if (idx->index_type == 2 || idx->num_keys == 0) continue;
-      if (idx->index_type != 1 && !(idx->flags & MDB_IDX_UNIQUE)) continue;
+      if (idx.type == 2 || (idx.type != 1 && !idx.unique)) continue;
       engine::KeyDef key;
-      key.name = QString::fromUtf8(idx->name);
-      key.kind = idx->index_type == 1 ? engine::KeyKind::PrimaryKey : engine::KeyKind::Unique;
-      for (unsigned j = 0; j < idx->num_keys; ++j) {
-        int c = idx->key_col_num[j] - 1;
-        if (c < 0 || c >= int(table->num_cols)) Fail(dberr::kOpenFailed, QStringLiteral("Table '%1': index '%2' names an unknown column.").arg(name, key.name));
-        key.columns << out.def.columns[size_t(c)].name;
+      key.name = Text(reinterpret_cast<const unsigned char*>(idx.name.constData()), size_t(idx.name.size()));
+      key.kind = idx.type == 1 ? engine::KeyKind::PrimaryKey : engine::KeyKind::Unique;
+      for (int number : idx.columnNumbers) {
+        for (unsigned i = 0; i < table->num_cols; ++i)
+          if (static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i))->col_num == number)
+            key.columns << out.def.columns[i].name;
+      }
+      if (!idx.columnsRead || key.columns.size() != qsizetype(idx.columnNumbers.size())) {
+        out.notes << QStringLiteral("table '%1': %2 '%3' left out: its columns cannot be read")
+                         .arg(name, key.kind == engine::KeyKind::PrimaryKey ? QStringLiteral("primary key")
+                                                                             : QStringLiteral("unique index"),
+                              key.name);
+        continue;
       }
       out.def.keys.push_back(std::move(key));
     }
@@ -293,10 +317,7 @@ class MdbFile : public JetFile {
 
   QString Text(const unsigned char* p, size_t n) {
     if (mdb_->f->jet_version != MDB_VER_JET3) return DecodeJet4Text(p, n);
-    // Jet 3 keeps texts in the file's code page; libmdb converts it.
-    QByteArray utf8(int(n * 4 + 16), Qt::Uninitialized);
-    int len = mdb_unicode2ascii(mdb_, reinterpret_cast<const char*>(p), n, utf8.data(), size_t(utf8.size()));
-    return QString::fromUtf8(utf8.constData(), len);
+    return codePage_.Decode(reinterpret_cast<const char*>(p), qsizetype(n));
   }
 
   // The bytes of a memo or OLE value: kept in the row, on one page, or in a
@@ -364,27 +385,41 @@ class MdbFile : public JetFile {
     Fail(dberr::kOpenFailed, QStringLiteral("%1: a value cannot be read.").arg(ColumnPlace(table, QString::fromUtf8(col->name))));
   }
 
+  static constexpr unsigned long kCataloguePage = 2;
+  static constexpr int kMaxDefinitionPages = 256;
+
+  // The bytes of the table definition starting at `page`, its pages joined;
+  // std::nullopt when a page cannot be read or the chain runs in a circle.
+  std::optional<TableDefinition> Definition(unsigned long page) {
+    QByteArray bytes;
+    std::set<unsigned long> seen;
+    while (page != 0) {
+      if (!seen.insert(page).second || seen.size() > kMaxDefinitionPages) return std::nullopt;
+      if (mdb_read_pg(mdb_, page) != mdb_->fmt->pg_size || mdb_->pg_buf[0] != 0x02) return std::nullopt;
+      const auto* pg = reinterpret_cast<const char*>(mdb_->pg_buf);
+      bytes.append(bytes.isEmpty() ? pg : pg + 8, bytes.isEmpty() ? mdb_->fmt->pg_size : mdb_->fmt->pg_size - 8);
+      page = Le32(mdb_->pg_buf + 4);
+    }
+    return ParseTableDefinition(bytes, header_.jet3);
+  }
+
   MdbHandle* mdb_;
   QString path_;
+  JetHeader header_;
+  CodePage codePage_;
   std::vector<MdbCatalogEntry*> entries_;
   std::map<MdbCatalogEntry*, MdbTableDef*> tables_;
 };
 
 }  // namespace
 
-std::unique_ptr<JetFile> JetFile::Open(const QString& path) {
-  QFileInfo info(path);
-  if (!info.exists()) Fail(dberr::kOpenFailed, QStringLiteral("Could not find file '%1'.").arg(path));
-  if (!info.isFile()) Fail(dberr::kOpenFailed, QStringLiteral("'%1' is not a file.").arg(path));
-  if (info.size() == 0) Fail(dberr::kOpenFailed, QStringLiteral("'%1' is empty, not a Jet database.").arg(path));
-  QFile probe(path);
-  if (!probe.open(QIODevice::ReadOnly))
-    Fail(dberr::kOpenFailed, QStringLiteral("'%1' cannot be read: %2").arg(path, probe.errorString()));
-  // Page 0 of a Jet file: a page-type byte 0, then "Standard Jet DB" at 4.
-  const QByteArray head = probe.read(32);
-  probe.close();
-  if (head.size() < 32 || head[0] != 0 || head.mid(4, 15) != QByteArrayLiteral("Standard Jet DB"))
-    Fail(dberr::kOpenFailed, QStringLiteral("'%1' is not a Jet 3 or Jet 4 database.").arg(path));
+std::unique_ptr<JetFile> JetFile::Open(const QString& path, int codePage) {
+  const JetHeader header = ReadJetHeader(path);
+  if (codePage == 0) codePage = header.codePage != 0 ? header.codePage : 1252;
+  CodePage texts(codePage);  // an unknown code page fails before libmdb starts
+  // libmdb converts Jet 3 object names itself, and takes its code page only
+  // from the environment.
+  if (header.jet3) ::setenv("MDB_JET3_CHARSET", texts.IconvName().constData(), 1);
   MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
   if (!mdb) Fail(dberr::kOpenFailed, QStringLiteral("'%1' is not a Jet 3 or Jet 4 database.").arg(path));
   const auto version = mdb->f->jet_version;
@@ -392,15 +427,20 @@ std::unique_ptr<JetFile> JetFile::Open(const QString& path) {
     mdb_close(mdb);
     Fail(dberr::kOpenFailed, QStringLiteral("'%1' is not a Jet 3 or Jet 4 database.").arg(path));
   }
-  if (info.size() % mdb->fmt->pg_size != 0) {
-    mdb_close(mdb);
-    Fail(dberr::kOpenFailed, QStringLiteral("The Jet database '%1' is truncated: its size is no whole number of pages.").arg(path));
-  }
   if (!mdb_read_catalog(mdb, MDB_ANY)) {
     mdb_close(mdb);
     Fail(dberr::kOpenFailed, QStringLiteral("The catalogue of the Jet database '%1' cannot be read.").arg(path));
   }
-  return std::make_unique<MdbFile>(mdb, path);
+  auto file = std::make_unique<MdbFile>(mdb, path, header, codePage);
+  const std::optional<qint64> recorded = file->RecordedObjects();
+  if (!recorded)
+    Fail(dberr::kOpenFailed,
+         QStringLiteral("The catalogue of the Jet database '%1' is damaged: its definition cannot be read.").arg(path));
+  if (qint64(mdb->num_catalog) < *recorded)
+    Fail(dberr::kOpenFailed, QStringLiteral("The catalogue of the Jet database '%1' is damaged or truncated: "
+                                            "%2 of its %3 objects could be read.")
+                                 .arg(path).arg(mdb->num_catalog).arg(*recorded));
+  return file;
 }
 
 }  // namespace mt::jetimport

@@ -6,7 +6,13 @@
 // Promises:
 //  - The file is opened read-only and never written.
 //  - Open() fails with DbError(kOpenFailed) for a missing, empty, truncated or
-//    foreign file, before anything else happens.
+//    foreign file (jet_header.h), and for a catalogue that cannot be read or
+//    holds fewer objects than it records, before anything else happens.
+//  - Jet 3 texts are read in `codePage` (0: the one the file records, 1252
+//    when it records none), object names too.
+//  - Keys are read from the table definition's own bytes; a primary key or
+//    unique index whose columns cannot be read is left out and named in the
+//    table's notes.
 //  - Values come in the form the engine stores them: Yes/No -1/0, whole
 //    numbers qint64, SINGLE/FLOAT double, MONEY the stored count of
 //    ten-thousandths (qint64, exact), dates the raw day number (double),
@@ -52,10 +58,11 @@ struct SourceQuery {
 
 class JetFile {
  public:
-  static std::unique_ptr<JetFile> Open(const QString& path);
+  static std::unique_ptr<JetFile> Open(const QString& path, int codePage = 0);
   virtual ~JetFile() = default;
 
   virtual QString FormatName() const = 0;  // "Jet 3" or "Jet 4"
+  virtual bool HasPassword() const = 0;
   // User tables in the file's catalogue order (no MSys tables, no links).
   virtual QStringList TableNames() = 0;
   // Names of linked tables (their rows live in another file).

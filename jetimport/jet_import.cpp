@@ -1,12 +1,20 @@
 #include "jetimport/jet_import.h"
 
+#include <signal.h>
+
+#include <QDataStream>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cstring>
+#include <new>
+#include <optional>
 
 #include "db/engine.h"
 #include "db/store/sqlcipher_connection.h"
 #include "jetimport/jet_file.h"
+#include "jetimport/jet_header.h"
 #include "jetimport/query_text.h"
 
 namespace mt::jetimport {
@@ -41,7 +49,7 @@ qint64 CopyRows(JetFile& file, const SourceTable& table, engine::ConnectionState
         throw DbError(e.code(), QStringLiteral("Table '%1', row %2: %3").arg(table.def.name).arg(row + 1).arg(e.description()));
       }
       ++row;
-      if (report.rowsCopied && row % 1000 == 0) report.rowsCopied(table.def.name, row);
+      if (report.rowsCopied && row % 100 == 0) report.rowsCopied(table.def.name, row);
     });
     state.db.Exec(QStringLiteral("COMMIT"));
   } catch (...) {
@@ -57,6 +65,18 @@ bool Mentions(const QString& sql, const QString& name) {
   QRegularExpression re(QStringLiteral("\\[%1\\]|(?<![\\w\\]])%1(?![\\w\\[])").arg(escaped),
                         QRegularExpression::CaseInsensitiveOption);
   return re.match(sql).hasMatch();
+}
+
+// A view is kept whether or not it runs (it may need a parameter or a table
+// the file lacks); one that fails is named with the engine's error.
+void RunView(const QString& name, Connection& connection, const ImportReport& report, ImportSummary& summary) {
+  try {
+    connection.OpenRecordset(QStringLiteral("SELECT * FROM [%1]").arg(name), CursorType::ForwardOnly, LockType::ReadOnly)
+        ->Close();
+    ++summary.viewsThatRun;
+  } catch (const DbError& e) {
+    if (report.note) report.note(QStringLiteral("view '%1' does not run: %2").arg(name, e.description()));
+  }
 }
 
 struct Pending {
@@ -81,9 +101,10 @@ std::vector<Pending> InDependencyOrder(std::vector<Pending> pending) {
   return ordered;
 }
 
-void CopyQueries(JetFile& file, engine::ConnectionState& state, const ImportReport& report, ImportSummary& summary) {
+void CopyQueries(const std::vector<SourceQuery>& queries, Connection& connection, engine::ConnectionState& state,
+                 const ImportReport& report, ImportSummary& summary) {
   std::vector<Pending> pending;
-  for (const SourceQuery& q : file.Queries()) {
+  for (const SourceQuery& q : queries) {
     QString why;
     if (q.name.startsWith(QLatin1Char('~'))) {
       why = QStringLiteral("a hidden query of a form or report");
@@ -102,19 +123,23 @@ void CopyQueries(JetFile& file, engine::ConnectionState& state, const ImportRepo
     } catch (const DbError& e) {
       ++summary.skippedQueries;
       if (report.note) report.note(QStringLiteral("query '%1' skipped: %2").arg(p.name, e.description()));
+      continue;
     }
+    if (p.text.isView) RunView(p.name, connection, report, summary);
   }
 }
 
-}  // namespace
 
-ImportSummary ImportJetDatabase(const QString& source, const QString& dest, const QString& password,
-                                const ImportReport& report) {
-  if (QFileInfo::exists(dest))
-    throw DbError(dberr::kOpenFailed, QStringLiteral("File '%1' already exists.").arg(dest));
-  std::unique_ptr<JetFile> file = JetFile::Open(source);
+// Builds the database in `work` from the source; libmdb runs here only.
+// `sourceDone` is called when the source has been read to the end.
+ImportSummary BuildWorkFile(const QString& source, const QString& work, const QString& password,
+                            const ImportReport& report, const ImportOptions& options,
+                            const std::function<void()>& sourceDone) {
+  std::unique_ptr<JetFile> file = JetFile::Open(source, options.codePage);
   ImportSummary summary;
   summary.format = file->FormatName();
+  if (file->HasPassword() && report.note)
+    report.note(QStringLiteral("'%1' has a database password; its data are read without it").arg(source));
 
   // Every table model first: a column that cannot be carried fails the
   // import before anything is created.
@@ -123,10 +148,6 @@ ImportSummary ImportJetDatabase(const QString& source, const QString& dest, cons
   for (const QString& name : file->LinkedTableNames())
     if (report.note) report.note(QStringLiteral("linked table '%1' skipped: its rows live in another file").arg(name));
 
-  const QString work = dest + QStringLiteral(".importing");
-  if (QFileInfo::exists(work))
-    throw DbError(dberr::kOpenFailed,
-                  QStringLiteral("The work file '%1' of an earlier import is in the way; remove it.").arg(work));
   std::unique_ptr<Connection> connection = DefaultEngine().Create(work, password);
   try {
     engine::ConnectionState& state = static_cast<SqlCipherConnection&>(*connection).state();
@@ -142,16 +163,161 @@ ImportSummary ImportJetDatabase(const QString& source, const QString& dest, cons
       summary.rows += rows;
       if (report.tableDone) report.tableDone(table.def.name, rows);
     }
-    CopyQueries(*file, state, report, summary);
+    const std::vector<SourceQuery> queries = file->Queries();
+    file.reset();
+    sourceDone();
+    CopyQueries(queries, *connection, state, report, summary);
     connection->Close();
-    if (!QFile::rename(work, dest))
-      throw DbError(dberr::kOpenFailed, QStringLiteral("The imported database cannot be named '%1'.").arg(dest));
   } catch (...) {
     connection->Close();
     RemoveFileSet(work);
     throw;
   }
   return summary;
+}
+
+// What the reading child tells the importing parent, one message each.
+enum class Say : quint8 { Note, TableDone, RowsCopied, SourceDone, Summary, Error };
+
+template <typename... T>
+QByteArray Message(Say what, const T&... fields) {
+  QByteArray bytes;
+  QDataStream out(&bytes, QIODevice::WriteOnly);
+  out << quint8(what);
+  ((out << fields), ...);
+  return bytes;
+}
+
+int ImportInChild(ChildChannel& channel, const QString& source, const QString& work, const QString& password,
+                  const ImportOptions& options) {
+  ImportReport report;
+  report.note = [&](const QString& text) { channel.Send(Message(Say::Note, text)); };
+  report.tableDone = [&](const QString& table, qint64 rows) { channel.Send(Message(Say::TableDone, table, rows)); };
+  QElapsedTimer sinceLast;
+  sinceLast.start();
+  report.rowsCopied = [&](const QString& table, qint64 rows) {
+    if (sinceLast.elapsed() < 100) return;
+    sinceLast.restart();
+    channel.Send(Message(Say::RowsCopied, table, rows));
+  };
+  try {
+    const ImportSummary s = BuildWorkFile(source, work, password, report, options,
+                                          [&] { channel.Send(Message(Say::SourceDone)); });
+    channel.Send(Message(Say::Summary, s.format, s.tables, s.rows, s.views, s.viewsThatRun, s.procedures,
+                         s.skippedQueries));
+    return 0;
+  } catch (const DbError& e) {
+    channel.Send(Message(Say::Error, e.code(), e.description()));
+  } catch (const std::bad_alloc&) {
+    channel.Send(Message(Say::Error, dberr::kOpenFailed,
+                         QStringLiteral("Reading '%1' ran out of memory; the file is damaged.").arg(source)));
+  }
+  RemoveFileSet(work);
+  return 1;
+}
+
+// Why a child that sent no verdict ended.
+QString ChildFailure(const ChildOutcome& outcome, const QString& source, const ChildLimits& limits) {
+  using End = ChildOutcome::End;
+  const QString reading = QStringLiteral("Reading '%1' stopped: ").arg(source);
+  switch (outcome.end) {
+    case End::Silent:
+      return reading + QStringLiteral("the Jet library made no progress for %1 s; the file is damaged.")
+                           .arg(limits.quietMs / 1000.0);
+    case End::Flooded:
+      return reading + QStringLiteral("the Jet library printed more than %1 lines of warnings; the file is damaged.")
+                           .arg(limits.maxOutputLines);
+    case End::Signalled:
+      if (outcome.signal == SIGXCPU)
+        return reading + QStringLiteral("it used up its %1 s of CPU time; the file is damaged.").arg(limits.cpuSeconds);
+      return reading + QStringLiteral("the Jet library crashed (signal %1); the file is damaged or truncated.")
+                           .arg(outcome.signal);
+    case End::Exited:
+      return reading + QStringLiteral("the reading process ended with status %1; the file is damaged or truncated.")
+                           .arg(outcome.exitCode);
+    case End::NotStarted:
+      break;
+  }
+  return QStringLiteral("The process that reads '%1' cannot be started: %2")
+      .arg(source, QString::fromLocal8Bit(strerror(outcome.exitCode)));
+}
+
+}  // namespace
+
+ImportSummary ImportJetDatabase(const QString& source, const QString& dest, const QString& password,
+                                const ImportReport& report, const ImportOptions& options) {
+  if (QFileInfo::exists(dest))
+    throw DbError(dberr::kOpenFailed, QStringLiteral("File '%1' already exists.").arg(dest));
+  // A source that is no Jet file at all fails here, before a process starts.
+  ReadJetHeader(source);
+  const QString work = dest + QStringLiteral(".importing");
+  if (QFileInfo::exists(work))
+    throw DbError(dberr::kOpenFailed,
+                  QStringLiteral("The work file '%1' of an earlier import is in the way; remove it.").arg(work));
+
+  ChildLimits limits;
+  if (options.limits) {
+    limits = *options.limits;
+  } else {
+    limits.quietMs = 8000;
+    limits.cpuSeconds = 120 + 2 * (QFileInfo(source).size() >> 20);
+    limits.memoryBytes = qint64(2) << 30;
+  }
+  std::optional<ImportSummary> summary;
+  std::optional<DbError> error;
+  const ChildOutcome outcome = RunBounded(
+      [&](ChildChannel& channel) { return ImportInChild(channel, source, work, password, options); },
+      [&](const QByteArray& bytes) {
+        QDataStream in(bytes);
+        quint8 what = 0;
+        QString text;
+        qint64 rows = 0;
+        in >> what;
+        switch (Say(what)) {
+          case Say::Note:
+            in >> text;
+            if (report.note) report.note(text);
+            break;
+          case Say::TableDone:
+          case Say::RowsCopied:
+            in >> text >> rows;
+            if (Say(what) == Say::TableDone && report.tableDone) report.tableDone(text, rows);
+            if (Say(what) == Say::RowsCopied && report.rowsCopied) report.rowsCopied(text, rows);
+            break;
+          case Say::SourceDone:
+            return false;  // libmdb is done: the rest may take its time
+          case Say::Summary: {
+            ImportSummary s;
+            in >> s.format >> s.tables >> s.rows >> s.views >> s.viewsThatRun >> s.procedures >> s.skippedQueries;
+            summary = s;
+            break;
+          }
+          case Say::Error: {
+            int32_t code = 0;
+            in >> code >> text;
+            error.emplace(code, text);
+            break;
+          }
+        }
+        return true;
+      },
+      limits);
+
+  if (outcome.outputLines > 0 && report.note) {
+    for (const QString& line : outcome.output) report.note(QStringLiteral("the Jet library said: ") + line);
+    if (outcome.outputLines > outcome.output.size())
+      report.note(QStringLiteral("the Jet library said %1 more lines").arg(outcome.outputLines - outcome.output.size()));
+  }
+  if (summary && outcome.end == ChildOutcome::End::Exited && outcome.exitCode == 0) {
+    if (!QFile::rename(work, dest)) {
+      RemoveFileSet(work);
+      throw DbError(dberr::kOpenFailed, QStringLiteral("The imported database cannot be named '%1'.").arg(dest));
+    }
+    return *summary;
+  }
+  RemoveFileSet(work);  // it did not exist before the child made it
+  if (error) throw *error;
+  throw DbError(dberr::kOpenFailed, ChildFailure(outcome, source, limits));
 }
 
 }  // namespace mt::jetimport

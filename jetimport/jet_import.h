@@ -14,11 +14,23 @@
 //    column when one is concerned. A source that is missing, empty, truncated
 //    or no Jet database fails before anything is created.
 //  - A query whose text cannot be rebuilt is reported through `note` and left
-//    out; the import goes on.
+//    out; the import goes on. Every view made is run once; one that fails is
+//    named through `note` with the engine's error, and is not counted as
+//    running.
+//  - libmdb reads the source in a child process under the limits of
+//    `options.limits` (bounded_child.h): a source that makes it loop, flood
+//    its output, run out of memory or crash fails the import with DbError
+//    within those limits, and its own messages come through `note`, a few
+//    lines at most.
+//  - A key whose columns cannot be read, and a source protected by a
+//    database password, are named through `note`.
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "jetimport/bounded_child.h"
 
 namespace mt::jetimport {
 
@@ -36,11 +48,19 @@ struct ImportSummary {
   int tables = 0;
   qint64 rows = 0;
   int views = 0;
+  int viewsThatRun = 0;
   int procedures = 0;
   int skippedQueries = 0;
 };
 
+struct ImportOptions {
+  int codePage = 0;  // Jet 3 texts: a Windows code page (1252, 949, ...); 0: the file's own
+  // None: 8 s without progress while libmdb reads, 120 s of CPU time plus 2 s
+  // a megabyte of source, 2 GB of address space.
+  std::optional<ChildLimits> limits;
+};
+
 ImportSummary ImportJetDatabase(const QString& source, const QString& dest, const QString& password,
-                                const ImportReport& report);
+                                const ImportReport& report, const ImportOptions& options = {});
 
 }  // namespace mt::jetimport
