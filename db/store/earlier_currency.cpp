@@ -32,11 +32,10 @@ QString DescribeColumns(const std::map<QString, QStringList>& columns) {
   return names.join(QStringLiteral(", "));
 }
 
-void ConvertEarlierCurrency(SqliteDb& db, SchemaEditor& editor) {
+void ConvertEarlierCurrency(SchemaEditor& editor, const std::map<QString, QStringList>& columns) {
   // The values are amounts held as doubles: FLOAT to MONEY rounds each one to
   // its nearest count of ten-thousandths, half to even, as CCur does.
-  for (const auto& [table, columns] : EarlierCurrencyColumns(db))
-    editor.RestoreColumns(table, columns, JetType::Float);
+  for (const auto& [table, names] : columns) editor.RestoreColumns(table, names, JetType::Float);
 }
 
 }  // namespace mt::engine

@@ -27,6 +27,6 @@ std::map<QString, QStringList> EarlierCurrencyColumns(SqliteDb& db);
 // "T.Price, U.Cost": the columns for a message.
 QString DescribeColumns(const std::map<QString, QStringList>& columns);
 
-void ConvertEarlierCurrency(SqliteDb& db, SchemaEditor& editor);
+void ConvertEarlierCurrency(SchemaEditor& editor, const std::map<QString, QStringList>& columns);
 
 }  // namespace mt::engine

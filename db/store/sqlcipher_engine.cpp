@@ -95,6 +95,14 @@ std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& pas
   if (!info.isFile()) OpenFailed(QStringLiteral("'%1' is not a file.").arg(path));
   if (info.size() == 0)
     OpenFailed(QStringLiteral("Unrecognized database format '%1' (the file is empty).").arg(path));
+  // SQLite opens its journals by name: a FIFO there would make it wait for a
+  // reader forever, and a device or folder fails in the middle of a write.
+  for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+    const QFileInfo journal(path + QLatin1String(suffix));
+    if ((journal.exists() || journal.isSymLink()) && !journal.isFile())
+      OpenFailed(QStringLiteral("'%1' is where the database's journal goes, and it is not a regular file; "
+                                "move it away and try again.").arg(journal.filePath()));
+  }
   auto state = std::make_shared<ConnectionState>();
   // READWRITE without CREATE: a missing file is never created. A file the
   // process may not write opens read-only; its statements that write fail.
@@ -110,8 +118,10 @@ std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& pas
 std::unique_ptr<Connection> SqlCipherEngine::Open(const QString& path, const QString& password) {
   auto connection = OpenVerified(path, password);
   ConnectionState& state = static_cast<SqlCipherConnection&>(*connection).state();
+  const auto earlier = EarlierCurrencyColumns(state.db);
+  if (earlier.empty()) return connection;
   try {
-    ConvertEarlierCurrency(state.db, state.editor);
+    ConvertEarlierCurrency(state.editor, earlier);
   } catch (const DbError& e) {
     connection->Close();
     OpenFailed(QStringLiteral("The Currency columns of '%1' are in an earlier build's form and could not be "

@@ -1,6 +1,7 @@
 // Opening, creating and closing database files: the key check, refusals that
 // leave the file byte for byte as it was, and the one-file state after Close.
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -81,6 +82,16 @@ TEST_F(OpenTest, WhatCannotBeOpenedIsRefusedUnchanged) {
     EXPECT_TRUE(FailureDescription([&] { engine_.Open(Path(), kPassword); }).contains("I/O error"));
   }
   EXPECT_EQ(FailureCode([&] { engine_.Create(Path(), kPassword); }), dberr::kOpenFailed);
+  EXPECT_EQ(FileBytes(Path()), whole);
+  // A FIFO or folder where a journal goes is refused before SQLite could wait on it.
+  const QString journal = Path() + QStringLiteral("-journal"), wal = Path() + QStringLiteral("-wal");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(journal).constData(), 0600), 0);
+  ASSERT_TRUE(QDir().mkdir(wal));
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_TRUE(FailureDescription([&] { engine_.Open(Path(), kPassword); }).contains("not a regular file"));
+    QDir().rmdir(wal);
+  }
+  QFile::remove(journal);
   EXPECT_EQ(FileBytes(Path()), whole);
   const QString missing = Path("nothing-here.mdb");
   ExpectRefused(missing, kPassword);
