@@ -71,8 +71,8 @@ bool Mentions(const QString& sql, const QString& name) {
 // the file lacks); one that fails is named with the engine's error.
 void RunView(const QString& name, Connection& connection, const ImportReport& report, ImportSummary& summary) {
   try {
-    connection.OpenRecordset(QStringLiteral("SELECT * FROM [%1]").arg(name), CursorType::ForwardOnly, LockType::ReadOnly)
-        ->Close();
+    // Every row is computed and dropped at once: no view is held in memory.
+    connection.Execute(QStringLiteral("SELECT * FROM [%1]").arg(name));
     ++summary.viewsThatRun;
   } catch (const DbError& e) {
     if (report.note) report.note(QStringLiteral("view '%1' does not run: %2").arg(name, e.description()));
