@@ -1,6 +1,7 @@
 #include "app/production.h"
 
 #include "app/services.h"
+#include "db/engine.h"
 #include "migrations/code_migrations.h"
 #include "protect/sodium_crypto.h"
 
@@ -11,6 +12,8 @@ void InstallProductionServices() {
   // upgrade program's main() itself, the only entry point that links them.
   SetCryptoFactory(&ProductionCryptoFactory());
   SetCodeMigrations(&ProductionCodeMigrations());
+  // The engine's long work keeps the progress window painted.
+  SetEngineHeartbeat(&KeepWindowPainted);
 }
 
 }  // namespace mt

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <QThread>
+#include <algorithm>
 
 namespace mt {
 
@@ -14,7 +15,11 @@ class SystemClock final : public Clock {
   SystemClock() { timer_.start(); }
   QDateTime Now() const override { return QDateTime::currentDateTime(); }
   void Sleep(int milliseconds) override {
-    if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // In slices, so the window stays painted through the run's fixed waits.
+    for (int left = milliseconds; left > 0; left -= int(kPaintIntervalMs)) {
+      QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, kPaintIntervalMs)));
+      KeepWindowPainted();
+    }
   }
   qint64 MonotonicMs() const override { return timer_.elapsed(); }
 
@@ -60,6 +65,19 @@ HeadlessUi& DefaultUi() {
 Services& services() {
   static Services s{&DefaultClock(), &DefaultUi(), nullptr, nullptr};
   return s;
+}
+
+void KeepWindowPainted() {
+  static bool painting = false;
+  static qint64 last = 0;
+  if (painting) return;
+  const qint64 now = services().clock->MonotonicMs();
+  if (now < last) last = now;  // another clock was put in place
+  if (now - last < kPaintIntervalMs) return;
+  painting = true;
+  services().ui->ProcessEvents();
+  painting = false;
+  last = services().clock->MonotonicMs();
 }
 
 void SetClock(Clock* clock) { services().clock = clock ? clock : &DefaultClock(); }

@@ -10,6 +10,10 @@
 //    them: a null factory means the component cannot be created, null
 //    migrations mean no code migration is installed.
 //  - Setting the clock or the Ui to nullptr restores its default.
+//  - KeepWindowPainted() lets the Ui process its events when it last did so
+//    kPaintIntervalMs ago or more (by the clock service), so long work that
+//    calls it often keeps the window painted; the system clock's Sleep calls
+//    it between slices of its wait.
 #pragma once
 
 #include <QDateTime>
@@ -78,6 +82,13 @@ struct Services {
 };
 
 Services& services();
+
+// Time-throttled event processing for long work (see above): cheap enough to
+// call between any two steps. A call made while the Ui processes events does
+// nothing. The engine calls it through its heartbeat (db/engine.h) once the
+// production services are installed.
+inline constexpr qint64 kPaintIntervalMs = 100;
+void KeepWindowPainted();
 void SetClock(Clock* clock);
 void SetUi(Ui* ui);
 void SetCryptoFactory(CryptoFactory* factory);

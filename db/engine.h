@@ -143,6 +143,14 @@ class Connection {
   }
 };
 
+// Called while the engine works: before every step of a statement and every
+// few thousand of SQLite's own steps inside a long one (a table rebuild, a
+// compaction, a query over many rows), and between the pages it reads and
+// writes. The program points it at a time-throttled repaint of its window,
+// so it must be cheap and must not use the engine; null (the default) calls
+// nothing.
+void SetEngineHeartbeat(void (*beat)());
+
 class Engine {
  public:
   virtual ~Engine() = default;

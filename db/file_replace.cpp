@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "app/services.h"
 #include "db/engine.h"
 
 namespace mt {
@@ -39,7 +40,33 @@ QString StagingPattern(const QString& target) {
          QStringLiteral(".swap-XXXXXX");
 }
 
+// Copies what is left of in to out in chunks, keeping the window painted
+// between them; false when a read or a write fails.
+bool CopyBytes(QFile& in, QFileDevice& out) {
+  QByteArray buffer(1 << 20, Qt::Uninitialized);
+  for (;;) {
+    KeepWindowPainted();
+    const qint64 n = in.read(buffer.data(), buffer.size());
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (out.write(buffer.constData(), n) != n) return false;
+  }
+}
+
 }  // namespace
+
+void CopyWholeFile(const QString& from, const QString& to) {
+  QFile in(from);
+  if (!in.open(QIODevice::ReadOnly)) Fail("Cannot read", from, errno);
+  QFile out(to);
+  if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) Fail("Cannot create", to, errno);
+  if (!CopyBytes(in, out) || !out.setPermissions(in.permissions()) || !out.flush()) {
+    const int err = errno;
+    out.close();
+    QFile::remove(to);
+    Fail("Cannot copy " + from + " to", to, err);
+  }
+}
 
 FileReplacement::FileReplacement(QString source, QString target)
     : source_(std::move(source)), target_(std::move(target)) {
@@ -78,13 +105,7 @@ void FileReplacement::CopyBesideTarget() {
   QTemporaryFile out(StagingPattern(target_));
   out.setAutoRemove(true);
   if (!out.open()) Fail("Cannot create a staging file beside", target_, errno);
-  char buffer[1 << 16];
-  for (;;) {
-    const qint64 n = in.read(buffer, sizeof buffer);
-    if (n < 0) Fail("Cannot read", source_, errno);
-    if (n == 0) break;
-    if (out.write(buffer, n) != n) Fail("Cannot write a staging file beside", target_, errno);
-  }
+  if (!CopyBytes(in, out)) Fail("Cannot copy " + source_ + " to a staging file beside", target_, errno);
   if (!out.flush() || ::fsync(out.handle()) != 0)
     Fail("Cannot flush a staging file beside", target_, errno);
   out.setAutoRemove(false);

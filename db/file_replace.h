@@ -64,6 +64,11 @@ class FileReplacement {
 // nothing when like does not exist. Throws DbError when the mode cannot be set.
 void KeepOwnerAndMode(const QString& file, const QString& like);
 
+// Copies the file from into a new file to (refused when to exists), with
+// from's permissions, keeping the window painted; a failed copy is removed.
+// Throws DbError.
+void CopyWholeFile(const QString& from, const QString& to);
+
 // Stage() and Commit() in one call.
 void ReplaceFile(const QString& source, const QString& target);
 

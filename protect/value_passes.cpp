@@ -94,6 +94,7 @@ void ProcessTable(const Table& table, Transform transform, const RowProgress& ro
   connection.BeginTransaction();
   for (; !rs->Eof(); rs->MoveNext()) {
     if (rowDone) rowDone(++rows);
+    KeepWindowPainted();
     QString assignments;
     for (const Column& col : table.columns) {
       const QString value = Text(rs->Value(QString::fromLatin1(col.name)));
@@ -150,10 +151,7 @@ void CopyDatabase(const QString& from, const QString& to) {
                         QFileInfo::exists(to + QStringLiteral("-shm"));
   if (leftover && !RemoveDatabaseFiles(to))
     throw DbError(kFileAccessError, QStringLiteral("Cannot delete the leftover work copy %1").arg(to));
-  QFile source(from);
-  if (!source.copy(to))
-    throw DbError(kFileAccessError, QStringLiteral("Cannot copy %1 to %2: %3")
-                                        .arg(from, to, source.errorString()));
+  CopyWholeFile(from, to);
 }
 
 ValuePassResult RunPass(const QString& procedure, Transform transform, bool withUserAgents,

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include "db/engine.h"
+#include "db/store/engine_heartbeat.h"
 
 namespace mt::engine {
 
@@ -131,6 +132,7 @@ void Stmt::BindNull(int index) {
 }
 
 bool Stmt::Step() {
+  Beat();
   if (!sqlite3_stmt_busy(stmt_)) db_->RequireWritable(stmt_);
   int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
@@ -201,6 +203,7 @@ void SqliteDb::OpenHandle(const QString& path, int flags) {
                   QStringLiteral("Cannot open the database file '%1': %2").arg(path, message));
   }
   sqlite3_extended_result_codes(db, 1);
+  InstallHeartbeat(db);
   db_ = db;
   path_ = path;
 }

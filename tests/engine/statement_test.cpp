@@ -132,6 +132,22 @@ TEST_F(StatementTest, DistinctRowDropsDuplicateRecordsOfTheTablesShown) {
   for (const auto& [jet, rows] : cases) EXPECT_EQ(Rows(jet).size(), size_t(rows)) << jet.toStdString();
 }
 
+int g_beats = 0;
+
+// The heartbeat also beats inside one statement that runs long (a join of a
+// thousand rows with itself reads a million), not only between statements.
+TEST_F(StatementTest, TheHeartbeatBeatsInsideALongStatement) {
+  Exec("CREATE TABLE T (A LONG)");
+  conn_->BeginTransaction();
+  for (int i = 0; i < 1000; ++i) Exec(QStringLiteral("INSERT INTO T VALUES (%1)").arg(i));
+  conn_->CommitTransaction();
+  SetEngineHeartbeat([] { ++g_beats; });
+  g_beats = 0;
+  EXPECT_EQ(Value("SELECT Count(*) FROM T AS X, T AS Y WHERE X.A <= Y.A").toLongLong(), 500500);
+  SetEngineHeartbeat(nullptr);
+  EXPECT_GE(g_beats, 100);
+}
+
 TEST_F(StatementTest, ARejectedStatementChangesNothingAndTheConnectionGoesOn) {
   Exec("CREATE TABLE TKeyed (K LONG NOT NULL, V TEXT(10), CONSTRAINT PrimaryKey PRIMARY KEY (K))");
   Exec("CREATE TABLE TSource (K LONG, V TEXT(10))");

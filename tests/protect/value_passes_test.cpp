@@ -10,6 +10,8 @@
 #include <QFileInfo>
 
 #include "app/globals.h"
+#include "app/services.h"
+#include "db/engine.h"
 #include "db/query.h"
 #include "protect/cipher.h"
 #include "protect/work_copy_check.h"
@@ -123,6 +125,25 @@ TEST_F(ValuePasses, KeysAreMatchedWithLikeAndProtectedValuesStayAsTheyAre) {
   EXPECT_EQ(codes[1].mid(1), (QVariantList{QVariant(), QString()}));
   EXPECT_EQ(DBDecryptValue(codes[3][0].toString()), QStringLiteral("p"));
   EXPECT_EQ(codes[3][1].toString(), QStringLiteral("t"));
+}
+
+// The window stays painted through a pass: each row and each step of the
+// engine offer the Ui its events, which it takes once an interval of the
+// clock (here time passes as the clock is read), never more often.
+TEST_F(ValuePasses, KeepTheWindowPaintedOnceAnInterval) {
+  QStringList rows;
+  for (int i = 0; i < 300; ++i) rows << QStringLiteral("INSERT INTO TCodes VALUES ('Many', %1, 'v', NULL, NULL, 9)").arg(i);
+  Build(rows);
+  SetEngineHeartbeat(&KeepWindowPainted);
+  clock_.monotonicStepMs = 1;
+  std::vector<qint64> at;
+  run_.ui.onProcessEvents = [&] { at.push_back(clock_.monotonic); };
+  p_DBEncrypt();
+  SetEngineHeartbeat(nullptr);
+  clock_.monotonicStepMs = 0;
+  ASSERT_TRUE(MarkedEncrypted());
+  EXPECT_GE(at.size(), 6u);
+  for (size_t i = 1; i < at.size(); ++i) EXPECT_GE(at[i] - at[i - 1], kPaintIntervalMs) << i;
 }
 
 // A work copy is put in place only when it is whole and says what its pass

@@ -21,7 +21,8 @@ class FakeClock : public Clock {
  public:
   // Today (files the test writes carry today's date), at a fixed time.
   QDateTime now = QDateTime(QDate::currentDate(), QTime(5, 38, 45));
-  qint64 monotonic = 0;
+  mutable qint64 monotonic = 0;
+  qint64 monotonicStepMs = 0;  // each reading of MonotonicMs is this much later
   qint64 slept = 0;  // total of all Sleep calls
   std::vector<int> sleeps;  // every Sleep call, in order
   std::function<void(int)> onSleep;  // called after each Sleep
@@ -33,7 +34,7 @@ class FakeClock : public Clock {
     monotonic += milliseconds;
     if (onSleep) onSleep(milliseconds);
   }
-  qint64 MonotonicMs() const override { return monotonic; }
+  qint64 MonotonicMs() const override { return monotonic += monotonicStepMs; }
 
  private:
   mutable qint64 readings_ = 0;
