@@ -37,9 +37,11 @@ std::map<QString, Entry>& Registry() {
   return registry;
 }
 
-// "marrowtide-db USAGE" padded to one column, then the summary.
+// "marrowtide-db USAGE" padded to one column (or followed by two spaces when
+// longer), then the summary.
 QString Line(const Entry& entry) {
-  return (QStringLiteral("marrowtide-db ") + entry.usage).leftJustified(44) + entry.summary;
+  const QString usage = QStringLiteral("marrowtide-db ") + entry.usage;
+  return (usage.size() < 44 ? usage.leftJustified(44) : usage + QStringLiteral("  ")) + entry.summary;
 }
 
 bool IsHelp(const QString& arg) { return arg == QLatin1String("--help") || arg == QLatin1String("-h"); }

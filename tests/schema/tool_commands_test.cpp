@@ -2,6 +2,8 @@
 // tool on databases that the tool itself brought to a version.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -186,6 +188,8 @@ TEST_F(ToolCommands, UsageListsEveryCommandAndHelpPrintsOne) {
     EXPECT_EQ(help.exitCode, 0) << command;
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("marrowtide-db ") + command + ' ')) << command;
     EXPECT_EQ(help.out.count('\n'), 1) << command;
+    EXPECT_TRUE(help.out.contains(QRegularExpression(QStringLiteral("\\S {2,}\\S"))))
+        << command << ": the usage runs into the summary";
     EXPECT_TRUE(usage.err.contains(help.out)) << command;
   }
 }
