@@ -343,8 +343,10 @@ class MdbFile : public JetFile {
     if (header & 0xff000000) return damaged();
     QByteArray out;
     out.reserve(int(length));
+    std::set<qint32> visited;  // a chain that comes back to a part is damaged, not long
     for (qint32 pgRow = firstRow; pgRow != 0 && out.size() < qsizetype(length);) {
-      if (mdb_find_pg_row(mdb_, pgRow, &buf, &start, &len) != 0 || len < 4) return damaged();
+      if (!visited.insert(pgRow).second || mdb_find_pg_row(mdb_, pgRow, &buf, &start, &len) != 0 || len < 4)
+        return damaged();
       const auto* chunk = static_cast<const unsigned char*>(buf) + start;
       out.append(reinterpret_cast<const char*>(chunk + 4), int(len - 4));
       pgRow = qint32(Le32(chunk));

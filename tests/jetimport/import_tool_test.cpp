@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include "support/real_db.h"
 #include "support/tool_run.h"
@@ -175,6 +176,14 @@ TEST_F(ImportTool, BadSourcesAndDestinationsCreateNothing) {
   const QByteArray nwind = test::FileBytes(Source("nwind"));
   QByteArray crashing = test::FileBytes(Source("DateTestDatabase"));
   crashing[2 * 4096 + 55] = char(crashing[2 * 4096 + 55] ^ 0x80);  // the catalogue's usage map pointer: libmdb crashes
+  // The last part of a catalogue row's property chain pointing back to its
+  // first part (page 735, row 0): libmdb reads it forever, its memory growing.
+  QByteArray looping = nwind;
+  qToLittleEndian<quint32>(735 << 8, looping.data() + 1508527);
+  // The second part of the first picture in Categories pointing back to the
+  // first part (page 25, row 0): the parts run in a circle.
+  QByteArray circle = nwind;
+  qToLittleEndian<quint32>(25 << 8, circle.data() + 53260);
   const QString existing = file("existing.db", "keep me");
   struct Case {
     QString source, dest;
@@ -187,6 +196,8 @@ TEST_F(ImportTool, BadSourcesAndDestinationsCreateNothing) {
       {file("cut.mdb", nwind.left(nwind.size() / 2)), dir.filePath(QStringLiteral("e.db")), "damaged or truncated"},
       {file("catalogue.mdb", nwind.left(19 * 2048)), dir.filePath(QStringLiteral("f.db")), "25 of its 106 objects"},
       {file("crash.mdb", crashing), dir.filePath(QStringLiteral("g.db")), "the Jet library crashed"},
+      {file("loop.mdb", looping), dir.filePath(QStringLiteral("h.db")), "the Jet library made no progress"},
+      {file("circle.mdb", circle), dir.filePath(QStringLiteral("i.db")), "'Picture': a long value cannot be read"},
       {Source("nwind"), existing, "already exists"},
   };
   for (const Case& c : cases) {
