@@ -3,6 +3,7 @@
 #include "db/file_replace.h"
 
 #include <dlfcn.h>
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +37,13 @@ QStringList FlushedIn(const QString& folder) {
 // A file's bytes, "<missing>" when there is none.
 QByteArray Get(const QString& path) {
   return QFileInfo::exists(path) ? test::FileBytes(path) : QByteArray("<missing>");
+}
+
+// How many of the next renames answer EXDEV, as a rename between two mounts
+// of one device does (see rename below).
+int& RenamesRefusedAcrossMounts() {
+  static int count = 0;
+  return count;
 }
 
 dev_t DeviceOf(const QString& path) {
@@ -116,6 +124,23 @@ TEST(FileReplacement, AcrossFileSystemsStagesACopyBesideTheTarget) {
   EXPECT_EQ(flushed[1], here.path());
 }
 
+// One device through two mounts: the folders look like one file system, but
+// the rename says EXDEV; the swap copies beside the target and renames again.
+TEST(FileReplacement, ARenameRefusedAcrossMountsCopiesBesideTheTarget) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("bound")));
+  const QString src = dir.filePath(QStringLiteral("work.mdb"));
+  const QString dst = dir.filePath(QStringLiteral("bound/db.mdb"));
+  WriteFile(src, "new");
+  WriteFile(dst, "old");
+  RenamesRefusedAcrossMounts() = 1;
+  ReplaceFile(src, dst);
+  EXPECT_EQ(RenamesRefusedAcrossMounts(), 0);
+  EXPECT_EQ(Get(dst), QByteArray("new"));
+  EXPECT_FALSE(QFileInfo::exists(src));
+  EXPECT_EQ(QDir(dir.filePath(QStringLiteral("bound"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
 // A database reached through a symbolic link (even a chain of two) stays a
 // link: the file it names gets the new bytes, its staging files are found
 // beside that file.
@@ -177,4 +202,14 @@ extern "C" int fsync(int fd) {
   if (n > 0) mt::Flushed().append(QString::fromLocal8Bit(target, int(n)));
   static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fsync"));
   return real(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) {
+  if (mt::RenamesRefusedAcrossMounts() > 0) {
+    --mt::RenamesRefusedAcrossMounts();
+    errno = EXDEV;
+    return -1;
+  }
+  static const auto real = reinterpret_cast<int (*)(const char*, const char*)>(::dlsym(RTLD_NEXT, "rename"));
+  return real(from, to);
 }
