@@ -3,6 +3,7 @@
 #include "app/run.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -309,6 +310,13 @@ TEST(RunLock, AloneOrSharedAndNothingButARegularFile) {
   const RunLock fifo(path);
   EXPECT_EQ(fifo.result().state, LockState::Unavailable);
   EXPECT_TRUE(fifo.result().why.contains("not a regular file")) << fifo.result().why.toStdString();
+  // A log in a FIFO's place takes no line, even with a reader at its end.
+  const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  WriteLog(QStringLiteral("a line"), path, /*force=*/true);
+  char byte;
+  EXPECT_LE(::read(reader, &byte, 1), 0);
+  ::close(reader);
 }
 
 // The argument is used only when a file matches it (unchanged, wildcards
