@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <QFileInfo>
+
 #include "db/store/column_storage.h"
 #include "db/store/jet_catalog.h"
 #include "db/store/lookup_index.h"
@@ -18,6 +20,16 @@ void PrepareHandle(SqliteDb& db) {
   // each time it is read into the cache, so a pass over a table larger than
   // the cache decrypts the whole table again every time.
   sqlite3_exec(db.handle(), "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+  // Savepoint journals and large sorts in temporary files, not in memory
+  // (this build's default): the savepoint around a table rebuild keeps every
+  // page the rebuild changes, so the resident size grew with the largest
+  // table rebuilt. A journal moves to its file only past 64 KB.
+  sqlite3_exec(db.handle(), "PRAGMA temp_store=FILE", nullptr, nullptr, nullptr);
+  // A dropped table's pages go to the free list without being overwritten
+  // with zeros first (this build's default): the zeros doubled what a
+  // rebuild wrote to the log and to its savepoint's journal. The pages are
+  // encrypted like every other, and compaction leaves no free page behind.
+  sqlite3_exec(db.handle(), "PRAGMA secure_delete=OFF", nullptr, nullptr, nullptr);
   if (sqlite3_db_readonly(db.handle(), "main") == 1) return;
   // WAL: an auto-committed statement costs one append to the log instead of
   // a journal file per statement (tens of microseconds instead of a
@@ -249,6 +261,15 @@ void SqlCipherConnection::CommitTransaction() {
     ForgetDerivedState();
     throw;
   }
+  ShrinkLog(state_->db);
+}
+
+void ShrinkLog(SqliteDb& db) {
+  // The log keeps the size of the largest transaction written to it (a
+  // version that rebuilt a big table: hundreds of MB), for as long as the
+  // file stays open. Past a few MB it is written into the file and cut back.
+  if (QFileInfo(db.path() + QStringLiteral("-wal")).size() > kLogShrinkBytes)
+    sqlite3_exec(db.handle(), "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
 }
 
 void SqlCipherConnection::RollbackTransaction() {

@@ -13,6 +13,8 @@
 //    statements are refused until the transaction is rolled back.
 //  - AddLookupIndex() makes a lookup index (db/store/lookup_index.h); Close()
 //    drops them all first.
+//  - A commit that leaves the write-ahead log above a few MB checkpoints it
+//    into the file and truncates it (ShrinkLog).
 //  - Close() checkpoints the WAL into the main file and switches the file back
 //    to the rollback journal, so that afterwards the database is exactly one
 //    file; a read-only file stays untouched.
@@ -93,6 +95,12 @@ class SqlCipherConnection : public Connection {
 // Installs what every handle needs: the Jet functions, the storage functions,
 // WAL journal (when the file is writable) and synchronous=NORMAL.
 void PrepareHandle(SqliteDb& db);
+
+// After a commit: a log past kLogShrinkBytes is checkpointed into the file
+// and truncated, so a big transaction does not hold its disk space for the
+// rest of the run. Never throws.
+inline constexpr qint64 kLogShrinkBytes = 8 << 20;
+void ShrinkLog(SqliteDb& db);
 
 // Checkpoints and leaves the file as one rollback-journal file. Never throws.
 void CheckpointToSingleFile(SqliteDb& db);

@@ -65,6 +65,19 @@ TEST_F(OpenTest, RowsSurviveCloseAndTheFileIsOneFileAgain) {
   EXPECT_NO_THROW(conn_->Close());
 }
 
+// A transaction bigger than the log's bound leaves no log of its size behind
+// once committed: the log goes into the file and is cut back, so a version
+// that rebuilt a big table does not hold that disk space for the whole run.
+TEST_F(OpenTest, TheLogOfABigTransactionIsCutBackAtItsCommit) {
+  Exec("CREATE TABLE TBig (Body MEMO)");
+  conn_->BeginTransaction();
+  Exec("INSERT INTO TBig VALUES ('" + QString(4000, QChar('x')) + "')");
+  for (int i = 0; i < 12; ++i) Exec("INSERT INTO TBig SELECT Body FROM TBig");  // 16 MB
+  conn_->CommitTransaction();
+  EXPECT_LT(QFileInfo(Path() + "-wal").size(), 1 << 20);
+  EXPECT_EQ(Value("SELECT Count(*) FROM TBig").toLongLong(), 4096);
+}
+
 // A missing file, an empty one, a wrong or no password, a failing device and
 // Create over an existing file: refused with the cause, and nothing is changed
 // or created (files that are no database are a program test).
