@@ -5,6 +5,10 @@
 #include <QTextStream>
 #include <QThread>
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace mt {
 
@@ -78,6 +82,27 @@ void KeepWindowPainted() {
   services().ui->ProcessEvents();
   painting = false;
   last = services().clock->MonotonicMs();
+}
+
+void WaitPainted(const std::function<void()>& work) {
+  std::mutex m;
+  std::condition_variable cv;
+  bool done = false;
+  std::thread worker([&] {
+    work();
+    std::lock_guard<std::mutex> lock(m);
+    done = true;
+    cv.notify_one();
+  });
+  {
+    std::unique_lock<std::mutex> lock(m);
+    while (!cv.wait_for(lock, std::chrono::milliseconds(kPaintIntervalMs / 2), [&] { return done; })) {
+      lock.unlock();
+      KeepWindowPainted();
+      lock.lock();
+    }
+  }
+  worker.join();
 }
 
 void SetClock(Clock* clock) { services().clock = clock ? clock : &DefaultClock(); }

@@ -18,6 +18,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace mt {
@@ -89,6 +90,10 @@ Services& services();
 // production services are installed.
 inline constexpr qint64 kPaintIntervalMs = 100;
 void KeepWindowPainted();
+// Runs work, a blocking call that touches nothing else of the program (a
+// file flush), on a thread of its own and keeps the window painted until it
+// has returned.
+void WaitPainted(const std::function<void()>& work);
 void SetClock(Clock* clock);
 void SetUi(Ui* ui);
 void SetCryptoFactory(CryptoFactory* factory);

@@ -29,8 +29,11 @@ QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 void SyncFile(const QString& path) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
   if (fd < 0) Fail("Cannot read", path, errno);
-  const int rc = ::fsync(fd);
-  const int err = errno;
+  int rc = 0, err = 0;
+  WaitPainted([&] {
+    rc = ::fsync(fd);
+    err = errno;
+  });
   ::close(fd);
   if (rc != 0) Fail("Cannot flush", path, err);
 }
@@ -106,7 +109,9 @@ void FileReplacement::CopyBesideTarget() {
   out.setAutoRemove(true);
   if (!out.open()) Fail("Cannot create a staging file beside", target_, errno);
   if (!CopyBytes(in, out)) Fail("Cannot copy " + source_ + " to a staging file beside", target_, errno);
-  if (!out.flush() || ::fsync(out.handle()) != 0)
+  int synced = -1;
+  if (out.flush()) WaitPainted([&] { synced = ::fsync(out.handle()); });
+  if (synced != 0)
     Fail("Cannot flush a staging file beside", target_, errno);
   out.setAutoRemove(false);
   staged_ = out.fileName();
@@ -209,7 +214,7 @@ QString WorkingFilePath(const QString& folder, const QString& name, const QStrin
 void SyncFolderOf(const QString& path) {
   const int fd = ::open(QFile::encodeName(FolderOf(path)).constData(), O_RDONLY | O_DIRECTORY);
   if (fd < 0) return;
-  ::fsync(fd);
+  WaitPainted([&] { ::fsync(fd); });
   ::close(fd);
 }
 

@@ -193,6 +193,7 @@ void SqliteDb::OpenHandle(const QString& path, int flags) {
   // thousand. Only possible before SQLite first starts; later it is a no-op.
   static const int configured = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
   (void)configured;
+  InstallBeatingFileLayer();
   CloseHandle();
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
