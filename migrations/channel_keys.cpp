@@ -134,6 +134,8 @@ void p_DBUpgrade_338() {
                              "LIKE \"Mobile_Naver_Channel\""),
               affected);
 
+    // Every channel task updates its own log rows.
+    ctx.LookUpBy(QStringLiteral("TTaskLog"), {QStringLiteral("TaskIDX")});
     ctx.Step(2);
     Recordset* rs = ctx.OpenUpdatable(QStringLiteral(
         "SELECT IDX, ContentKey, FunctionType, Arg1, Arg2, SiteCategory FROM TTaskList WHERE "

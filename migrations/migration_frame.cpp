@@ -5,6 +5,16 @@
 
 namespace mt {
 
+void MigrationContext::LookUpBy(const QString& table, const QStringList& columns) {
+  Connection* connection = SharedConnection();
+  if (!connection || !connection->IsOpen()) return;
+  try {
+    connection->AddLookupIndex(table, columns);
+  } catch (const DbError&) {
+    // Only a way to go faster.
+  }
+}
+
 Recordset* MigrationContext::OpenUpdatable(const QString& sql) {
   ReleaseRecordset();
   rs_ = DBOpenRecordset(sql, ado::adOpenDynamic, ado::adLockOptimistic, ado::adCmdUnspecified,

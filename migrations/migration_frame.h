@@ -16,6 +16,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,6 +31,12 @@ class MigrationContext {
   // (dynamic cursor, optimistic lock, client cursor), closing and releasing
   // the one opened before. Null when no connection is available.
   Recordset* OpenUpdatable(const QString& sql);
+  // Lets the statements that follow find rows of the table by these columns
+  // through an index instead of a scan each (Connection::AddLookupIndex): a
+  // migration that updates other rows for every row it visits would
+  // otherwise take time growing with the square of the rows. Without it
+  // (no connection, no such table) the statements still run, only slower.
+  void LookUpBy(const QString& table, const QStringList& columns);
   // Closes the current recordset if it is open and releases it.
   void ReleaseRecordset();
   Recordset* recordset() const { return rs_.get(); }

@@ -27,6 +27,9 @@ void p_DBUpgrade_335() {
     const QString userIdxCol = QStringLiteral("UserIDX");
     const QString userIdCol = QStringLiteral("UserId");
 
+    // Every row visited updates its account's log and action rows.
+    ctx.LookUpBy(QStringLiteral("TTaskLog"), {userIdxCol});
+    ctx.LookUpBy(QStringLiteral("TActionList"), {userIdxCol});
     // Pass 1: the user actions; their accounts' log and action rows follow.
     ctx.Step(10);
     Recordset* rs = ctx.OpenUpdatable(QStringLiteral(
