@@ -453,6 +453,12 @@ void Emitter::selectCore(const Select& s, bool top, const std::vector<ValueType>
       out_ += QStringLiteral(" AS [") + name + u']';
     } else {
       name = item.expr->text;
+      // SQLite names a qualified column "T.C" when the FROM holds a view or
+      // a nested join it flattens; Jet names it C.
+      if (!item.expr->qualifier.isEmpty()) {
+        out_ += QStringLiteral(" AS ");
+        out_ += QuoteSqlIdentifier(name);
+      }
     }
     if (top && type != ValueType::Other) resultTypes_.push_back({name, type});
   }

@@ -110,7 +110,7 @@ TEST_F(StatementTest, YesNoHoldsMinusOneOrZeroAndMemoKeepsNumbersAsText) {
 // DISTINCTROW keeps one row per record of the tables whose fields are shown:
 // customers with orders once each, two customers of one name apart. Where
 // every table is shown, over one table, or over a view, rows stay as selected.
-TEST_F(StatementTest, DistinctRowDropsDuplicateRecordsOfTheTablesShown) {
+TEST_F(StatementTest, DistinctRowAndJoinColumnNamesFollowJet) {
   Exec("CREATE TABLE Customers (ID LONG, CompanyName TEXT(40))");
   Exec("CREATE TABLE Orders (ID LONG, CustomerID LONG)");
   for (const char* row : {"1, 'Alfa'", "2, 'Alfa'", "3, 'Beta'"})
@@ -130,6 +130,13 @@ TEST_F(StatementTest, DistinctRowDropsDuplicateRecordsOfTheTablesShown) {
       {"SELECT DISTINCTROW Count(*) FROM Customers AS C" + join, 1},
   };
   for (const auto& [jet, rows] : cases) EXPECT_EQ(Rows(jet).size(), size_t(rows)) << jet.toStdString();
+  // A qualified column is named by its column, also where SQLite would name it otherwise
+  // (a view inside a nested join).
+  conn_->GetCatalog().AppendView("VS", "SELECT CustomerID, Count(*) AS N FROM Orders GROUP BY CustomerID");
+  auto rs = conn_->OpenRecordset("SELECT C.CompanyName, Orders.ID FROM Customers AS C INNER JOIN (Orders INNER "
+                                 "JOIN VS ON Orders.CustomerID = VS.CustomerID) ON C.ID = Orders.CustomerID",
+                                 CursorType::Static, LockType::ReadOnly);
+  EXPECT_EQ(rs->FieldName(0) + '|' + rs->FieldName(1), "CompanyName|ID");
 }
 
 int g_beats = 0;
