@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "engine_fixture.h"
+#include "support/fault_vfs.h"
 
 namespace mt::test {
 namespace {
@@ -16,6 +17,8 @@ TEST_F(CompactionTest, WritesACopyOfTheSameDatabaseOrLeavesBothPathsAlone) {
   conn_->GetCatalog().SetColumnDescription("TLog", "Body", "본문");
   conn_->GetCatalog().AppendView("VFew", "SELECT IDX FROM TLog WHERE IDX < 4");
   conn_->GetCatalog().AppendProcedure("PByIdx", "SELECT * FROM TLog WHERE IDX = [lIdx]");
+  Exec("CREATE TABLE TBulk (B MEMO)");  // pages of its own at the end of the copy
+  for (int i = 0; i < 40; ++i) Exec(QStringLiteral("INSERT INTO TBulk (B) VALUES ('%1')").arg(QString(1000, QChar('a' + i % 26))));
   const QStringList schema = engine::ListSchema(*conn_);
   const QStringList rows = Rows("SELECT * FROM TLog ORDER BY IDX");
   conn_->Close();
@@ -30,6 +33,13 @@ TEST_F(CompactionTest, WritesACopyOfTheSameDatabaseOrLeavesBothPathsAlone) {
   EXPECT_EQ(FileBytes(existing), QByteArray("keep me"));
   EXPECT_FALSE(QFileInfo::exists(dst));
   EXPECT_EQ(FileBytes(Path()), source);
+  {
+    // A copy that lands damaged is no copy: refused and removed.
+    FaultVfs vfs;
+    vfs.DamageWrites("/tmp.mdb", source.size() * 3 / 4);
+    EXPECT_TRUE(FailureDescription([&] { engine_.Compact(Path(), dst, kPassword); }).contains("damaged"));
+    EXPECT_FALSE(QFileInfo::exists(dst));
+  }
 
   engine_.Compact(Path(), dst, kPassword);  // that the copy is smaller is a maintenance test
   EXPECT_FALSE(QFileInfo::exists(dst + "-wal"));

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <cstring>
+#include <string>
 
 namespace mt::test {
 namespace {
@@ -16,6 +17,7 @@ sqlite3_vfs g_shim;
 // An open file of the shim: its methods, then the base layer's own file.
 struct FaultFile {
   sqlite3_file file;
+  bool damaged;  // writes into this file may land damaged (FaultVfs::DamageWrites)
   sqlite3_file* base() { return reinterpret_cast<sqlite3_file*>(this + 1); }
   static FaultFile* Of(sqlite3_file* f) { return reinterpret_cast<FaultFile*>(f); }
   static sqlite3_file* B(sqlite3_file* f) { return Of(f)->base(); }
@@ -27,6 +29,11 @@ struct FaultFile {
   }
   static int Write(sqlite3_file* f, const void* p, int n, sqlite3_int64 o) {
     if (int rc = g_active ? g_active->Check(n) : SQLITE_OK; rc != SQLITE_OK) return rc;
+    if (Of(f)->damaged && g_active && o >= g_active->damageOffset_) {
+      std::string bytes(static_cast<const char*>(p), size_t(n));
+      bytes[size_t(n) / 2] ^= 0x5a;
+      return B(f)->pMethods->xWrite(B(f), bytes.data(), n, o);
+    }
     return B(f)->pMethods->xWrite(B(f), p, n, o);
   }
   static int Truncate(sqlite3_file* f, sqlite3_int64 n) { return B(f)->pMethods->xTruncate(B(f), n); }
@@ -52,6 +59,7 @@ struct FaultFile {
   static int Open(sqlite3_vfs*, const char* name, sqlite3_file* f, int flags, int* outFlags) {
     FaultFile* self = Of(f);
     self->file.pMethods = nullptr;
+    self->damaged = g_active && name && g_active->Damages(name);
     int rc = g_base->xOpen(g_base, name, self->base(), flags, outFlags);
     if (rc == SQLITE_OK && self->base()->pMethods) self->file.pMethods = &kMethods;
     return rc;
@@ -62,6 +70,12 @@ const sqlite3_io_methods FaultFile::kMethods = {
     3, &Close, &Read, &Write, &Truncate, &Sync, &FileSize, &Lock, &Unlock,
     &CheckReservedLock, &FileControl, &SectorSize, &DeviceCharacteristics, &ShmMap, &ShmLock,
     &ShmBarrier, &ShmUnmap, &Fetch, &Unfetch};
+
+bool FaultVfs::Damages(const char* name) const {
+  if (!damageSuffix_) return false;
+  const size_t n = std::strlen(name), k = std::strlen(damageSuffix_);
+  return n >= k && std::strcmp(name + n - k, damageSuffix_) == 0;
+}
 
 FaultVfs::FaultVfs() {
   g_base = sqlite3_vfs_find(nullptr);
