@@ -3,6 +3,7 @@
 #include "app/run.h"
 
 #include <gtest/gtest.h>
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "app/display.h"
@@ -288,6 +290,12 @@ TEST(RunRefusals, DamageAndLongPathsEndInM1AndALyingMarkerIsOverruled) {
 // Locks on files beside what they guard: alone against every holder, shared
 // against those alone only, the file gone with its last holder; something
 // other than a regular file at the lock's path makes it unusable at once.
+// Runs once before the next flock() of this program (see flock below).
+std::function<void()>& BeforeNextFlock() {
+  static std::function<void()> hook;
+  return hook;
+}
+
 TEST(RunLock, AloneOrSharedAndNothingButARegularFile) {
   QTemporaryDir dir;
   const QString path = DatabaseLockPath(dir.filePath("db.mdb"));
@@ -306,6 +314,19 @@ TEST(RunLock, AloneOrSharedAndNothingButARegularFile) {
     EXPECT_EQ(c.result().state, LockState::HeldElsewhere);
   }
   EXPECT_FALSE(QFile::exists(path));
+  {
+    // The holder releases (removes its file) and another run locks a new
+    // file at that name, between this one's open and its lock: the lock it
+    // then gets is on a file no longer there, and it must look again.
+    std::optional<RunLock> other;
+    BeforeNextFlock() = [&] {
+      QFile::remove(path);
+      other.emplace(path);
+    };
+    const RunLock late(path);
+    EXPECT_EQ(other->result().state, LockState::Taken);
+    EXPECT_EQ(late.result().state, LockState::HeldElsewhere);
+  }
   ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
   const RunLock fifo(path);
   EXPECT_EQ(fifo.result().state, LockState::Unavailable);
@@ -415,3 +436,9 @@ TEST(WindowSystemReachable, NeedsAPlatformOrALiveDisplaySocket) {
 
 }  // namespace
 }  // namespace mt
+
+extern "C" int flock(int fd, int operation) {
+  if (auto hook = std::exchange(mt::BeforeNextFlock(), nullptr)) hook();
+  static const auto real = reinterpret_cast<int (*)(int, int)>(::dlsym(RTLD_NEXT, "flock"));
+  return real(fd, operation);
+}
