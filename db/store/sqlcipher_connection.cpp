@@ -182,6 +182,27 @@ int32_t SqlCipherConnection::RunInsertWithBits(const SqlStatement& statement, St
   }
 }
 
+namespace {
+
+// SQLite knows a stored query only when it is a view. One that takes
+// parameters (or that SQLite refused as a view) is kept as text alone, so a
+// statement that reads it learns no more than "no such table": say what it is.
+[[noreturn]] void ExplainMissingTable(CatalogStore& catalog, const DbError& e) {
+  static const QString kPrefix = QStringLiteral("no such table: ");
+  if (e.code() == dberr::kNotFound && e.description().startsWith(kPrefix)) {
+    QString name = e.description().mid(kPrefix.size());
+    if (name.startsWith(QLatin1String("main."))) name = name.mid(5);
+    if (const std::optional<NamedQuery> query = catalog.FindQuery(name))
+      throw DbError(dberr::kNotFound,
+                    QStringLiteral("The query '%1' cannot be read from another statement: it takes parameters "
+                                   "(or cannot be a view); run it on its own with its parameters.")
+                        .arg(query->name));
+  }
+  throw e;
+}
+
+}  // namespace
+
 int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
   SqliteDb& db = state_->db;
   CatalogGuard::UserStatement user(state_->guard);
@@ -190,10 +211,10 @@ int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
   try {
     if (statement.values.isEmpty()) own = db.Prepare(statement.sql);
     else prepared = &WithValues(statement);
-  } catch (const DbError&) {
+  } catch (const DbError& e) {
     if (!state_->guard.refused().isEmpty())
       throw DbError(dberr::kInvalidArg, CatalogRefusal(state_->guard.refused()));
-    throw;
+    ExplainMissingTable(state_->catalog, e);
   }
   Stmt& stmt = *prepared;
   if (!statement.returnsRows && !statement.targetTable.isEmpty() && IsInsert(statement.sql)) {
@@ -299,7 +320,11 @@ std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql
     closed->Close();
     return closed;
   }
-  return std::make_unique<SqliteRecordset>(state_, statement->sql, cursor, lock, statement->resultTypes);
+  try {
+    return std::make_unique<SqliteRecordset>(state_, statement->sql, cursor, lock, statement->resultTypes);
+  } catch (const DbError& e) {
+    ExplainMissingTable(state_->catalog, e);
+  }
 }
 
 Catalog& SqlCipherConnection::GetCatalog() { return *catalog_; }

@@ -32,6 +32,12 @@ TEST_F(CatalogTest, NamesIgnoreCaseAndQueriesShareOneNameSpace) {
   EXPECT_TRUE(Cat().HasTable("tipkinds") && Cat().HasColumn("TIPKINDS", "ipkindname"));
   Cat().AppendProcedure("PSumLogByHour", "SELECT IPKind FROM TIPKinds WHERE IPKind = [lTaskIDX]");
   EXPECT_TRUE(Cat().HasProcedure("psumlogbyhour"));
+  // Read from another statement, a query with parameters says so.
+  for (const bool rows : {true, false})
+    EXPECT_TRUE(FailureDescription([&] {
+                  const QString sql = "SELECT Count(*) FROM PSumLogByHour";
+                  rows ? (void)Rows(sql) : (void)Exec("INSERT INTO TIPKinds (IPKind) " + sql);
+                }).contains("The query 'PSumLogByHour' cannot be read from another statement: it takes parameters"));
   EXPECT_FALSE(Cat().HasView("PSumLogByHour") || Cat().HasTable("PSumLogByHour") || Cat().HasProcedure("PNone"));
   // The name is taken, whatever the kind: the caller deletes first.
   EXPECT_NE(FailureCode([&] { Cat().AppendView("PSumLogByHour", "SELECT 1"); }), 0);
