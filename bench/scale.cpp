@@ -252,14 +252,6 @@ Timing UpgradeFloor(const QString& input, const QString& work, qint64 statements
   return watch.Stop();
 }
 
-const char* const kPruning[] = {
-    R"(DELETE * FROM TTaskLog WHERE LogDate < DATEADD("d", -3, NOW()))",
-    R"(DELETE * FROM TTaskLogHour WHERE LogDate < DATEADD("m", -1, NOW()))",
-    R"(DELETE * FROM TTaskLogDay WHERE LogDate < DATEADD("m", -3, NOW()))",
-    R"(DELETE * FROM TTaskLogInterval WHERE LogDate < DATEADD("d", -10, NOW()))",
-    R"(DELETE * FROM TTaskStatistics WHERE LogDate < DATEADD("d", -3, NOW()))",
-};
-
 Timing PruningFloor(const QString& input, const QString& work) {
   const QDateTime now = QDateTime::currentDateTime();
   const auto serial = [](const QDateTime& t) {
@@ -373,7 +365,7 @@ int main(int argc, char** argv) {
     sizesMb.push_back(fileMb());
     steps.push_back(Measure(QStringLiteral("pruning"), dir.path(), ui, [&] {
       if (DBGetConnection(db) == nullptr) Fail(QStringLiteral("cannot open the database"));
-      for (const char* statement : kPruning) {
+      for (const char* statement : PruningStatements()) {
         int32_t affected = 0;
         DBExecute(QString::fromLatin1(statement), affected);
       }

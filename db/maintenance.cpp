@@ -23,6 +23,8 @@ const char* const kPruning[] = {
 
 }  // namespace
 
+std::span<const char* const> PruningStatements() { return kPruning; }
+
 void CompactDatabase(const QString& path, const QString& password) {
   WriteLog(QStringLiteral("modDB.CompactDatabase Start ") + path);
   // Never the database itself, whatever it is called.
@@ -46,7 +48,7 @@ void p_CompactDB() {
   WriteLog(QStringLiteral("modMain.p_CompactDB Start "));
   try {
     services().ui->ShowMsg(QStringLiteral("데이터베이스를 압축하고 있습니다..."));
-    for (const char* statement : kPruning) {
+    for (const char* statement : PruningStatements()) {
       int32_t affected = 0;
       DBExecute(QString::fromLatin1(statement), affected);
     }

@@ -15,10 +15,14 @@
 #pragma once
 
 #include <QString>
+#include <span>
 
 #include "db/ini_file.h"
 
 namespace mt {
+
+// The five pruning statements, in the order p_CompactDB runs them.
+std::span<const char* const> PruningStatements();
 
 void p_CompactDB();
 void CompactDatabase(const QString& path, const QString& password);
