@@ -66,7 +66,7 @@ class ValuePasses : public ::testing::Test {
 // typical run's test.) A pass that cannot start changes nothing: an empty
 // table fails it unlogged, a missing table or database is logged, and nothing
 // is created. Before version 318 the user agents are not decrypted: a
-// database without their table decrypts without an error.
+// database without their table decrypts without an error (from 318 on, not).
 TEST_F(ValuePasses, APassThatCannotStartChangesNothing) {
   const std::pair<const char*, int> cases[] = {
       {"DELETE * FROM TCodes", 0},
@@ -87,10 +87,15 @@ TEST_F(ValuePasses, APassThatCannotStartChangesNothing) {
   p_DBDecrypt(317);
   EXPECT_FALSE(MarkedEncrypted());
   EXPECT_EQ(folder_.ErrorLines(kDecrypt), 0);
+  // From 318 on they are: the missing table fails the pass.
+  test::ExecuteOn(Db(), {"UPDATE TSettings SET Val1 = '1' WHERE ID = 'IsDBEn'"});
+  p_DBDecrypt(318);
+  EXPECT_TRUE(MarkedEncrypted());
+  EXPECT_EQ(folder_.ErrorLines(kDecrypt), 1);
 
   QFile::remove(Db());
   p_DBDecrypt(400);
-  EXPECT_EQ(folder_.ErrorLines(kDecrypt), 1);
+  EXPECT_EQ(folder_.ErrorLines(kDecrypt), 2);
   EXPECT_FALSE(QFileInfo::exists(Db()));
   EXPECT_TRUE(WorkCopies().isEmpty());
   EXPECT_EQ(SharedConnection(), nullptr);
