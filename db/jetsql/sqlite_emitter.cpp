@@ -378,14 +378,7 @@ void Emitter::function(const Expr& e) {
 
   if (name == QLatin1String("IIF")) {
     arity(3, 3);
-    out_ += QStringLiteral("(CASE WHEN ");
-    cond(*e.args[0]);
-    out_ += QStringLiteral(" THEN ");
-    expr(*e.args[1]);
-    out_ += QStringLiteral(" ELSE ");
-    expr(*e.args[2]);
-    out_ += QStringLiteral(" END)");
-    return;
+    return iifCall(e, false);
   }
   if (name == QLatin1String("ISNULL")) {
     arity(1, 1);
@@ -396,13 +389,7 @@ void Emitter::function(const Expr& e) {
   }
   if (name == QLatin1String("NZ")) {
     arity(1, 2);
-    out_ += QStringLiteral("ifnull(");
-    expr(*e.args[0]);
-    out_ += QStringLiteral(", ");
-    if (n == 2) expr(*e.args[1]);
-    else out_ += QStringLiteral("''");
-    out_ += u')';
-    return;
+    return nzCall(e, false);
   }
   const char* aggregate = nullptr;
   if (name == QLatin1String("COUNT")) aggregate = "count";
@@ -486,6 +473,25 @@ void Emitter::selectCore(const Select& s, bool top, const std::vector<ValueType>
     out_ += QStringLiteral(" HAVING ");
     cond(*s.having);
   }
+}
+
+void Emitter::iifCall(const Expr& e, bool asMoney) {
+  out_ += QStringLiteral("(CASE WHEN ");
+  cond(*e.args[0]);
+  out_ += QStringLiteral(" THEN ");
+  operand(*e.args[1], asMoney);
+  out_ += QStringLiteral(" ELSE ");
+  operand(*e.args[2], asMoney);
+  out_ += QStringLiteral(" END)");
+}
+
+void Emitter::nzCall(const Expr& e, bool asMoney) {
+  out_ += QStringLiteral("ifnull(");
+  operand(*e.args[0], asMoney);
+  out_ += QStringLiteral(", ");
+  if (e.args.size() == 2) operand(*e.args[1], asMoney);
+  else out_ += QStringLiteral("''");
+  out_ += u')';
 }
 
 void Emitter::select(const Select& s) {

@@ -142,6 +142,10 @@ class Emitter {
   bool hasColumn(const QString& table, const QString& column);
   void moneyBody(const Expr& e);
   void operand(const Expr& e, bool asMoney) { asMoney ? money(e) : expr(e); }
+  // IIf and Nz (arguments already checked), their value operands in Currency
+  // form or as plain values.
+  void iifCall(const Expr& e, bool asMoney);
+  void nzCall(const Expr& e, bool asMoney);
   ValueType columnType(const Expr& e);
   // The names and types of a select list's columns, read in its own scope.
   std::vector<TypedColumn> itemTypes(const Select& s);

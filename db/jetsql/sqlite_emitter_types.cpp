@@ -223,24 +223,8 @@ void Emitter::moneyBody(const Expr& e) {
         out_ += u')';
         return;
       }
-      if (name == QLatin1String("IIF")) {
-        out_ += QStringLiteral("(CASE WHEN ");
-        cond(*e.args[0]);
-        out_ += QStringLiteral(" THEN ");
-        money(*e.args[1]);
-        out_ += QStringLiteral(" ELSE ");
-        money(*e.args[2]);
-        out_ += QStringLiteral(" END)");
-        return;
-      }
-      if (name == QLatin1String("NZ")) {
-        out_ += QStringLiteral("ifnull(");
-        money(*e.args[0]);
-        out_ += QStringLiteral(", ");
-        money(*e.args[1]);
-        out_ += u')';
-        return;
-      }
+      if (name == QLatin1String("IIF")) return iifCall(e, true);
+      if (name == QLatin1String("NZ")) return nzCall(e, true);
       const bool avg = name == QLatin1String("AVG");
       if (avg) out_ += QLatin1String(kSqlCurrencyRound) + u'(';
       out_ += name == QLatin1String("FIRST") ? QStringLiteral("jet_first")
