@@ -121,16 +121,17 @@ void FileReplacement::CopyBesideTarget() {
 void FileReplacement::Commit() {
   Stage();
   RefuseOpenDatabase(target_);
-  KeepOwnerAndMode(staged_, target_);
-  const QByteArray target = QFile::encodeName(target_);
-  if (::rename(QFile::encodeName(staged_).constData(), target.constData()) != 0) {
+  // The new file takes the database's owner and mode, then its name.
+  const auto placeStaged = [this] {
+    KeepOwnerAndMode(staged_, target_);
+    return ::rename(QFile::encodeName(staged_).constData(), QFile::encodeName(target_).constData()) == 0;
+  };
+  if (!placeStaged()) {
     // The same device through two mounts (a bind mount) refuses a rename
     // between them just as two file systems do: copy beside the target.
     if (errno != EXDEV || copied_) Fail("Cannot move the new file to", target_, errno);
     CopyBesideTarget();
-    KeepOwnerAndMode(staged_, target_);
-    if (::rename(QFile::encodeName(staged_).constData(), target.constData()) != 0)
-      Fail("Cannot move the new file to", target_, errno);
+    if (!placeStaged()) Fail("Cannot move the new file to", target_, errno);
   }
   committed_ = true;
   SyncFolderOf(target_);
