@@ -5,7 +5,7 @@
 # full disk during the encryption pass, two installations on one database,
 # folders in the way of the work copy and of tmp.mdb) and prints, for each,
 # what became of the database and the lines that said what went wrong (see
-# bench/fault_cases.cpp). Mounts and running as another user need root; those
+# bench/fault_cases/). Mounts and running as another user need root; those
 # cases are skipped without it.
 #
 #   tests/faults/fault_test.sh [NAME-FILTER]

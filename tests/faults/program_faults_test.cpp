@@ -2,7 +2,7 @@
 // quickly (no value pass reaches its fixed waits): each leaves the database
 // whole, as it was or compacted, and says what went wrong. The slower ones
 // (full disks, read-only mounts, a folder at the work-copy path) are in
-// bench/fault_cases.cpp, run by tests/faults/fault_test.sh; unusable database
+// bench/fault_cases/, run by tests/faults/fault_test.sh; unusable database
 // files and a missing log folder are in the e2e tests.
 #include <unistd.h>
 
