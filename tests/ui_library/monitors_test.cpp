@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <QSet>
 #include <QWidget>
@@ -112,6 +113,33 @@ TEST_F(Monitors, CenteringWithinTheWorkArea) {
   auto tall = Window(-1200, 10, 1500, 1500);
   m.CenterFormOnMonitorHwnd(tall.get());
   EXPECT_EQ(Frame(tall.get()), QRect(-1280, 0, 1280, 1024));
+}
+
+// A desktop whose monitors are all off has no screen: one record for the
+// (empty) whole screen, no monitor at any point, and twips at 96 DPI. The
+// program runs again for it, its one application made without screens.
+TEST(NoScreens, OneEmptyRecordAndNinetySixDpi) {
+  if (!qEnvironmentVariableIsSet("MT_TEST_SCREENS")) {
+    QProcess again;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("MT_TEST_SCREENS"), QStringLiteral(MT_SOURCE_DIR "/tests/ui_library/no_screens.json"));
+    again.setProcessEnvironment(env);
+    again.start(QStringLiteral("/proc/self/exe"), {QStringLiteral("--gtest_filter=NoScreens.*")});
+    ASSERT_TRUE(again.waitForFinished(60000));
+    EXPECT_EQ(again.exitCode(), 0) << again.readAll().toStdString();
+    return;
+  }
+  testing::UiApp();
+  ASSERT_TRUE(QGuiApplication::screens().isEmpty());
+  EXPECT_DOUBLE_EQ(TwipsPerPixelX(), 15.0);
+  EXPECT_DOUBLE_EQ(TwipsPerPixelY(), 15.0);
+  clsMonitors m;
+  EXPECT_EQ(QList<int>({m.DesktopLeft(), m.DesktopTop(), m.DesktopWidth(), m.DesktopHeight()}), QList<int>({0, 0, 0, 0}));
+  ASSERT_EQ(m.Count(), 1);
+  EXPECT_EQ(Edges(m.Items().at(0)), (QList<int>{0, 0, 0, 0}));
+  EXPECT_EQ(m.GetMonitorFromXYPoint(10, 10, MONITOR_DEFAULTTONEAREST), 0);
+  clsMonitor info;
+  EXPECT_FALSE(m.GetMonitorInformation(1, info));
 }
 
 }  // namespace
