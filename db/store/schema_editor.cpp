@@ -80,8 +80,24 @@ void ForgetViewColumns(SqliteDb& db) {
 }  // namespace
 
 template <typename Fn>
-void SchemaEditor::Atomically(Fn&& fn) {
+void SchemaEditor::Atomically(Fn&& fn, Undo undo) {
   ++generation_;
+  // A table that a statement is reading cannot be dropped (SQLite answers
+  // "locked"): a failure of its own, which a savepoint undoes.
+  if (undo == Undo::kTransaction && db_.HoldsTransaction() && !db_.HasActiveStatements()) {
+    try {
+      fn();
+    } catch (const DbError& e) {
+      catalog_.Invalidate();
+      db_.LoseTransaction(e.description());
+      throw;
+    } catch (...) {
+      catalog_.Invalidate();
+      db_.LoseTransaction(QStringLiteral("an unexpected failure"));
+      throw;
+    }
+    return;
+  }
   try {
     Savepoint sp(db_, "mt_ddl");
     fn();
@@ -207,10 +223,13 @@ void SchemaEditor::DropColumn(const QString& table, const QString& column) {
   TableInfo next = info;
   next.def.columns.erase(next.def.columns.begin() + c);
   next.descriptions.erase(next.descriptions.begin() + c);
-  Atomically([&] {
-    RebuildTable(db_, catalog_, info, next, IdentitySources(next.def));
-    RefreshViews({info.def.name}, {info.def.columns[c].name});
-  });
+  ValidateTable(next.def, &info.def);
+  Atomically(
+      [&] {
+        RebuildTable(db_, catalog_, info, next, IdentitySources(next.def));
+        RefreshViews({info.def.name}, {info.def.columns[c].name});
+      },
+      Undo::kTransaction);
 }
 
 void SchemaEditor::AlterColumn(const QString& table, const ColumnDef& column) {
@@ -282,7 +301,8 @@ void SchemaEditor::DropConstraint(const QString& table, const QString& name) {
                                         .arg(name, info.def.name));
   TableInfo next = info;
   next.def.keys.erase(next.def.keys.begin() + k);
-  Atomically([&] { RebuildTable(db_, catalog_, info, next, IdentitySources(info.def)); });
+  ValidateTable(next.def, &info.def);
+  Atomically([&] { RebuildTable(db_, catalog_, info, next, IdentitySources(info.def)); }, Undo::kTransaction);
 }
 
 void SchemaEditor::RenameTable(const QString& from, const QString& to) {
@@ -324,10 +344,13 @@ void SchemaEditor::RenameColumn(const QString& table, const QString& from, const
   for (KeyDef& k : next.def.keys)
     for (QString& kc : k.columns)
       if (kc.compare(oldName, Qt::CaseInsensitive) == 0) kc = to;
-  Atomically([&] {
-    RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
-    RefreshViews({info.def.name}, {oldName, to});
-  });
+  ValidateTable(next.def, &info.def);
+  Atomically(
+      [&] {
+        RebuildTable(db_, catalog_, info, next, IdentitySources(info.def));
+        RefreshViews({info.def.name}, {oldName, to});
+      },
+      Undo::kTransaction);
 }
 
 void SchemaEditor::SetColumnDescription(const QString& table, const QString& column,

@@ -5,6 +5,12 @@
 // Promises:
 //  - Each operation is atomic: it runs inside one savepoint, and when it fails
 //    the SQLite schema, the data and the catalogue are exactly as before.
+//    Inside the caller's transaction (SqliteDb::BeginTransaction), a change
+//    that cannot fail halfway once its checks have passed (drop or rename a
+//    column, drop a key, add a column by a rebuild) runs without a savepoint:
+//    should it fail even so (no space, an I/O error), the transaction is lost
+//    (SqliteDb::LoseTransaction) and takes no further change until it is
+//    rolled back.
 //  - Changes SQLite cannot make in place (drop, rename or retype a column,
 //    add or drop a key, add a column with a non-constant default or an
 //    AUTOINCREMENT) go through RebuildTable(), which keeps the rows (and their
@@ -77,8 +83,17 @@ class SchemaEditor {
   uint64_t generation() const { return generation_; }
 
  private:
+  // How a change is undone when it fails.
+  enum class Undo {
+    kSavepoint,    // by a savepoint of its own
+    kTransaction,  // inside the caller's transaction, by the caller's
+                   // rollback: the change can fail halfway only where the file
+                   // takes no more changes. It spares the statement journal,
+                   // into which SQLite copies every page that a savepoint's
+                   // change rewrites (a whole table for a rebuild).
+  };
   template <typename Fn>
-  void Atomically(Fn&& fn);
+  void Atomically(Fn&& fn, Undo undo = Undo::kSavepoint);
   const TableInfo& RequireTable(const QString& name);
   void RequireFreeName(const QString& name);
   // The stored views whose Jet text mentions one of the names.

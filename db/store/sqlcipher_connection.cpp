@@ -234,27 +234,18 @@ int32_t SqlCipherConnection::Execute(const QString& sql) {
   // Inside the caller's transaction a failing statement is undone alone and
   // the earlier ones stay. A single SQL statement is atomic in SQLite itself
   // (an error undoes that statement only, or ends the whole transaction,
-  // which the connection then reports); the engine's operations of several
-  // steps get a savepoint of their own.
+  // which the connection then reports); the schema editor makes each of its
+  // operations atomic itself.
   const bool held = db.HoldsTransaction();
-  const bool savepoint = held && !statement;
   if (held) db.RequireWritable(nullptr);
-  if (savepoint) StepCached(db, "SAVEPOINT mt_exec");
   try {
-    int32_t count = 0;
-    if (statement) count = RunSql(*statement);
-    else state_->editor.Apply(command);
-    if (savepoint) StepCached(db, "RELEASE mt_exec");
-    return count;
+    if (statement) return RunSql(*statement);
+    state_->editor.Apply(command);
+    return 0;
   } catch (...) {
     if (held) {
-      if (!db.InTransaction()) {
-        // SQLite ended the whole transaction: what was read from it is gone.
-        ForgetDerivedState();
-      } else if (savepoint) {
-        sqlite3_exec(db.handle(), "ROLLBACK TO mt_exec", nullptr, nullptr, nullptr);
-        sqlite3_exec(db.handle(), "RELEASE mt_exec", nullptr, nullptr, nullptr);
-      }
+      // The transaction ended or lost: what was read from it is gone.
+      if (!db.WriteRefusal().isEmpty()) ForgetDerivedState();
     } else if (db.InTransaction()) {
       // Nothing is ever left pending between statements.
       sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);

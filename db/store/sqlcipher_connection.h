@@ -4,12 +4,13 @@
 // Promises:
 //  - Execute() translates the statement; data statements run as one SQLite
 //    statement (atomic on their own), data-definition commands through the
-//    SchemaEditor (atomic through a savepoint). The count returned is the
+//    SchemaEditor (atomic on their own). The count returned is the
 //    number of rows the statement wrote (0 for definitions and SELECTs).
 //  - After a failed statement no transaction of its own is left open and the
 //    connection is usable. Inside the caller's transaction (BeginTransaction)
-//    each statement runs in a savepoint: a failed one is undone alone; when
-//    SQLite itself ends the transaction, WriteRefusal() says so and writing
+//    a failed statement is undone alone; when SQLite itself ends the
+//    transaction, or a change made without a savepoint failed halfway
+//    (db/store/schema_editor.h), WriteRefusal() says so and writing
 //    statements are refused until the transaction is rolled back.
 //  - AddLookupIndex() makes a lookup index (db/store/lookup_index.h); Close()
 //    drops them all first.

@@ -212,6 +212,7 @@ void SqliteDb::OpenHandle(const QString& path, int flags) {
 void SqliteDb::CloseHandle() {
   storageFailure_.clear();
   held_ = false;
+  lost_ = false;
   lostBecause_.clear();
   if (!db_) return;
   cache_.clear();
@@ -273,7 +274,24 @@ QString SqliteDb::WriteRefusal() const {
     return QStringLiteral("The engine rolled the transaction back (%1); it takes no further change "
                           "until the transaction is ended.")
         .arg(lostBecause_.isEmpty() ? QStringLiteral("unknown cause") : lostBecause_);
+  if (held_ && lost_)
+    return QStringLiteral("A change failed halfway (%1); the transaction takes no further change "
+                          "until it is ended.")
+        .arg(lostBecause_);
   return QString();
+}
+
+void SqliteDb::LoseTransaction(const QString& why) {
+  if (!held_ || lost_) return;
+  lost_ = true;
+  if (lostBecause_.isEmpty()) lostBecause_ = why;
+}
+
+bool SqliteDb::HasActiveStatements() const {
+  if (!db_) return false;
+  for (sqlite3_stmt* s = sqlite3_next_stmt(db_, nullptr); s; s = sqlite3_next_stmt(db_, s))
+    if (sqlite3_stmt_busy(s)) return true;
+  return false;
 }
 
 void SqliteDb::RequireWritable(sqlite3_stmt* stmt) const {
@@ -286,6 +304,7 @@ void SqliteDb::BeginTransaction() {
   RequireWritable(nullptr);
   Exec(QStringLiteral("BEGIN IMMEDIATE"));
   held_ = true;
+  lost_ = false;
   lostBecause_.clear();
 }
 
@@ -303,6 +322,7 @@ void SqliteDb::CommitTransaction() {
 void SqliteDb::RollbackTransaction() {
   if (InTransaction()) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   held_ = false;
+  lost_ = false;
   lostBecause_.clear();
 }
 

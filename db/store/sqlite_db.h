@@ -17,7 +17,9 @@
 //  - A transaction opened with BeginTransaction() that SQLite rolls back on
 //    its own (it does so on some errors) is lost: until RollbackTransaction()
 //    the handle refuses every statement that would write, so that nothing
-//    meant for the transaction takes effect on its own.
+//    meant for the transaction takes effect on its own. So is one in which a
+//    change made without a savepoint of its own failed halfway
+//    (LoseTransaction): nothing can undo that change alone.
 #pragma once
 
 #include <QByteArray>
@@ -119,6 +121,11 @@ class SqliteDb {
   void CommitTransaction();
   void RollbackTransaction();  // never throws
   bool HoldsTransaction() const { return held_; }
+  // Marks the caller's transaction lost (see above), `why` being the failure.
+  void LoseTransaction(const QString& why);
+  // Whether a statement of this handle has stepped and not been reset: a
+  // table it reads cannot be dropped meanwhile.
+  bool HasActiveStatements() const;
 
   // Why the handle refuses to write (see above); empty while it writes.
   QString WriteRefusal() const;
@@ -133,6 +140,7 @@ class SqliteDb {
   mutable QString storageFailure_;
   bool held_ = false;
   mutable QString lostBecause_;  // the failure after which SQLite ended the held transaction
+  bool lost_ = false;            // LoseTransaction() was called on the held transaction
   std::map<const char*, Stmt> cache_;
 };
 

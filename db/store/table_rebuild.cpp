@@ -34,7 +34,7 @@ void RebuildTable(SqliteDb& db, CatalogStore& catalog, const TableInfo& oldInfo,
     targets.prepend(QStringLiteral("rowid"));
     values.prepend(QStringLiteral("rowid"));
   }
-  db.Exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %4")
+  db.Exec(QStringLiteral("INSERT OR FAIL INTO %1 (%2) SELECT %3 FROM %4")
               .arg(QuoteIdent(scratch), targets.join(QStringLiteral(", ")),
                    values.join(QStringLiteral(", ")), QuoteIdent(oldName)));
 

@@ -1,8 +1,11 @@
 // ALTER TABLE in all its forms. Most go through the table rebuild, which must
 // keep rows, keys, defaults, Jet types, column order and descriptions, and
 // must leave everything as it was when it fails.
+#include <sqlite3.h>
+
 #include <QDateTime>
 
+#include "db/store/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
 namespace mt::test {
@@ -116,6 +119,42 @@ TEST_F(AlterTest, ReplacingThePrimaryKeyAndDroppingTheTable) {
   EXPECT_EQ(FailureCode([&] { Exec("DROP TABLE TUsers"); }), dberr::kNotFound);
   Exec("CREATE TABLE TUsers (UserId TEXT(50))");
   EXPECT_EQ(SchemaOf("TUsers"), (QStringList{"table\tTUsers", "column\tTUsers\tUserId\tTEXT(50)\t\t"}));
+}
+
+// Refuses to drop TUsers: a rebuild of it fails after its copy is made.
+int RefuseDroppingUsers(void*, int action, const char* table, const char*, const char*, const char*) {
+  return action == SQLITE_DROP_TABLE && QLatin1String(table) == QLatin1String("TUsers") ? SQLITE_DENY : SQLITE_OK;
+}
+
+// Inside the caller's transaction a column drop runs without a savepoint of
+// its own. A drop refused by its checks, or by SQLite because a statement
+// still reads the table, changes nothing and the transaction goes on; one
+// that fails halfway loses the transaction, which takes no further change,
+// and its rollback leaves the table as it was.
+TEST_F(AlterTest, ADropInsideATransactionEitherChangesNothingOrLosesIt) {
+  CreateUsers();
+  for (int i = 0; i < 6; ++i)
+    Exec(QStringLiteral("INSERT INTO TUsers (UserId, Joined) SELECT UserId & '.%1', Joined FROM TUsers").arg(i));
+  const QStringList schema = engine::ListSchema(*conn_), rows = Users();
+  sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
+
+  conn_->BeginTransaction();
+  ExpectRejectedUnchanged("ALTER TABLE TUsers DROP COLUMN NoSuchColumn");
+  sqlite3_stmt* reader = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(handle, "SELECT * FROM TUsers", -1, &reader, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_step(reader), SQLITE_ROW);
+  ExpectRejectedUnchanged("ALTER TABLE TUsers DROP COLUMN Joined");
+  sqlite3_finalize(reader);
+  EXPECT_EQ(conn_->WriteRefusal(), QString());
+
+  sqlite3_set_authorizer(handle, RefuseDroppingUsers, nullptr);
+  EXPECT_NE(FailureCode([&] { Exec("ALTER TABLE TUsers DROP COLUMN Joined"); }), 0);
+  sqlite3_set_authorizer(handle, nullptr, nullptr);
+  EXPECT_NE(conn_->WriteRefusal(), QString());
+  EXPECT_NE(FailureCode([&] { Exec("DELETE * FROM TUsers"); }), 0);
+  conn_->RollbackTransaction();
+  EXPECT_EQ(engine::ListSchema(*conn_), schema);
+  EXPECT_EQ(Users(), rows);
 }
 
 }  // namespace
