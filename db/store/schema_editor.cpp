@@ -85,15 +85,20 @@ void SchemaEditor::Atomically(Fn&& fn, Undo undo) {
   // A table that a statement is reading cannot be dropped (SQLite answers
   // "locked"): a failure of its own, which a savepoint undoes.
   if (undo == Undo::kTransaction && db_.HoldsTransaction() && !db_.HasActiveStatements()) {
+    const SqliteDb::ChangeMark before = db_.Mark();
+    // A failure that changed nothing (SQLite refused the first statement,
+    // which is atomic on its own) leaves the transaction as it was.
+    const auto lose = [&](const QString& why) {
+      catalog_.Invalidate();
+      if (!(db_.Mark() == before)) db_.LoseTransaction(why);
+    };
     try {
       fn();
     } catch (const DbError& e) {
-      catalog_.Invalidate();
-      db_.LoseTransaction(e.description());
+      lose(e.description());
       throw;
     } catch (...) {
-      catalog_.Invalidate();
-      db_.LoseTransaction(QStringLiteral("an unexpected failure"));
+      lose(QStringLiteral("an unexpected failure"));
       throw;
     }
     return;
@@ -179,31 +184,33 @@ void SchemaEditor::AddColumn(const QString& table, const ColumnDef& column) {
   const DefaultSql def = DefaultClause(column);
   const bool needsValue = column.notNull && def.sql.isEmpty();
   const bool inPlace = column.type != JetType::AutoIncrement && def.constant && !needsValue;
-  Atomically([&] {
-    if (inPlace) {
-      QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                        .arg(QuoteIdent(info.def.name), QuoteIdent(column.name),
-                             DeclaredType(column.type, column.size));
-      if (column.notNull) sql += QStringLiteral(" NOT NULL");
-      if (!def.sql.isEmpty()) sql += QStringLiteral(" DEFAULT ") + def.sql;
-      db_.Exec(sql);
-      if (column.type == JetType::Bit) {
-        for (const QString& s : DropBitTriggerSql(info.def.name)) db_.Exec(s);
-        for (const QString& s : BitTriggerSql(next.def)) db_.Exec(s);
-      }
-      catalog_.SaveTable(next);
-      for (const NamedQuery& q : ViewsMentioning({info.def.name}))
-        if (q.jetSql.contains(QLatin1Char('*'))) {  // only a view over t.* counts t's columns
-          ForgetViewColumns(db_);
-          break;
+  Atomically(
+      [&] {
+        if (inPlace) {
+          QString sql = QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                            .arg(QuoteIdent(info.def.name), QuoteIdent(column.name),
+                                 DeclaredType(column.type, column.size));
+          if (column.notNull) sql += QStringLiteral(" NOT NULL");
+          if (!def.sql.isEmpty()) sql += QStringLiteral(" DEFAULT ") + def.sql;
+          db_.Exec(sql);
+          if (column.type == JetType::Bit) {
+            for (const QString& s : DropBitTriggerSql(info.def.name)) db_.Exec(s);
+            for (const QString& s : BitTriggerSql(next.def)) db_.Exec(s);
+          }
+          catalog_.SaveTable(next);
+          for (const NamedQuery& q : ViewsMentioning({info.def.name}))
+            if (q.jetSql.contains(QLatin1Char('*'))) {  // only a view over t.* counts t's columns
+              ForgetViewColumns(db_);
+              break;
+            }
+        } else {
+          std::vector<QString> sources = IdentitySources(info.def);
+          sources.push_back(needsValue ? ZeroValueSql(column.type) : QString());
+          RebuildTable(db_, catalog_, info, next, sources);
         }
-    } else {
-      std::vector<QString> sources = IdentitySources(info.def);
-      sources.push_back(needsValue ? ZeroValueSql(column.type) : QString());
-      RebuildTable(db_, catalog_, info, next, sources);
-    }
-    RefreshViews({info.def.name}, {column.name});
-  });
+        RefreshViews({info.def.name}, {column.name});
+      },
+      Undo::kTransaction);
 }
 
 void SchemaEditor::DropColumn(const QString& table, const QString& column) {

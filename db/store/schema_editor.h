@@ -6,11 +6,11 @@
 //  - Each operation is atomic: it runs inside one savepoint, and when it fails
 //    the SQLite schema, the data and the catalogue are exactly as before.
 //    Inside the caller's transaction (SqliteDb::BeginTransaction), a change
-//    that cannot fail halfway once its checks have passed (drop or rename a
-//    column, drop a key, add a column by a rebuild) runs without a savepoint:
-//    should it fail even so (no space, an I/O error), the transaction is lost
-//    (SqliteDb::LoseTransaction) and takes no further change until it is
-//    rolled back.
+//    that cannot fail halfway once its checks have passed (add, drop or
+//    rename a column, drop a key) runs without a savepoint: should it fail
+//    even so (no space, an I/O error) after it changed something, the
+//    transaction is lost (SqliteDb::LoseTransaction) and takes no further
+//    change until it is rolled back.
 //  - Changes SQLite cannot make in place (drop, rename or retype a column,
 //    add or drop a key, add a column with a non-constant default or an
 //    AUTOINCREMENT) go through RebuildTable(), which keeps the rows (and their
@@ -88,7 +88,8 @@ class SchemaEditor {
     kSavepoint,    // by a savepoint of its own
     kTransaction,  // inside the caller's transaction, by the caller's
                    // rollback: the change can fail halfway only where the file
-                   // takes no more changes. It spares the statement journal,
+                   // takes no more changes (a failure that changed nothing
+                   // keeps the transaction). It spares the statement journal,
                    // into which SQLite copies every page that a savepoint's
                    // change rewrites (a whole table for a rebuild).
   };

@@ -287,6 +287,17 @@ void SqliteDb::LoseTransaction(const QString& why) {
   if (lostBecause_.isEmpty()) lostBecause_ = why;
 }
 
+SqliteDb::ChangeMark SqliteDb::Mark() {
+  ChangeMark mark;
+  mark.rows = sqlite3_total_changes(db_);
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v2(db_, "PRAGMA schema_version", -1, &stmt, nullptr) == SQLITE_OK &&
+      sqlite3_step(stmt) == SQLITE_ROW)
+    mark.schema = sqlite3_column_int64(stmt, 0);
+  sqlite3_finalize(stmt);
+  return mark;
+}
+
 bool SqliteDb::HasActiveStatements() const {
   if (!db_) return false;
   for (sqlite3_stmt* s = sqlite3_next_stmt(db_, nullptr); s; s = sqlite3_next_stmt(db_, s))

@@ -126,6 +126,13 @@ class SqliteDb {
   // Whether a statement of this handle has stepped and not been reset: a
   // table it reads cannot be dropped meanwhile.
   bool HasActiveStatements() const;
+  // Moves with every definition made and every row written on this handle:
+  // two equal marks around a failed change say it changed nothing.
+  struct ChangeMark {
+    int64_t schema = 0, rows = 0;
+    bool operator==(const ChangeMark&) const = default;
+  };
+  ChangeMark Mark();
 
   // Why the handle refuses to write (see above); empty while it writes.
   QString WriteRefusal() const;

@@ -121,17 +121,22 @@ TEST_F(AlterTest, ReplacingThePrimaryKeyAndDroppingTheTable) {
   EXPECT_EQ(SchemaOf("TUsers"), (QStringList{"table\tTUsers", "column\tTUsers\tUserId\tTEXT(50)\t\t"}));
 }
 
-// Refuses to drop TUsers: a rebuild of it fails after its copy is made.
-int RefuseDroppingUsers(void*, int action, const char* table, const char*, const char*, const char*) {
-  return action == SQLITE_DROP_TABLE && QLatin1String(table) == QLatin1String("TUsers") ? SQLITE_DENY : SQLITE_OK;
+// What SQLite is told to refuse: ALTER TABLE (an added column's first and
+// only statement that could fail) or dropping TUsers (a rebuild of it, after
+// its copy is made).
+int g_refused = 0;
+int Refuse(void*, int action, const char* table, const char*, const char*, const char*) {
+  const bool users = table && QLatin1String(table) == QLatin1String("TUsers");
+  return action == g_refused && (action == SQLITE_ALTER_TABLE || users) ? SQLITE_DENY : SQLITE_OK;
 }
 
-// Inside the caller's transaction a column drop runs without a savepoint of
-// its own. A drop refused by its checks, or by SQLite because a statement
-// still reads the table, changes nothing and the transaction goes on; one
-// that fails halfway loses the transaction, which takes no further change,
-// and its rollback leaves the table as it was.
-TEST_F(AlterTest, ADropInsideATransactionEitherChangesNothingOrLosesIt) {
+// Inside the caller's transaction, adding and dropping a column run without
+// a savepoint of their own. One refused by its checks, or by SQLite before
+// it changed anything (also because a statement still reads the table),
+// changes nothing and the transaction goes on; one that fails halfway loses
+// the transaction, which takes no further change, and its rollback leaves
+// the table as it was.
+TEST_F(AlterTest, AChangeInsideATransactionEitherChangesNothingOrLosesIt) {
   CreateUsers();
   for (int i = 0; i < 6; ++i)
     Exec(QStringLiteral("INSERT INTO TUsers (UserId, Joined) SELECT UserId & '.%1', Joined FROM TUsers").arg(i));
@@ -145,9 +150,12 @@ TEST_F(AlterTest, ADropInsideATransactionEitherChangesNothingOrLosesIt) {
   ASSERT_EQ(sqlite3_step(reader), SQLITE_ROW);
   ExpectRejectedUnchanged("ALTER TABLE TUsers DROP COLUMN Joined");
   sqlite3_finalize(reader);
+  sqlite3_set_authorizer(handle, Refuse, nullptr);
+  g_refused = SQLITE_ALTER_TABLE;
+  ExpectRejectedUnchanged("ALTER TABLE TUsers ADD COLUMN Extra LONG");
   EXPECT_EQ(conn_->WriteRefusal(), QString());
 
-  sqlite3_set_authorizer(handle, RefuseDroppingUsers, nullptr);
+  g_refused = SQLITE_DROP_TABLE;
   EXPECT_NE(FailureCode([&] { Exec("ALTER TABLE TUsers DROP COLUMN Joined"); }), 0);
   sqlite3_set_authorizer(handle, nullptr, nullptr);
   EXPECT_NE(conn_->WriteRefusal(), QString());
