@@ -44,9 +44,15 @@ void Limit(int resource, qint64 value, qint64 hard) {
   ::dup2(outputFd, STDOUT_FILENO);
   ::dup2(outputFd, STDERR_FILENO);
   ::close(outputFd);
+  // Nothing else of the parent's stays open here. A lock the parent holds
+  // (on the database it writes) must end with the parent; a child keeping
+  // the descriptor would hold it until its own death signal arrives.
+  constexpr int kChannel = STDERR_FILENO + 1;
+  if (messageFd != kChannel && ::dup2(messageFd, kChannel) != kChannel) ::_exit(1);
+  ::close_range(kChannel + 1, ~0U, 0);
   int status = 1;
   try {
-    ChildChannel channel(messageFd);
+    ChildChannel channel(kChannel);
     status = work(channel);
   } catch (...) {
     status = 1;

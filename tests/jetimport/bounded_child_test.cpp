@@ -3,7 +3,9 @@
 #include "jetimport/bounded_child.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <vector>
@@ -57,18 +59,26 @@ TEST(BoundedChild, EachWayOfGoingWrongEndsTheChildAndSaysWhich) {
   }
 }
 
-TEST(BoundedChild, MessagesAndOutputArriveInOrder) {
+// The child writes only through its channels and keeps no other descriptor
+// of the parent's (a lock on the database must end with the parent).
+TEST(BoundedChild, MessagesAndOutputArriveInOrderThroughTheOnlyDescriptorsKept) {
   std::vector<QByteArray> messages;
+  const int opened = ::open("/dev/null", O_RDONLY);
+  const int held = ::fcntl(opened, F_DUPFD, 100);  // above the numbers the channels take
+  ::close(opened);
+  ASSERT_GE(held, 100);
   const ChildOutcome o = RunBounded(
-      [](ChildChannel& c) {
+      [held](ChildChannel& c) {
         for (int i = 0; i < 500; ++i) c.Send(QByteArray(i * 37 % 5000, char('a' + i % 26)));
         for (int i = 0; i < 5; ++i) std::printf("line %d\n", i);
         std::fflush(stdout);
         std::fprintf(stderr, "last");
-        return 0;
+        return ::fcntl(held, F_GETFD) == -1 ? 0 : 7;
       },
       [&](const QByteArray& m) { messages.push_back(m); return true; }, ChildLimits{});
+  ::close(held);
   EXPECT_EQ(o.end, End::Exited);
+  EXPECT_EQ(o.exitCode, 0) << "the child kept a descriptor of the parent's";
   ASSERT_EQ(messages.size(), 500u);
   for (int i = 0; i < 500; ++i) EXPECT_EQ(messages[size_t(i)], QByteArray(i * 37 % 5000, char('a' + i % 26))) << i;
   EXPECT_EQ(o.output, (QStringList{"line 0", "line 1", "line 2"}));
