@@ -322,6 +322,8 @@ Catalog& SqlCipherConnection::GetCatalog() { return *catalog_; }
 
 void SqlCipherConnection::Close() {
   if (!state_->db.IsOpen()) return;
+  // Open recordsets keep their rows: the rollback below may change them.
+  state_->db.BeforeChange();
   if (state_->db.InTransaction()) sqlite3_exec(state_->db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
   DropLookupIndexes(state_->db, state_->lookupIndexes);
   CheckpointToSingleFile(state_->db);

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 #include "db/engine.h"
 #include "db/store/engine_heartbeat.h"
 
@@ -133,7 +135,10 @@ void Stmt::BindNull(int index) {
 
 bool Stmt::Step() {
   Beat();
-  if (!sqlite3_stmt_busy(stmt_)) db_->RequireWritable(stmt_);
+  if (!sqlite3_stmt_busy(stmt_)) {
+    if (db_->Watched() && !sqlite3_stmt_readonly(stmt_)) db_->BeforeChange();
+    db_->RequireWritable(stmt_);
+  }
   int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
@@ -210,6 +215,7 @@ void SqliteDb::OpenHandle(const QString& path, int flags) {
 }
 
 void SqliteDb::CloseHandle() {
+  BeforeChange();
   storageFailure_.clear();
   held_ = false;
   lost_ = false;
@@ -225,8 +231,10 @@ void SqliteDb::CloseHandle() {
 
 void SqliteDb::Exec(const QString& sql) {
   const QByteArray utf8 = sql.toUtf8();
-  if (db_ && !WriteRefusal().isEmpty()) {
+  const bool refusing = db_ && !WriteRefusal().isEmpty();
+  if (refusing || Watched()) {
     // Look at each statement of the text before any of them runs.
+    bool changes = false;
     const char* p = utf8.constData();
     const char* end = p + utf8.size();
     while (p < end) {
@@ -235,10 +243,14 @@ void SqliteDb::Exec(const QString& sql) {
       if (sqlite3_prepare_v2(db_, p, int(end - p), &stmt, &tail) != SQLITE_OK) break;  // exec reports it
       if (!stmt) break;
       const bool writes = !sqlite3_stmt_readonly(stmt);
+      // SQLite counts a rollback as reading only, but it changes the data.
+      const bool rollback = QByteArray(p, int(tail - p)).trimmed().left(8).toUpper() == "ROLLBACK";
       sqlite3_finalize(stmt);
-      if (writes) RequireWritable(nullptr);
+      if (writes && refusing) RequireWritable(nullptr);
+      changes = changes || writes || rollback;
       p = tail;
     }
+    if (changes) BeforeChange();
   }
   char* err = nullptr;
   int rc = sqlite3_exec(db_, utf8.constData(), nullptr, nullptr, &err);
@@ -331,6 +343,7 @@ void SqliteDb::CommitTransaction() {
 }
 
 void SqliteDb::RollbackTransaction() {
+  BeforeChange();
   if (InTransaction()) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
   held_ = false;
   lost_ = false;
@@ -371,6 +384,19 @@ void SqliteDb::Fail(int rc, const QString& context) const {
   throw DbError(code, message);
 }
 
+void SqliteDb::Unwatch(ChangeWatcher* watcher) {
+  watchers_.erase(std::remove(watchers_.begin(), watchers_.end(), watcher), watchers_.end());
+}
+
+void SqliteDb::BeforeChange() {
+  // Each is told once; a watcher may stop watching others meanwhile.
+  while (!watchers_.empty()) {
+    ChangeWatcher* watcher = watchers_.back();
+    watchers_.pop_back();
+    watcher->BeforeChange();
+  }
+}
+
 bool SqliteDb::InTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
 
 // ---- Savepoint ----
@@ -382,6 +408,7 @@ Savepoint::Savepoint(SqliteDb& db, const char* name)
 
 Savepoint::~Savepoint() {
   if (!open_ || !db_.IsOpen()) return;
+  db_.BeforeChange();
   // An error such as SQLITE_FULL can make SQLite roll back the whole
   // transaction itself; then there is no savepoint left to roll back to.
   if (db_.InTransaction()) {

@@ -20,6 +20,9 @@
 //    meant for the transaction takes effect on its own. So is one in which a
 //    change made without a savepoint of its own failed halfway
 //    (LoseTransaction): nothing can undo that change alone.
+//  - Watchers (ChangeWatcher) are told once, before the first statement
+//    that may change what the handle's statements read (one that writes, a
+//    rollback, closing the handle), and then forgotten.
 #pragma once
 
 #include <QByteArray>
@@ -28,6 +31,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -43,6 +47,16 @@ QString QuoteIdent(const QString& name);
 QString QuoteText(const QString& text);
 
 class SqliteDb;
+
+// Something that reads through the handle and must see the database as it
+// was: it takes what it still needs before the change (see SqliteDb::Watch).
+class ChangeWatcher {
+ public:
+  virtual void BeforeChange() = 0;
+
+ protected:
+  ~ChangeWatcher() = default;
+};
 
 // One prepared statement. Movable, not copyable; finalized on destruction.
 class Stmt {
@@ -134,6 +148,13 @@ class SqliteDb {
   };
   ChangeMark Mark();
 
+  // Tells the watcher once, before the next change (then forgets it).
+  void Watch(ChangeWatcher* watcher) { watchers_.push_back(watcher); }
+  void Unwatch(ChangeWatcher* watcher);
+  bool Watched() const { return !watchers_.empty(); }
+  // Tells every watcher now: called before whatever may change the data.
+  void BeforeChange();
+
   // Why the handle refuses to write (see above); empty while it writes.
   QString WriteRefusal() const;
   // Throws when the handle refuses to write and stmt would write.
@@ -149,6 +170,7 @@ class SqliteDb {
   mutable QString lostBecause_;  // the failure after which SQLite ended the held transaction
   bool lost_ = false;            // LoseTransaction() was called on the held transaction
   std::map<const char*, Stmt> cache_;
+  std::vector<ChangeWatcher*> watchers_;
 };
 
 // SAVEPOINT ... RELEASE, rolled back unless Release() was called.

@@ -71,7 +71,6 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<ConnectionState> state, const Q
   // The first field of a name wins, as in a Jet recordset.
   for (int i = n - 1; i >= 0; --i) byName_.insert(fields_[i].name.toLower(), i);
 
-  int skip = 0;
   if (lock_ == LockType::Optimistic) {
     ChooseUpdateTable(sqliteSql);
     if (!updateTable_.isEmpty()) {
@@ -90,18 +89,91 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<ConnectionState> state, const Q
       }
       if (withRowid) {
         stmt = std::move(withRowid);
-        skip = 1;
+        updatable_ = true;
       } else {
         updateTable_.clear();
       }
     }
   }
-  while (stmt.Step()) {
-    std::vector<QVariant> row;
-    row.reserve(n);
-    for (int i = 0; i < n; ++i) row.push_back(ReadColumn(stmt.get(), i + skip, fields_[i].kind));
-    rows_.push_back(std::move(row));
-    if (skip) rowids_.push_back(stmt.Int(0));
+  live_ = std::move(stmt);
+  atEnd_ = !Advance();
+  if (live_) db.Watch(this);
+}
+
+SqliteRecordset::~SqliteRecordset() { FinishLive(); }
+
+SqliteRecordset::Row SqliteRecordset::ReadRow(sqlite3_stmt* from) const {
+  const int skip = updatable_ ? 1 : 0;
+  Row row;
+  if (updatable_) row.rowid = sqlite3_column_int64(from, 0);
+  row.values.reserve(fields_.size());
+  for (size_t i = 0; i < fields_.size(); ++i) row.values.push_back(ReadColumn(from, int(i) + skip, fields_[i].kind));
+  return row;
+}
+
+bool SqliteRecordset::StepLive() {
+  bool row = false;
+  try {
+    row = live_.Step();
+  } catch (...) {
+    FinishLive();
+    throw;
+  }
+  if (row) ++rowsRead_;
+  else FinishLive();
+  return row;
+}
+
+void SqliteRecordset::FinishLive() {
+  if (!live_) return;
+  live_ = Stmt();
+  state_->db.Unwatch(this);
+}
+
+bool SqliteRecordset::Advance() {
+  if (!ahead_.empty()) {
+    current_ = std::move(ahead_.front());
+    ahead_.pop_front();
+    return true;
+  }
+  if (spilled_) {
+    if (spilled_->Next()) {
+      current_ = ReadRow(spilled_->row());
+      return true;
+    }
+    spilled_.reset();
+  }
+  if (live_ && StepLive()) {
+    current_ = ReadRow(live_.get());
+    return true;
+  }
+  if (failedAhead_) {
+    const DbError e = *failedAhead_;
+    failedAhead_.reset();
+    throw e;
+  }
+  return false;
+}
+
+void SqliteRecordset::BeforeChange() {
+  // What stays in memory; the rest goes to disk.
+  constexpr qint64 kAheadBytes = 1 << 20;
+  qint64 bytes = 0;
+  try {
+    while (live_ && StepLive()) {
+      sqlite3_stmt* row = live_.get();
+      if (!spilled_ && bytes < kAheadBytes) {
+        for (int i = 0; i < sqlite3_column_count(row); ++i) bytes += 16 + sqlite3_column_bytes(row, i);
+        ahead_.push_back(ReadRow(row));
+      } else {
+        if (!spilled_) spilled_ = std::make_unique<SpilledRows>(sqlite3_column_count(row));
+        spilled_->Add(row);
+      }
+    }
+  } catch (const DbError& e) {
+    // The rows before it are kept; the cursor meets the failure after them.
+    FinishLive();
+    failedAhead_ = e;
   }
 }
 
@@ -127,7 +199,7 @@ void SqliteRecordset::RequireOpen() const {
 
 void SqliteRecordset::RequireRow() const {
   RequireOpen();
-  if (current_ >= rows_.size())
+  if (atEnd_)
     throw DbError(dberr::kInvalidArg,
                   QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
 }
@@ -143,13 +215,15 @@ int SqliteRecordset::IndexOf(const QString& name) const {
 
 bool SqliteRecordset::Eof() const {
   RequireOpen();
-  return current_ >= rows_.size();
+  return atEnd_;
 }
 
 int32_t SqliteRecordset::RecordCount() const {
   RequireOpen();
   if (cursor_ == CursorType::ForwardOnly) return -1;
-  return int32_t(rows_.size());
+  // Counting reads the rest ahead, as a change would.
+  const_cast<SqliteRecordset*>(this)->BeforeChange();
+  return int32_t(rowsRead_);
 }
 
 int SqliteRecordset::FieldCount() const {
@@ -170,7 +244,7 @@ QVariant SqliteRecordset::Value(int index) const {
     throw DbError(dberr::kInvalidArg, QStringLiteral("Field index %1 is out of range.").arg(index));
   auto p = pending_.find(index);
   if (p != pending_.end()) return p->second;
-  return rows_[current_][index];
+  return current_.values[index];
 }
 
 QVariant SqliteRecordset::Value(const QString& name) const { return Value(IndexOf(name)); }
@@ -211,7 +285,7 @@ void SqliteRecordset::Update() {
                              .arg(QuoteIdent(updateTable_), sets.join(QStringLiteral(", ")))
                              .arg(values.size() + 1));
   for (size_t i = 0; i < values.size(); ++i) stmt.Bind(int(i) + 1, values[i]);
-  stmt.Bind(int(values.size()) + 1, int64_t(rowids_[current_]));
+  stmt.Bind(int(values.size()) + 1, int64_t(current_.rowid));
   stmt.Run();
   if (sqlite3_changes(db.handle()) == 0)
     throw DbError(kRowNotFound, QStringLiteral("Row cannot be located for updating. Some values may "
@@ -230,16 +304,21 @@ void SqliteRecordset::Update() {
   }
   Stmt back = db.Prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
                              .arg(cols.join(QStringLiteral(", ")), QuoteIdent(updateTable_)));
-  back.Bind(1, int64_t(rowids_[current_]));
+  back.Bind(1, int64_t(current_.rowid));
   if (back.Step())
     for (size_t j = 0; j < indexes.size(); ++j)
-      rows_[current_][indexes[j]] = ReadColumn(back.get(), int(j), fields_[indexes[j]].kind);
+      current_.values[indexes[j]] = ReadColumn(back.get(), int(j), fields_[indexes[j]].kind);
 }
 
 void SqliteRecordset::MoveNext() {
   RequireRow();
   if (!pending_.empty()) Update();
-  ++current_;
+  try {
+    atEnd_ = !Advance();
+  } catch (...) {
+    atEnd_ = true;
+    throw;
+  }
 }
 
 void SqliteRecordset::Save() {
@@ -252,8 +331,12 @@ void SqliteRecordset::Save() {
 void SqliteRecordset::Close() {
   if (!open_) return;
   pending_.clear();
-  rows_.clear();
-  rowids_.clear();
+  FinishLive();
+  ahead_.clear();
+  spilled_.reset();
+  failedAhead_.reset();
+  current_ = Row();
+  atEnd_ = true;
   open_ = false;
 }
 

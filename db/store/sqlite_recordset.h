@@ -1,10 +1,18 @@
 // Recordsets of the SQLCipher engine.
 //
 // Promises:
-//  - All cursor types read the whole result at open: the rows are a snapshot,
-//    so writing rows during a pass (Update, or other statements) never
-//    disturbs the listing. RecordCount is the number of rows, except for
+//  - The rows are a snapshot taken at open, for every cursor type: writing
+//    rows during a pass (Update, or other statements) never disturbs the
+//    listing. Yet they are not all read at open: the SQLite statement is
+//    stepped as the cursor moves, and only before something changes the
+//    data it reads (SqliteDb's watchers) does the recordset read the rest of
+//    it ahead, a megabyte in memory and beyond that into SpilledRows on
+//    disk. Memory stays flat whatever the rows.
+//  - RecordCount is the number of rows (read ahead to the end), except for
 //    forward-only cursors, which report -1 as a server-side cursor does.
+//  - A statement that fails on a row (a function refusing a value) fails
+//    the MoveNext that reaches that row, as a server-side cursor does; a
+//    failure on the first row fails the open.
 //  - Values follow the engine boundary: Null is an invalid QVariant, Yes/No
 //    reads as bool, dates as QDateTime (civil, no time zone), Currency as
 //    mt::Currency; computed columns too, by the type the translation gave them.
@@ -18,24 +26,29 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <deque>
+#include <optional>
 #include <memory>
 #include <vector>
 
 #include "db/jetsql/translator.h"
 #include "db/store/column_storage.h"
+#include "db/store/spilled_rows.h"
+#include "db/store/sqlite_db.h"
 #include "db/engine.h"
 
 namespace mt::engine {
 
 struct ConnectionState;
 
-class SqliteRecordset : public Recordset {
+class SqliteRecordset : public Recordset, private ChangeWatcher {
  public:
   // Runs the (already translated) SELECT and reads its rows.
   // resultTypes: the translation's types of computed columns (Currency,
   // dates), which SQLite declares none for.
   SqliteRecordset(std::shared_ptr<ConnectionState> state, const QString& sqliteSql, CursorType cursor,
                   LockType lock, const std::vector<TypedColumn>& resultTypes = {});
+  ~SqliteRecordset() override;
 
   bool IsOpen() const override { return open_; }
   bool Eof() const override;
@@ -59,10 +72,24 @@ class SqliteRecordset : public Recordset {
     QString originColumn;  // empty: an expression, not updatable
   };
 
+  struct Row {
+    qint64 rowid = 0;
+    std::vector<QVariant> values;
+  };
+
   void RequireOpen() const;
   void RequireRow() const;
   int IndexOf(const QString& name) const;  // throws for an unknown name
   void ChooseUpdateTable(const QString& sqliteSql);
+
+  Row ReadRow(sqlite3_stmt* from) const;
+  // Makes the next row current; false at the end.
+  bool Advance();
+  // Steps the statement still read; false (and the statement finished) at its end.
+  bool StepLive();
+  void FinishLive();
+  // Reads what the statement has left ahead of the cursor (ChangeWatcher).
+  void BeforeChange() override;
 
   std::shared_ptr<ConnectionState> state_;
   CursorType cursor_;
@@ -70,9 +97,14 @@ class SqliteRecordset : public Recordset {
   bool open_ = true;
   std::vector<Field> fields_;
   QHash<QString, int> byName_;  // lower-case name -> first index
-  std::vector<std::vector<QVariant>> rows_;
-  std::vector<qint64> rowids_;  // parallel to rows_ when updatable
-  size_t current_ = 0;
+  bool updatable_ = false;      // the statement's first column is the rowid of updateTable_
+  Stmt live_;                   // the statement, while it has rows the cursor has not reached
+  qint64 rowsRead_ = 0;         // rows taken from the statement so far
+  std::deque<Row> ahead_;       // rows read ahead, in memory, then
+  std::unique_ptr<SpilledRows> spilled_;  // those beyond, on disk
+  std::optional<DbError> failedAhead_;    // where reading ahead ended with a failure
+  Row current_;
+  bool atEnd_ = false;
   QString updateTable_;         // the table Update() writes; empty when not updatable
   std::map<int, QVariant> pending_;  // field index -> new value
 };

@@ -1,6 +1,10 @@
 // Recordsets: cursor kinds and counts, values at the boundary, snapshots that
 // a pass of updates does not disturb, optimistic updates written at once.
+#include <sys/stat.h>
+
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 
 #include "db/currency.h"
 #include "engine_fixture.h"
@@ -66,6 +70,89 @@ TEST_F(RecordsetTest, StaticAndForwardOnlySeeASnapshot) {
     for (; !rs->Eof(); rs->MoveNext()) seen << rs->Value(1).toString();
     EXPECT_EQ(seen, before);
   }
+}
+
+// What any file the process holds open contains of a text.
+bool AnyOpenFileHolds(const QByteArray& text) {
+  for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::Files | QDir::System)) {
+    struct stat st {};
+    QFile f(fd.filePath());
+    if (::stat(QFile::encodeName(fd.filePath()).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+        f.open(QIODevice::ReadOnly) && f.readAll().contains(text))
+      return true;
+  }
+  return false;
+}
+
+// A pass that rewrites the rows it lists, beyond what a recordset keeps in
+// memory: through an index on the column it changes (a scan of the table
+// would meet each row again at its new place), deleting a row it has not
+// reached and adding one. Every cursor sees each row once, as it was at open,
+// and the rows it keeps meanwhile are not readable on disk.
+TEST_F(RecordsetTest, APassSeesEveryRowOnceAsItWasAtOpen) {
+  const int n = 700;  // about 3.5 MB of rows
+  for (CursorType cursor : {CursorType::ForwardOnly, CursorType::Static, CursorType::Dynamic}) {
+    Exec("CREATE TABLE TBig (K LONG, Name TEXT(20), Body MEMO)");
+    conn_->BeginTransaction();
+    for (int i = 0; i < n; ++i)
+      Exec(QString("INSERT INTO TBig (K, Name, Body) VALUES (%1, 'n%2', '%3')")
+               .arg(i).arg(i, 4, 10, QChar('0')).arg(QString("secret-%1 ").arg(i).repeated(400)));
+    conn_->CommitTransaction();
+    conn_->AddLookupIndex("TBig", {"Name"});
+    const bool optimistic = cursor == CursorType::Dynamic;
+    auto rs = Open("SELECT K, Name, Body FROM TBig ORDER BY Name", cursor,
+                   optimistic ? LockType::Optimistic : LockType::ReadOnly);
+    if (cursor == CursorType::Static) EXPECT_EQ(rs->RecordCount(), n);
+    int seen = 0;
+    for (; !rs->Eof(); rs->MoveNext(), ++seen) {
+      const qint64 k = rs->Value("K").toLongLong();
+      ASSERT_EQ(k, seen);
+      ASSERT_TRUE(rs->Value("Body").toString().startsWith(QString("secret-%1 ").arg(k)));
+      if (k == 500) continue;  // deleted meanwhile
+      if (optimistic) {
+        rs->SetValue("Name", "z" + rs->Value("Name").toString());
+        rs->Update();
+      } else {
+        Exec(QString("UPDATE TBig SET Name = 'z' + Name WHERE K = %1").arg(k));
+      }
+      if (k == 0) {
+        Exec("DELETE FROM TBig WHERE K = 500");
+        Exec("INSERT INTO TBig (K, Name) VALUES (-1, 'n9999')");
+      }
+      if (k == n - 50) EXPECT_FALSE(AnyOpenFileHolds(QString("secret-%1 ").arg(n - 10).toUtf8()));
+    }
+    EXPECT_EQ(seen, n);
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TBig WHERE Name LIKE 'zn%' OR K IN (-1, 500)").toLongLong(),
+              Value("SELECT COUNT(*) FROM TBig").toLongLong());
+    EXPECT_EQ(Value("SELECT COUNT(*) FROM TBig WHERE Name LIKE 'zz%'").toLongLong(), 0);
+    rs->Close();
+    Exec("DROP TABLE TBig");
+  }
+}
+
+// A row the statement fails on fails the move that reaches it, after the
+// rows before it, whether they were read ahead (a change came first) or not;
+// a closed connection leaves the rows ahead readable.
+TEST_F(RecordsetTest, RowsAheadSurviveAFailingRowAndAClosedConnection) {
+  Exec("UPDATE TTaskList SET Arg5 = 'not a number' WHERE IDX = 3");
+  Exec("UPDATE TTaskList SET Arg5 = '7' WHERE IDX < 3");
+  for (bool changed : {false, true}) {
+    auto rs = Open("SELECT IDX, CLng(Arg5) AS N FROM TTaskList ORDER BY IDX", CursorType::ForwardOnly,
+                   LockType::ReadOnly);
+    if (changed) Exec("UPDATE TTaskList SET Arg5 = '8'");
+    EXPECT_EQ(rs->Value("N").toLongLong(), 7);
+    rs->MoveNext();
+    EXPECT_EQ(rs->Value("N").toLongLong(), 7);
+    EXPECT_EQ(FailureCode([&] { rs->MoveNext(); }), dberr::kTypeMismatch) << changed;
+    EXPECT_TRUE(rs->Eof());
+  }
+  auto rs = Open("SELECT IDX FROM TTaskList ORDER BY IDX", CursorType::ForwardOnly, LockType::ReadOnly);
+  conn_->Close();
+  conn_ = engine_.Open(Path(), kPassword);  // what the closed handle held is used again
+  EXPECT_EQ(Rows("SELECT IDX FROM TTaskList WHERE IDX > 1 ORDER BY IDX"), (QStringList{"2", "3"}));
+  QStringList seen;
+  for (; !rs->Eof(); rs->MoveNext()) seen << rs->Value(0).toString();
+  EXPECT_EQ(seen, (QStringList{"1", "2", "3"}));
 }
 
 TEST_F(RecordsetTest, OptimisticUpdateWritesEachRowAtOnce) {
