@@ -74,6 +74,7 @@ struct Expr {
   bool negated = false;
   bool distinct = false;
   double number = 0;
+  int pos = -1;  // Number, String: where the literal stands in the statement text
   QString text;
   QString qualifier;
   std::vector<std::unique_ptr<Expr>> args;

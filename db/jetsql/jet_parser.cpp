@@ -213,12 +213,14 @@ ExprPtr Parser::parsePrimary() {
     case TokenKind::Number: {
       ExprPtr e = make(ExprKind::Number);
       e->text = t_.raw(t).toString();
+      e->pos = t.pos;
       ++p_;
       return e;
     }
     case TokenKind::String: {
       ExprPtr e = make(ExprKind::String);
       e->text = t.text;
+      e->pos = t.pos;
       ++p_;
       return e;
     }

@@ -11,20 +11,6 @@ namespace mt::engine {
 
 namespace sqlemit {
 
-// True when no other text equals this one ignoring case: every character is
-// an ASCII character other than a letter, a Hangul syllable or a CJK
-// ideograph (none has a case form, and no character folds to one).
-bool HasOneCaseOnly(const QString& s) {
-  for (const QChar c : s) {
-    const char16_t u = c.unicode();
-    const char16_t lower = u | 0x20;
-    const bool asciiNonLetter = u < 0x80 && !(lower >= u'a' && lower <= u'z');
-    const bool hangul = u >= 0xAC00 && u <= 0xD7A3;
-    const bool ideograph = u >= 0x4E00 && u <= 0x9FFF;
-    if (!asciiNonLetter && !hangul && !ideograph) return false;
-  }
-  return true;
-}
 
 [[noreturn]] void Unsupported(const QString& what) {
   throw DbError(dberr::kSyntax, QStringLiteral("Syntax error: %1.").arg(what));
@@ -97,24 +83,25 @@ bool IsNumericLiteral(const Expr& e) {
 
 // True when `column LIKE 'text'` selects exactly the rows where the column
 // equals the text ignoring case (and possibly more, which the matcher then
-// drops): the pattern holds no wildcard ('%', '_', '[') and cannot read as a
-// number, so SQLite compares it as text with every column, whatever its
-// affinity, and a number or a Null never equals it.
+// drops); see TextLiteralTraits.
 bool LikeIsEquality(const Expr& e) {
-  if (e.args.size() != 2 || e.args[0]->kind != ExprKind::Column || e.args[1]->kind != ExprKind::String)
-    return false;
-  bool numeric = true;
-  for (const QChar c : e.args[1]->text) {
-    const char16_t u = c.unicode();
-    if (u == u'%' || u == u'_' || u == u'[') return false;
-    if (!((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' ||
-          u == u' ' || (u >= u'\t' && u <= u'\r')))
-      numeric = false;
-  }
-  return !numeric;
+  return e.args.size() == 2 && e.args[0]->kind == ExprKind::Column && e.args[1]->kind == ExprKind::String &&
+         (TextLiteralTraits(e.args[1]->text) & kLikeEquality);
 }
 
 }  // namespace
+
+bool Emitter::boundLiteral(const Expr& e) {
+  if (!slots_ || writtenDepth_ > 0 || e.pos < 0) return false;
+  const auto slot = slots_->numberAt.constFind(e.pos);
+  if (slot == slots_->numberAt.cend()) return false;
+  const QString parameter = u'?' + QString::number(*slot);
+  // A decimal's text reads exactly (see BindableNumber).
+  const bool decimal = e.kind == ExprKind::Number && IsBoundDecimal(BindableNumber(e.text).value_or(QVariant()));
+  out_ += decimal ? QStringLiteral("CAST(") + parameter + QStringLiteral(" AS REAL)") : parameter;
+  slots_->written.insert(*slot);
+  return true;
+}
 
 void Emitter::parameter(const QString& name) {
   QString bound;
@@ -199,10 +186,10 @@ void Emitter::expr(const Expr& e) {
       out_ += QStringLiteral("NULL");
       return;
     case ExprKind::Number:
-      out_ += e.text;
+      if (!boundLiteral(e)) out_ += e.text;
       return;
     case ExprKind::String:
-      out_ += QuoteSqlString(e.text);
+      if (!boundLiteral(e)) out_ += QuoteSqlString(e.text);
       return;
     case ExprKind::Date:
       out_ += SerialText(e.number);
@@ -463,6 +450,7 @@ void Emitter::selectCore(const Select& s, bool top, const std::vector<ValueType>
   }
   if (!s.groupBy.empty()) {
     out_ += QStringLiteral(" GROUP BY ");
+    const Written written(*this);  // a number there names a column
     for (size_t i = 0; i < s.groupBy.size(); ++i) {
       if (i) out_ += QStringLiteral(", ");
       operand(*s.groupBy[i], typeOf(*s.groupBy[i]) == ValueType::Money);
@@ -518,6 +506,7 @@ void Emitter::select(const Select& s) {
   }
   if (!s.orderBy.empty()) {
     out_ += QStringLiteral(" ORDER BY ");
+    const Written written(*this);  // a number there names a column
     for (size_t i = 0; i < s.orderBy.size(); ++i) {
       if (i) out_ += QStringLiteral(", ");
       operand(*s.orderBy[i].expr, typeOf(*s.orderBy[i].expr) == ValueType::Money);
@@ -599,7 +588,31 @@ void Emitter::tableRef(const TableRef& r) {
 
 }  // namespace sqlemit
 
-SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf, const TypedColumnsOf* typesOf) {
+int TextLiteralTraits(QStringView text) {
+  // One case only: every character is an ASCII character other than a
+  // letter, a Hangul syllable or a CJK ideograph (none has a case form, and
+  // no character folds to one).
+  // A LIKE equality: the pattern holds no wildcard ('%', '_', '[') and
+  // cannot read as a number, so SQLite compares it as text with every
+  // column, whatever its affinity, and a number or a Null never equals it.
+  bool oneCase = true, wildcard = false, numeric = true;
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    const char16_t lower = u | 0x20;
+    const bool asciiNonLetter = u < 0x80 && !(lower >= u'a' && lower <= u'z');
+    const bool hangul = u >= 0xAC00 && u <= 0xD7A3;
+    const bool ideograph = u >= 0x4E00 && u <= 0x9FFF;
+    if (!asciiNonLetter && !hangul && !ideograph) oneCase = false;
+    if (u == u'%' || u == u'_' || u == u'[') wildcard = true;
+    if (!((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' ||
+          u == u' ' || (u >= u'\t' && u <= u'\r')))
+      numeric = false;
+  }
+  return (oneCase ? sqlemit::kOneCaseOnly : 0) | (!wildcard && !numeric ? sqlemit::kLikeEquality : 0);
+}
+
+SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf, const TypedColumnsOf* typesOf,
+                        LiteralSlots* slots) {
   using namespace sqlemit;
   const QStringList* params = st.parameters.isEmpty() ? nullptr : &st.parameters;
   switch (st.kind) {
@@ -613,9 +626,9 @@ SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf, c
     case ParsedStatement::Kind::Insert:
       return EmitInsert(*st.insert, params, st.sourceLength, typesOf);
     case ParsedStatement::Kind::Update:
-      return EmitUpdate(*st.update, params, st.sourceLength, typesOf);
+      return EmitUpdate(*st.update, params, st.sourceLength, typesOf, slots);
     case ParsedStatement::Kind::Delete:
-      return EmitDelete(*st.del, params, st.sourceLength, typesOf);
+      return EmitDelete(*st.del, params, st.sourceLength, typesOf, slots);
     case ParsedStatement::Kind::Definition:
       break;
   }

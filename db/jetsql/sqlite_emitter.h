@@ -18,6 +18,8 @@
 //    DbError(kSyntax) naming them.
 #pragma once
 
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -33,8 +35,25 @@ namespace mt::engine {
 // With typesOf, Currency columns are known: their values stay counts of
 // ten-thousandths through Currency arithmetic and comparisons, become numbers
 // of units elsewhere, and values written to them are converted.
+// With slots (UPDATE and DELETE), text and number literals are bound rather
+// than written: slots->numberAt gives the parameter number of each by where
+// it stands in the statement (Expr::pos). A literal is written ?N only where
+// the SQL would not differ with another value of the same traits
+// (TextLiteralTraits): not in ORDER BY or GROUP BY terms (a number there
+// names a column), nor as a Currency amount (written as its count of
+// ten-thousandths); slots->written receives the numbers written.
+struct LiteralSlots {
+  QHash<int, int> numberAt;
+  QSet<int> written;
+};
 SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* columnsOf = nullptr,
-                        const TypedColumnsOf* typesOf = nullptr);
+                        const TypedColumnsOf* typesOf = nullptr, LiteralSlots* slots = nullptr);
+
+// What of a text literal the SQL written for it depends on: whether no other
+// text equals it ignoring case (then an equality needs no collation) and
+// whether, as a LIKE pattern, it is an equality ignoring case (no wildcard,
+// and it cannot read as a number).
+int TextLiteralTraits(QStringView text);
 
 // Throws DbError(kSyntax) for a name holding a NUL character.
 QString QuoteSqlIdentifier(const QString& name);

@@ -40,8 +40,9 @@ std::optional<QVariant> BoundLiteral(const Expr& e) {
 }  // namespace
 
 SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint,
-                        const TypedColumnsOf* typesOf) {
+                        const TypedColumnsOf* typesOf, LiteralSlots* slots) {
   Emitter em(params, sizeHint, nullptr, typesOf);
+  em.bindLiterals(slots);
   QString& out = em.out();
   std::vector<const TableRef*> leaves;
   CollectLeaves(*up.target, &leaves);
@@ -104,12 +105,15 @@ SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int siz
     out += QStringLiteral(" WHERE ");
     em.cond(*up.where);
   }
-  return SqlStatement{em.take(), false, target->name, em.parameters()};
+  SqlStatement statement{em.take(), false, target->name, em.parameters()};
+  statement.typedTables = em.typedTables();
+  return statement;
 }
 
 SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint,
-                        const TypedColumnsOf* typesOf) {
+                        const TypedColumnsOf* typesOf, LiteralSlots* slots) {
   Emitter em(params, sizeHint, nullptr, typesOf);
+  em.bindLiterals(slots);
   QString& out = em.out();
   std::vector<const TableRef*> leaves;
   for (const TableRefPtr& r : del.from) CollectLeaves(*r, &leaves);
@@ -139,7 +143,9 @@ SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int si
     for (const TableRefPtr& r : del.from) from.push_back(r.get());
     RowidFilter(em, from, *target, del.where.get());
   }
-  return SqlStatement{em.take(), false, target->name, em.parameters()};
+  SqlStatement statement{em.take(), false, target->name, em.parameters()};
+  statement.typedTables = em.typedTables();
+  return statement;
 }
 
 SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint,
@@ -205,7 +211,9 @@ SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int si
       out += u')';
     }
   }
-  return SqlStatement{em.take(), false, ins.table, em.parameters(), values, !ins.select && ins.rows.size() == 1};
+  SqlStatement statement{em.take(), false, ins.table, em.parameters(), values, !ins.select && ins.rows.size() == 1};
+  statement.typedTables = em.typedTables();
+  return statement;
 }
 
 }  // namespace mt::engine::sqlemit

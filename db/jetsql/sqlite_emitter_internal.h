@@ -21,8 +21,9 @@
 
 namespace mt::engine::sqlemit {
 
-// True when no other text equals this one ignoring case (see the .cpp).
-bool HasOneCaseOnly(const QString& s);
+// The bits of TextLiteralTraits.
+constexpr int kOneCaseOnly = 1;
+constexpr int kLikeEquality = 2;
 [[noreturn]] void Unsupported(const QString& what);
 // The alias under which a FROM item is referenced: its alias, else its name.
 const QString& RefName(const TableRef& r);
@@ -45,6 +46,14 @@ class Emitter {
   }
 
   QString take() { return std::move(out_); }
+  // Binds the literals slots names (see EmitSqlite).
+  void bindLiterals(LiteralSlots* slots) { slots_ = slots; }
+  // The tables whose column types were read.
+  QStringList typedTables() const {
+    QStringList names;
+    for (const auto& [name, columns] : typeCache_) names << name;
+    return names;
+  }
   // The parameters the SQL names, in order of first use.
   const QStringList& parameters() const { return found_; }
   QString& out() { return out_; }
@@ -101,7 +110,7 @@ class Emitter {
     const bool text = e.args[0]->kind == ExprKind::String || e.args[1]->kind == ExprKind::String;
     bool caseless = equality;
     for (const auto& a : e.args)
-      if (a->kind == ExprKind::String) caseless = caseless && HasOneCaseOnly(a->text);
+      if (a->kind == ExprKind::String) caseless = caseless && (TextLiteralTraits(a->text) & kOneCaseOnly);
     if (text && !caseless) textCollation();
     out_ += QLatin1String(op);
     expr(*e.args[1]);
@@ -133,6 +142,14 @@ class Emitter {
   }
   void column(const Expr& e);
   void parameter(const QString& name);
+  // Writes ?N for a literal slots_ binds; false when it is to be written.
+  bool boundLiteral(const Expr& e);
+  // Literals are written, not bound, while one lives.
+  struct Written {
+    explicit Written(Emitter& em) : em_(em) { ++em_.writtenDepth_; }
+    ~Written() { --em_.writtenDepth_; }
+    Emitter& em_;
+  };
   void function(const Expr& e);
   void selectCore(const Select& s, bool top, const std::vector<ValueType>& wants);
   // The GROUP BY terms that make a DISTINCTROW select one row per record of
@@ -186,13 +203,15 @@ class Emitter {
   std::vector<ValueType> itemWants_;
   std::vector<TypedColumn> resultTypes_;
   int selectDepth_ = 0;
+  LiteralSlots* slots_ = nullptr;
+  int writtenDepth_ = 0;
 };
 
 SqlStatement EmitInsert(const InsertStmt& ins, const QStringList* params, int sizeHint,
                         const TypedColumnsOf* typesOf);
 SqlStatement EmitUpdate(const UpdateStmt& up, const QStringList* params, int sizeHint,
-                        const TypedColumnsOf* typesOf);
+                        const TypedColumnsOf* typesOf, LiteralSlots* slots);
 SqlStatement EmitDelete(const DeleteStmt& del, const QStringList* params, int sizeHint,
-                        const TypedColumnsOf* typesOf);
+                        const TypedColumnsOf* typesOf, LiteralSlots* slots);
 
 }  // namespace mt::engine::sqlemit

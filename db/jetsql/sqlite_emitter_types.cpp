@@ -178,7 +178,13 @@ void Emitter::money(const Expr& e) {
   }
   out_ += QLatin1String(kSqlToCurrency);
   out_ += u'(';
-  expr(e);
+  if (e.kind == ExprKind::Number || negated) {
+    // Which form a literal amount takes depends on its value: it is written.
+    const Written written(*this);
+    expr(e);
+  } else {
+    expr(e);
+  }
   out_ += u')';
 }
 

@@ -17,22 +17,30 @@ namespace mt::engine {
 
 namespace {
 
-// An INSERT's shape: its tokens with every text and number literal that a
-// binding can carry left out (they are the ones an INSERT of one row binds),
-// and the values of those literals in order.
-struct InsertShape {
+// A change statement's shape: its tokens with every text and number literal
+// that a binding can carry left out, and the values of those literals in
+// order with where they stand. The literals of an INSERT are the ones an
+// INSERT of one row binds; those of an UPDATE or a DELETE are bound
+// wherever the emitter can (LiteralSlots), and their shape keeps the traits
+// of each text (TextLiteralTraits) that the SQL written depends on.
+struct Shape {
+  bool insert = false;
   QString key;
   QVariantList values;
+  std::vector<int> positions;
 };
 
-std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
+std::optional<Shape> ShapeOf(const QString& jetSql) {
   const QStringView head = QStringView(jetSql).trimmed().left(6);
-  if (head.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) != 0) return std::nullopt;
+  Shape shape;
+  shape.insert = head.compare(QLatin1String("INSERT"), Qt::CaseInsensitive) == 0;
+  if (!shape.insert && head.compare(QLatin1String("UPDATE"), Qt::CaseInsensitive) != 0 &&
+      head.compare(QLatin1String("DELETE"), Qt::CaseInsensitive) != 0)
+    return std::nullopt;
   const TokenList tokens(jetSql);
-  InsertShape shape;
   // Each token adds its kind, and its text and a separator unless it is left
-  // out (a decimal left out, a marker): never more than the statement plus
-  // two per token.
+  // out (a decimal marker or a text's traits in its place): never more than
+  // the statement plus two per token.
   shape.key = QString(jetSql.size() + 2 * qsizetype(tokens.size()), Qt::Uninitialized);
   QChar* key = shape.key.data();
   qsizetype n = 0;
@@ -46,7 +54,9 @@ std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
     if (bound) {
       // A decimal is written into the SQL otherwise than a whole number.
       if (t.kind == TokenKind::Number && IsBoundDecimal(*bound)) key[n++] = QChar(u'\x1e');
+      if (t.kind == TokenKind::String && !shape.insert) key[n++] = QChar(u'a' + TextLiteralTraits(t.text));
       shape.values.push_back(*bound);
+      shape.positions.push_back(t.pos);
       continue;
     }
     n = std::copy(raw.begin(), raw.end(), key + n) - key;
@@ -56,35 +66,39 @@ std::optional<InsertShape> ShapeOfInsert(const QString& jetSql) {
   return shape;
 }
 
-// The Currency columns of a table, which decide how an INSERT writes its
-// values: part of what a remembered INSERT shape was translated under.
-QString CurrencyColumnsOf(const QString& table, const TypedColumnsOf* typesOf) {
+// What a translation read of the tables' column types (Currency and date
+// columns decide how values are written and compared): part of what a
+// remembered shape was translated under.
+QString TypesOf(const QStringList& tables, const TypedColumnsOf* typesOf) {
   if (!typesOf) return QString();
-  QString names;
-  if (const auto columns = (*typesOf)(table))
-    for (const TypedColumn& c : *columns)
-      if (c.type == ValueType::Money) names += c.name.toLower() + u'\x1f';
-  return names;
+  QString signature = QStringLiteral("typed\x1f");
+  for (const QString& table : tables) {
+    signature += table.toLower() + u'\x1e';
+    if (const auto columns = (*typesOf)(table))
+      for (const TypedColumn& c : *columns)
+        if (c.type != ValueType::Other) signature += c.name.toLower() + QChar(u'0' + int(c.type)) + u'\x1f';
+  }
+  return signature;
 }
 
 }  // namespace
 
 Command Translate(const QString& jetSql, const TypedColumnsOf* typesOf) {
-  // The scripts insert thousands of rows that differ only in their literals:
-  // the SQL of a shape already seen is reused with this statement's values.
-  // A shape is remembered only when its translation bound exactly its
-  // literals, in order, so a hit gives what the full translation would
-  // (provided the table's Currency columns are still the same).
+  // The scripts insert thousands of rows, and the value passes update them,
+  // with statements that differ only in their literals: the SQL of a shape
+  // already seen is reused with this statement's values. A shape is
+  // remembered only when its translation bound exactly its literals, so a
+  // hit gives what the full translation would (provided the column types it
+  // read are still the same).
   struct Remembered {
     SqlStatement statement;
-    QString currencyColumns;
+    QString types;
   };
   thread_local QHash<QString, Remembered> shapes;
-  std::optional<InsertShape> shape = ShapeOfInsert(jetSql);
+  std::optional<Shape> shape = ShapeOf(jetSql);
   if (shape) {
     const auto hit = shapes.constFind(shape->key);
-    if (hit != shapes.cend() &&
-        hit->currencyColumns == CurrencyColumnsOf(hit->statement.targetTable, typesOf)) {
+    if (hit != shapes.cend() && hit->types == TypesOf(hit->statement.typedTables, typesOf)) {
       SqlStatement st = hit->statement;
       st.values = std::move(shape->values);
       return st;
@@ -92,10 +106,22 @@ Command Translate(const QString& jetSql, const TypedColumnsOf* typesOf) {
   }
   ParsedStatement st = ParseJet(jetSql);
   if (st.kind == ParsedStatement::Kind::Definition) return std::move(st.definition);
-  SqlStatement out = EmitSqlite(st, nullptr, typesOf);
-  if (shape && out.parameters.isEmpty() && out.values == shape->values) {
+  LiteralSlots slots;
+  const bool byPlace = shape && !shape->insert && st.parameters.isEmpty();
+  if (byPlace)
+    for (size_t i = 0; i < shape->positions.size(); ++i) slots.numberAt.insert(shape->positions[i], int(i) + 1);
+  SqlStatement out = EmitSqlite(st, nullptr, typesOf, byPlace ? &slots : nullptr);
+  bool remember = shape && out.parameters.isEmpty() && out.values == shape->values;
+  if (byPlace) {
+    // The values up to the last the SQL uses (those it wrote instead stay
+    // unused between them).
+    const qsizetype used = slots.written.isEmpty() ? 0 : *std::max_element(slots.written.begin(), slots.written.end());
+    remember = out.parameters.isEmpty() && slots.written.size() == shape->values.size();
+    out.values = shape->values.mid(0, used);
+  }
+  if (remember) {
     if (shapes.size() >= 256) shapes.clear();
-    shapes.insert(shape->key, Remembered{out, CurrencyColumnsOf(out.targetTable, typesOf)});
+    shapes.insert(shape->key, Remembered{out, TypesOf(out.typedTables, typesOf)});
   }
   return out;
 }

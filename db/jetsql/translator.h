@@ -53,6 +53,8 @@ struct SqlStatement {
   // SELECT: the result columns of Currency or date type, by name (a Currency
   // column holds its count of ten-thousandths).
   std::vector<TypedColumn> resultTypes = {};
+  // The tables whose column types (typesOf) the translation read.
+  QStringList typedTables = {};
 };
 
 struct CreateTable { TableDef table; };

@@ -95,5 +95,31 @@ TEST_F(LookupTest, TheRowConditionsOfAPassUseTheLookupIndexWhichCloseDrops) {
   sqlite3_close(bare);
 }
 
+// The passes' UPDATEs (and DELETEs) that differ only in their literals share
+// one SQL text with the literals bound, prepared once; yet each keeps its
+// own meaning where a literal's text decides the SQL: a LIKE pattern with or
+// without wildcards, a text with or without letter case, a Currency amount.
+TEST_F(LookupTest, ChangesOfOneShapeShareTheirSqlAndKeepTheirMeaning) {
+  const auto sql = [](const QString& jet) { return std::get<engine::SqlStatement>(engine::Translate(jet)).sql; };
+  EXPECT_EQ(sql("UPDATE T SET V = 'a' WHERE Code LIKE 'b' AND N = 1"), sql("UPDATE T SET V = 'c' WHERE Code LIKE 'd' AND N = 2"));
+  Exec("CREATE TABLE T (Code MEMO, Val LONG, Price MONEY)");
+  for (const char* code : {"other", "OTHER", "oth_r", "#12", "x"})
+    Exec(QStringLiteral("INSERT INTO T (Code) VALUES ('%1')").arg(QLatin1String(code)));
+  conn_->AddLookupIndex("T", {"Code"});
+  const std::pair<const char*, int> changes[] = {
+      {"UPDATE T SET Val = 1 WHERE Code LIKE 'other'", 2},  {"UPDATE T SET Val = 2 WHERE Code LIKE 'oth%'", 3},
+      {"UPDATE T SET Val = 3 WHERE Code = '#12'", 1},       {"UPDATE T SET Val = 4 WHERE Code = 'other'", 2},
+      {"UPDATE T SET Price = 1.5 WHERE Code = 'x'", 1},     {"UPDATE T SET Price = 2 WHERE Code = 'oth_r'", 1},
+      {"DELETE FROM T WHERE Code LIKE 'x'", 1},             {"DELETE FROM T WHERE Code LIKE 'OTH%'", 3},
+  };
+  for (const auto& [change, affected] : changes) {
+    EXPECT_EQ(Exec(QString::fromUtf8(change)), affected) << change;
+    if (QByteArray(change).contains("Price"))
+      EXPECT_EQ(Rows("SELECT Price FROM T WHERE Price IS NOT NULL ORDER BY Price").join(' '),
+                QByteArray(change).contains("1.5") ? "1.5" : "1.5 2") << change;
+  }
+  EXPECT_EQ(Rows("SELECT Code, Val FROM T"), QStringList{"#12|3"});
+}
+
 }  // namespace
 }  // namespace mt::test
