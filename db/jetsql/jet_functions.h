@@ -15,6 +15,7 @@
 
 #include <sqlite3.h>
 
+#include <QString>
 #include <QStringView>
 
 
@@ -45,6 +46,10 @@ inline constexpr const char* kSqlIntDivide = "jet_intdiv"; // '\'
 inline constexpr const char* kSqlMod = "jet_mod";          // Mod
 inline constexpr const char* kSqlPower = "jet_pow";        // '^'
 inline constexpr const char* kSqlLike = "jet_like";        // LIKE (value, pattern)
+// The bounds of what a pattern can match, in jet_text order (JetLikeFloor,
+// JetLikeCeiling), so that an index can find the candidates.
+inline constexpr const char* kSqlLikeFloor = "jet_like_floor";
+inline constexpr const char* kSqlLikeCeiling = "jet_like_ceiling";
 inline constexpr const char* kSqlXor = "jet_xor";
 inline constexpr const char* kSqlEqv = "jet_eqv";
 inline constexpr const char* kSqlImp = "jet_imp";
@@ -65,5 +70,14 @@ void RegisterJetFunctionsOn(sqlite3* db);
 // Jet's LIKE with '%', '_' and [character lists], ignoring case for all of
 // Unicode. Exposed for tests and for callers that match outside SQL.
 bool JetLikeMatch(QStringView value, QStringView pattern);
+// Every text a pattern matches starts with its floor, ignoring case: the
+// ASCII characters before its first wildcard or other character; empty when
+// there are none or when they could begin a number's text (digits, signs,
+// '.', 'e', blanks), since a number column's values are no texts. In jet_text
+// order every text the pattern matches lies at or above the floor and below
+// the ceiling, the floor with its last character, case folded, one higher
+// (empty when the floor is).
+QString JetLikeFloor(QStringView pattern);
+QString JetLikeCeiling(QStringView pattern);
 
 }  // namespace mt::engine

@@ -89,6 +89,21 @@ void FnLike(sqlite3_context* ctx, int, sqlite3_value** argv) {
   sqlite3_result_int(ctx, JetLikeMatch(Text(argv[0]), Text(argv[1])) ? 1 : 0);
 }
 
+void ResultText(sqlite3_context* ctx, const QString& text) {
+  const QByteArray utf8 = text.toUtf8();
+  sqlite3_result_text(ctx, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+void FnLikeFloor(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (AnyNull(1, argv)) return sqlite3_result_null(ctx);
+  ResultText(ctx, JetLikeFloor(Text(argv[0])));
+}
+
+void FnLikeCeiling(sqlite3_context* ctx, int, sqlite3_value** argv) {
+  if (AnyNull(1, argv)) return sqlite3_result_null(ctx);
+  ResultText(ctx, JetLikeCeiling(Text(argv[0])));
+}
+
 // --- conversions ---
 
 void FnVal(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -245,6 +260,8 @@ const JetFunction kOperator[] = {
     {nullptr, kSqlMod, 2, 2, FnMod, nullptr, true},
     {nullptr, kSqlPower, 2, 2, FnPow, nullptr, true},
     {nullptr, kSqlLike, 2, 2, FnLike, nullptr, true},
+    {nullptr, kSqlLikeFloor, 1, 1, FnLikeFloor, nullptr, true},
+    {nullptr, kSqlLikeCeiling, 1, 1, FnLikeCeiling, nullptr, true},
     {nullptr, kSqlXor, 2, 2, FnBitwise<XorOf>, nullptr, true},
     {nullptr, kSqlEqv, 2, 2, FnBitwise<EqvOf>, nullptr, true},
     {nullptr, kSqlImp, 2, 2, FnBitwise<ImpOf>, nullptr, true},

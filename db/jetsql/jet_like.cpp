@@ -1,6 +1,7 @@
 // Jet's LIKE matcher (declared in jet_functions.h): '%', '_' and [character
 // lists], case folded for all of Unicode.
 #include <QChar>
+#include <QString>
 #include <QStringView>
 #include <algorithm>
 #include <cstdint>
@@ -104,6 +105,29 @@ char32_t NextFolded(QStringView s, qsizetype& i) {
 }
 
 }  // namespace
+
+QString JetLikeFloor(QStringView pattern) {
+  qsizetype n = 0;
+  bool numeric = true;
+  for (; n < pattern.size(); ++n) {
+    const char16_t u = pattern[n].unicode();
+    if (u >= 0x80 || u == u'%' || u == u'_' || u == u'[') break;
+    if (!((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' ||
+          u == u' ' || (u >= u'\t' && u <= u'\r')))
+      numeric = false;
+  }
+  return numeric ? QString() : pattern.left(n).toString();
+}
+
+QString JetLikeCeiling(QStringView pattern) {
+  QString ceiling = JetLikeFloor(pattern);
+  if (ceiling.isEmpty()) return ceiling;
+  // ASCII folds to ASCII, a letter to its lower case, so the successor of
+  // the folded character folds to one above it.
+  const char16_t last = QChar::toCaseFolded(ceiling.back().unicode());
+  ceiling.back() = QChar(char16_t(last + 1));
+  return ceiling;
+}
 
 bool JetLikeMatch(QStringView value, QStringView pattern) {
   // A pattern without wildcards (the one a statement finds a row by) is an

@@ -84,9 +84,10 @@ bool IsNumericLiteral(const Expr& e) {
 // True when `column LIKE 'text'` selects exactly the rows where the column
 // equals the text ignoring case (and possibly more, which the matcher then
 // drops); see TextLiteralTraits.
-bool LikeIsEquality(const Expr& e) {
-  return e.args.size() == 2 && e.args[0]->kind == ExprKind::Column && e.args[1]->kind == ExprKind::String &&
-         (TextLiteralTraits(e.args[1]->text) & kLikeEquality);
+int LikeTraits(const Expr& e) {
+  return e.args.size() == 2 && e.args[0]->kind == ExprKind::Column && e.args[1]->kind == ExprKind::String
+             ? TextLiteralTraits(e.args[1]->text)
+             : 0;
 }
 
 }  // namespace
@@ -323,18 +324,30 @@ void Emitter::cond(const Expr& e) {
       // case: written as one too, so SQLite can find the rows through an
       // index on the column collated jet_text; Jet's matcher still decides
       // for the rows the index yields.
-      const bool equality = LikeIsEquality(e);
+      // A pattern with wildcards after a text that no number begins with
+      // (JetLikeFloor) selects rows within a range of the column: written
+      // as one too.
+      const int traits = LikeTraits(e);
+      const bool equality = traits & kLikeEquality, range = traits & kLikeRange;
       if (e.negated) out_ += QStringLiteral("(NOT ");
-      if (equality) {
+      if (equality || range) {
         out_ += u'(';
         expr(*e.args[0]);
         textCollation();
-        out_ += QStringLiteral(" = ");
+        out_ += equality ? QStringLiteral(" = ") : QStringLiteral(" >= ") + QLatin1String(kSqlLikeFloor) + u'(';
         expr(*e.args[1]);
+        if (range) {
+          out_ += QStringLiteral(") AND ");
+          expr(*e.args[0]);
+          textCollation();
+          out_ += QStringLiteral(" < ") + QLatin1String(kSqlLikeCeiling) + u'(';
+          expr(*e.args[1]);
+          out_ += u')';
+        }
         out_ += QStringLiteral(" AND ");
       }
       call(kSqlLike, e);
-      if (equality) out_ += u')';
+      if (equality || range) out_ += u')';
       if (e.negated) out_ += u')';
       return;
     }
@@ -608,7 +621,9 @@ int TextLiteralTraits(QStringView text) {
           u == u' ' || (u >= u'\t' && u <= u'\r')))
       numeric = false;
   }
-  return (oneCase ? sqlemit::kOneCaseOnly : 0) | (!wildcard && !numeric ? sqlemit::kLikeEquality : 0);
+  const bool equality = !wildcard && !numeric;
+  return (oneCase ? sqlemit::kOneCaseOnly : 0) | (equality ? sqlemit::kLikeEquality : 0) |
+         (!equality && !JetLikeFloor(text).isEmpty() ? sqlemit::kLikeRange : 0);
 }
 
 SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf, const TypedColumnsOf* typesOf,

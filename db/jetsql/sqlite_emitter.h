@@ -52,7 +52,7 @@ SqlStatement EmitSqlite(const ParsedStatement& statement, const ColumnsOf* colum
 // What of a text literal the SQL written for it depends on: whether no other
 // text equals it ignoring case (then an equality needs no collation) and
 // whether, as a LIKE pattern, it is an equality ignoring case (no wildcard,
-// and it cannot read as a number).
+// and it cannot read as a number) or else selects a range (JetLikeFloor).
 int TextLiteralTraits(QStringView text);
 
 // Throws DbError(kSyntax) for a name holding a NUL character.

@@ -24,6 +24,7 @@ namespace mt::engine::sqlemit {
 // The bits of TextLiteralTraits.
 constexpr int kOneCaseOnly = 1;
 constexpr int kLikeEquality = 2;
+constexpr int kLikeRange = 4;
 [[noreturn]] void Unsupported(const QString& what);
 // The alias under which a FROM item is referenced: its alias, else its name.
 const QString& RefName(const TableRef& r);
