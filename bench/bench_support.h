@@ -95,6 +95,10 @@ class CountingConnection final : public Connection {
     ++counts_.executed;
     return inner_->Execute(sql);
   }
+  int32_t Execute(const QString& sql, const QString& next) override {
+    ++counts_.executed;
+    return inner_->Execute(sql, next);
+  }
   std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType c, LockType l) override {
     ++counts_.recordsets;
     return inner_->OpenRecordset(sql, c, l);

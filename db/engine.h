@@ -109,6 +109,15 @@ class Connection {
   virtual bool IsOpen() const = 0;
   // Runs one statement; returns the number of records it affected.
   virtual int32_t Execute(const QString& sql) = 0;
+  // The same, told that `next` is the statement the caller runs right after
+  // it (nothing else in between): inside the caller's transaction a change
+  // may wait to be made together with the next one (consecutive column drops
+  // of one table become one rebuild). Whatever fails, each statement reports
+  // as it would alone.
+  virtual int32_t Execute(const QString& sql, const QString& next) {
+    (void)next;
+    return Execute(sql);
+  }
   virtual std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType cursor,
                                                    LockType lock) = 0;
   virtual Catalog& GetCatalog() = 0;

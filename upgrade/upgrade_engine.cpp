@@ -167,7 +167,7 @@ PendingUpgrade PendingVersions(int32_t stored) {
   return pending;
 }
 
-void DispatchStatement(const QString& statement) {
+void DispatchStatement(const QString& statement, const QString& next) {
   switch (ClassifyStatement(statement)) {
     case StatementKind::CreateView:
       p_CreateView(statement);
@@ -185,7 +185,8 @@ void DispatchStatement(const QString& statement) {
       p_SetColumnDescription(statement);
       return;
     case StatementKind::Execute:
-      UpgradeConnection().Execute(statement);
+      UpgradeConnection().Execute(
+          statement, !next.isEmpty() && ClassifyStatement(next) == StatementKind::Execute ? next : QString());
       return;
   }
 }
@@ -239,12 +240,15 @@ UpgradeOutcome UpgradeRange(int32_t storedVersion, int32_t targetVersion) {
       trap.Run(kStepMigration, [&] { RunCodeMigration(version); });
     } else {
       const int64_t count = pieces.size();
+      QString next = count > 0 ? NormaliseStatement(pieces[0]) : QString();
       for (int64_t j = 0; j < count && !trap.Ended(); ++j) {
-        const QString statement = NormaliseStatement(pieces[j]);
+        const QString statement = std::exchange(next, j + 1 < count ? NormaliseStatement(pieces[j + 1]) : QString());
         trap.SetStatement(statement);
         if (statement.size() > kMaxSkippedLength) {
           ++outcome.statements;
-          trap.Run(kStepStatement, [&] { DispatchStatement(statement); });
+          // The next piece runs right after this one unless it is skipped.
+          const QString following = next.size() > kMaxSkippedLength ? next : QString();
+          trap.Run(kStepStatement, [&] { DispatchStatement(statement, following); });
         }
         const float percent = ProgressPercent(steps, v - storedVersion - 1, j, count);
         trap.Run(kStepProgress, [&] { services().ui->ShowPercent(percent); });

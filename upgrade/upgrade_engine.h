@@ -67,7 +67,9 @@ PendingUpgrade PendingVersions(int32_t stored);
 
 // Carries out one normalised statement: a catalogue statement or SQL on the
 // shared connection. Throws what the handler or the database engine throws.
-void DispatchStatement(const QString& statement);
+// next: the statement that runs right after it, if one does (SQL may then
+// be made together with it, Connection::Execute).
+void DispatchStatement(const QString& statement, const QString& next = QString());
 
 // The progress after piece pieceIndex (0-based) of pieceCount, in the version
 // that follows versionsDone completed ones out of steps.

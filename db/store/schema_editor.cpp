@@ -81,6 +81,7 @@ void ForgetViewColumns(SqliteDb& db) {
 
 template <typename Fn>
 void SchemaEditor::Atomically(Fn&& fn, Undo undo) {
+  Settle();
   ++generation_;
   // A table that a statement is reading cannot be dropped (SQLite answers
   // "locked"): a failure of its own, which a savepoint undoes.
@@ -128,7 +129,7 @@ void SchemaEditor::RequireFreeName(const QString& name) {
     throw DbError(dberr::kSyntax, QStringLiteral("Object '%1' already exists.").arg(name));
 }
 
-void SchemaEditor::Apply(const Command& command) {
+void SchemaEditor::Apply(const Command& command, bool waitForNext) {
   std::visit(Overloaded{
                  [](const SqlStatement&) {
                    throw DbError(dberr::kInvalidArg, QStringLiteral("Not a data-definition command."));
@@ -136,7 +137,7 @@ void SchemaEditor::Apply(const Command& command) {
                  [this](const struct CreateTable& c) { CreateTable(c.table); },
                  [this](const struct DropTable& c) { DropTable(c.table); },
                  [this](const struct AddColumn& c) { AddColumn(c.table, c.column); },
-                 [this](const struct DropColumn& c) { DropColumn(c.table, c.column); },
+                 [&](const struct DropColumn& c) { DropColumn(c.table, c.column, waitForNext); },
                  [this](const struct AlterColumn& c) { AlterColumn(c.table, c.column); },
                  [this](const struct AddConstraint& c) { AddConstraint(c.table, c.key); },
                  [this](const struct DropConstraint& c) { DropConstraint(c.table, c.name); },
@@ -213,7 +214,33 @@ void SchemaEditor::AddColumn(const QString& table, const ColumnDef& column) {
       Undo::kTransaction);
 }
 
-void SchemaEditor::DropColumn(const QString& table, const QString& column) {
+void SchemaEditor::Settle() {
+  if (!waiting_) return;
+  const WaitingRebuild w = std::move(*waiting_);
+  waiting_.reset();
+  ++generation_;
+  try {
+    RebuildTable(db_, catalog_, w.held, w.next, w.sources);
+    RefreshViews({w.next.def.name}, w.changed);
+  } catch (const DbError& e) {
+    catalog_.Invalidate();
+    db_.LoseTransaction(e.description());
+    throw;
+  } catch (...) {
+    catalog_.Invalidate();
+    db_.LoseTransaction(QStringLiteral("an unexpected failure"));
+    throw;
+  }
+}
+
+void SchemaEditor::Discard() {
+  if (waiting_) catalog_.Invalidate();
+  waiting_.reset();
+}
+
+void SchemaEditor::DropColumn(const QString& table, const QString& column, bool wait) {
+  // Another table's rebuild is made first.
+  if (waiting_ && catalog_.FindTable(table) != catalog_.FindTable(waiting_->next.def.name)) Settle();
   TableInfo info = RequireTable(table);
   const int c = FindColumn(info.def, column);
   if (c < 0) NoSuchField(column, info.def.name);
@@ -231,6 +258,24 @@ void SchemaEditor::DropColumn(const QString& table, const QString& column) {
   next.def.columns.erase(next.def.columns.begin() + c);
   next.descriptions.erase(next.descriptions.begin() + c);
   ValidateTable(next.def, &info.def);
+  if (waiting_ || (wait && db_.HoldsTransaction() && !db_.HasActiveStatements())) {
+    // The catalogue takes the change now; the table waits (see Settle).
+    if (!waiting_) waiting_ = WaitingRebuild{info, info, IdentitySources(info.def), {}};
+    waiting_->sources.erase(waiting_->sources.begin() + c);
+    waiting_->next = next;
+    waiting_->changed << info.def.columns[c].name;
+    ++generation_;
+    try {
+      catalog_.SaveTable(next);
+    } catch (const DbError& e) {
+      waiting_.reset();
+      catalog_.Invalidate();
+      db_.LoseTransaction(e.description());
+      throw;
+    }
+    if (!wait) Settle();
+    return;
+  }
   Atomically(
       [&] {
         RebuildTable(db_, catalog_, info, next, IdentitySources(next.def));

@@ -48,13 +48,24 @@ class SchemaEditor {
   SchemaEditor(SqliteDb& db, CatalogStore& catalog)
       : db_(db), catalog_(catalog), typesOf_([this](const QString& name) { return ColumnTypes(name); }) {}
 
-  // Runs a data-definition command (anything but SqlStatement).
-  void Apply(const Command& command);
+  // Runs a data-definition command (anything but SqlStatement). waitForNext:
+  // a column drop whose rebuild may wait for the caller's next command (see
+  // DropColumn).
+  void Apply(const Command& command, bool waitForNext = false);
 
   void CreateTable(const TableDef& table);
   void DropTable(const QString& table);
   void AddColumn(const QString& table, const ColumnDef& column);
-  void DropColumn(const QString& table, const QString& column);
+  // wait: the caller's next command drops a column of the same table; inside
+  // the caller's transaction the rebuild then waits for it (the catalogue
+  // already holds the change), and the two drops make one rebuild.
+  void DropColumn(const QString& table, const QString& column, bool wait = false);
+  // Makes the rebuild that waits, if one does; every other operation (and
+  // whoever reads or writes the tables, commits or lists the catalogue)
+  // comes after it. A failure loses the caller's transaction.
+  void Settle();
+  // Forgets the rebuild that waits (its transaction is being rolled back).
+  void Discard();
   void AlterColumn(const QString& table, const ColumnDef& column);
   void AddConstraint(const QString& table, const KeyDef& key);
   void DropConstraint(const QString& table, const QString& name);
@@ -114,6 +125,16 @@ class SchemaEditor {
   // compiles without parameters (unneeded for a text that was a view before).
   void CreateSqliteView(const NamedQuery& query);
   void CreateSqliteView(const NamedQuery& query, const QString& sql, bool probe);
+
+  // A rebuild that waits: the table as SQLite holds it, as the catalogue
+  // has it, each column's value over the held table's row, and the names the
+  // views are refreshed for.
+  struct WaitingRebuild {
+    TableInfo held, next;
+    std::vector<QString> sources;
+    QStringList changed;
+  };
+  std::optional<WaitingRebuild> waiting_;
 
   SqliteDb& db_;
   CatalogStore& catalog_;

@@ -226,11 +226,32 @@ int32_t SqlCipherConnection::RunSql(const SqlStatement& statement) {
   return int32_t(sqlite3_changes(db.handle()));
 }
 
-int32_t SqlCipherConnection::Execute(const QString& sql) {
+namespace {
+
+// Whether both commands drop a column of the same table.
+bool DropFromOneTable(const Command& command, const QString& next, const TypedColumnsOf* typesOf) {
+  const auto* drop = std::get_if<DropColumn>(&command);
+  if (!drop) return false;
+  try {
+    const Command following = Translate(next, typesOf);
+    const auto* then = std::get_if<DropColumn>(&following);
+    return then && then->table.compare(drop->table, Qt::CaseInsensitive) == 0;
+  } catch (const DbError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+int32_t SqlCipherConnection::Execute(const QString& sql) { return Execute(sql, QString()); }
+
+int32_t SqlCipherConnection::Execute(const QString& sql, const QString& next) {
   RequireOpen();
-  Command command = Translate(sql, &state_->editor.TypesOf());
+  SchemaEditor& editor = state_->editor;
+  Command command = Translate(sql, &editor.TypesOf());
   SqliteDb& db = state_->db;
   const auto* statement = std::get_if<SqlStatement>(&command);
+  const bool wait = !next.isEmpty() && db.HoldsTransaction() && DropFromOneTable(command, next, &editor.TypesOf());
   // Inside the caller's transaction a failing statement is undone alone and
   // the earlier ones stay. A single SQL statement is atomic in SQLite itself
   // (an error undoes that statement only, or ends the whole transaction,
@@ -239,11 +260,22 @@ int32_t SqlCipherConnection::Execute(const QString& sql) {
   const bool held = db.HoldsTransaction();
   if (held) db.RequireWritable(nullptr);
   try {
-    if (statement) return RunSql(*statement);
-    state_->editor.Apply(command);
+    if (statement) {
+      editor.Settle();
+      return RunSql(*statement);
+    }
+    editor.Apply(command, wait);
     return 0;
   } catch (...) {
     if (held) {
+      // A rebuild kept waiting for this statement is made all the same (a
+      // failure of it loses the transaction).
+      if (!wait) {
+        try {
+          editor.Settle();
+        } catch (const DbError&) {
+        }
+      }
       // The transaction ended or lost: what was read from it is gone.
       if (!db.WriteRefusal().isEmpty()) ForgetDerivedState();
     } else if (db.InTransaction()) {
@@ -255,6 +287,7 @@ int32_t SqlCipherConnection::Execute(const QString& sql) {
 }
 
 void SqlCipherConnection::ForgetDerivedState() {
+  state_->editor.Discard();
   state_->catalog.Invalidate();
   state_->bitFixups.clear();
   state_->withValues.clear();
@@ -268,8 +301,10 @@ void SqlCipherConnection::BeginTransaction() {
 void SqlCipherConnection::CommitTransaction() {
   RequireOpen();
   try {
+    state_->editor.Settle();
     state_->db.CommitTransaction();
   } catch (...) {
+    state_->db.RollbackTransaction();
     ForgetDerivedState();
     throw;
   }
@@ -294,6 +329,7 @@ QString SqlCipherConnection::WriteRefusal() const { return state_->db.WriteRefus
 
 void SqlCipherConnection::AddLookupIndex(const QString& table, const QStringList& columns) {
   RequireOpen();
+  state_->editor.Settle();
   const QString name = CreateLookupIndex(state_->db, state_->catalog, table, columns);
   if (!state_->lookupIndexes.contains(name)) state_->lookupIndexes.append(name);
 }
@@ -301,6 +337,7 @@ void SqlCipherConnection::AddLookupIndex(const QString& table, const QStringList
 std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql, CursorType cursor,
                                                               LockType lock) {
   RequireOpen();
+  state_->editor.Settle();
   Command command = Translate(sql, &state_->editor.TypesOf());
   const auto* statement = std::get_if<SqlStatement>(&command);
   if (!statement || !statement->returnsRows) {
@@ -318,7 +355,10 @@ std::unique_ptr<Recordset> SqlCipherConnection::OpenRecordset(const QString& sql
   }
 }
 
-Catalog& SqlCipherConnection::GetCatalog() { return *catalog_; }
+Catalog& SqlCipherConnection::GetCatalog() {
+  if (state_->db.IsOpen()) state_->editor.Settle();
+  return *catalog_;
+}
 
 void SqlCipherConnection::Close() {
   if (!state_->db.IsOpen()) return;
@@ -337,6 +377,7 @@ namespace mt::engine {
 
 QString SqlCipherConnection::Damage(bool quick) {
   RequireOpen();
+  state_->editor.Settle();
   QStringList problems;
   try {
     Stmt check = state_->db.Prepare(quick ? QStringLiteral("PRAGMA quick_check") : QStringLiteral("PRAGMA integrity_check"));

@@ -12,6 +12,9 @@
 //    transaction, or a change made without a savepoint failed halfway
 //    (db/store/schema_editor.h), WriteRefusal() says so and writing
 //    statements are refused until the transaction is rolled back.
+//  - Consecutive column drops of one table, each told that the next follows
+//    (Execute(sql, next)), make one rebuild inside the caller's transaction;
+//    every other operation of the connection comes after that rebuild.
 //  - AddLookupIndex() makes a lookup index (db/store/lookup_index.h); Close()
 //    drops them all first.
 //  - A commit that leaves the write-ahead log above a few MB checkpoints it
@@ -63,6 +66,7 @@ class SqlCipherConnection : public Connection {
 
   bool IsOpen() const override;
   int32_t Execute(const QString& sql) override;
+  int32_t Execute(const QString& sql, const QString& next) override;
   std::unique_ptr<Recordset> OpenRecordset(const QString& sql, CursorType cursor,
                                            LockType lock) override;
   Catalog& GetCatalog() override;

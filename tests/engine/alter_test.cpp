@@ -165,5 +165,38 @@ TEST_F(AlterTest, AChangeInsideATransactionEitherChangesNothingOrLosesIt) {
   EXPECT_EQ(Users(), rows);
 }
 
+// Column drops of one table, each told that the next follows, wait for one
+// another inside a transaction and make one rebuild: each statement still
+// fails or succeeds as it would alone, whatever comes next (a statement, a
+// commit, a rollback) finds the table as the drops left it, in the file too.
+TEST_F(AlterTest, ConsecutiveDropsInsideATransactionMakeOneRebuild) {
+  CreateUsers();
+  const QStringList rows = Users();
+  const auto drop = [](const char* column) { return QStringLiteral("ALTER TABLE TUsers DROP COLUMN ") + column; };
+  conn_->BeginTransaction();
+  conn_->Execute(drop("Joined"), drop("Code"));
+  conn_->Execute(drop("Code"), drop("Code"));
+  conn_->RollbackTransaction();
+  EXPECT_EQ(Users(), rows);
+
+  conn_->BeginTransaction();
+  conn_->Execute(drop("Joined"), drop("NoSuchColumn"));
+  EXPECT_EQ(FailureCode([&] { conn_->Execute(drop("NoSuchColumn"), drop("Visits")); }), dberr::kNotFound);
+  // Told of drops that do not come, as a careless caller might.
+  conn_->Execute(drop("Visits"), drop("Code"));
+  EXPECT_NE(FailureCode([&] { Exec("INSERT INTO TUsers (UserId, Visits) VALUES ('x', 1)"); }), 0);
+  Exec("INSERT INTO TUsers (UserId) VALUES ('choi')");
+  conn_->Execute(drop("Code"), drop("IsEnabled"));
+  conn_->CommitTransaction();
+  sqlite3* handle = static_cast<engine::SqlCipherConnection&>(*conn_).state().db.handle();
+  sqlite3_stmt* columns = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(handle, "PRAGMA table_info(TUsers)", -1, &columns, nullptr), SQLITE_OK);
+  int stored = 0;
+  while (sqlite3_step(columns) == SQLITE_ROW) ++stored;
+  sqlite3_finalize(columns);
+  EXPECT_EQ(stored, 3);
+  EXPECT_EQ(Users(), (QStringList{"1|kim|True", "2|lee|True", "3|park|False", "5|choi|True"}));
+}
+
 }  // namespace
 }  // namespace mt::test
