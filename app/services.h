@@ -57,6 +57,16 @@ class CryptoComponent {
   virtual void SetKey2(const QString& key) = 0;
   virtual QString Encrypt(const QString& text) = 0;
   virtual QString Decrypt(const QString& text) = 0;
+  // Whether Decrypt takes the text; this one tries it. A component that
+  // tells most texts apart more cheaply than by a failure says so.
+  virtual bool Opens(const QString& text) {
+    try {
+      Decrypt(text);
+      return true;
+    } catch (...) {
+      return false;
+    }
+  }
 };
 
 class CryptoFactory {

@@ -74,8 +74,7 @@ QString DBDecryptValue(const QString& text) {
 bool IsProtectedValue(const QString& text) {
   if (text.isEmpty()) return false;
   try {
-    EnsureComponent().Decrypt(text);
-    return true;
+    return EnsureComponent().Opens(text);
   } catch (...) {
     return false;
   }

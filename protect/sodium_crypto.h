@@ -47,6 +47,8 @@ class SodiumCrypto : public CryptoComponent {
   void SetKey2(const QString& key) override;
   QString Encrypt(const QString& text) override;
   QString Decrypt(const QString& text) override;
+  // Texts without the form of an encrypted value are told without a failure.
+  bool Opens(const QString& text) override;
 
  private:
   const unsigned char* Key();  // derives on demand; throws without any key text
