@@ -163,6 +163,22 @@ TEST_F(AlterTest, AChangeInsideATransactionEitherChangesNothingOrLosesIt) {
   conn_->RollbackTransaction();
   EXPECT_EQ(engine::ListSchema(*conn_), schema);
   EXPECT_EQ(Users(), rows);
+
+  // Outside a transaction the change has a savepoint of its own: failing
+  // halfway, it leaves the file as it was.
+  const auto objects = [&] {
+    QStringList names;
+    sqlite3_exec(handle, "SELECT name FROM sqlite_master ORDER BY name", [](void* out, int, char** v, char**) {
+      static_cast<QStringList*>(out)->append(QString::fromUtf8(v[0]));
+      return 0;
+    }, &names, nullptr);
+    return names;
+  };
+  const QStringList before = objects();
+  sqlite3_set_authorizer(handle, Refuse, nullptr);
+  ExpectRejectedUnchanged("ALTER TABLE TUsers DROP COLUMN Joined");
+  sqlite3_set_authorizer(handle, nullptr, nullptr);
+  EXPECT_EQ(objects(), before);
 }
 
 // Column drops of one table, each told that the next follows, wait for one
