@@ -42,4 +42,15 @@ void DropLookupIndexes(SqliteDb& db, QStringList& names) {
   names.clear();
 }
 
+void DropLeftoverLookupIndexes(SqliteDb& db) {
+  QStringList names;
+  sqlite3_exec(db.handle(), "SELECT name FROM sqlite_master WHERE type = 'index' AND substr(name, 1, 11) = '_mt_lookup_'",
+               [](void* out, int, char** value, char**) {
+                 static_cast<QStringList*>(out)->append(QString::fromUtf8(value[0]));
+                 return 0;
+               },
+               &names, nullptr);
+  DropLookupIndexes(db, names);
+}
+
 }  // namespace mt::engine

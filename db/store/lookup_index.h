@@ -14,6 +14,9 @@
 //    table rebuild already took away included) and never throws; the
 //    connection calls it before it closes the file, so a closed database
 //    carries none.
+//  - A process killed after a commit leaves its indexes in the file; the
+//    next open for writing drops them (DropLeftoverLookupIndexes), so no
+//    other reader meets the engine's collation in them for long.
 #pragma once
 
 #include <QString>
@@ -29,5 +32,9 @@ namespace mt::engine {
 QString CreateLookupIndex(SqliteDb& db, CatalogStore& catalog, const QString& table, const QStringList& columns);
 
 void DropLookupIndexes(SqliteDb& db, QStringList& names);
+
+// Drops every lookup index the file holds, whoever made it; never throws (a
+// file that cannot be written keeps them, harmless to this engine).
+void DropLeftoverLookupIndexes(SqliteDb& db);
 
 }  // namespace mt::engine

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "db/store/earlier_currency.h"
+#include "db/store/lookup_index.h"
 #include "db/store/sqlcipher_connection.h"
 
 namespace mt::engine {
@@ -118,6 +119,7 @@ std::unique_ptr<Connection> OpenVerified(const QString& path, const QString& pas
 std::unique_ptr<Connection> SqlCipherEngine::Open(const QString& path, const QString& password) {
   auto connection = OpenVerified(path, password);
   ConnectionState& state = static_cast<SqlCipherConnection&>(*connection).state();
+  DropLeftoverLookupIndexes(state.db);
   const auto earlier = EarlierCurrencyColumns(state.db);
   if (earlier.empty()) return connection;
   try {
