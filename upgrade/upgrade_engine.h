@@ -26,6 +26,9 @@
 //  - Progress goes to services().ui->ShowPercent after every piece of a
 //    script (skipped ones included); code-migration versions show none.
 //  - The staged script file is deleted once it has been read.
+//  - Each version finds the settings rows by ID and the code rows by Code
+//    through lookup indexes of the connection (db/engine.h AddLookupIndex),
+//    which it drops when it closes the file.
 #pragma once
 
 #include <QString>

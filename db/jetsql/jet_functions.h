@@ -46,8 +46,9 @@ inline constexpr const char* kSqlIntDivide = "jet_intdiv"; // '\'
 inline constexpr const char* kSqlMod = "jet_mod";          // Mod
 inline constexpr const char* kSqlPower = "jet_pow";        // '^'
 inline constexpr const char* kSqlLike = "jet_like";        // LIKE (value, pattern)
-// The bounds of what a pattern can match, in jet_text order (JetLikeFloor,
-// JetLikeCeiling), so that an index can find the candidates.
+// The bounds of what a pattern can match, in jet_text order and, key-folded,
+// in key-fold order (JetLikeFloor, JetLikeCeiling), so that an index can find
+// the candidates.
 inline constexpr const char* kSqlLikeFloor = "jet_like_floor";
 inline constexpr const char* kSqlLikeCeiling = "jet_like_ceiling";
 inline constexpr const char* kSqlXor = "jet_xor";
@@ -64,6 +65,16 @@ inline constexpr const char* kSqlCurrencyDivided = "jet_cur_div";
 inline constexpr const char* kSqlCurrencyRound = "jet_cur_round";
 // Text ordered as Jet orders it: case ignored for all of Unicode.
 inline constexpr const char* kSqlTextCollation = "jet_text";
+// A text's key fold, written around an operand: SQLite's own functions only,
+// so an index on it stays readable and checkable by any SQLite (a lookup
+// index a killed run leaves behind included). ASCII letters fold to lower
+// case, the Kelvin sign and the long s to the 'k' and 's' they fold to, all
+// else stays. Two texts that jet_text finds equal have the same key fold
+// when one of them holds only characters whose case variants all key-fold
+// alike (TextLiteralTraits' key-fold bit): ASCII, Hangul, most of Unicode
+// but cased letters beyond ASCII.
+inline constexpr const char* kSqlKeyFoldOpen = "lower(replace(replace(";
+inline constexpr const char* kSqlKeyFoldClose = ", char(8490), 'k'), char(383), 's'))";
 
 void RegisterJetFunctionsOn(sqlite3* db);
 

@@ -321,29 +321,30 @@ void Emitter::cond(const Expr& e) {
       return;
     case ExprKind::Like: {
       // A column LIKE a pattern without wildcards is an equality ignoring
-      // case: written as one too, so SQLite can find the rows through an
-      // index on the column collated jet_text; Jet's matcher still decides
-      // for the rows the index yields.
+      // case: written as one too, and as one of key folds where every text
+      // it selects has the pattern's key fold, so SQLite can find the rows
+      // through a lookup index on the column's key fold; Jet's matcher still
+      // decides for the rows the index yields.
       // A pattern with wildcards after a text that no number begins with
-      // (JetLikeFloor) selects rows within a range of the column: written
-      // as one too.
+      // (JetLikeFloor) selects rows whose key folds lie within a range:
+      // written as one too.
       const int traits = LikeTraits(e);
       const bool equality = traits & kLikeEquality, range = traits & kLikeRange;
       if (e.negated) out_ += QStringLiteral("(NOT ");
-      if (equality || range) {
+      if (equality) {
         out_ += u'(';
         expr(*e.args[0]);
         textCollation();
-        out_ += equality ? QStringLiteral(" = ") : QStringLiteral(" >= ") + QLatin1String(kSqlLikeFloor) + u'(';
+        out_ += QStringLiteral(" = ");
         expr(*e.args[1]);
-        if (range) {
-          out_ += QStringLiteral(") AND ");
-          expr(*e.args[0]);
-          textCollation();
-          out_ += QStringLiteral(" < ") + QLatin1String(kSqlLikeCeiling) + u'(';
-          expr(*e.args[1]);
-          out_ += u')';
-        }
+        if (traits & kKeyFolded) keyFoldTerm(*e.args[0], " = ", *e.args[1]);
+        out_ += QStringLiteral(" AND ");
+      } else if (range) {
+        out_ += u'(';
+        keyFold(*e.args[0]);
+        out_ += QStringLiteral(" >= ");
+        keyFold(*e.args[1], kSqlLikeFloor);
+        keyFoldTerm(*e.args[0], " < ", *e.args[1], kSqlLikeCeiling);
         out_ += QStringLiteral(" AND ");
       }
       call(kSqlLike, e);
@@ -601,6 +602,40 @@ void Emitter::tableRef(const TableRef& r) {
 
 }  // namespace sqlemit
 
+namespace {
+
+// What kSqlKeyFoldOpen/Close make of a character in this SQLite, whose
+// lower() folds ASCII only.
+char32_t KeyFold(char32_t c) {
+  if (c == 0x212A) return u'k';
+  if (c == 0x17F) return u's';
+  return c >= u'A' && c <= u'Z' ? c + 0x20 : c;
+}
+
+// True when a text that jet_text finds equal to c may key-fold otherwise
+// than c: c's class (the characters that fold as c does) holds characters of
+// different key folds, such as 'É' and 'é'. Built once from the folding
+// jet_text compares by.
+bool KeyFoldAmbiguous(char32_t c) {
+  static const QSet<char32_t> ambiguous = [] {
+    QHash<char32_t, QList<char32_t>> classes;  // a fold, the other characters folding to it
+    for (char32_t u = 0; u <= QChar::LastValidCodePoint; ++u)
+      if (const char32_t f = QChar::toCaseFolded(u); f != u) classes[f].push_back(u);
+    QSet<char32_t> out;
+    for (auto it = classes.cbegin(); it != classes.cend(); ++it) {
+      bool alike = true;
+      for (const char32_t m : it.value()) alike = alike && KeyFold(m) == KeyFold(it.key());
+      if (alike) continue;
+      out.insert(it.key());
+      for (const char32_t m : it.value()) out.insert(m);
+    }
+    return out;
+  }();
+  return ambiguous.contains(c);
+}
+
+}  // namespace
+
 int TextLiteralTraits(QStringView text) {
   // One case only: every character is an ASCII character other than a
   // letter, a Hangul syllable or a CJK ideograph (none has a case form, and
@@ -621,9 +656,19 @@ int TextLiteralTraits(QStringView text) {
           u == u' ' || (u >= u'\t' && u <= u'\r')))
       numeric = false;
   }
+  // Key-folded: every text jet_text finds equal to it has its key fold; and
+  // it cannot read as a number, which a number column would compare as one.
+  bool keyFolded = !numeric;
+  for (qsizetype i = 0; keyFolded && i < text.size(); ++i) {
+    char32_t c = text[i].unicode();
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+      c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+    keyFolded = !KeyFoldAmbiguous(c);
+  }
   const bool equality = !wildcard && !numeric;
   return (oneCase ? sqlemit::kOneCaseOnly : 0) | (equality ? sqlemit::kLikeEquality : 0) |
-         (!equality && !JetLikeFloor(text).isEmpty() ? sqlemit::kLikeRange : 0);
+         (!equality && !JetLikeFloor(text).isEmpty() ? sqlemit::kLikeRange : 0) |
+         (keyFolded ? sqlemit::kKeyFolded : 0);
 }
 
 SqlStatement EmitSqlite(const ParsedStatement& st, const ColumnsOf* columnsOf, const TypedColumnsOf* typesOf,

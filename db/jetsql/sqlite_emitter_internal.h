@@ -25,6 +25,7 @@ namespace mt::engine::sqlemit {
 constexpr int kOneCaseOnly = 1;
 constexpr int kLikeEquality = 2;
 constexpr int kLikeRange = 4;
+constexpr int kKeyFolded = 8;
 [[noreturn]] void Unsupported(const QString& what);
 // The alias under which a FROM item is referenced: its alias, else its name.
 const QString& RefName(const TableRef& r);
@@ -115,7 +116,32 @@ class Emitter {
     if (text && !caseless) textCollation();
     out_ += QLatin1String(op);
     expr(*e.args[1]);
+    // A column's equality ignoring case with a key-folded text holds only
+    // where their key folds are equal: said too, for a lookup index.
+    if (equality && text && !caseless) {
+      const Expr& a = *e.args[0];
+      const Expr& b = *e.args[1];
+      if (a.kind == ExprKind::Column && b.kind == ExprKind::String && (TextLiteralTraits(b.text) & kKeyFolded))
+        keyFoldTerm(a, " = ", b);
+      else if (b.kind == ExprKind::Column && a.kind == ExprKind::String && (TextLiteralTraits(a.text) & kKeyFolded))
+        keyFoldTerm(b, " = ", a);
+    }
     out_ += u')';
+  }
+  // The key fold of an operand (see kSqlKeyFoldOpen), or of `fn`(operand).
+  void keyFold(const Expr& e, const char* fn = nullptr) {
+    out_ += QLatin1String(kSqlKeyFoldOpen);
+    if (fn) out_ += QLatin1String(fn) + u'(';
+    expr(e);
+    if (fn) out_ += u')';
+    out_ += QLatin1String(kSqlKeyFoldClose);
+  }
+  // " AND " the key folds of a column and of a text (or of `fn`(text)) compared by `op`.
+  void keyFoldTerm(const Expr& column, const char* op, const Expr& text, const char* fn = nullptr) {
+    out_ += QStringLiteral(" AND ");
+    keyFold(column);
+    out_ += QLatin1String(op);
+    keyFold(text, fn);
   }
   void textCollation() {
     out_ += QStringLiteral(" COLLATE ");

@@ -26,8 +26,9 @@ QString CreateLookupIndex(SqliteDb& db, CatalogStore& catalog, const QString& ta
     if (!column)
       throw DbError(dberr::kNotFound, QStringLiteral("Field '%1' does not exist in table '%2'.").arg(name, info->def.name));
     if (!list.isEmpty()) list += QStringLiteral(", ");
-    list += QuoteIdent(column->name);
-    if (ComparesAsText(column->type)) list += QStringLiteral(" COLLATE ") + QLatin1String(kSqlTextCollation);
+    list += ComparesAsText(column->type)
+                ? QLatin1String(kSqlKeyFoldOpen) + QuoteIdent(column->name) + QLatin1String(kSqlKeyFoldClose)
+                : QuoteIdent(column->name);
   }
   const QString index = QStringLiteral("_mt_lookup_%1_%2").arg(info->def.name, columns.join(u'_'));
   db.Exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)").arg(QuoteIdent(index), QuoteIdent(info->def.name), list));

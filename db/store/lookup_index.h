@@ -1,13 +1,17 @@
 // Lookup indexes: indexes a connection makes for a long pass that finds many
 // rows one at a time by the same columns (the value passes on their work
-// copy). They belong to the connection, not to the database's schema.
+// copy, the upgrade's versions). They belong to the connection, not to the
+// database's schema.
 //
 // Promises:
 //  - An index covers the table's named columns in order; text columns
-//    (TEXT, MEMO, GUID, DECIMAL) are collated jet_text, the collation of the
-//    engine's text comparisons, so `column = 'text'` with that collation and
-//    a LIKE pattern without wildcards are found through it; other columns
-//    compare as SQLite stores them.
+//    (TEXT, MEMO, GUID, DECIMAL) by their key fold (kSqlKeyFoldOpen), so
+//    that an equality ignoring case with a text whose variants all key-fold
+//    alike, a LIKE pattern without wildcards of such a text, and a pattern
+//    after a leading text, are found through it (the emitter says each also
+//    in key folds); other columns compare as SQLite stores them. Only
+//    SQLite's own functions make the index: any SQLite can read and check a
+//    file that carries one.
 //  - The names start with "_mt_lookup_": the engine's, out of reach of
 //    ordinary statements.
 //  - DropLookupIndexes() removes every index the connection made (those a
@@ -15,8 +19,7 @@
 //    connection calls it before it closes the file, so a closed database
 //    carries none.
 //  - A process killed after a commit leaves its indexes in the file; the
-//    next open for writing drops them (DropLeftoverLookupIndexes), so no
-//    other reader meets the engine's collation in them for long.
+//    next open for writing drops them (DropLeftoverLookupIndexes).
 #pragma once
 
 #include <QString>
