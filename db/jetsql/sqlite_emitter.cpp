@@ -643,9 +643,10 @@ int TextLiteralTraits(QStringView text) {
   // A LIKE equality: the pattern holds no wildcard ('%', '_', '[') and
   // cannot read as a number, so SQLite compares it as text with every
   // column, whatever its affinity, and a number or a Null never equals it.
-  bool oneCase = true, wildcard = false, numeric = true;
+  bool oneCase = true, wildcard = false, numeric = true, ascii = true;
   for (const QChar c : text) {
     const char16_t u = c.unicode();
+    if (u >= 0x80) ascii = false;
     const char16_t lower = u | 0x20;
     const bool asciiNonLetter = u < 0x80 && !(lower >= u'a' && lower <= u'z');
     const bool hangul = u >= 0xAC00 && u <= 0xD7A3;
@@ -659,7 +660,7 @@ int TextLiteralTraits(QStringView text) {
   // Key-folded: every text jet_text finds equal to it has its key fold; and
   // it cannot read as a number, which a number column would compare as one.
   bool keyFolded = !numeric;
-  for (qsizetype i = 0; keyFolded && i < text.size(); ++i) {
+  for (qsizetype i = 0; keyFolded && !ascii && i < text.size(); ++i) {
     char32_t c = text[i].unicode();
     if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
       c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());

@@ -124,11 +124,19 @@ TEST(SodiumCrypto, DecryptRejectsWhatItDidNotEncryptAndNeedsAKey) {
   const QString good = c->Encrypt(QStringLiteral("secret"));
   QString flipped = good;
   flipped[10] = flipped[10] == QLatin1Char('A') ? QLatin1Char('B') : QLatin1Char('A');
+  // Base64 read strictly: no padding, no other alphabet, no dangling
+  // character, no leftover bits set (the last character one bit off decodes
+  // to the same bytes under a lenient reader).
+  const QString alphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_");
+  QString loose = good;
+  loose.back() = alphabet[alphabet.indexOf(loose.back()) ^ 1];
   const QStringList foreign = {QStringLiteral("300"),       QStringLiteral("plain text"),
                                QStringLiteral("M"),         QStringLiteral("Mabc"),
                                QStringLiteral("M!!!!"),     QStringLiteral("X") + good.mid(1),
                                good.left(good.size() - 3), flipped,
-                               good + QStringLiteral("한")};
+                               good + QStringLiteral("한"), good + QStringLiteral("="),
+                               good + QStringLiteral("A"),  good.left(good.size() - 1) + QStringLiteral("+"),
+                               loose};
   for (const QString& f : foreign) EXPECT_EQ(test::FailureCode([&] { c->Decrypt(f); }), kCryptoRejected) << f.toStdString();
   // Another key text: the value does not open.
   auto other = Keyed(QStringLiteral("key-text2"), QStringLiteral("key-text1"));
