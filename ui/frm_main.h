@@ -5,11 +5,14 @@
 //  - Client area 527 x 59 pixels (7905 x 885 twips at 15 twips a pixel); the
 //    label lblMsg at (2, 17), 522 x 25, in "맑은 고딕" 12 point (window font
 //    9 point), starting with the 0% text.
-//  - ShowPercent and ShowMsg replace the whole label text, repaint it at once
-//    when the window is visible and then let Qt process pending events once.
+//  - ShowPercent and ShowMsg replace the whole label text at once. ShowMsg
+//    then repaints it when the window is visible and lets Qt process pending
+//    events once; ShowPercent does both at most every 40 ms (a text set in
+//    between is painted by the next one, or by any processing of events).
 //    An update that does not change the text repaints nothing.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -37,9 +40,12 @@ class frmMain : public QWidget {
   static QString FormatPercent(float percent);
 
  private:
-  void SetText(const QString& text);
+  // throttled: refresh only when the last refresh is 40 ms old.
+  void SetText(const QString& text, bool throttled);
 
   QLabel* lblMsg_;
+  QElapsedTimer refreshed_;
+  bool unpainted_ = false;
 };
 
 }  // namespace mt

@@ -61,6 +61,30 @@ TEST_F(ProgressWindow, QtUiLoadsShowsCentresAndUnloads) {
   EXPECT_FALSE(ui.IsProgressLoaded());
 }
 
+// Counts the paints of a widget.
+struct Paints : QObject {
+  explicit Paints(QWidget* w) { w->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    count += e->type() == QEvent::Paint;
+    return false;
+  }
+  int count = 0;
+};
+
+// Progress repaints at most every 40 ms however often it comes (each call
+// painting made a thousand paints here); a message paints at once.
+TEST_F(ProgressWindow, PercentRepaintsAreTimeThrottledMessagesAreNot) {
+  frmMain form;
+  form.ShowCentred();
+  Paints paints(form.lblMsg());
+  for (int i = 0; i < 1000; ++i) form.ShowPercent(float(i) / 10);
+  EXPECT_LT(paints.count, 100);
+  EXPECT_TRUE(form.lblMsg()->text().endsWith(QStringLiteral("(99.9%)")));
+  const int before = paints.count;
+  form.ShowMsg(kCompacting);
+  EXPECT_GT(paints.count, before);
+}
+
 TEST_F(ProgressWindow, MessageBoxIsCriticalWithOneOkButton) {
   // Runs inside the box's own event loop, so it always finds the box and
   // closes it: the test can fail but never hang.
