@@ -1,8 +1,11 @@
 #include "db/jetsql/jet_functions.h"
 
+#include <algorithm>
+
 #include <sqlite3.h>
 
 #include <QStringView>
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -59,10 +62,26 @@ const std::array<std::span<const JetFunction>, 7>& Families() {
   return families;
 }
 
+// On the UTF-8 the database holds: a run of ASCII compares in place, case
+// folded; from the first character beyond ASCII on, Unicode's folding
+// decides. (A UTF-16 collation made SQLite convert both texts for every
+// comparison, the bulk of a sort's time.)
 int CompareText(void*, int bytesA, const void* a, int bytesB, const void* b) {
-  const QStringView x(static_cast<const char16_t*>(a), bytesA / 2);
-  const QStringView y(static_cast<const char16_t*>(b), bytesB / 2);
-  return x.compare(y, Qt::CaseInsensitive);
+  const auto* x = static_cast<const unsigned char*>(a);
+  const auto* y = static_cast<const unsigned char*>(b);
+  const int n = std::min(bytesA, bytesB);
+  int i = 0;
+  for (; i < n; ++i) {
+    unsigned p = x[i], q = y[i];
+    if ((p | q) & 0x80) break;
+    if (p - 'A' < 26u) p += 32;
+    if (q - 'A' < 26u) q += 32;
+    if (p != q) return p < q ? -1 : 1;
+  }
+  if (i == n && (i == bytesA || i == bytesB)) return (bytesA > bytesB) - (bytesA < bytesB);
+  const QString restA = QString::fromUtf8(reinterpret_cast<const char*>(x + i), bytesA - i);
+  const QString restB = QString::fromUtf8(reinterpret_cast<const char*>(y + i), bytesB - i);
+  return restA.compare(restB, Qt::CaseInsensitive);
 }
 
 }  // namespace
@@ -75,7 +94,7 @@ const JetFunction* FindJetFunction(QStringView upperName) {
 }
 
 void RegisterJetFunctionsOn(sqlite3* db) {
-  sqlite3_create_collation_v2(db, kSqlTextCollation, SQLITE_UTF16, nullptr, CompareText, nullptr);
+  sqlite3_create_collation_v2(db, kSqlTextCollation, SQLITE_UTF8, nullptr, CompareText, nullptr);
   for (std::span<const JetFunction> family : Families())
     for (const JetFunction& f : family) {
       const int flags = SQLITE_UTF8 | (f.deterministic ? SQLITE_DETERMINISTIC : 0);

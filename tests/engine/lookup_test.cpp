@@ -79,6 +79,20 @@ TEST_F(LookupTest, LikeWithoutWildcardsSelectsWhatJetsMatcherSelects) {
   }
 }
 
+// Texts order as Jet compares them, ignoring case for all of Unicode: SQLite
+// sorts by jet_text as Qt's comparison ignoring case sorts (ties in the
+// order given), ASCII runs, texts beyond ASCII and prefixes alike.
+TEST_F(LookupTest, TheTextCollationOrdersAsUnicodeIgnoringCase) {
+  QStringList texts = {"abc", "ABD", "abd ", "Abc", "é", "É", "e", "f", "z", "Z", "[", "_", "a", "A", "",
+                       "한", "한글", "\U0001F600x", "\uFFFD", "ß", "SS", "k", "\u212A", "ſ", "s", "xé", "xÉ1",
+                       "xE", "Ab\u00ca", "abé", "ABÉ"};
+  Exec("CREATE TABLE T (S MEMO)");
+  for (const QString& t : texts) Exec("INSERT INTO T (S) VALUES ('" + t + "')");
+  std::stable_sort(texts.begin(), texts.end(),
+                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  EXPECT_EQ(Raw("SELECT S FROM T ORDER BY S COLLATE jet_text, rowid"), texts);
+}
+
 // The passes' row conditions find their row through the lookup index; the
 // closed file carries no trace of it, nor of one a killed run left.
 TEST_F(LookupTest, TheRowConditionsOfAPassUseTheLookupIndexWhichCloseDrops) {
