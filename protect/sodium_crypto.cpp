@@ -26,7 +26,7 @@ constexpr char kKeyDomain[] = "Marrowtide value key 1";
 }
 
 // URL-safe base64 without padding, decoded as strictly as libsodium's
-// decoder (its constant-time one was a tenth of a decryption pass): every
+// decoder (its constant-time one was 7% of a decryption pass): every
 // character in the alphabet, no '=', no dangling character, zero leftover
 // bits. Nothing here is secret but the layout of the sealed text.
 bool DecodeBase64Url(QStringView text, QByteArray& out) {

@@ -1,7 +1,5 @@
 #include "db/jetsql/jet_functions.h"
 
-#include <algorithm>
-
 #include <sqlite3.h>
 
 #include <QStringView>

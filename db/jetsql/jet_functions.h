@@ -90,5 +90,13 @@ bool JetLikeMatch(QStringView value, QStringView pattern);
 // (empty when the floor is).
 QString JetLikeFloor(QStringView pattern);
 QString JetLikeCeiling(QStringView pattern);
+// The floor's length, without making it.
+qsizetype JetLikeFloorSize(QStringView pattern);
+// Whether a number's text may hold the character (digits, signs, '.', 'e',
+// blanks): a text of such characters only may read as a number.
+inline bool InNumberText(char16_t u) {
+  return (u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' || u == u' ' ||
+         (u >= u'\t' && u <= u'\r');
+}
 
 }  // namespace mt::engine

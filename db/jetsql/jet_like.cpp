@@ -106,18 +106,18 @@ char32_t NextFolded(QStringView s, qsizetype& i) {
 
 }  // namespace
 
-QString JetLikeFloor(QStringView pattern) {
+qsizetype JetLikeFloorSize(QStringView pattern) {
   qsizetype n = 0;
   bool numeric = true;
   for (; n < pattern.size(); ++n) {
     const char16_t u = pattern[n].unicode();
     if (u >= 0x80 || u == u'%' || u == u'_' || u == u'[') break;
-    if (!((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' ||
-          u == u' ' || (u >= u'\t' && u <= u'\r')))
-      numeric = false;
+    if (!InNumberText(u)) numeric = false;
   }
-  return numeric ? QString() : pattern.left(n).toString();
+  return numeric ? 0 : n;
 }
+
+QString JetLikeFloor(QStringView pattern) { return pattern.left(JetLikeFloorSize(pattern)).toString(); }
 
 QString JetLikeCeiling(QStringView pattern) {
   QString ceiling = JetLikeFloor(pattern);

@@ -653,9 +653,7 @@ int TextLiteralTraits(QStringView text) {
     const bool ideograph = u >= 0x4E00 && u <= 0x9FFF;
     if (!asciiNonLetter && !hangul && !ideograph) oneCase = false;
     if (u == u'%' || u == u'_' || u == u'[') wildcard = true;
-    if (!((u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.' || u == u'e' || u == u'E' ||
-          u == u' ' || (u >= u'\t' && u <= u'\r')))
-      numeric = false;
+    if (!InNumberText(u)) numeric = false;
   }
   // Key-folded: every text jet_text finds equal to it has its key fold; and
   // it cannot read as a number, which a number column would compare as one.
@@ -668,7 +666,7 @@ int TextLiteralTraits(QStringView text) {
   }
   const bool equality = !wildcard && !numeric;
   return (oneCase ? sqlemit::kOneCaseOnly : 0) | (equality ? sqlemit::kLikeEquality : 0) |
-         (!equality && !JetLikeFloor(text).isEmpty() ? sqlemit::kLikeRange : 0) |
+         (!equality && JetLikeFloorSize(text) > 0 ? sqlemit::kLikeRange : 0) |
          (keyFolded ? sqlemit::kKeyFolded : 0);
 }
 
