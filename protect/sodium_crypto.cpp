@@ -2,7 +2,10 @@
 
 #include <sodium.h>
 
+#include <pthread.h>
+
 #include <array>
+#include <atomic>
 #include <cstring>
 
 #include "db/engine.h"
@@ -18,7 +21,6 @@ constexpr unsigned char kUtf8Payload = 1;
 constexpr unsigned char kUtf16Payload = 2;
 constexpr size_t kNonce = crypto_aead_xchacha20poly1305_ietf_NPUBBYTES;
 constexpr size_t kMac = crypto_aead_xchacha20poly1305_ietf_ABYTES;
-constexpr int kVariant = sodium_base64_VARIANT_URLSAFE_NO_PADDING;
 constexpr char kKeyDomain[] = "Marrowtide value key 1";
 
 [[noreturn]] void Reject(const char* why) {
@@ -54,6 +56,48 @@ bool DecodeBase64Url(QStringView text, QByteArray& out) {
   if (bits > 4 || (acc & ((1u << bits) - 1u)) != 0) return false;
   out.resize(o - reinterpret_cast<unsigned char*>(out.data()));
   return true;
+}
+
+// The same encoding written: 3 bytes to 4 characters, the last group's 2 or
+// 3 characters without padding (libsodium's constant-time encoder was a
+// tenth of an encryption pass).
+QString EncodeBase64Url(char prefix, const unsigned char* in, size_t n) {
+  static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+  QString text(qsizetype(1 + n / 3 * 4 + (n % 3 ? n % 3 + 1 : 0)), Qt::Uninitialized);
+  QChar* o = text.data();
+  *o++ = QLatin1Char(prefix);
+  size_t i = 0;
+  for (; i + 3 <= n; i += 3) {
+    const unsigned v = unsigned(in[i]) << 16 | unsigned(in[i + 1]) << 8 | in[i + 2];
+    for (int shift = 18; shift >= 0; shift -= 6) *o++ = QLatin1Char(kAlphabet[(v >> shift) & 63]);
+  }
+  if (i < n) {
+    const unsigned v = unsigned(in[i]) << 16 | (i + 1 < n ? unsigned(in[i + 1]) << 8 : 0u);
+    for (int shift = 18, left = int(n - i) + 1; left > 0; shift -= 6, --left)
+      *o++ = QLatin1Char(kAlphabet[(v >> shift) & 63]);
+  }
+  return text;
+}
+
+// Nonces come from a pool that libsodium's generator fills: one system call
+// for many nonces instead of one each (they were a tenth of an encryption
+// pass). A forked child's copy of the pool counts as used up, so parent and
+// child never seal with the same nonce.
+std::atomic<unsigned> g_forks{0};
+
+void TakeNonce(unsigned char* out) {
+  static const bool watched = [] { return pthread_atfork(nullptr, nullptr, [] { ++g_forks; }) == 0; }();
+  if (!watched) return randombytes_buf(out, kNonce);
+  thread_local std::array<unsigned char, kNonce * 128> pool;
+  thread_local size_t used = pool.size();
+  thread_local unsigned filledIn = 0;
+  if (used == pool.size() || filledIn != g_forks.load()) {
+    randombytes_buf(pool.data(), pool.size());
+    used = 0;
+    filledIn = g_forks.load();
+  }
+  std::memcpy(out, pool.data() + used, kNonce);
+  used += kNonce;
 }
 
 // UTF-8 cannot carry a lone surrogate; such texts travel as UTF-16LE.
@@ -124,7 +168,7 @@ QString SodiumCrypto::Encrypt(const QString& text) {
 
   QByteArray sealed(static_cast<qsizetype>(kNonce + plain.size() + kMac), Qt::Uninitialized);
   auto* out = reinterpret_cast<unsigned char*>(sealed.data());
-  randombytes_buf(out, kNonce);
+  TakeNonce(out);
   unsigned long long sealedLen = 0;
   crypto_aead_xchacha20poly1305_ietf_encrypt(
       out + kNonce, &sealedLen, reinterpret_cast<const unsigned char*>(plain.constData()),
@@ -132,10 +176,7 @@ QString SodiumCrypto::Encrypt(const QString& text) {
       key);
   sodium_memzero(plain.data(), static_cast<size_t>(plain.size()));
 
-  const size_t b64Len = sodium_base64_ENCODED_LEN(static_cast<size_t>(sealed.size()), kVariant);
-  QByteArray b64(static_cast<qsizetype>(b64Len), Qt::Uninitialized);
-  sodium_bin2base64(b64.data(), b64Len, out, static_cast<size_t>(sealed.size()), kVariant);
-  return QChar(QLatin1Char(kPrefix)) + QString::fromLatin1(b64.constData());
+  return EncodeBase64Url(kPrefix, out, static_cast<size_t>(sealed.size()));
 }
 
 bool SodiumCrypto::Opens(const QString& text) {

@@ -6,6 +6,9 @@
 #include "protect/cipher.h"
 
 #include <gtest/gtest.h>
+#include <sodium.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -113,9 +116,32 @@ TEST(SodiumCrypto, RoundTripsAnyTextIntoSafeNonNumericCipherText) {
     const QString once = c->Encrypt(v);
     EXPECT_EQ(c->Decrypt(once), v);
     EXPECT_TRUE(safe.match(once).hasMatch()) << once.toStdString();
+    // Written as libsodium writes URL-safe base64 without padding.
+    const QByteArray b64 = once.mid(1).toLatin1();
+    std::vector<unsigned char> bin(size_t(b64.size()));
+    size_t binLen = 0;
+    EXPECT_EQ(sodium_base642bin(bin.data(), bin.size(), b64.constData(), size_t(b64.size()), nullptr, &binLen,
+                                nullptr, sodium_base64_VARIANT_URLSAFE_NO_PADDING), 0) << once.toStdString();
+    EXPECT_EQ(binLen, size_t(b64.size()) * 3 / 4);
     EXPECT_EQ(c->Decrypt(c->Decrypt(c->Decrypt(c->Encrypt(c->Encrypt(once))))), v);
   }
   EXPECT_NE(c->Encrypt(QStringLiteral("same")), c->Encrypt(QStringLiteral("same")));
+  // A forked child seals with nonces its parent never uses.
+  int channel[2];
+  ASSERT_EQ(pipe(channel), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    const QByteArray sealed = c->Encrypt(QStringLiteral("same")).toLatin1();
+    _exit(write(channel[1], sealed.constData(), size_t(sealed.size())) == sealed.size() ? 0 : 1);
+  }
+  close(channel[1]);
+  const QByteArray fromParent = c->Encrypt(QStringLiteral("same")).toLatin1();
+  QByteArray fromChild(200, '\0');
+  fromChild.resize(read(channel[0], fromChild.data(), size_t(fromChild.size())));
+  close(channel[0]);
+  waitpid(child, nullptr, 0);
+  EXPECT_EQ(fromChild.size(), fromParent.size());
+  EXPECT_NE(fromChild.left(30).toStdString(), fromParent.left(30).toStdString());  // the nonce's first 21 bytes
   EXPECT_LT(c->Encrypt(c->Encrypt(c->Encrypt(QString(100, QChar(0xD55C))))).size(), 1000);
 }
 
