@@ -211,9 +211,20 @@ QString DBQuoteValue(const QVariant& value) {
              value.toDate().toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(" 00:00:00") +
              QLatin1Char('#');
     case QMetaType::QString: {
-      QString text = value.toString();
-      text.replace(QLatin1Char('"'), QLatin1String("\"\""));
-      return QLatin1Char('"') + text + QLatin1Char('"');
+      // Built in one piece: the value passes quote every value they write.
+      const QString text = value.toString();
+      QString quoted;
+      quoted.reserve(text.size() + 2);
+      quoted += QLatin1Char('"');
+      qsizetype from = 0;
+      for (qsizetype q = text.indexOf(QLatin1Char('"')); q >= 0; q = text.indexOf(QLatin1Char('"'), from)) {
+        quoted += QStringView(text).sliced(from, q + 1 - from);
+        quoted += QLatin1Char('"');  // a quote inside is doubled
+        from = q + 1;
+      }
+      quoted += QStringView(text).sliced(from);
+      quoted += QLatin1Char('"');
+      return quoted;
     }
     case QMetaType::Bool:
       return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");

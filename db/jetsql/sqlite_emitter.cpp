@@ -1,6 +1,7 @@
 #include "db/jetsql/sqlite_emitter.h"
 
 #include <algorithm>
+#include <array>
 
 #include "db/currency.h"
 #include "db/engine.h"
@@ -643,18 +644,34 @@ int TextLiteralTraits(QStringView text) {
   // A LIKE equality: the pattern holds no wildcard ('%', '_', '[') and
   // cannot read as a number, so SQLite compares it as text with every
   // column, whatever its affinity, and a number or a Null never equals it.
-  bool oneCase = true, wildcard = false, numeric = true, ascii = true;
+  enum : uint8_t { kLetter = 1, kWildcard = 2, kNumberChar = 4 };
+  static const auto kAscii = [] {
+    std::array<uint8_t, 128> t{};
+    for (char16_t u = 0; u < 128; ++u) {
+      const char16_t lower = u | 0x20;
+      t[u] = uint8_t((lower >= u'a' && lower <= u'z' ? kLetter : 0) |
+                     (u == u'%' || u == u'_' || u == u'[' ? kWildcard : 0) | (InNumberText(u) ? kNumberChar : 0));
+    }
+    return t;
+  }();
+  unsigned any = 0, all = kNumberChar;
+  bool ascii = true, caselessBeyondAscii = true;
   for (const QChar c : text) {
     const char16_t u = c.unicode();
-    if (u >= 0x80) ascii = false;
-    const char16_t lower = u | 0x20;
-    const bool asciiNonLetter = u < 0x80 && !(lower >= u'a' && lower <= u'z');
+    if (u < 0x80) {
+      any |= kAscii[u];
+      all &= kAscii[u];
+      continue;
+    }
+    ascii = false;
+    all = 0;
     const bool hangul = u >= 0xAC00 && u <= 0xD7A3;
     const bool ideograph = u >= 0x4E00 && u <= 0x9FFF;
-    if (!asciiNonLetter && !hangul && !ideograph) oneCase = false;
-    if (u == u'%' || u == u'_' || u == u'[') wildcard = true;
-    if (!InNumberText(u)) numeric = false;
+    if (!hangul && !ideograph) caselessBeyondAscii = false;
   }
+  const bool oneCase = !(any & kLetter) && caselessBeyondAscii;
+  const bool wildcard = any & kWildcard;
+  const bool numeric = all & kNumberChar;
   // Key-folded: every text jet_text finds equal to it has its key fold; and
   // it cannot read as a number, which a number column would compare as one.
   bool keyFolded = !numeric;

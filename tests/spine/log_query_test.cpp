@@ -201,6 +201,7 @@ TEST(DBQuoteValue, WritesJetLiterals) {
       {QVariant(), "NULL"},
       {QString(), "\"\""},
       {QStringLiteral("say \"hi\" it's"), "\"say \"\"hi\"\" it's\""},
+      {QStringLiteral("\"\"a\""), "\"\"\"\"\"a\"\"\""},
       {QDateTime(QDate(2024, 7, 4), QTime(5, 38, 45)), "#2024-07-04 05:38:45#"},
       {qint64(-42), "-42"},
       {1.5, "1.5"},
