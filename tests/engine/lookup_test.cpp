@@ -138,7 +138,7 @@ TEST_F(LookupTest, TheRowConditionsOfAPassUseTheLookupIndexWhichCloseDrops) {
 TEST_F(LookupTest, ChangesOfOneShapeShareTheirSqlAndKeepTheirMeaning) {
   const auto sql = [](const QString& jet) { return std::get<engine::SqlStatement>(engine::Translate(jet)).sql; };
   EXPECT_EQ(sql("UPDATE T SET V = 'a' WHERE Code LIKE 'b' AND N = 1"), sql("UPDATE T SET V = 'c' WHERE Code LIKE 'd' AND N = 2"));
-  Exec("CREATE TABLE T (Code MEMO, Val LONG, Price MONEY)");
+  Exec("CREATE TABLE T (Code MEMO, Val LONG, Price MONEY, Amount DOUBLE)");
   for (const char* code : {"other", "OTHER", "oth_r", "#12", "x"})
     Exec(QStringLiteral("INSERT INTO T (Code) VALUES ('%1')").arg(QLatin1String(code)));
   conn_->AddLookupIndex("T", {"Code"});
@@ -156,6 +156,10 @@ TEST_F(LookupTest, ChangesOfOneShapeShareTheirSqlAndKeepTheirMeaning) {
                 QByteArray(change).contains("1.5") ? "1.5" : "1.5 2") << change;
   }
   EXPECT_EQ(Rows("SELECT Code, Val FROM T"), QStringList{"#12|3"});
+  // A pattern that may begin a number's text gives no text range: a number
+  // reads otherwise in SQLite (1.0e+20) than in Jet (1E+20).
+  Exec("INSERT INTO T (Amount) VALUES (1e20)");
+  EXPECT_EQ(Exec("UPDATE T SET Code = 'n' WHERE Amount LIKE '1E+%'"), 1);
 }
 
 }  // namespace
