@@ -44,10 +44,10 @@ QStringList RemoveLeftovers(const QString& programFolder, const QString& appName
       return SameFile(path, databasePath + QLatin1String(suffix));
     });
     if (database) continue;
-    if (QFile::remove(path)) removed << path;
+    if (RemoveFile(path)) removed << path;
   }
   for (const QString& path : LeftoverStagingFiles(databasePath))
-    if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path))
+    if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink() ? QDir(path).removeRecursively() : RemoveFile(path))
       removed << path;
   return removed;
 }

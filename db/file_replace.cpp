@@ -25,6 +25,32 @@ namespace {
 
 QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath(); }
 
+// Removing the last name of a big file frees its blocks before unlink(2) or
+// rename(2) returns: about a second for a gigabyte on ext4, with the window
+// unpainted. A file held open keeps its blocks until its last close, and a
+// big one is closed on a worker thread while the window stays painted.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const QString& path)
+      // Never waits: a FIFO opens at once without a writer.
+      : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
+    struct stat st {};
+    if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < (qint64(64) << 20))) Close();
+  }
+  ~HeldOpen() {
+    if (fd_ >= 0) WaitPainted([this] { Close(); });
+  }
+  HeldOpen(const HeldOpen&) = delete;
+  HeldOpen& operator=(const HeldOpen&) = delete;
+
+ private:
+  void Close() {
+    ::close(fd_);
+    fd_ = -1;
+  }
+  int fd_;
+};
+
 // The source may have been written without a flush (a plain file copy).
 void SyncFile(const QString& path) {
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
@@ -66,7 +92,7 @@ void CopyWholeFile(const QString& from, const QString& to) {
   if (!CopyBytes(in, out) || !out.setPermissions(in.permissions()) || !out.flush()) {
     const int err = errno;
     out.close();
-    QFile::remove(to);
+    RemoveFile(to);
     Fail("Cannot copy " + from + " to", to, err);
   }
 }
@@ -79,7 +105,7 @@ FileReplacement::FileReplacement(QString source, QString target)
 }
 
 FileReplacement::~FileReplacement() {
-  if (copied_ && !committed_) QFile::remove(staged_);
+  if (copied_ && !committed_) RemoveFile(staged_);
 }
 
 void FileReplacement::Stage() {
@@ -121,6 +147,7 @@ void FileReplacement::CopyBesideTarget() {
 void FileReplacement::Commit() {
   Stage();
   RefuseOpenDatabase(target_);
+  const HeldOpen replaced(target_);
   // The new file takes the database's owner and mode, then its name.
   const auto placeStaged = [this] {
     KeepOwnerAndMode(staged_, target_);
@@ -136,7 +163,7 @@ void FileReplacement::Commit() {
   committed_ = true;
   SyncFolderOf(target_);
   // The database is in place; a source left behind is only a stray copy.
-  if (copied_) QFile::remove(source_);
+  if (copied_) RemoveFile(source_);
 }
 
 void KeepOwnerAndMode(const QString& file, const QString& like) {
@@ -182,7 +209,7 @@ bool RemoveDatabaseFiles(const QString& path) {
   bool removed = true;
   for (const QString& p : {path, path + QStringLiteral("-wal"), path + QStringLiteral("-shm"),
                            path + QStringLiteral("-journal")})
-    if (QFile::exists(p) && !QFile::remove(p)) removed = false;
+    if (QFile::exists(p) && !RemoveFile(p)) removed = false;
   return removed;
 }
 
@@ -217,6 +244,11 @@ void SyncFolderOf(const QString& path) {
   if (fd < 0) return;
   WaitPainted([&] { ::fsync(fd); });
   ::close(fd);
+}
+
+bool RemoveFile(const QString& path) {
+  const HeldOpen held(path);
+  return QFile::remove(path);
 }
 
 void ReplaceFile(const QString& source, const QString& target) {

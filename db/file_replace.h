@@ -69,6 +69,11 @@ void KeepOwnerAndMode(const QString& file, const QString& like);
 // Throws DbError.
 void CopyWholeFile(const QString& from, const QString& to);
 
+// QFile::remove(path), but the blocks of a big file are given back while the
+// window stays painted, not during the call that removes its last name
+// (Commit() replaces a big target the same way).
+bool RemoveFile(const QString& path);
+
 // Stage() and Commit() in one call.
 void ReplaceFile(const QString& source, const QString& target);
 
