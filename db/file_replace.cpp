@@ -219,6 +219,9 @@ bool SameFile(const QString& a, const QString& b) {
   const bool hasB = ::stat(QFile::encodeName(b).constData(), &sb) == 0;
   if (hasA && hasB) return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
   if (hasA != hasB) return false;
+  // Neither exists: one path when their folders resolve alike and the names
+  // match (the names first: resolving a folder costs a call per component).
+  if (QFileInfo(a).fileName() != QFileInfo(b).fileName()) return false;
   const auto key = [](const QString& path) {
     const QFileInfo info(path);
     const QString folder = QDir(info.absolutePath()).canonicalPath();
