@@ -32,10 +32,39 @@ int OnProgress(void*) {
   return 0;  // never interrupts the statement
 }
 
+// Runs one call of the file layer below on a thread of its own and beats
+// until it is done: a flush waits on the disk, and a truncation or a
+// deletion that takes a big file's blocks back (a log of a few hundred MB
+// after a checkpoint) is one call that may take most of a second.
+template <class Call>
+int Beating(Call&& call) {
+  if (!g_beat.load(std::memory_order_relaxed)) return call();
+  std::mutex m;
+  std::condition_variable cv;
+  bool done = false;
+  int rc = SQLITE_OK;
+  std::thread worker([&] {
+    const int r = call();
+    std::lock_guard<std::mutex> lock(m);
+    rc = r;
+    done = true;
+    cv.notify_one();
+  });
+  {
+    std::unique_lock<std::mutex> lock(m);
+    while (!cv.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; })) {
+      lock.unlock();
+      Beat();
+      lock.lock();
+    }
+  }
+  worker.join();
+  return rc;
+}
+
 // A file layer over SQLite's default one that beats between page reads and
 // writes (a check of the whole file or a checkpoint is one step of SQLite's,
-// however long it takes) and while the disk flushes a file: the flush runs on
-// a thread of its own and this one beats until it is done.
+// however long it takes) and while a file is flushed, shortened or deleted.
 sqlite3_vfs g_layer;
 thread_local unsigned g_pages = 0;
 
@@ -52,28 +81,13 @@ struct BeatFile : FileLayer<BeatFile> {
     return B(f)->pMethods->xWrite(B(f), p, n, o);
   }
   static int Sync(sqlite3_file* f, int flags) {
-    if (!g_beat.load(std::memory_order_relaxed)) return B(f)->pMethods->xSync(B(f), flags);
-    std::mutex m;
-    std::condition_variable cv;
-    bool done = false;
-    int rc = SQLITE_OK;
-    std::thread flush([&] {
-      const int r = B(f)->pMethods->xSync(B(f), flags);
-      std::lock_guard<std::mutex> lock(m);
-      rc = r;
-      done = true;
-      cv.notify_one();
-    });
-    {
-      std::unique_lock<std::mutex> lock(m);
-      while (!cv.wait_for(lock, std::chrono::milliseconds(50), [&] { return done; })) {
-        lock.unlock();
-        Beat();
-        lock.lock();
-      }
-    }
-    flush.join();
-    return rc;
+    return Beating([&] { return B(f)->pMethods->xSync(B(f), flags); });
+  }
+  static int Truncate(sqlite3_file* f, sqlite3_int64 n) {
+    return Beating([&] { return B(f)->pMethods->xTruncate(B(f), n); });
+  }
+  static int Delete(sqlite3_vfs*, const char* name, int syncFolder) {
+    return Beating([&] { return under_->xDelete(under_, name, syncFolder); });
   }
 };
 
@@ -81,6 +95,7 @@ bool InstallBeatLayer() {
   sqlite3_vfs* base = sqlite3_vfs_find(nullptr);
   if (!base) return false;
   g_layer = BeatFile::MakeLayer(base, "mt_heartbeat");
+  g_layer.xDelete = &BeatFile::Delete;
   return sqlite3_vfs_register(&g_layer, 1) == SQLITE_OK;
 }
 
