@@ -100,22 +100,26 @@ void RunForRow(Stmt& stmt, int64_t rowid) {
 
 }  // namespace
 
-void SqlCipherConnection::ForgetStaleStatements() {
-  ConnectionState& s = *state_;
-  if (s.cachedGeneration == s.editor.generation()) return;
-  s.bitFixups.clear();
-  s.withValues.clear();
-  s.cachedGeneration = s.editor.generation();
+void ConnectionState::ForgetStaleStatements() {
+  if (cachedGeneration == editor.generation()) return;
+  bitFixups.clear();
+  withValues.clear();
+  cachedGeneration = editor.generation();
 }
 
-Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
+Stmt& ConnectionState::Prepared(const QString& sql) {
   ForgetStaleStatements();
-  auto& cache = state_->withValues;
-  if (cache.size() >= 64) cache.clear();  // the scripts go from one table to the next
-  auto it = cache.find(statement.sql);
-  if (it == cache.end()) it = cache.emplace(statement.sql, state_->db.Prepare(statement.sql)).first;
-  Stmt& stmt = it->second;
-  stmt.Reset();
+  if (withValues.size() >= 64) withValues.clear();  // the scripts go from one table to the next
+  auto it = withValues.find(sql);
+  if (it == withValues.end()) it = withValues.emplace(sql, db.Prepare(sql)).first;
+  it->second.Reset();
+  return it->second;
+}
+
+void SqlCipherConnection::ForgetStaleStatements() { state_->ForgetStaleStatements(); }
+
+Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
+  Stmt& stmt = state_->Prepared(statement.sql);
   for (qsizetype i = 0; i < statement.values.size(); ++i) stmt.Bind(int(i + 1), statement.values[i]);
   return stmt;
 }

@@ -50,10 +50,18 @@ struct ConnectionState {
     Stmt removeRowid;  // takes an inserted row out again
   };
   std::map<QString, BitFixup> bitFixups;
-  // Statements with bound values (see SqlStatement::values), by SQL text.
+  // Statements with bound values (see SqlStatement::values) and a
+  // recordset's changes by rowid, by SQL text.
   std::map<QString, Stmt> withValues;
   // The schema generation both caches were made under.
   uint64_t cachedGeneration = 0;
+
+  // Empties both caches when the schema changed since they were made.
+  void ForgetStaleStatements();
+  // The statement of the SQL text from the cache (prepared when missing),
+  // reset; valid until the next call. A caller that steps it and stops
+  // before its end resets it, so that no statement stays active.
+  Stmt& Prepared(const QString& sql);
   // The lookup indexes this connection made (db/store/lookup_index.h).
   QStringList lookupIndexes;
 };

@@ -281,9 +281,12 @@ void SqliteRecordset::Update() {
     sets << QuoteIdent(f.originColumn) + QStringLiteral(" = ?%1").arg(values.size() + 1);
     values.push_back(ToStoredValue(value, f.jetType));
   }
-  Stmt stmt = db.Prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
-                             .arg(QuoteIdent(updateTable_), sets.join(QStringLiteral(", ")))
-                             .arg(values.size() + 1));
+  // Both statements come from the connection's cache: a migration updates
+  // thousands of rows of a table with a hundred columns through one
+  // recordset, and preparing them for each row was a third of its time.
+  Stmt& stmt = state_->Prepared(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                                    .arg(QuoteIdent(updateTable_), sets.join(QStringLiteral(", ")))
+                                    .arg(values.size() + 1));
   for (size_t i = 0; i < values.size(); ++i) stmt.Bind(int(i) + 1, values[i]);
   stmt.Bind(int(values.size()) + 1, int64_t(current_.rowid));
   stmt.Run();
@@ -302,12 +305,13 @@ void SqliteRecordset::Update() {
     cols << QuoteIdent(fields_[i].originColumn);
     indexes.push_back(int(i));
   }
-  Stmt back = db.Prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
-                             .arg(cols.join(QStringLiteral(", ")), QuoteIdent(updateTable_)));
+  Stmt& back = state_->Prepared(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?1")
+                                    .arg(cols.join(QStringLiteral(", ")), QuoteIdent(updateTable_)));
   back.Bind(1, int64_t(current_.rowid));
   if (back.Step())
     for (size_t j = 0; j < indexes.size(); ++j)
       current_.values[indexes[j]] = ReadColumn(back.get(), int(j), fields_[indexes[j]].kind);
+  back.Reset();
 }
 
 void SqliteRecordset::MoveNext() {
