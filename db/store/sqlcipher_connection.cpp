@@ -103,20 +103,18 @@ void RunForRow(Stmt& stmt, int64_t rowid) {
 void ConnectionState::ForgetStaleStatements() {
   if (cachedGeneration == editor.generation()) return;
   bitFixups.clear();
-  withValues.clear();
+  statements.clear();
   cachedGeneration = editor.generation();
 }
 
 Stmt& ConnectionState::Prepared(const QString& sql) {
   ForgetStaleStatements();
-  if (withValues.size() >= 64) withValues.clear();  // the scripts go from one table to the next
-  auto it = withValues.find(sql);
-  if (it == withValues.end()) it = withValues.emplace(sql, db.Prepare(sql)).first;
+  if (statements.size() >= 64) statements.clear();  // the scripts go from one table to the next
+  auto it = statements.find(sql);
+  if (it == statements.end()) it = statements.emplace(sql, db.Prepare(sql)).first;
   it->second.Reset();
   return it->second;
 }
-
-void SqlCipherConnection::ForgetStaleStatements() { state_->ForgetStaleStatements(); }
 
 Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
   Stmt& stmt = state_->Prepared(statement.sql);
@@ -126,7 +124,7 @@ Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
 
 ConnectionState::BitFixup* SqlCipherConnection::BitFixupFor(const QString& table) {
   ConnectionState& s = *state_;
-  ForgetStaleStatements();
+  s.ForgetStaleStatements();
   const QString key = table.toLower();
   auto it = s.bitFixups.find(key);
   if (it == s.bitFixups.end()) {
@@ -299,7 +297,7 @@ void SqlCipherConnection::ForgetDerivedState() {
   state_->editor.Discard();
   state_->catalog.Invalidate();
   state_->bitFixups.clear();
-  state_->withValues.clear();
+  state_->statements.clear();
 }
 
 void SqlCipherConnection::BeginTransaction() {

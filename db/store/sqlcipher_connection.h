@@ -52,7 +52,7 @@ struct ConnectionState {
   std::map<QString, BitFixup> bitFixups;
   // Statements with bound values (see SqlStatement::values) and a
   // recordset's changes by rowid, by SQL text.
-  std::map<QString, Stmt> withValues;
+  std::map<QString, Stmt> statements;
   // The schema generation both caches were made under.
   uint64_t cachedGeneration = 0;
 
@@ -92,8 +92,6 @@ class SqlCipherConnection : public Connection {
   void RequireOpen() const;
   // Drops what was read from the schema: after a rollback it may be stale.
   void ForgetDerivedState();
-  // Empties the statement caches when the schema changed since they were made.
-  void ForgetStaleStatements();
   // The statement for an SQL text with bound values, prepared once and
   // kept, reset and bound to this statement's values.
   Stmt& WithValues(const SqlStatement& statement);
