@@ -23,8 +23,8 @@
 #include "db/engine.h"
 #include "db/query.h"
 #include "upgrade/catalog_statements.h"
-#include "upgrade/fake_database.h"
 #include "upgrade/statement_text.h"
+#include "support/fake_engine.h"
 
 namespace mt {
 
@@ -49,8 +49,8 @@ using mt::upgrade::NormaliseStatement;
 using mt::upgrade::SplitScript;
 using mt::upgrade::StatementKind;
 
-testing::FakeDatabase g_db;
-testing::FakeDatabase g_initial;
+test::ScriptedEngine g_scripted;
+test::ScriptedDatabase g_initial;
 
 [[noreturn]] void Fail(const char* what, const QString& text) {
   std::fprintf(stderr, "FINDING: %s\n  text: %s\n", what, text.toUtf8().constData());
@@ -100,8 +100,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
                                                                 QStringLiteral("Cnt")};
   g_initial.views[QStringLiteral("VTaskList")] = QStringLiteral("SELECT * FROM TTaskList");
   g_initial.procedures[QStringLiteral("PSumLogByDay")] = QStringLiteral("SELECT 1");
-  static testing::FakeEngine engine(g_db);
-  SetDefaultEngine(&engine);
+  SetDefaultEngine(&g_scripted);
   return 0;
 }
 
@@ -116,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (pieces.join(QChar(kStatementSeparator)) != script) Fail("pieces do not rebuild the script", script);
   }
 
-  g_db = g_initial;
+  g_scripted.At(QStringLiteral("fuzz.mdb")) = g_initial;
   ReleaseSharedConnection();
   if (DBGetConnection(QStringLiteral("fuzz.mdb")) == nullptr) Fail("no connection", script);
 
