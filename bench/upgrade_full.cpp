@@ -11,6 +11,15 @@
 // each version in one transaction, so it must beat the auto-committed floor
 // (ratio at most 1.0).
 //
+// It also records every statement the run gives SQLite (bound values
+// written in) and replays them on bare SQLCipher from a copy of the initial
+// database: all of them, which shows what the engine's own code adds, and
+// those the script needs alone (its statements as translated, the table
+// changes, the versions' transactions), which shows how far any engine on
+// this SQLite stays from the INSERT floor. The replay prepares each
+// statement afresh where the run reuses a few prepared ones, so it slightly
+// overstates the bare work.
+//
 // usage: bench_upgrade_full [--headless]   (--headless: no window, for comparison)
 #include <QApplication>
 #include <QDir>
@@ -21,8 +30,13 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "app/globals.h"
+#include "db/jetsql/jet_functions.h"
+#include "db/store/column_storage.h"
 #include "app/log.h"
 #include "app/production.h"
 #include "app/services.h"
@@ -41,6 +55,83 @@ double CpuSeconds() {
   getrusage(RUSAGE_SELF, &usage);
   auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Every statement the engine hands SQLite, in order, with its bound values
+// written in: what bare SQLCipher replays as the floor of the same work.
+// Statements SQLite runs for itself are left out: trigger bodies (traced as
+// "-- name") and the schema re-reads after a change.
+struct Recording {
+  bool on = false;
+  std::vector<QByteArray> statements;
+};
+Recording& Recorded() {
+  static Recording r;
+  return r;
+}
+
+int OnTrace(unsigned type, void*, void* p, void* x) {
+  Recording& r = Recorded();
+  const char* text = static_cast<const char*>(x);
+  if (type != SQLITE_TRACE_STMT || !r.on || !text || std::strncmp(text, "--", 2) == 0) return 0;
+  if (std::strncmp(text, "SELECT name, rootpage, sql FROM ", 32) == 0) return 0;
+  char* expanded = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(p));
+  r.statements.emplace_back(expanded ? expanded : text);
+  sqlite3_free(expanded);
+  return 0;
+}
+
+int TraceEveryConnection(sqlite3* db, const char**, const sqlite3_api_routines*) {
+  sqlite3_trace_v2(db, SQLITE_TRACE_STMT, OnTrace, nullptr);
+  return SQLITE_OK;
+}
+
+// What the engine runs for its own bookkeeping rather than for the script:
+// its catalogue rows, savepoints, pragmas, Yes/No triggers and normalising
+// updates, lookup indexes and the statement that makes SQLite forget view
+// columns.
+bool Bookkeeping(const QByteArray& sql) {
+  for (const char* prefix : {"SAVEPOINT", "RELEASE", "ROLLBACK TO", "PRAGMA"})
+    if (sql.startsWith(prefix)) return true;
+  for (const char* part : {"_mt_columns", "_mt_keys", "_mt_queries", "_mt_forget_views", "_mt_lookup_", "_mt_bit_",
+                           "IN ('false', 'no', 'off')"})
+    if (sql.contains(part)) return true;
+  return false;
+}
+
+// Replays the recorded statements (all, or those that are not bookkeeping)
+// on a bare connection to a copy of `initial`, with the engine's SQL
+// functions, which the statements call. Returns the time; `failed` counts
+// the statements that failed.
+mt::bench::Timing Replay(const QString& initial, bool bookkeeping, qint64& failed) {
+  const QString path = initial + QStringLiteral(".replay");
+  QFile::remove(path);
+  QFile::remove(path + QStringLiteral("-wal"));
+  QFile::copy(initial, path);
+  sqlite3* db = mt::bench::BareOpen(path, mt::DatabasePassword());
+  mt::engine::RegisterJetFunctionsOn(db);
+  mt::engine::RegisterStorageFunctions(db);
+  for (const char* sql : {"PRAGMA cache_size=-16384", "PRAGMA temp_store=FILE", "PRAGMA secure_delete=OFF",
+                          "PRAGMA locking_mode=EXCLUSIVE"})
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+  failed = 0;
+  const mt::bench::Stopwatch watch;
+  for (const QByteArray& sql : Recorded().statements) {
+    if (!bookkeeping && Bookkeeping(sql)) continue;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+      ++failed;
+      continue;
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) ++failed;
+    sqlite3_finalize(stmt);
+  }
+  const mt::bench::Timing t = watch.Stop();
+  sqlite3_close(db);
+  return t;
 }
 
 // Passes every call on and adds up the time spent in ShowPercent.
@@ -93,6 +184,8 @@ int main(int argc, char** argv) {
     out << "cannot create the initial database: " << e.code() << " " << e.description() << "\n";
     return 1;
   }
+  const QString initialCopy = dir.filePath(QStringLiteral("initial.db"));
+  QFile::copy(path, initialCopy);
   mt::Globals().DBPath = path;
   mt::Globals().AppName = QStringLiteral("Marrowtide");
   mt::Globals().LoggingEnabled = true;
@@ -113,6 +206,17 @@ int main(int argc, char** argv) {
       mt::DBGetValue(QStringLiteral("SELECT Val1 FROM TSettings WHERE ID LIKE 'DBVersion'"), {})
           .toString();
   ui.UnloadProgress();
+  mt::ReleaseSharedConnection();
+
+  // The same upgrade once more, untimed, from a copy of the initial
+  // database, recording what it gives SQLite (recording costs time).
+  const QString recordedPath = dir.filePath(QStringLiteral("recorded.mdb"));
+  QFile::copy(initialCopy, recordedPath);
+  sqlite3_auto_extension(reinterpret_cast<void (*)()>(TraceEveryConnection));
+  mt::Globals().DBPath = recordedPath;
+  Recorded().on = mt::DBGetConnection(recordedPath) != nullptr;
+  if (Recorded().on) mt::upgrade::UpgradeRange(2, mt::LatestDBVersion);
+  Recorded().on = false;
   mt::ReleaseSharedConnection();
 
   const double totalS = double(totalNs) / 1e9;
@@ -147,6 +251,15 @@ int main(int argc, char** argv) {
   };
   const mt::bench::Timing autoCommitted = floor(QStringLiteral("floor_auto.db"), false);
   const mt::bench::Timing oneTransaction = floor(QStringLiteral("floor_one.db"), true);
+  // MT_DUMP_REPLAY=FILE: the recorded statements, each followed by a line ";;".
+  if (const QByteArray dump = qgetenv("MT_DUMP_REPLAY"); !dump.isEmpty()) {
+    QFile f(QString::fromLocal8Bit(dump));
+    if (f.open(QIODevice::WriteOnly))
+      for (const QByteArray& sql : Recorded().statements) f.write(sql + "\n;;\n");
+  }
+  qint64 replayFailed = 0, scriptFailed = 0;
+  const mt::bench::Timing replay = Replay(initialCopy, true, replayFailed);
+  const mt::bench::Timing scriptOnly = Replay(initialCopy, false, scriptFailed);
   const double cpuMs = cpu * 1e3;
   const double wallMs = double(totalNs) / 1e6;
   out << "bare floor, " << outcome.statements << " auto-committed INSERTs: wall "
@@ -158,5 +271,14 @@ int main(int argc, char** argv) {
       << mt::bench::Ratio(cpuMs, autoCommitted.cpuMs) << " (target <= 1.0)\n";
   out << "ratio upgrade/one-transaction floor: wall " << mt::bench::Ratio(wallMs, oneTransaction.wallMs)
       << ", CPU " << mt::bench::Ratio(cpuMs, oneTransaction.cpuMs) << "\n";
+  const auto bookkept = std::count_if(Recorded().statements.begin(), Recorded().statements.end(), Bookkeeping);
+  out << "bare replay of the " << Recorded().statements.size() << " SQLite statements the run gave SQLite ("
+      << replayFailed << " failed): wall " << QString::number(replay.wallMs, 'f', 1) << " ms, CPU "
+      << QString::number(replay.cpuMs, 'f', 1) << " ms; ratio upgrade/replay: wall "
+      << mt::bench::Ratio(wallMs, replay.wallMs) << ", CPU " << mt::bench::Ratio(cpuMs, replay.cpuMs) << "\n";
+  out << "the same without the engine's " << bookkept << " bookkeeping statements (" << scriptFailed
+      << " failed): wall " << QString::number(scriptOnly.wallMs, 'f', 1) << " ms, CPU "
+      << QString::number(scriptOnly.cpuMs, 'f', 1) << " ms; ratio to the one-transaction floor: CPU "
+      << mt::bench::Ratio(scriptOnly.cpuMs, oneTransaction.cpuMs) << "\n";
   return outcome.missingScript == 0 && outcome.lastRecorded == mt::LatestDBVersion ? 0 : 1;
 }

@@ -112,6 +112,12 @@ void CatalogStore::Invalidate() {
 }
 
 void CatalogStore::CheckExternalChanges() {
+  // Inside the caller's write transaction no other connection commits: one
+  // look at its start will do (the upgrade looks up a table for nearly every
+  // statement).
+  const bool writing = db_.HoldsTransaction() && db_.InTransaction();
+  if (writing && checkedIn_ == db_.TransactionSerial()) return;
+  if (writing) checkedIn_ = db_.TransactionSerial();
   sqlite3_stmt* stmt = db_.Cached("PRAGMA data_version").get();
   qint64 version = -1;
   if (sqlite3_step(stmt) == SQLITE_ROW) version = sqlite3_column_int64(stmt, 0);

@@ -81,6 +81,7 @@ class CatalogStore {
   std::optional<std::vector<NamedQuery>> queries_;
   int hasTables_ = -1;  // -1 unknown
   qint64 dataVersion_ = -1;
+  uint64_t checkedIn_ = 0;  // the held transaction already checked, if any
 };
 
 }  // namespace mt::engine

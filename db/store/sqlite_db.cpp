@@ -327,6 +327,7 @@ void SqliteDb::BeginTransaction() {
   RequireWritable(nullptr);
   Exec(QStringLiteral("BEGIN IMMEDIATE"));
   held_ = true;
+  ++serial_;
   lost_ = false;
   lostBecause_.clear();
 }

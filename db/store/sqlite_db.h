@@ -135,6 +135,10 @@ class SqliteDb {
   void CommitTransaction();
   void RollbackTransaction();  // never throws
   bool HoldsTransaction() const { return held_; }
+  // Counts the caller's transactions begun on this handle: while one is held
+  // and SQLite has not ended it, no other connection can commit, so what was
+  // read in it stays true until it ends.
+  uint64_t TransactionSerial() const { return serial_; }
   // Marks the caller's transaction lost (see above), `why` being the failure.
   void LoseTransaction(const QString& why);
   // Whether a statement of this handle has stepped and not been reset: a
@@ -167,6 +171,7 @@ class SqliteDb {
   QString path_;
   mutable QString storageFailure_;
   bool held_ = false;
+  uint64_t serial_ = 0;
   mutable QString lostBecause_;  // the failure after which SQLite ended the held transaction
   bool lost_ = false;            // LoseTransaction() was called on the held transaction
   std::map<const char*, Stmt> cache_;
