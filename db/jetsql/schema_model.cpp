@@ -2,6 +2,22 @@
 
 namespace mt::engine {
 
+QString NameKey(const QString& name) {
+  const QChar* p = name.constData();
+  const qsizetype n = name.size();
+  qsizetype upper = -1;
+  for (qsizetype i = 0; i < n; ++i) {
+    if (p[i].unicode() >= 0x80) return name.toLower();
+    if (upper < 0 && p[i] >= u'A' && p[i] <= u'Z') upper = i;
+  }
+  if (upper < 0) return name;
+  QString key = name;
+  char16_t* q = reinterpret_cast<char16_t*>(key.data());
+  for (qsizetype i = upper; i < n; ++i)
+    if (q[i] >= u'A' && q[i] <= u'Z') q[i] = char16_t(q[i] + 32);
+  return key;
+}
+
 QString JetTypeName(JetType type, int size) {
   switch (type) {
     case JetType::Text: return QStringLiteral("TEXT(%1)").arg(size);

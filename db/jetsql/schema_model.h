@@ -35,6 +35,12 @@ enum class JetType {
 
 struct ColumnDef;
 
+// The form in which two names of tables, columns or keys are the same (names
+// compare ignoring case): the name in lower case. Plain ASCII names, nearly
+// all of them, are folded without Qt's Unicode case tables, and a name with
+// nothing to fold is returned as it is.
+QString NameKey(const QString& name);
+
 // "TEXT(50)", "MEMO", "LONG", "BINARY(16)", ... as the schema listing prints it.
 QString JetTypeName(JetType type, int size);
 QString JetTypeName(const ColumnDef& column);

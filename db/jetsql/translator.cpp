@@ -73,10 +73,10 @@ QString TypesOf(const QStringList& tables, const TypedColumnsOf* typesOf) {
   if (!typesOf) return QString();
   QString signature = QStringLiteral("typed\x1f");
   for (const QString& table : tables) {
-    signature += table.toLower() + u'\x1e';
+    signature += NameKey(table) + u'\x1e';
     if (const auto columns = (*typesOf)(table))
       for (const TypedColumn& c : *columns)
-        if (c.type != ValueType::Other) signature += c.name.toLower() + QChar(u'0' + int(c.type)) + u'\x1f';
+        if (c.type != ValueType::Other) signature += NameKey(c.name) + QChar(u'0' + int(c.type)) + u'\x1f';
   }
   return signature;
 }

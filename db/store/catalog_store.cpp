@@ -161,7 +161,7 @@ std::optional<TableInfo> CatalogStore::LoadTable(const QString& name) {
       c.column.notNull = cols.Int(4) != 0;
       if (!cols.IsNull(5)) c.column.defaultValue = DefaultDef{cols.Text(5)};
       c.description = cols.Text(6);
-      stored.emplace(c.column.name.toLower(), std::move(c));
+      stored.emplace(NameKey(c.column.name), std::move(c));
     }
   }
 
@@ -182,7 +182,7 @@ std::optional<TableInfo> CatalogStore::LoadTable(const QString& name) {
       pkDeclared = declared;
       pkParts.emplace_back(pk, col);
     }
-    auto it = stored.find(col.toLower());
+    auto it = stored.find(NameKey(col));
     if (it != stored.end()) {
       ColumnDef c = it->second.column;
       c.name = col;
@@ -257,7 +257,7 @@ std::optional<TableInfo> CatalogStore::LoadTable(const QString& name) {
 
 const TableInfo* CatalogStore::FindTable(const QString& name) {
   CheckExternalChanges();
-  QString key = name.toLower();
+  QString key = NameKey(name);
   auto it = tables_.find(key);
   if (it == tables_.end()) it = tables_.emplace(key, LoadTable(name)).first;
   return it->second ? &*it->second : nullptr;
@@ -279,7 +279,7 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
   const QString old = oldName.isEmpty() ? info.def.name : oldName;
   // The catalogue as it stands, when this table's rows are known: then only
   // the rows that differ are written (a column added is one row, not all).
-  const auto cached = tables_.find(old.toLower());
+  const auto cached = tables_.find(NameKey(old));
   // (A rename, even of the letter case only, rewrites every row.)
   const TableInfo* stored =
       cached != tables_.end() && cached->second && cached->second->catalogued && old == info.def.name &&
@@ -371,8 +371,8 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
   TableInfo saved = info;
   saved.catalogued = true;
   saved.descriptions.resize(saved.def.columns.size());
-  tables_.erase(old.toLower());
-  tables_[info.def.name.toLower()] = std::move(saved);
+  tables_.erase(NameKey(old));
+  tables_[NameKey(info.def.name)] = std::move(saved);
 }
 
 void CatalogStore::RemoveTable(const QString& name) {
@@ -383,7 +383,7 @@ void CatalogStore::RemoveTable(const QString& name) {
       del.Run();
     }
   }
-  tables_[name.toLower()] = std::nullopt;
+  tables_[NameKey(name)] = std::nullopt;
 }
 
 void CatalogStore::SetDescription(const QString& table, const QString& column, const QString& text) {
@@ -407,7 +407,7 @@ void CatalogStore::SetDescription(const QString& table, const QString& column, c
   update.Bind(2, found->def.name);
   update.Bind(3, found->def.columns[c].name);
   update.Run();
-  tables_[found->def.name.toLower()]->descriptions[c] = text;
+  tables_[NameKey(found->def.name)]->descriptions[c] = text;
 }
 
 std::optional<NamedQuery> CatalogStore::FindQuery(const QString& name) {

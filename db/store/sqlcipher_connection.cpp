@@ -125,7 +125,7 @@ Stmt& SqlCipherConnection::WithValues(const SqlStatement& statement) {
 ConnectionState::BitFixup* SqlCipherConnection::BitFixupFor(const QString& table) {
   ConnectionState& s = *state_;
   s.ForgetStaleStatements();
-  const QString key = table.toLower();
+  const QString key = NameKey(table);
   auto it = s.bitFixups.find(key);
   if (it == s.bitFixups.end()) {
     ConnectionState::BitFixup fixup;

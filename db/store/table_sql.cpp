@@ -54,7 +54,7 @@ void ValidateTable(const TableDef& table, const TableDef* before) {
     const ColumnDef& c = table.columns[i];
     if (c.name.trimmed().isEmpty()) Reject(QStringLiteral("A column of '%1' has no name.").arg(table.name));
     const qsizetype count = seen.size();
-    seen.insert(c.name.toLower());
+    seen.insert(NameKey(c.name));
     if (seen.size() == count)
       Reject(QStringLiteral("Field '%1' is defined more than once in table '%2'.").arg(c.name, table.name));
     if (c.type == JetType::AutoIncrement) ++autoCount;
@@ -74,9 +74,9 @@ void ValidateTable(const TableDef& table, const TableDef* before) {
     if (k.columns.isEmpty())
       Reject(QStringLiteral("Constraint '%1' names no column.").arg(k.name));
     if (!k.name.isEmpty()) {
-      if (keyNames.contains(k.name.toLower()))
+      if (keyNames.contains(NameKey(k.name)))
         Reject(QStringLiteral("Constraint '%1' already exists on table '%2'.").arg(k.name, table.name));
-      keyNames.insert(k.name.toLower());
+      keyNames.insert(NameKey(k.name));
     }
     for (const QString& col : k.columns)
       if (FindColumn(table, col) < 0)
@@ -91,7 +91,7 @@ QString CreateTableSql(const TableDef& table, const QString& sqliteName) {
   const int pk = PrimaryKeyIndex(table);
   QSet<QString> pkColumns;
   if (pk >= 0)
-    for (const QString& c : table.keys[pk].columns) pkColumns.insert(c.toLower());
+    for (const QString& c : table.keys[pk].columns) pkColumns.insert(NameKey(c));
 
   QStringList parts;
   for (size_t i = 0; i < table.columns.size(); ++i) {
@@ -101,7 +101,7 @@ QString CreateTableSql(const TableDef& table, const QString& sqliteName) {
       def += QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
     } else {
       def += DeclaredType(c.type, c.size);
-      if (c.notNull || pkColumns.contains(c.name.toLower())) def += QStringLiteral(" NOT NULL");
+      if (c.notNull || pkColumns.contains(NameKey(c.name))) def += QStringLiteral(" NOT NULL");
       DefaultSql d = DefaultClause(c);
       if (!d.sql.isEmpty()) def += QStringLiteral(" DEFAULT ") + d.sql;
     }

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 
+#include "db/jetsql/schema_model.h"
 #include "db/store/sqlcipher_connection.h"
 #include "engine_fixture.h"
 
@@ -51,6 +52,12 @@ TEST_F(CatalogTest, NamesIgnoreCaseAndQueriesShareOneNameSpace) {
   Exec("drop view [PSumLogByHour]");
   EXPECT_TRUE(QueryLines().isEmpty());
   EXPECT_NE(FailureCode([&] { Exec("DROP PROCEDURE PAnother"); }), 0);
+}
+
+// A name's key is its lower-case form, plain ASCII or not.
+TEST(NameKey, IsTheNameInLowerCase) {
+  for (const char* name : {"", "tipkinds", "TIPKinds", "ipKindName2_", "[Is On]", "ÉLAN", "사용자Name", "aİB"})
+    EXPECT_EQ(engine::NameKey(QString::fromUtf8(name)), QString::fromUtf8(name).toLower()) << name;
 }
 
 // A text the engine cannot read is refused and not stored; a parameterised

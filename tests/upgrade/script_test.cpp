@@ -57,6 +57,10 @@ TEST(ClassifyStatement, FirstMatchingRuleDecides) {
       {"ALTER TABLE A RENAME COLUMN X RENAME TO Y", StatementKind::RenameTable},
       {"INSERT INTO T VALUES ('SetColumnDescription')", StatementKind::SetColumnDescription},
       {"INSERT INTO T VALUES ('setcolumndescription')", StatementKind::Execute},
+      {"INSERT INTO T VALUES ('SetColumnDescription', ' RENAME COLUMN ')", StatementKind::RenameColumn},
+      {"SetColumnDescription T A=' RENAME COLUMN  RENAME TO '", StatementKind::RenameTable},
+      {"ALTER TABLE A  RENAME TO B", StatementKind::RenameTable},
+      {"ALTER TABLE A RENAME TO", StatementKind::Execute},
   };
   for (const auto& [sql, kind] : cases) EXPECT_EQ(ClassifyStatement(sql), kind) << sql;
 }
