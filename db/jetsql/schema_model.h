@@ -40,6 +40,11 @@ struct ColumnDef;
 // all of them, are folded without Qt's Unicode case tables, and a name with
 // nothing to fold is returned as it is.
 QString NameKey(const QString& name);
+// Whether two names are the same, ignoring case (as QString::compare does;
+// names of different lengths are told apart without comparing them).
+inline bool SameName(const QString& a, const QString& b) {
+  return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 // "TEXT(50)", "MEMO", "LONG", "BINARY(16)", ... as the schema listing prints it.
 QString JetTypeName(JetType type, int size);

@@ -115,7 +115,7 @@ void Emitter::parameter(const QString& name) {
 
 std::optional<QStringList> Emitter::columnsOfTable(const QString& table) {
   for (const auto& [name, columns] : tableCache_)
-    if (name.compare(table, Qt::CaseInsensitive) == 0) return columns;
+    if (SameName(name, table)) return columns;
   std::optional<QStringList> columns = (*columnsOf_)(table);
   tableCache_.emplace_back(table, columns);
   return columns;

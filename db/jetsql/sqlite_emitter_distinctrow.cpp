@@ -35,7 +35,7 @@ void CollectColumns(const Expr& e, std::vector<const Expr*>* out) {
 bool Emitter::hasColumn(const QString& table, const QString& column) {
   if (const auto typed = typedColumns(table)) {
     for (const TypedColumn& t : *typed)
-      if (t.name.compare(column, Qt::CaseInsensitive) == 0) return true;
+      if (SameName(t.name, column)) return true;
   } else if (columnsOf_) {
     if (const auto names = columnsOfTable(table)) return names->contains(column, Qt::CaseInsensitive);
   }

@@ -37,7 +37,7 @@ ValueType CommonType(const Expr& a, ValueType ta, const Expr& b, ValueType tb) {
 std::optional<std::vector<TypedColumn>> Emitter::typedColumns(const QString& table) {
   if (!typesOf_) return std::nullopt;
   for (const auto& [name, columns] : typeCache_)
-    if (name.compare(table, Qt::CaseInsensitive) == 0) return columns;
+    if (SameName(name, table)) return columns;
   std::optional<std::vector<TypedColumn>> columns = (*typesOf_)(table);
   typeCache_.emplace_back(table, columns);
   return columns;
@@ -46,7 +46,7 @@ std::optional<std::vector<TypedColumn>> Emitter::typedColumns(const QString& tab
 ValueType Emitter::columnTypeIn(const QString& table, const QString& column) {
   if (const auto columns = typedColumns(table))
     for (const TypedColumn& c : *columns)
-      if (c.name.compare(column, Qt::CaseInsensitive) == 0) return c.type;
+      if (SameName(c.name, column)) return c.type;
   return ValueType::Other;
 }
 
@@ -96,11 +96,11 @@ std::vector<TypedColumn> Emitter::itemTypes(const Select& s) {
 ValueType Emitter::columnType(const Expr& e) {
   for (auto scope = typeScopes_.rbegin(); scope != typeScopes_.rend(); ++scope) {
     for (const TypeLeaf& leaf : *scope) {
-      const bool named = !e.qualifier.isEmpty() && leaf.ref.compare(e.qualifier, Qt::CaseInsensitive) == 0;
+      const bool named = !e.qualifier.isEmpty() && SameName(leaf.ref, e.qualifier);
       if (!e.qualifier.isEmpty() && !named) continue;
       if (leaf.columns)
         for (const TypedColumn& c : *leaf.columns)
-          if (c.name.compare(e.text, Qt::CaseInsensitive) == 0) return c.type;
+          if (SameName(c.name, e.text)) return c.type;
       if (named) return ValueType::Other;
     }
   }

@@ -299,7 +299,7 @@ void CatalogStore::SaveTable(const TableInfo& info, const QString& oldName) {
       // Columns mostly keep their place; a name is searched for only when not.
       const QString& name = info.def.columns[i].name;
       const auto same = [&](size_t j) {
-        return stored->def.columns[j].name.compare(name, Qt::CaseInsensitive) == 0;
+        return SameName(stored->def.columns[j].name, name);
       };
       size_t j = i < kept.size() && same(i) ? i : 0;
       while (j < kept.size() && !same(j)) ++j;

@@ -22,7 +22,7 @@ QString CreateLookupIndex(SqliteDb& db, CatalogStore& catalog, const QString& ta
   for (const QString& name : columns) {
     const ColumnDef* column = nullptr;
     for (const ColumnDef& c : info->def.columns)
-      if (c.name.compare(name, Qt::CaseInsensitive) == 0) column = &c;
+      if (SameName(c.name, name)) column = &c;
     if (!column)
       throw DbError(dberr::kNotFound, QStringLiteral("Field '%1' does not exist in table '%2'.").arg(name, info->def.name));
     if (!list.isEmpty()) list += QStringLiteral(", ");

@@ -60,7 +60,7 @@ SqliteRecordset::SqliteRecordset(std::shared_ptr<ConnectionState> state, const Q
     if (!declared) {
       // A computed column: the type the translation gave it.
       for (const TypedColumn& t : resultTypes)
-        if (t.name.compare(f.name, Qt::CaseInsensitive) == 0)
+        if (SameName(t.name, f.name))
           f.kind = t.type == ValueType::Money ? ValueKind::Money : t.type == ValueType::Date ? ValueKind::Date : f.kind;
     }
     f.jetType = declared ? JetTypeFromDeclared(QString::fromUtf8(declared)) : JetType::Memo;

@@ -21,13 +21,13 @@ QString ColumnList(const QStringList& columns) {
 
 int FindColumn(const TableDef& table, const QString& name) {
   for (size_t i = 0; i < table.columns.size(); ++i)
-    if (table.columns[i].name.compare(name, Qt::CaseInsensitive) == 0) return int(i);
+    if (SameName(table.columns[i].name, name)) return int(i);
   return -1;
 }
 
 int FindKey(const TableDef& table, const QString& name) {
   for (size_t i = 0; i < table.keys.size(); ++i)
-    if (table.keys[i].name.compare(name, Qt::CaseInsensitive) == 0) return int(i);
+    if (SameName(table.keys[i].name, name)) return int(i);
   return -1;
 }
 
