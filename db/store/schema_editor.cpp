@@ -510,7 +510,8 @@ void SchemaEditor::CreateSqliteView(const NamedQuery& query, const QString& sql,
   try {
     Savepoint sp(db_, "mt_view");
     db_.Exec(CreateViewStatement(query.name, sql));
-    if (!Resolves(db_, query.name)) return;  // the savepoint takes the view back
+    // (A probe that prepared the view's SELECT has already resolved its names.)
+    if (!probe && !Resolves(db_, query.name)) return;  // the savepoint takes the view back
     sp.Release();
   } catch (const DbError&) {
     // Text only; the savepoint took the half-made view back.
