@@ -35,8 +35,8 @@
 #include <vector>
 
 #include "app/globals.h"
-#include "db/jetsql/jet_functions.h"
-#include "db/store/column_storage.h"
+#include "db/store/sqlcipher_connection.h"
+#include "db/store/sqlite_db.h"
 #include "app/log.h"
 #include "app/production.h"
 #include "app/services.h"
@@ -100,20 +100,20 @@ bool Bookkeeping(const QByteArray& sql) {
 }
 
 // Replays the recorded statements (all, or those that are not bookkeeping)
-// on a bare connection to a copy of `initial`, with the engine's SQL
-// functions, which the statements call. Returns the time; `failed` counts
-// the statements that failed.
+// on a bare connection to a copy of `initial`, set up as the engine sets up
+// its own (pragmas, and the SQL functions the statements call). Returns the
+// time; `failed` counts the statements that failed.
 mt::bench::Timing Replay(const QString& initial, bool bookkeeping, qint64& failed) {
   const QString path = initial + QStringLiteral(".replay");
   QFile::remove(path);
   QFile::remove(path + QStringLiteral("-wal"));
   QFile::copy(initial, path);
-  sqlite3* db = mt::bench::BareOpen(path, mt::DatabasePassword());
-  mt::engine::RegisterJetFunctionsOn(db);
-  mt::engine::RegisterStorageFunctions(db);
-  for (const char* sql : {"PRAGMA cache_size=-16384", "PRAGMA temp_store=FILE", "PRAGMA secure_delete=OFF",
-                          "PRAGMA locking_mode=EXCLUSIVE"})
-    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+  mt::engine::SqliteDb handle;
+  handle.OpenHandle(path, SQLITE_OPEN_READWRITE);
+  sqlite3* db = handle.handle();
+  const QByteArray key = mt::DatabasePassword().toUtf8();
+  if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK) mt::bench::BareFailed(db, "key");
+  mt::engine::PrepareHandle(handle);
   failed = 0;
   const mt::bench::Stopwatch watch;
   for (const QByteArray& sql : Recorded().statements) {
@@ -129,9 +129,7 @@ mt::bench::Timing Replay(const QString& initial, bool bookkeeping, qint64& faile
     if (rc != SQLITE_DONE) ++failed;
     sqlite3_finalize(stmt);
   }
-  const mt::bench::Timing t = watch.Stop();
-  sqlite3_close(db);
-  return t;
+  return watch.Stop();
 }
 
 // The timed upgrade, a function of its own so that a profiler can be told
